@@ -1,0 +1,35 @@
+// Reading numbers out of texts the way the program always has: settings values,
+// the maximum-length box, colour values.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rebanex {
+
+// The number a text begins with: blanks (space, tab) before it skipped, optional sign,
+// digits, optional decimal part. 0 when the text does not begin with a number.
+double ValorNumerico(std::string_view texto);
+
+// Like ValorNumerico, but also accepts an exponent ("1e3"), as the flag keys of the
+// settings file are read. Used to decide whether a flag value is non-zero.
+double ValorNumericoConExponente(std::string_view texto);
+
+// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+// Values beyond the int32 range are clamped to it.
+int32_t RedondearPar(double valor);
+
+// The text is exactly the plain decimal rendering of a whole number that fits in int16:
+// optional "-", digits, no leading zeros, no "-0", nothing else. Otherwise nullopt.
+std::optional<int16_t> LeerEnteroEstricto(std::string_view texto);
+
+// Decimal text of an integer, plain ("-12", "0").
+std::string Decimal(long long valor);
+
+// Decimal text with thousands grouped by the given separator (1234 -> "1.234"), as
+// the "##,##0" pattern formats a count.
+std::string DecimalAgrupado(long long valor, std::string_view separador);
+
+}  // namespace rebanex

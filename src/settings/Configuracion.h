@@ -1,0 +1,41 @@
+// The options record: every behaviour of the splitter the user can switch.
+// Its live values are the menu ticks (and the text of Lon); this record is a snapshot of
+// them taken when a command needs them.
+#pragma once
+
+#include <string>
+
+namespace rebanex {
+
+struct Configuracion {
+    bool Inverso = false;
+    bool NoAcentos = true;
+    bool NoMultiEspacios = true;
+    bool IndicadorTrozos = true;
+    bool CopiarTrozoAlMensatel = true;
+    bool ObtenerTamanyoMsg = true;
+    std::string MsgMax = "160";  // the text of Lon, as typed
+    int Letras = 1;              // 1 as typed, 2 lower case, 3 upper case
+    bool FirmarAutomaticamente = false;
+    bool FirmarEnTrozos = false;             // the tick of its menu item
+    bool FirmarEnTrozosHabilitado = true;    // the enabled state of that item
+    int FirmarEnPosicion = 1;  // 1 front, 2 end, 3 at the caret
+    bool AutoReemplazar = false;
+    bool PosicionVentana = true;
+
+    bool operator==(const Configuracion&) const = default;
+};
+
+// FirmarEnTrozos counts only while its menu item is both ticked and enabled.
+bool FirmarEnTrozosEnVigor(const Configuracion& c);
+
+// Every piece carries the signature: a signature exists, FirmarEnTrozos is in force and the
+// position is not the caret.
+bool TrozosFirmados(const Configuracion& c, const std::string& firma);
+
+// The enabled state of "Insertar Firma en todos los Trozos" after each of the two commands
+// that set it.
+inline bool HabilitadoTrasFirmaAuto(bool firmaAutomatica) { return firmaAutomatica; }
+inline bool HabilitadoTrasPosicion(int posicion) { return posicion != 3; }
+
+}  // namespace rebanex

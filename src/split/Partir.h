@@ -1,0 +1,48 @@
+// The split command: checks, then the transforms on a working copy, then the cut.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "comun/Aviso.h"
+#include "settings/Configuracion.h"
+#include "split/Trozos.h"
+
+namespace rebanex {
+
+enum class ControlFoco { Msg, Lon };
+
+// A refused split: the box to show and where the focus goes afterwards.
+struct FalloPartir {
+    Aviso aviso;
+    ControlFoco foco = ControlFoco::Msg;
+    bool seleccionarTodo = false;  // select the whole text of the focused box
+};
+
+struct EntradaPartir {
+    std::string mensaje;         // text of Msg (never changed)
+    long long cursor = 0;        // caret offset in Msg
+    Configuracion opciones;      // live values; opciones.MsgMax is the text of Lon
+    std::string firma;           // FirmaMensatel
+    std::string rutaReemplazos;  // RutaReemplazos
+};
+
+struct PasosPartir {
+    std::function<void(const std::string&)> mostrarEstado;  // may be empty
+    std::function<void()> obtenerTamanyo;                   // run when ObtenerTamanyoMsg is on
+};
+
+// The six checks in order; nullopt when all pass (and msgMax is set).
+std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t& msgMax);
+
+// Steps 8 to 14: the working text after every transform its options ask for.
+std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
+                          const PasosPartir& pasos);
+
+// The whole command up to the piece list (without showing it). On a refused split the
+// list is left untouched and the failure returned.
+std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,
+                                  const PasosPartir& pasos, ListaTrozos& lista);
+
+}  // namespace rebanex

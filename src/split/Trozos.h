@@ -1,0 +1,60 @@
+// The piece list and the cutter that fills it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rebanex {
+
+// The window's piece list. Index 0 stays empty; pieces are at 1..NumTrozos.
+struct ListaTrozos {
+    std::vector<std::string> Trozos;
+    int32_t NumTrozos = 0;
+    int32_t TrozoActual = 0;
+    int16_t DigitosTotal = 0;
+};
+
+// What shapes every cut of one split.
+struct ParametrosCorte {
+    int16_t MsgMax = 160;
+    bool IndicadorTrozos = false;
+    long long LongitudMensaje = 0;  // length of the untransformed message box text
+    bool Inverso = false;
+    bool Firmados = false;          // every piece carries the signature (TrozosFirmados)
+    int FirmarEnPosicion = 1;       // 1 in front, 2 at the end (only with Firmados)
+    std::string Firma;
+};
+
+// Raises a quotient to the next whole number (toward zero, plus one, when not whole);
+// leaves the result in x too.
+int16_t RedondearArriba(float& x);
+
+// Cuts one working text. Positions are 1-based.
+class Cortador {
+public:
+    Cortador(const std::string& texto, const ParametrosCorte& parametros, ListaTrozos& lista);
+
+    // One piece: sets inicio and fin, moves pos past it; sinGuion is false when the piece
+    // was broken inside a word. Returns true when more pieces follow.
+    bool CalcularCorte(long long& inicio, long long& pos, long long& fin, bool& sinGuion);
+
+    // Room left for text in the piece TrozoActual, after the indicator and signature.
+    long long Sitio() const;
+
+    // The counting passes: sets DigitosTotal and returns the number of pieces (leaving
+    // TrozoActual equal to it). nullopt when some piece would have room for fewer than
+    // 2 characters: such a split cannot make progress.
+    std::optional<int32_t> ContarTrozos();
+
+    // Fills Trozos for the list's NumTrozos, in normal or reverse order.
+    void GenerarTrozos();
+
+private:
+    const std::string& texto_;
+    const ParametrosCorte& p_;
+    ListaTrozos& lista_;
+};
+
+}  // namespace rebanex

@@ -1,0 +1,25 @@
+// Character transforms of the message text (Windows-1252, CR LF line breaks).
+#pragma once
+
+#include <string>
+
+namespace rebanex::Troceado {
+
+// á é í ó ú à è ì ò ù and their capitals become plain vowels; nothing else changes.
+void QuitarAcentos(std::string& texto);
+
+// Whole text to upper case (true) or lower case (false) by the Windows-1252 case rules,
+// accented letters included; same result on every machine, length unchanged.
+void CambiarLetras(std::string& texto, bool mayusculas);
+
+// Upper/lower-case form of one Windows-1252 character (the table CambiarLetras uses).
+char Mayuscula(char c);
+char Minuscula(char c);
+
+// Every run of two or more spaces (code 32 only) becomes one space.
+void QuitarMultiEspacios(std::string& texto);
+
+// Every TAB, then every CR LF pair, becomes one space. Lone CR or LF stay.
+void QuitarSaltos(std::string& texto);
+
+}  // namespace rebanex::Troceado

@@ -1,0 +1,40 @@
+// Word replacement driven by a rules file.
+//
+// Rules file: Windows-1252 text, lines end at CR LF or a lone CR (a lone LF does not end a
+// line). ";" first = comment; no TAB or TAB first = faulty line; "#" prefix rule, "*"
+// anywhere rule, "%" suffix rule, otherwise whole-word rule: search TAB replacement.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "comun/Aviso.h"
+
+namespace rebanex::Troceado {
+
+enum TipoReemplazo : int32_t { Prefijo = 0, Sufijo = 1, PalabraCompleta = 2 };
+
+// True when the 1-based position lies outside the text or holds one of the 26 separators.
+bool EsSeparador(std::string_view texto, long long posicion);
+
+// Applies one prefix, suffix or whole-word rule to the whole text: case-insensitive
+// match, replacement in capitals when the occurrence starts with a capital. An empty
+// search text does nothing. Linear in the length of the text.
+void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar,
+                       std::string_view reemplazo);
+
+// Reads the rules file at `ruta` afresh and applies its rules in file order. When the file
+// cannot be opened, tells the user (OK box) and leaves the text unchanged; on a faulty line
+// asks whether to go on (Yes/No box): No stops, keeping what was replaced so far.
+void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador);
+
+// The two boxes the engine can raise, for callers and tests.
+Aviso AvisoErrorAbrirReemplazos(const std::string& ruta);
+Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta);
+
+// The 27 lines of the default rules file (without line ends).
+const std::vector<std::string>& ContenidoReemplazosPorDefecto();
+
+}  // namespace rebanex::Troceado
