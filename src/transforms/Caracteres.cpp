@@ -1,0 +1,118 @@
+#include "transforms/Caracteres.h"
+
+#include <array>
+#include <cstdint>
+
+#include "transforms/Reemplazar.h"
+
+namespace rebanex::Troceado {
+
+namespace {
+
+using Tabla = std::array<unsigned char, 256>;
+
+// Windows-1252 case pairs, fixed here rather than taken from the C locale so that every
+// machine gives the same text. ß, µ, ª and º have no capital of their own in this set.
+constexpr Tabla TablaMayusculas() {
+    Tabla t{};
+    for (int c = 0; c < 256; ++c) {
+        t[c] = static_cast<unsigned char>(c);
+    }
+    for (int c = 'a'; c <= 'z'; ++c) {
+        t[c] = static_cast<unsigned char>(c - 'a' + 'A');
+    }
+    for (int c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7) {  // ÷ is no letter
+            t[c] = static_cast<unsigned char>(c - 0x20);
+        }
+    }
+    t[0x9A] = 0x8A;  // š Š
+    t[0x9C] = 0x8C;  // œ Œ
+    t[0x9E] = 0x8E;  // ž Ž
+    t[0xFF] = 0x9F;  // ÿ Ÿ
+    return t;
+}
+
+constexpr Tabla TablaMinusculas() {
+    const Tabla mayusculas = TablaMayusculas();
+    Tabla t{};
+    for (int c = 0; c < 256; ++c) {
+        t[c] = static_cast<unsigned char>(c);
+    }
+    for (int c = 0; c < 256; ++c) {
+        if (mayusculas[c] != c) {
+            t[mayusculas[c]] = static_cast<unsigned char>(c);
+        }
+    }
+    return t;
+}
+
+// The accented vowels that lose their accent: á é í ó ú à è ì ò ù and their capitals.
+constexpr Tabla TablaSinAcentos() {
+    Tabla t{};
+    for (int c = 0; c < 256; ++c) {
+        t[c] = static_cast<unsigned char>(c);
+    }
+    constexpr std::array<std::pair<unsigned char, char>, 10> kMinusculas{{
+        {0xE1, 'a'},
+        {0xE9, 'e'},
+        {0xED, 'i'},
+        {0xF3, 'o'},
+        {0xFA, 'u'},  // agudos
+        {0xE0, 'a'},
+        {0xE8, 'e'},
+        {0xEC, 'i'},
+        {0xF2, 'o'},
+        {0xF9, 'u'},  // graves
+    }};
+    for (const auto& [acentuada, vocal] : kMinusculas) {
+        t[acentuada] = static_cast<unsigned char>(vocal);
+        t[acentuada - 0x20] = static_cast<unsigned char>(vocal - 'a' + 'A');
+    }
+    return t;
+}
+
+constexpr Tabla kMayusculas = TablaMayusculas();
+constexpr Tabla kMinusculas = TablaMinusculas();
+constexpr Tabla kSinAcentos = TablaSinAcentos();
+
+char Traducir(const Tabla& tabla, char c) {
+    return static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+}
+
+void TraducirTodo(const Tabla& tabla, std::string& texto) {
+    for (char& c : texto) {
+        c = Traducir(tabla, c);
+    }
+}
+
+}  // namespace
+
+char Mayuscula(char c) {
+    return Traducir(kMayusculas, c);
+}
+char Minuscula(char c) {
+    return Traducir(kMinusculas, c);
+}
+
+// One pass over a table: the same as replacing each accented vowel in turn, since no
+// replacement produces another accented vowel.
+void QuitarAcentos(std::string& texto) {
+    TraducirTodo(kSinAcentos, texto);
+}
+
+void CambiarLetras(std::string& texto, bool mayusculas) {
+    TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
+}
+
+// Adjustment -1 restarts the search on the space just left, so a whole run goes in one call.
+void QuitarMultiEspacios(std::string& texto) {
+    ReemplazarTodo(texto, "  ", " ", -1);
+}
+
+void QuitarSaltos(std::string& texto) {
+    Reemplazar(texto, "\t", " ");
+    Reemplazar(texto, "\r\n", " ");
+}
+
+}  // namespace rebanex::Troceado

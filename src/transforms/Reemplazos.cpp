@@ -1,0 +1,120 @@
+// Applying a rules file to a text, and the boxes that reading it can raise.
+#include "transforms/Reemplazos.h"
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "transforms/Reemplazar.h"
+
+namespace rebanex::Troceado {
+
+namespace {
+
+struct CerrarFichero {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// The whole file, or nullopt when it cannot be opened or read. The narrow fopen takes the
+// path in the ANSI code page on Windows, as the rest of the program stores it.
+std::optional<std::string> LeerFichero(const std::string& ruta) {
+    std::unique_ptr<std::FILE, CerrarFichero> f(std::fopen(ruta.c_str(), "rb"));
+    if (!f) {
+        return std::nullopt;
+    }
+    std::string contenido;
+    char bloque[4096];
+    std::size_t leidos;
+    while ((leidos = std::fread(bloque, 1, sizeof bloque, f.get())) > 0) {
+        contenido.append(bloque, leidos);
+    }
+    if (std::ferror(f.get())) {  // e.g. a folder: fopen may succeed, reading does not
+        return std::nullopt;
+    }
+    return contenido;
+}
+
+// Cuts off the next line: it ends at CR LF or at a lone CR; a lone LF stays in the line.
+std::string_view SiguienteLinea(std::string_view& resto) {
+    const std::size_t cr = resto.find('\r');
+    const std::string_view linea = resto.substr(0, cr);
+    if (cr == std::string_view::npos) {
+        resto = {};
+    } else {
+        const bool conLf = cr + 1 < resto.size() && resto[cr + 1] == '\n';
+        resto.remove_prefix(cr + (conLf ? 2 : 1));
+    }
+    return linea;
+}
+
+enum class Resultado { Seguir, Parar };
+
+Resultado AplicarLinea(std::string& texto, std::string_view linea, long long numero,
+                       const std::string& ruta, Avisador& avisador) {
+    if (!linea.empty() && linea.front() == ';') {
+        return Resultado::Seguir;
+    }
+    const std::size_t tab = linea.find('\t');
+    if (tab == std::string_view::npos || tab == 0) {
+        const bool seguir = avisador.Avisar(AvisoLineaRara(numero, ruta)) != Respuesta::No;
+        return seguir ? Resultado::Seguir : Resultado::Parar;
+    }
+    const std::string_view reemplazo = linea.substr(tab + 1);
+    const std::string_view sinMarca = linea.substr(1, tab - 1);
+    switch (linea.front()) {
+        case '#':
+            ReemplazarPalabra(Prefijo, texto, sinMarca, reemplazo);
+            break;
+        case '*':
+            Reemplazar(texto, sinMarca, reemplazo);
+            break;
+        case '%':
+            ReemplazarPalabra(Sufijo, texto, sinMarca, reemplazo);
+            break;
+        default:
+            ReemplazarPalabra(PalabraCompleta, texto, linea.substr(0, tab), reemplazo);
+            break;
+    }
+    return Resultado::Seguir;
+}
+
+}  // namespace
+
+void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador) {
+    const std::optional<std::string> contenido = LeerFichero(ruta);
+    if (!contenido) {
+        avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
+        return;
+    }
+    std::string_view resto(*contenido);
+    for (long long numero = 1; !resto.empty(); ++numero) {
+        const std::string_view linea = SiguienteLinea(resto);
+        if (AplicarLinea(texto, linea, numero, ruta, avisador) == Resultado::Parar) {
+            return;
+        }
+    }
+}
+
+Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {
+    Aviso aviso;
+    aviso.texto = "Error al intentar abrir el fichero '" + ruta + "'\r\r\r" +
+                  "Si no tienes ningún fichero de Reemplazos utiliza el menú\r" +
+                  "'Opciones/Abrir Fichero de Reemplazos' para generar uno.";
+    aviso.titulo = "Cachis la mar...!!!";
+    aviso.icono = Icono::Exclamacion;
+    aviso.botones = Botones::Aceptar;
+    return aviso;
+}
+
+Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta) {
+    Aviso aviso;
+    aviso.texto = "Error en la línea nº " + std::to_string(numeroLinea) + " en el fichero " + ruta +
+                  "\r\r¿Sigo Reemplazando?";
+    aviso.titulo = "Upss!!! Línea RaRa!!";
+    aviso.icono = Icono::Exclamacion;
+    aviso.botones = Botones::SiNo;
+    return aviso;
+}
+
+}  // namespace rebanex::Troceado
