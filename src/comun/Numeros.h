@@ -21,6 +21,10 @@ double ValorNumericoConExponente(std::string_view texto);
 // Values beyond the int32 range are clamped to it.
 int32_t RedondearPar(double valor);
 
+// The same rounding, but nullopt when the rounded value does not fit in int32 (or the value
+// is not finite): for callers that keep their previous value in that case.
+std::optional<int32_t> RedondearParSiCabe(double valor);
+
 // The text is exactly the plain decimal rendering of a whole number that fits in int16:
 // optional "-", digits, no leading zeros, no "-0", nothing else. Otherwise nullopt.
 std::optional<int16_t> LeerEnteroEstricto(std::string_view texto);

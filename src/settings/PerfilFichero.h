@@ -1,6 +1,7 @@
 // Private-profile access on real files, written portably (the console tool's reader).
 // Follows the Win32 functions: names compare case-insensitively, blanks around names and
-// values are trimmed, a value in matching double quotes loses them, lines end at CR LF or LF.
+// values are trimmed, a value in matching double (or single) quotes loses them, lines end at
+// CR LF or LF.
 #pragma once
 
 #include "settings/Ini.h"

@@ -1,0 +1,61 @@
+#include "host/AjustesMensatel.h"
+
+#include <string_view>
+
+#include "comun/Numeros.h"
+#include "settings/Ajustes.h"
+
+namespace rebanex {
+
+namespace {
+
+constexpr std::string_view kFicheroMensatel = "mensatel.ini";
+
+// Points the settings access at Mensatel's file for as long as it lives, then back at ours.
+class EnFicheroMensatel {
+  public:
+    EnFicheroMensatel(Ini& ini, const std::string& directorioInicio)
+        : ini_(ini), directorio_(directorioInicio) {
+        ini_.FijarFicheroIni(directorio_ + std::string(kFicheroMensatel));
+    }
+    ~EnFicheroMensatel() { ini_.FijarFicheroIni(directorio_ + std::string(kFicheroAjustes)); }
+    EnFicheroMensatel(const EnFicheroMensatel&) = delete;
+    EnFicheroMensatel& operator=(const EnFicheroMensatel&) = delete;
+
+  private:
+    Ini& ini_;
+    const std::string& directorio_;
+};
+
+// A colour beyond the int32 range leaves the previous one in place.
+void LeerColor(std::string_view valor, int32_t& color) {
+    if (const auto n = RedondearParSiCabe(ValorNumerico(valor))) {
+        color = *n;
+    }
+}
+
+}  // namespace
+
+bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t& texto,
+                         int32_t& fondo) {
+    EnFicheroMensatel mensatel(ini, directorioInicio);
+    std::string valor;
+    if (!ini.LeerIni("colores", "fondo", valor)) {
+        return false;  // without a background the text colour is not even read
+    }
+    LeerColor(valor, fondo);
+    if (!ini.LeerIni("colores", "texto", valor)) {
+        return false;
+    }
+    LeerColor(valor, texto);
+    return true;
+}
+
+std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio) {
+    EnFicheroMensatel mensatel(ini, directorioInicio);
+    std::string firma;
+    ini.LeerIni("Usuario", "firma", firma);
+    return firma;
+}
+
+}  // namespace rebanex

@@ -1,0 +1,176 @@
+#include "settings/Ajustes.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "comun/Numeros.h"
+
+namespace rebanex {
+
+namespace {
+
+std::string Valor(Ini& ini, std::string_view seccion, std::string_view clave,
+                  std::string_view porDefecto) {
+    std::string valor;
+    if (!ini.LeerIni(seccion, clave, valor)) {
+        ini.EscribirIni(seccion, clave, porDefecto);  // a read-only file just keeps defaults
+        valor = porDefecto;
+    }
+    return valor;
+}
+
+// A flag is on when its value reads as a non-zero number; "si" or "" are off.
+bool Encendido(std::string_view valor) {
+    return ValorNumericoConExponente(valor) != 0;
+}
+
+std::string_view SiNo(bool b) {
+    return b ? "1" : "0";
+}
+
+// A choice of 1 to 3; anything else selects item 1.
+int LeerEleccion(Ini& ini, std::string_view clave) {
+    const int32_t n = LeerOpcionNumero(ini, kSeccionRebanex, clave, "1");
+    return n >= 1 && n <= 3 ? n : 1;
+}
+
+void LeerFlags(Ini& ini, Configuracion& o) {
+    o.Inverso = LeerOpcionSiNo(ini, kSeccionRebanex, "Inverso", "0");
+    o.NoAcentos = LeerOpcionSiNo(ini, kSeccionRebanex, "NoAcentos", "1");
+    o.NoMultiEspacios = LeerOpcionSiNo(ini, kSeccionRebanex, "NoMultiEspacios", "1");
+    o.IndicadorTrozos = LeerOpcionSiNo(ini, kSeccionRebanex, "IndicadorTrozos", "1");
+    o.CopiarTrozoAlMensatel = LeerOpcionSiNo(ini, kSeccionRebanex, "CopiarTrozoAlMensatel", "1");
+    o.ObtenerTamanyoMsg = LeerOpcionSiNo(ini, kSeccionRebanex, "ObtenerTamañoMsg", "1");
+}
+
+void LeerFirma(Ini& ini, Configuracion& o) {
+    o.FirmarAutomaticamente = LeerOpcionSiNo(ini, kSeccionRebanex, "FirmarAutomaticamente", "0");
+    o.FirmarEnTrozos = LeerOpcionSiNo(ini, kSeccionRebanex, "FirmarEnTrozos", "0");
+    // Only the position decides the enabled state here, as its menu command does; the
+    // auto-signature tick is set without running its command.
+    o.FirmarEnPosicion = LeerEleccion(ini, "FirmarEnPosicion");
+    o.FirmarEnTrozosHabilitado = HabilitadoTrasPosicion(o.FirmarEnPosicion);
+}
+
+void LeerPosicion(Ini& ini, const Rectangulo& pantalla, EstadoAjustes& estado) {
+    std::string valor;
+    if (!ini.LeerIni(kSeccionRebanex, "PosicionVentana", valor)) {
+        ini.EscribirIni(kSeccionRebanex, "PosicionVentana", "1");
+        return;
+    }
+    estado.opciones.PosicionVentana = Encendido(valor);
+    Rectangulo& v = estado.ventana;
+    if (estado.opciones.PosicionVentana) {
+        v.izquierda =
+            LeerOpcionNumero(ini, kSeccionRebanex, "PosicionVentanaX", TextoTwips(v.izquierda));
+        v.arriba = LeerOpcionNumero(ini, kSeccionRebanex, "PosicionVentanaY", TextoTwips(v.arriba));
+    } else {
+        // Window coordinates are single precision.
+        v.izquierda = static_cast<float>(pantalla.ancho) / 2 - static_cast<float>(v.ancho) / 2;
+        v.arriba = static_cast<float>(pantalla.alto) / 2 - static_cast<float>(v.alto) / 2;
+    }
+}
+
+void LeerFicheros(Ini& ini, const std::string& directorioInicio, EstadoAjustes& estado) {
+    for (int i = 1; i <= 5; ++i) {
+        const std::string clave = Decimal(i);
+        std::string valor;
+        if (!ini.LeerIni(kSeccionFicheros, clave, valor)) {
+            ini.EscribirIni(kSeccionFicheros, clave, "");
+        }
+        estado.ficheros[i - 1] = valor;
+    }
+    std::string actual;
+    ini.LeerIni(kSeccionFicheros, "1", actual);
+    if (actual.empty()) {
+        estado.rutaReemplazos = directorioInicio + std::string(kFicheroReemplazos);
+        ini.EscribirIni(kSeccionFicheros, "1", estado.rutaReemplazos);
+        estado.ficheros[0] = estado.rutaReemplazos;
+    } else {
+        estado.rutaReemplazos = actual;
+    }
+}
+
+Aviso AvisoErrorGuardar(std::string_view que) {
+    Aviso aviso;
+    aviso.texto = "Cagon toooo!! Error al intentar Guardar " + std::string(que) +
+                  "\r\rEl fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
+                  "o estará en un dispositivo sin capacidad/permisos de escritura\r\r";
+    aviso.titulo = "Rebanex (by Quelvo)";
+    aviso.icono = Icono::Exclamacion;
+    aviso.botones = Botones::Aceptar;
+    return aviso;
+}
+
+}  // namespace
+
+bool LeerOpcionSiNo(Ini& ini, std::string_view seccion, std::string_view clave,
+                    std::string_view porDefecto) {
+    return Encendido(Valor(ini, seccion, clave, porDefecto));
+}
+
+int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view clave,
+                         std::string_view porDefecto) {
+    return RedondearPar(ValorNumerico(Valor(ini, seccion, clave, porDefecto)));
+}
+
+void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
+                         EstadoAjustes& estado) {
+    Configuracion& o = estado.opciones;
+    LeerFlags(ini, o);
+    o.MsgMax = Decimal(LeerOpcionNumero(ini, kSeccionRebanex, "MsgMax", "160"));
+    o.Letras = LeerEleccion(ini, "Letras");
+    LeerFirma(ini, o);
+    LeerPosicion(ini, pantalla, estado);
+    LeerFicheros(ini, directorioInicio, estado);
+
+    std::string valor;
+    if (ini.LeerIni(kSeccionRebanex, "AutoReemplazar", valor)) {
+        o.AutoReemplazar = Encendido(valor);
+    } else {
+        ini.EscribirIni(kSeccionRebanex, "AutoReemplazar", "0");
+    }
+}
+
+bool GuardarConfiguracion(Ini& ini, const Configuracion& o) {
+    // Only the last write decides the outcome: a read-only file fails them all alike.
+    ini.EscribirIni(kSeccionRebanex, "Inverso", SiNo(o.Inverso));
+    ini.EscribirIni(kSeccionRebanex, "NoAcentos", SiNo(o.NoAcentos));
+    ini.EscribirIni(kSeccionRebanex, "NoMultiEspacios", SiNo(o.NoMultiEspacios));
+    ini.EscribirIni(kSeccionRebanex, "IndicadorTrozos", SiNo(o.IndicadorTrozos));
+    ini.EscribirIni(kSeccionRebanex, "CopiarTrozoAlMensatel", SiNo(o.CopiarTrozoAlMensatel));
+    ini.EscribirIni(kSeccionRebanex, "ObtenerTamañoMsg", SiNo(o.ObtenerTamanyoMsg));
+    ini.EscribirIni(kSeccionRebanex, "MsgMax", o.MsgMax);
+    ini.EscribirIni(kSeccionRebanex, "Letras", Decimal(o.Letras));
+    ini.EscribirIni(kSeccionRebanex, "FirmarAutomaticamente", SiNo(o.FirmarAutomaticamente));
+    ini.EscribirIni(kSeccionRebanex, "FirmarEnTrozos", SiNo(o.FirmarEnTrozos));
+    ini.EscribirIni(kSeccionRebanex, "FirmarEnPosicion", Decimal(o.FirmarEnPosicion));
+    return ini.EscribirIni(kSeccionRebanex, "AutoReemplazar", SiNo(o.AutoReemplazar));
+}
+
+bool GuardarPosicionVentana(Ini& ini, double izquierda, double arriba) {
+    ini.EscribirIni(kSeccionRebanex, "PosicionVentanaX", TextoTwips(izquierda));
+    return ini.EscribirIni(kSeccionRebanex, "PosicionVentanaY", TextoTwips(arriba));
+}
+
+std::string TextoTwips(double valor) {
+    // The shortest text that reads back as the same single-precision value, never with an
+    // exponent, so that the numeric reading of the settings gets it back.
+    const float f = static_cast<float>(valor);
+    if (!std::isfinite(f) || f == 0) {
+        return "0";
+    }
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, f, std::chars_format::fixed);
+    return std::string(buffer, r.ptr);
+}
+
+Aviso AvisoErrorGuardarConfiguracion() {
+    return AvisoErrorGuardar("la Configuración !!");
+}
+
+Aviso AvisoErrorGuardarPosicion() {
+    return AvisoErrorGuardar("la Posicion!!");
+}
+
+}  // namespace rebanex

@@ -1,0 +1,37 @@
+#include "settings/Ini.h"
+
+namespace rebanex {
+
+namespace {
+
+// GetPrivateProfileStringA returns this default for a missing key, so a value stored as
+// this very text reads as missing too.
+constexpr std::string_view kFalta = "** error **";
+constexpr std::size_t kTamanoBuffer = 255;
+
+}  // namespace
+
+bool Ini::LeerIni(std::string_view seccion, std::string_view clave, std::string& valor) {
+    valor = perfil_.ObtenerCadena(FicheroIni, seccion, clave, kFalta, kTamanoBuffer);
+    if (valor.size() > kTamanoBuffer - 1) {
+        valor.resize(kTamanoBuffer - 1);
+    }
+    if (valor == kFalta) {
+        valor.clear();
+        return false;
+    }
+    return true;
+}
+
+bool Ini::EscribirIni(std::string_view seccion, std::string_view clave, std::string_view valor) {
+    return perfil_.EscribirCadena(FicheroIni, seccion, clave, valor);
+}
+
+std::string ConBarraFinal(std::string ruta) {
+    if (ruta.empty() || ruta.back() != '\\') {
+        ruta += '\\';
+    }
+    return ruta;
+}
+
+}  // namespace rebanex

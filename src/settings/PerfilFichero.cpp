@@ -1,0 +1,145 @@
+#include "settings/PerfilFichero.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "settings/NombresPerfil.h"
+
+namespace rebanex {
+
+namespace {
+
+// The file's lines without their line ends; a missing (or unreadable) file has none.
+// The path goes to the stream as narrow text, so the runtime opens it in the ANSI code page
+// as every other path of the program.
+std::vector<std::string> LeerLineas(const std::string& fichero) {
+    std::vector<std::string> lineas;
+    std::ifstream entrada(fichero, std::ios::binary);
+    if (!entrada) {
+        return lineas;
+    }
+    const std::string todo{std::istreambuf_iterator<char>(entrada),
+                           std::istreambuf_iterator<char>()};
+    std::size_t inicio = 0;
+    while (inicio < todo.size()) {
+        std::size_t fin = todo.find('\n', inicio);
+        if (fin == std::string::npos) {
+            fin = todo.size();
+        }
+        std::string linea = todo.substr(inicio, fin - inicio);
+        if (!linea.empty() && linea.back() == '\r') {
+            linea.pop_back();
+        }
+        lineas.push_back(std::move(linea));
+        inicio = fin + 1;
+    }
+    return lineas;
+}
+
+std::optional<std::string_view> NombreSeccion(std::string_view linea) {
+    linea = SinBlancos(linea);
+    const std::size_t cierre = linea.find(']');
+    if (linea.empty() || linea.front() != '[' || cierre == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return SinBlancos(linea.substr(1, cierre - 1));
+}
+
+struct Entrada {
+    std::string_view clave, valor;
+};
+
+// A "clave=valor" line; comments and lines without "=" hold no key.
+std::optional<Entrada> LeerEntrada(std::string_view linea) {
+    linea = SinBlancos(linea);
+    const std::size_t igual = linea.find('=');
+    if (linea.empty() || linea.front() == ';' || igual == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Entrada{SinBlancos(linea.substr(0, igual)), SinBlancos(linea.substr(igual + 1))};
+}
+
+std::string_view SinComillas(std::string_view valor) {
+    if (valor.size() >= 2 && valor.front() == valor.back() &&
+        (valor.front() == '"' || valor.front() == '\'')) {
+        return valor.substr(1, valor.size() - 2);
+    }
+    return valor;
+}
+
+// Where a key stands: the header line of the first section of that name, the key's line in
+// it, and the line after the section's last non-blank line (where a new key goes).
+struct Lugar {
+    std::optional<std::size_t> seccion, clave;
+    std::size_t insertar = 0;
+};
+
+Lugar Buscar(const std::vector<std::string>& lineas, std::string_view seccion,
+             std::string_view clave) {
+    Lugar lugar;
+    for (std::size_t i = 0; i < lineas.size(); ++i) {
+        const auto nombre = NombreSeccion(lineas[i]);
+        if (lugar.seccion) {
+            if (nombre) {
+                break;
+            }
+            if (!SinBlancos(lineas[i]).empty()) {
+                lugar.insertar = i + 1;
+            }
+            const auto entrada = LeerEntrada(lineas[i]);
+            if (entrada && MismoNombre(entrada->clave, clave)) {
+                lugar.clave = i;
+                break;
+            }
+        } else if (nombre && MismoNombre(*nombre, seccion)) {
+            lugar.seccion = i;
+            lugar.insertar = i + 1;
+        }
+    }
+    return lugar;
+}
+
+std::string Cortar(std::string_view texto, std::size_t tamano) {
+    return std::string(texto.substr(0, tamano == 0 ? 0 : tamano - 1));
+}
+
+}  // namespace
+
+std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string_view seccion,
+                                         std::string_view clave, std::string_view porDefecto,
+                                         std::size_t tamano) {
+    const std::vector<std::string> lineas = LeerLineas(fichero);
+    const Lugar lugar = Buscar(lineas, seccion, clave);
+    if (!lugar.clave) {
+        return Cortar(porDefecto, tamano);
+    }
+    return Cortar(SinComillas(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
+}
+
+bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view seccion,
+                                   std::string_view clave, std::string_view valor) {
+    std::vector<std::string> lineas = LeerLineas(fichero);
+    const Lugar lugar = Buscar(lineas, seccion, clave);
+    if (lugar.clave) {
+        // The key keeps the spelling it has in the file.
+        std::string& linea = lineas[*lugar.clave];
+        linea = std::string(LeerEntrada(linea)->clave) + "=" + std::string(valor);
+    } else if (lugar.seccion) {
+        lineas.insert(lineas.begin() + static_cast<std::ptrdiff_t>(lugar.insertar),
+                      std::string(clave) + "=" + std::string(valor));
+    } else {
+        lineas.push_back("[" + std::string(seccion) + "]");
+        lineas.push_back(std::string(clave) + "=" + std::string(valor));
+    }
+
+    std::ofstream salida(fichero, std::ios::binary | std::ios::trunc);
+    for (const std::string& linea : lineas) {
+        salida << linea << "\r\n";
+    }
+    salida.close();
+    return salida.good();
+}
+
+}  // namespace rebanex
