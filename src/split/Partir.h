@@ -40,6 +40,16 @@ std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t
 std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
                           const PasosPartir& pasos);
 
+// The boxes of a refused split.
+Aviso AvisoMensajeVacio();
+Aviso AvisoSoloNumeros();
+Aviso AvisoTamanyoCero();
+Aviso AvisoSinSitioGuion();
+Aviso AvisoMinimoIndicadores();
+Aviso AvisoFirmaGrande();
+Aviso AvisoSinSitioTexto();     // indicator and signature leave no room in a piece
+Aviso AvisoDemasiadosTrozos();  // more than kMaxTrozos pieces
+
 // The whole command up to the piece list (without showing it). On a refused split the
 // list is left untouched and the failure returned.
 std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,

@@ -1,0 +1,35 @@
+// The live counter: a quick estimate of the SMS count, no transforms, no cutting.
+#include "split/Contador.h"
+
+#include <cmath>
+
+#include "comun/Numeros.h"
+#include "split/Trozos.h"
+
+namespace rebanex {
+
+std::string TextoContador(const std::string& mensaje, const std::string& lon,
+                          std::string_view separadorMiles) {
+    const auto caracteres = static_cast<long long>(mensaje.size());
+    std::string s = DecimalAgrupado(caracteres, separadorMiles);
+    if (mensaje.empty()) {
+        return "0 / " + s;
+    }
+    // A maximum of 0 (no number) or a count beyond int16 leaves the character count alone.
+    const double maximo = ValorNumerico(lon);
+    if (maximo == 0) {
+        return s;
+    }
+    const double cociente = static_cast<double>(caracteres) / maximo;
+    // Far beyond int16 anyway; keeps the conversion to float within its range.
+    if (!(std::fabs(cociente) < 1e9)) {
+        return s;
+    }
+    float x = static_cast<float>(cociente);
+    if (const auto sms = RedondearArribaAcotado(x)) {
+        return DecimalAgrupado(*sms, separadorMiles) + " / " + s;
+    }
+    return s;
+}
+
+}  // namespace rebanex

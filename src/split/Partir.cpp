@@ -1,0 +1,133 @@
+// The split command: checks, the transforms on a working copy, then the cut.
+#include "split/Partir.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "comun/Numeros.h"
+#include "transforms/Caracteres.h"
+#include "transforms/Firma.h"
+#include "transforms/Reemplazos.h"
+
+namespace rebanex {
+
+namespace {
+
+void Estado(const PasosPartir& pasos, const std::string& texto) {
+    if (pasos.mostrarEstado) {
+        pasos.mostrarEstado(texto);
+    }
+}
+
+FalloPartir Fallo(Aviso aviso, ControlFoco foco) {
+    return FalloPartir{std::move(aviso), foco};
+}
+
+}  // namespace
+
+std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t& msgMax) {
+    const Configuracion& o = entrada.opciones;
+    if (entrada.mensaje.empty()) {
+        return Fallo(AvisoMensajeVacio(), ControlFoco::Msg);
+    }
+    // A whole number beyond int16 is refused like any other non-number.
+    const std::optional<int16_t> leido = LeerEnteroEstricto(o.MsgMax);
+    if (!leido) {
+        FalloPartir fallo = Fallo(AvisoSoloNumeros(), ControlFoco::Lon);
+        fallo.seleccionarTodo = true;
+        return fallo;
+    }
+    msgMax = *leido;
+    if (msgMax == 0) {
+        return Fallo(AvisoTamanyoCero(), ControlFoco::Lon);
+    }
+    if (msgMax < 2) {
+        return Fallo(AvisoSinSitioGuion(), ControlFoco::Lon);
+    }
+    if (o.IndicadorTrozos && msgMax < 12) {
+        return Fallo(AvisoMinimoIndicadores(), ControlFoco::Lon);
+    }
+    // The tick alone counts here, whether or not the item is enabled.
+    if (o.FirmarEnTrozos && static_cast<long long>(entrada.firma.size()) > msgMax / 2) {
+        return Fallo(AvisoFirmaGrande(), ControlFoco::Msg);
+    }
+    return std::nullopt;
+}
+
+std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
+                          const PasosPartir& pasos) {
+    const Configuracion& o = entrada.opciones;
+    std::string texto;
+    texto.reserve(entrada.mensaje.size() + entrada.firma.size() + 1);
+    texto = entrada.mensaje;
+
+    if (o.NoAcentos) {
+        Estado(pasos, "Eliminando Acentos...");
+        Troceado::QuitarAcentos(texto);
+    }
+    if (o.Letras == 2 || o.Letras == 3) {
+        Estado(pasos, "Cambiando Formato de Letras...");
+        Troceado::CambiarLetras(texto, o.Letras == 3);
+    }
+    // Line breaks and tabs become the only separator the cutter knows.
+    Troceado::QuitarSaltos(texto);
+    if (o.AutoReemplazar) {
+        Estado(pasos, "Substituyendo Palabras...");
+        Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador);
+    }
+    if (o.NoMultiEspacios) {
+        Estado(pasos, "Eliminando Multi-Espacios...");
+        Troceado::QuitarMultiEspacios(texto);
+    }
+    // When every piece is signed the cutter adds the signature instead.
+    if (o.FirmarAutomaticamente && !entrada.firma.empty() && !FirmarEnTrozosEnVigor(o)) {
+        if (o.FirmarEnPosicion == 1 || o.FirmarEnPosicion == 2) {
+            Troceado::InsertarFirma(texto, entrada.firma, static_cast<uint8_t>(o.FirmarEnPosicion));
+        } else {
+            // The caret counts in the untransformed message, as the box reports it.
+            Troceado::InsertarFirmaEnCursor(texto, entrada.firma, entrada.cursor);
+        }
+    }
+    return texto;
+}
+
+std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,
+                                  const PasosPartir& pasos, ListaTrozos& lista) {
+    int16_t msgMax = 0;
+    if (auto fallo = ComprobarPartir(entrada, msgMax)) {
+        return fallo;
+    }
+    // May rewrite Lon; this run keeps the maximum it checked.
+    if (entrada.opciones.ObtenerTamanyoMsg && pasos.obtenerTamanyo) {
+        pasos.obtenerTamanyo();
+    }
+    const std::string texto = PrepararTexto(entrada, avisador, pasos);
+
+    Estado(pasos, "Troceando...");
+    ParametrosCorte parametros;
+    parametros.MsgMax = msgMax;
+    parametros.IndicadorTrozos = entrada.opciones.IndicadorTrozos;
+    parametros.LongitudMensaje = static_cast<long long>(entrada.mensaje.size());
+    parametros.Inverso = entrada.opciones.Inverso;
+    parametros.Firmados = TrozosFirmados(entrada.opciones, entrada.firma);
+    parametros.FirmarEnPosicion = entrada.opciones.FirmarEnPosicion;
+    parametros.Firma = entrada.firma;
+
+    ListaTrozos nueva;
+    Cortador cortador(texto, parametros, nueva);
+    const std::optional<int32_t> trozos = cortador.ContarTrozos();
+    if (!trozos || *trozos > kMaxTrozos) {
+        Estado(pasos, "");
+        return trozos ? Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg)
+                      : Fallo(AvisoSinSitioTexto(), ControlFoco::Lon);
+    }
+    nueva.NumTrozos = *trozos;
+    cortador.GenerarTrozos();
+    nueva.TrozoActual = 0;  // the view steps to piece 1
+    lista = std::move(nueva);
+    Estado(pasos, "");
+    return std::nullopt;
+}
+
+}  // namespace rebanex
