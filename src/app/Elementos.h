@@ -34,4 +34,10 @@ enum class Menu {
 };
 inline constexpr int kNumMenus = static_cast<int>(Menu::mnu_ayuda_faqMensatel) + 1;
 
+// Item `indice` (counted from 1) of an indexed group, given the group's first item:
+// ItemDeGrupo(Menu::mnu_opciones_txtChar1, 3) is mnu_opciones_txtChar3.
+constexpr Menu ItemDeGrupo(Menu primero, int indice) {
+    return static_cast<Menu>(static_cast<int>(primero) + indice - 1);
+}
+
 }  // namespace rebanex

@@ -2,11 +2,15 @@
 // runs the same in the .exe and in the tests.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "app/Elementos.h"
 #include "app/Vista.h"
 #include "host/Anfitrion.h"
+#include "settings/Ajustes.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
 #include "split/Trozos.h"
@@ -16,7 +20,7 @@ namespace rebanex {
 inline constexpr std::string_view kVersionFecha = "01/01/2002";
 
 class Prog {
-public:
+  public:
     Prog(Vista& vista, PerfilPrivado& perfil, Anfitrion& anfitrion);
 
     // Start-up: caption, start directory (the process's current directory), settings,
@@ -56,8 +60,56 @@ public:
     const std::string& FirmaMensatel() const { return FirmaMensatel_; }
     const std::string& RutaReemplazos() const { return RutaReemplazos_; }
     const std::string& DirectorioInicio() const { return DirectorioInicio_; }
+    const std::string& FicheroIni() const { return ini_.Fichero(); }
 
-private:
+  private:
+    // Start-up (ProgArranque.cpp)
+    void CargarConfiguracion();
+    void AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventanaAntes);
+    void AplicarColoresMensatel();
+    void CargarLineaComandos(const std::string& lineaComandos);
+
+    // Piece view (ProgTrozos.cpp)
+    void MostrarTrozo(int32_t indice);
+    void ActualizarBotones();
+    void ActualizarContador();
+    std::string TextoContadorTrozos() const;  // "3/7"
+
+    // Option commands (ProgOpciones.cpp)
+    int IndiceMarcado(Menu primero);
+    void AlternarOpcion(Menu m);
+    void MarcarLetras(int indice);
+    void MarcarPosicionFirma(int indice);
+    void mnu_opciones_txtChar_Click(int indice);
+    void mnu_opciones_firma_posicion_Click(int indice);
+    void mnu_opciones_firma_auto_Click();
+    void mnu_opciones_ventana_Click();
+    void mnu_opciones_guardarventana_Click();
+    void mnu_opciones_guardar_Click();
+
+    // Format menu (ProgFormato.cpp)
+    void TransformarMensaje(std::string_view estado,
+                            const std::function<void(std::string&)>& transformar);
+    void mnu_formato_acentos_Click();
+    void mnu_formato_letras_Click(int indice);
+    void mnu_formato_espacio_Click();
+    void mnu_formato_auto_Click();
+
+    // File menu and the commands that later work fills in (ProgMenu.cpp)
+    void mnu_archivo_salir_Click();
+    void mnu_archivo_cargar_Click();
+    void mnu_archivo_guardar_Click();
+    void mnu_archivo_mensatel_Click();
+    void mnu_archivo_mensatellog_Click();
+    void mnu_reemplazos_abrir_Click();
+    void mnu_reemplazos_fichero_Click(int indice);
+    void mnu_opciones_fichR_Click();
+    void mnu_ayuda_utilidad_Click();
+    void mnu_ayuda_acerca_Click();
+    void mnu_ayuda_bajarNew_Click();
+    void mnu_ayuda_enviarmsg_Click();
+    void mnu_ayuda_enlace_Click(Menu m);
+
     Vista& vista_;
     Ini ini_;
     Anfitrion& anfitrion_;

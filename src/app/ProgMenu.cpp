@@ -1,0 +1,115 @@
+// Every menu item to its command, and the commands whose work is still to come.
+#include "app/Prog.h"
+
+namespace rebanex {
+
+void Prog::Menu_Click(Menu m) {
+    switch (m) {
+        case Menu::mnu_archivo_cargar:
+            return mnu_archivo_cargar_Click();
+        case Menu::mnu_archivo_guardar:
+            return mnu_archivo_guardar_Click();
+        case Menu::mnu_archivo_mensatel:
+            return mnu_archivo_mensatel_Click();
+        case Menu::mnu_archivo_mensatellog:
+            return mnu_archivo_mensatellog_Click();
+        case Menu::mnu_archivo_salir:
+            return mnu_archivo_salir_Click();
+
+        case Menu::mnu_formato_acentos:
+            return mnu_formato_acentos_Click();
+        case Menu::mnu_formato_letras1:
+            return mnu_formato_letras_Click(1);
+        case Menu::mnu_formato_letras2:
+            return mnu_formato_letras_Click(2);
+        case Menu::mnu_formato_espacio:
+            return mnu_formato_espacio_Click();
+        case Menu::mnu_formato_firma:
+            return btnFirma_Click();
+        case Menu::mnu_formato_auto:
+            return mnu_formato_auto_Click();
+
+        case Menu::mnu_opciones_inverso:
+        case Menu::mnu_opciones_acentos:
+        case Menu::mnu_opciones_espacios:
+        case Menu::mnu_opciones_indicador:
+        case Menu::mnu_opciones_pegar:
+        case Menu::mnu_opciones_getTamanyo:
+        case Menu::mnu_opciones_firma_trozos:
+        case Menu::mnu_opciones_auto:
+            return AlternarOpcion(m);
+        case Menu::mnu_opciones_firma_auto:
+            return mnu_opciones_firma_auto_Click();
+        case Menu::mnu_opciones_ventana:
+            return mnu_opciones_ventana_Click();
+        case Menu::mnu_opciones_guardarventana:
+            return mnu_opciones_guardarventana_Click();
+        case Menu::mnu_opciones_txtChar1:
+            return mnu_opciones_txtChar_Click(1);
+        case Menu::mnu_opciones_txtChar2:
+            return mnu_opciones_txtChar_Click(2);
+        case Menu::mnu_opciones_txtChar3:
+            return mnu_opciones_txtChar_Click(3);
+        case Menu::mnu_opciones_firma_posicion1:
+            return mnu_opciones_firma_posicion_Click(1);
+        case Menu::mnu_opciones_firma_posicion2:
+            return mnu_opciones_firma_posicion_Click(2);
+        case Menu::mnu_opciones_firma_posicion3:
+            return mnu_opciones_firma_posicion_Click(3);
+        case Menu::mnu_opciones_guardar:
+            return mnu_opciones_guardar_Click();
+        case Menu::mnu_opciones_fichR:
+            return mnu_opciones_fichR_Click();
+
+        case Menu::mnu_reemplazos_abrir:
+            return mnu_reemplazos_abrir_Click();
+        case Menu::mnu_reemplazos_fichero1:
+            return mnu_reemplazos_fichero_Click(1);
+        case Menu::mnu_reemplazos_fichero2:
+            return mnu_reemplazos_fichero_Click(2);
+        case Menu::mnu_reemplazos_fichero3:
+            return mnu_reemplazos_fichero_Click(3);
+        case Menu::mnu_reemplazos_fichero4:
+            return mnu_reemplazos_fichero_Click(4);
+        case Menu::mnu_reemplazos_fichero5:
+            return mnu_reemplazos_fichero_Click(5);
+
+        case Menu::mnu_ayuda_utilidad:
+            return mnu_ayuda_utilidad_Click();
+        case Menu::mnu_ayuda_acerca:
+            return mnu_ayuda_acerca_Click();
+        case Menu::mnu_ayuda_bajarNew:
+            return mnu_ayuda_bajarNew_Click();
+        case Menu::mnu_ayuda_enviarmsg:
+            return mnu_ayuda_enviarmsg_Click();
+        case Menu::mnu_ayuda_peich:
+        case Menu::mnu_ayuda_foro:
+        case Menu::mnu_ayuda_chat:
+        case Menu::mnu_ayuda_faqMensatel:
+            return mnu_ayuda_enlace_Click(m);
+    }
+}
+
+// Nothing is saved or asked on the way out.
+void Prog::mnu_archivo_salir_Click() {
+    vista_.Cerrar();
+}
+
+// "Salvar Mensaje" has never had a command.
+void Prog::mnu_archivo_guardar_Click() {}
+
+// Not there yet: each of these does nothing until its feature lands.
+void Prog::mnu_archivo_cargar_Click() {}               // load a message file
+void Prog::mnu_archivo_mensatel_Click() {}             // start another Mensatel
+void Prog::mnu_archivo_mensatellog_Click() {}          // start Mensatel's log viewer
+void Prog::Mensatel_Click() {}                         // show or start Mensatel
+void Prog::mnu_reemplazos_abrir_Click() {}             // choose a rules file
+void Prog::mnu_reemplazos_fichero_Click(int /*i*/) {}  // use a recent rules file
+void Prog::mnu_opciones_fichR_Click() {}               // edit the rules file
+void Prog::mnu_ayuda_utilidad_Click() {}               // help text
+void Prog::mnu_ayuda_acerca_Click() {}                 // about text
+void Prog::mnu_ayuda_bajarNew_Click() {}               // update check and download
+void Prog::mnu_ayuda_enviarmsg_Click() {}              // mail to the author
+void Prog::mnu_ayuda_enlace_Click(Menu /*m*/) {}       // Mensatel's web pages
+
+}  // namespace rebanex

@@ -1,0 +1,57 @@
+// The split button and the maximum length read from Mensatel.
+#include <string>
+#include <utility>
+
+#include "app/Prog.h"
+#include "split/Partir.h"
+
+namespace rebanex {
+
+namespace {
+
+void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
+    const Control foco = fallo.foco == ControlFoco::Lon ? Control::Lon : Control::Msg;
+    vista.Avisar(fallo.aviso);
+    vista.Enfocar(foco);
+    if (fallo.seleccionarTodo) {
+        vista.Seleccionar(foco, 0, static_cast<long long>(vista.Texto(foco).size()));
+    }
+}
+
+}  // namespace
+
+void Prog::Partir_Click() {
+    EntradaPartir entrada;
+    entrada.mensaje = vista_.Texto(Control::Msg);
+    entrada.cursor = vista_.InicioSeleccion(Control::Msg);
+    entrada.opciones = LeerOpciones();
+    entrada.firma = FirmaMensatel_;
+    entrada.rutaReemplazos = RutaReemplazos_;
+
+    PasosPartir pasos;
+    pasos.mostrarEstado = [this](const std::string& texto) { MostrarEstado(texto); };
+    pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
+
+    // A refused split keeps the pieces of the previous one.
+    ListaTrozos nueva;
+    if (const auto fallo = rebanex::Partir(entrada, vista_, pasos, nueva)) {
+        MostrarFallo(vista_, *fallo);
+        return;
+    }
+    lista_ = std::move(nueva);
+    lista_.TrozoActual = 0;
+    der_Click();  // from 0 to piece 1
+    vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
+    MostrarEstado("");
+    MostrarVistaMensaje(false);
+}
+
+// Mensatel absent or its size field unreadable: Lon keeps what it had.
+void Prog::etLongMax_Click() {
+    const std::string tamanyo = anfitrion_.LeerTamanyoMaximo();
+    if (!tamanyo.empty()) {
+        vista_.FijarTexto(Control::Lon, tamanyo);
+    }
+}
+
+}  // namespace rebanex

@@ -1,0 +1,125 @@
+// The window's behaviour on a fake view, an in-memory settings file and a scripted Mensatel.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "FakeVista.h"
+#include "app/Prog.h"
+#include "host/Anfitrion.h"
+#include "settings/PerfilEnMemoria.h"
+
+namespace rebanex::prueba {
+
+// Mensatel as the tests want it: the answer to a paste, the size field's text.
+class AnfitrionFalso : public Anfitrion {
+  public:
+    bool PegarTrozoEnMensatel(std::string& trozo) override {
+        pegados.push_back(trozo);
+        return respuesta;
+    }
+    std::string LeerTamanyoMaximo() override {
+        ++lecturas;
+        return tamanyo;
+    }
+
+    bool respuesta = true;
+    std::string tamanyo;  // "" as when Mensatel is not there
+    std::vector<std::string> pegados;
+    int lecturas = 0;
+};
+
+// Settings in memory, with every write kept in order as "Seccion/clave=valor".
+class PerfilRegistrado : public PerfilPrivado {
+  public:
+    explicit PerfilRegistrado(PerfilEnMemoria& memoria) : memoria_(memoria) {}
+
+    std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
+                              std::string_view clave, std::string_view porDefecto,
+                              std::size_t tamano) override {
+        return memoria_.ObtenerCadena(fichero, seccion, clave, porDefecto, tamano);
+    }
+    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
+                        std::string_view clave, std::string_view valor) override {
+        escrituras.push_back(std::string(seccion) + "/" + std::string(clave) + "=" +
+                             std::string(valor));
+        return memoria_.EscribirCadena(fichero, seccion, clave, valor);
+    }
+
+    std::vector<std::string> escrituras;  // failed ones too
+
+  private:
+    PerfilEnMemoria& memoria_;
+};
+
+class ProgPrueba : public ::testing::Test {
+  protected:
+    static constexpr const char* kDirectorio = "C:\\Rebanex";
+    static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
+    static constexpr const char* kMensatelIni = "C:\\Rebanex\\mensatel.ini";
+
+    ProgPrueba() { vista.Conectar(prog); }
+
+    // Start with an empty command line; the journal then starts afresh.
+    void Arrancar() {
+        prog.Form_Load(kDirectorio, "");
+        OlvidarRegistro();
+    }
+    void ArrancarConFirma(const std::string& firma) {
+        memoria.EscribirCadena(kMensatelIni, "Usuario", "firma", firma);
+        Arrancar();
+    }
+    void OlvidarRegistro() {
+        vista.registro.clear();
+        perfil.escrituras.clear();
+    }
+    void Marcar(Menu m, bool si) { vista[m].marcado = si; }
+    // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
+    void SinTransformaciones() {
+        for (Menu m : {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios,
+                       Menu::mnu_opciones_indicador, Menu::mnu_opciones_getTamanyo}) {
+            Marcar(m, false);
+        }
+    }
+    void Trocear(const std::string& mensaje, const std::string& lon) {
+        vista.Escribir(Control::Msg, mensaje);
+        vista.Escribir(Control::Lon, lon);
+        prog.Partir_Click();
+    }
+    std::string Texto(Control c) { return vista[c].texto; }
+    bool Habilitado(Control c) { return vista[c].habilitado; }
+
+    // A rules file on disk, named after the running test so that parallel runs do not meet.
+    std::string EscribirReglas(const std::string& contenido) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string nombre =
+            std::string("rebanex_") + info->test_suite_name() + "_" + info->name() + ".txt";
+        std::replace(nombre.begin(), nombre.end(), '/', '_');  // parameterised names
+        const auto ruta = std::filesystem::temp_directory_path() / nombre;
+        std::ofstream(ruta, std::ios::binary) << contenido;
+        ficherosTemporales_.push_back(ruta);
+        return ruta.string();
+    }
+    ~ProgPrueba() override {
+        for (const auto& ruta : ficherosTemporales_) {
+            std::error_code ignorado;
+            std::filesystem::remove(ruta, ignorado);
+        }
+    }
+
+    PerfilEnMemoria memoria;
+    PerfilRegistrado perfil{memoria};
+    FakeVista vista;
+    AnfitrionFalso anfitrion;
+    Prog prog{vista, perfil, anfitrion};
+
+  private:
+    std::vector<std::filesystem::path> ficherosTemporales_;
+};
+
+}  // namespace rebanex::prueba
