@@ -1,0 +1,106 @@
+// The whole split command on long generated messages, with every transform switched on.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "MemoriaPico.h"
+#include "TextoEspanyol.h"
+#include "split/Partir.h"
+#include "transforms/Reemplazos.h"
+
+namespace rebanex::bench {
+
+namespace {
+
+// Nobody answers during a benchmark; any box means the set-up is wrong.
+class AvisadorContador : public Avisador {
+  public:
+    Respuesta Avisar(const Aviso&) override {
+        ++avisos;
+        return Respuesta::Si;
+    }
+    int avisos = 0;
+};
+
+// The default rules file, written where the engine reads it afresh on every split.
+class ReglasTemporales {
+  public:
+    ReglasTemporales()
+        : ruta_(std::filesystem::temp_directory_path() / "rebanex-bench-Rebanex.txt") {
+        std::ofstream fichero(ruta_, std::ios::binary);
+        for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
+            fichero << linea << "\r\n";
+        }
+    }
+    ~ReglasTemporales() {
+        std::error_code ignorado;
+        std::filesystem::remove(ruta_, ignorado);
+    }
+    std::string Ruta() const { return ruta_.string(); }
+
+  private:
+    std::filesystem::path ruta_;
+};
+
+EntradaPartir EntradaCompleta(std::string mensaje, const std::string& rutaReemplazos) {
+    EntradaPartir e;
+    e.mensaje = std::move(mensaje);
+    e.cursor = 0;
+    e.firma = "Ana";
+    e.rutaReemplazos = rutaReemplazos;
+    Configuracion& o = e.opciones;
+    o.NoAcentos = true;
+    o.Letras = 2;  // lower case, so that every rule finds its words
+    o.NoMultiEspacios = true;
+    o.AutoReemplazar = true;
+    o.IndicadorTrozos = true;
+    o.FirmarAutomaticamente = true;
+    o.FirmarEnTrozos = true;
+    o.FirmarEnTrozosHabilitado = true;
+    o.FirmarEnPosicion = 2;
+    o.ObtenerTamanyoMsg = false;
+    o.MsgMax = "160";
+    return e;
+}
+
+void PartirCompleto(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const ReglasTemporales reglas;
+    const std::string texto = TextoEspanyol(bytes);
+    AvisadorContador avisador;
+    const PasosPartir pasos;
+
+    // One run measured for memory: the message's own copy, the working text, the pieces.
+    ReiniciarPico();
+    const std::size_t antes = MemoriaActual();
+    int32_t trozos = 0;
+    {
+        const EntradaPartir entrada = EntradaCompleta(texto, reglas.Ruta());
+        ListaTrozos lista;
+        if (Partir(entrada, avisador, pasos, lista) || avisador.avisos != 0) {
+            state.SkipWithError("the split was refused or raised a box");
+            return;
+        }
+        trozos = lista.NumTrozos;
+    }
+    state.counters["pico/entrada"] =
+        static_cast<double>(MemoriaPico() - antes) / static_cast<double>(bytes);
+    state.counters["trozos"] = trozos;
+
+    const EntradaPartir entrada = EntradaCompleta(texto, reglas.Ruta());
+    for (auto _ : state) {
+        ListaTrozos lista;
+        benchmark::DoNotOptimize(Partir(entrada, avisador, pasos, lista));
+        benchmark::DoNotOptimize(lista.Trozos.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+}
+
+BENCHMARK(PartirCompleto)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace rebanex::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,253 @@
+#include "cli/Argumentos.h"
+
+#include <array>
+#include <limits>
+
+#include "cli/Codificacion.h"
+#include "cli/OpcionesPorClave.h"
+
+namespace rebanex::consola {
+
+namespace {
+
+struct Dicha {
+    std::string nombre;  // "--max"
+    std::string valor;   // empty for the options without one
+};
+
+struct Crudos {
+    std::vector<Dicha> opciones;
+    std::vector<std::string> ficheros;
+};
+
+constexpr std::array<std::string_view, 8> kConValor = {
+    "--ini",        "--max",    "--opcion",       "--firma",
+    "--reemplazos", "--cursor", "--codificacion", "--formato",
+};
+constexpr std::array<std::string_view, 5> kSinValor = {"--contar", "--json", "--ayuda", "--help",
+                                                       "-h"};
+
+template <std::size_t N>
+bool Contiene(const std::array<std::string_view, N>& lista, std::string_view s) {
+    for (std::string_view e : lista) {
+        if (e == s) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<CodificacionConsola> LeerCodificacion(std::string_view valor) {
+    if (valor == "utf8") {
+        return CodificacionConsola::Utf8;
+    }
+    if (valor == "cp1252") {
+        return CodificacionConsola::Cp1252;
+    }
+    return std::nullopt;
+}
+
+// Splits the line into options and file names; the only failures here are an unknown
+// option and a missing value. The encoding said so far decodes the argument in the message.
+std::variant<Crudos, ErrorUso> Separar(const std::vector<std::string>& args) {
+    Crudos crudos;
+    CodificacionConsola codificacion = CodificacionConsola::Utf8;
+    const auto error = [&](std::string_view que, const std::string& a) {
+        return ErrorUso{std::string(que) + TextoDeArgumento(a, codificacion), codificacion};
+    };
+    bool soloFicheros = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (soloFicheros || a == "-" || a.empty() || a[0] != '-') {
+            crudos.ficheros.push_back(a);
+        } else if (a == "--") {
+            soloFicheros = true;
+        } else if (Contiene(kConValor, a)) {
+            if (i + 1 == args.size()) {
+                return error("falta el valor de ", a);
+            }
+            crudos.opciones.push_back({a, args[++i]});
+            if (a == "--codificacion") {
+                codificacion = LeerCodificacion(args[i]).value_or(codificacion);
+            }
+        } else if (Contiene(kSinValor, a)) {
+            crudos.opciones.push_back({a, {}});
+        } else {
+            return error("opción desconocida: ", a);
+        }
+    }
+    return crudos;
+}
+
+std::optional<ComandoFormato> LeerFormato(std::string_view valor) {
+    constexpr std::array<std::pair<std::string_view, ComandoFormato>, 6> kFormatos = {{
+        {"acentos", ComandoFormato::Acentos},
+        {"minusculas", ComandoFormato::Minusculas},
+        {"mayusculas", ComandoFormato::Mayusculas},
+        {"espacios", ComandoFormato::Espacios},
+        {"reemplazar", ComandoFormato::Reemplazar},
+        {"firma", ComandoFormato::Firma},
+    }};
+    for (const auto& [nombre, comando] : kFormatos) {
+        if (nombre == valor) {
+            return comando;
+        }
+    }
+    return std::nullopt;
+}
+
+// Digits only: a caret offset is never negative.
+std::optional<long long> LeerCursor(std::string_view valor) {
+    if (valor.empty()) {
+        return std::nullopt;
+    }
+    long long n = 0;
+    for (const char c : valor) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        const int digito = c - '0';
+        if (n > (std::numeric_limits<long long>::max() - digito) / 10) {
+            return std::nullopt;
+        }
+        n = n * 10 + digito;
+    }
+    return n;
+}
+
+// The mode options exclude each other; repeating the same one is harmless.
+bool FijarModo(ArgumentosTrocear& a, Modo modo, bool& modoDicho) {
+    if (modoDicho && a.modo != modo) {
+        return false;
+    }
+    a.modo = modo;
+    modoDicho = true;
+    return true;
+}
+
+// The last --codificacion decides; an invalid one is reported later, so UTF-8 meanwhile.
+CodificacionConsola CodificacionDicha(const Crudos& crudos) {
+    CodificacionConsola c = CodificacionConsola::Utf8;
+    for (const Dicha& d : crudos.opciones) {
+        if (d.nombre == "--codificacion") {
+            c = LeerCodificacion(d.valor).value_or(c);
+        }
+    }
+    return c;
+}
+
+std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& a) {
+    const auto texto = [&](const std::string& s) { return TextoDeArgumento(s, a.codificacion); };
+    bool modoDicho = false;
+    for (const Dicha& d : crudos.opciones) {
+        const std::string& n = d.nombre;
+        if (n == "--ini") {
+            a.rutaIni = d.valor;
+        } else if (n == "--reemplazos") {
+            a.rutaReemplazos = d.valor;
+        } else if (n == "--firma") {
+            a.firma = texto(d.valor);
+        } else if (n == "--max") {
+            a.asignaciones.push_back({"MsgMax", texto(d.valor)});
+        } else if (n == "--opcion") {
+            const std::string valor = texto(d.valor);
+            const auto igual = valor.find('=');
+            if (igual == std::string::npos || igual == 0) {
+                return "--opcion espera Clave=Valor, no '" + valor + "'";
+            }
+            const std::string clave = valor.substr(0, igual);
+            if (!EsClaveDeOpcion(clave)) {
+                return "opción de ajustes desconocida: " + clave;
+            }
+            a.asignaciones.push_back({clave, valor.substr(igual + 1)});
+        } else if (n == "--cursor") {
+            a.cursor = LeerCursor(d.valor);
+            if (!a.cursor) {
+                return "--cursor espera un número entero no negativo, no '" + texto(d.valor) + "'";
+            }
+        } else if (n == "--codificacion") {
+            if (!LeerCodificacion(d.valor)) {
+                return "--codificacion espera utf8 o cp1252, no '" + texto(d.valor) + "'";
+            }
+        } else if (n == "--formato") {
+            const auto formato = LeerFormato(d.valor);
+            if (!formato) {
+                return "--formato espera acentos, minusculas, mayusculas, espacios, "
+                       "reemplazar o firma, no '" +
+                       texto(d.valor) + "'";
+            }
+            a.formato = *formato;
+            if (!FijarModo(a, Modo::Formato, modoDicho)) {
+                return "--formato, --contar y --json no se pueden combinar";
+            }
+        } else if (n == "--contar" || n == "--json") {
+            if (!FijarModo(a, n == "--json" ? Modo::Json : Modo::Contar, modoDicho)) {
+                return "--formato, --contar y --json no se pueden combinar";
+            }
+        } else {
+            a.ayuda = true;
+        }
+    }
+    if (crudos.ficheros.size() > 1) {
+        return "sobra un fichero: " + texto(crudos.ficheros[1]) + " (sólo se lee uno)";
+    }
+    if (!crudos.ficheros.empty() && crudos.ficheros[0] != "-") {
+        a.fichero = crudos.ficheros[0];
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string TextoDeArgumento(const std::string& argumento, CodificacionConsola codificacion) {
+    if (codificacion == CodificacionConsola::Utf8 && EsUtf8Valido(argumento)) {
+        return DeUtf8(argumento);
+    }
+    return argumento;
+}
+
+std::variant<ArgumentosTrocear, ErrorUso> LeerArgumentos(const std::vector<std::string>& args) {
+    auto separados = Separar(args);
+    if (auto* error = std::get_if<ErrorUso>(&separados)) {
+        return *error;
+    }
+    const Crudos& crudos = std::get<Crudos>(separados);
+    ArgumentosTrocear a;
+    a.codificacion = CodificacionDicha(crudos);
+    if (auto error = Interpretar(crudos, a)) {
+        return ErrorUso{*error, a.codificacion};
+    }
+    return a;
+}
+
+const std::string& TextoAyuda() {
+    static const std::string kAyuda =
+        "Uso: trocear [--ini RUTA] [--max N] [--opcion Clave=Valor]... [--firma TEXTO]\n"
+        "             [--reemplazos RUTA] [--cursor K] [--codificacion utf8|cp1252]\n"
+        "             [--formato ACCION] [--contar] [--json] [FICHERO]\n"
+        "\n"
+        "Trocea el mensaje de FICHERO (o de la entrada estándar) en SMS, como el botón\n"
+        "Trocear de Rebanex, y escribe un trozo por línea.\n"
+        "\n"
+        "  --ini RUTA            opciones de ese Rebanex.ini (sólo se lee)\n"
+        "  --max N               longitud máxima del SMS (igual que --opcion MsgMax=N)\n"
+        "  --opcion Clave=Valor  una opción por su clave del Rebanex.ini: Inverso,\n"
+        "                        NoAcentos, NoMultiEspacios, IndicadorTrozos, Letras,\n"
+        "                        FirmarAutomaticamente, FirmarEnTrozos, FirmarEnPosicion,\n"
+        "                        AutoReemplazar, MsgMax\n"
+        "  --firma TEXTO         la firma (si no, la del mensatel.ini junto al --ini)\n"
+        "  --reemplazos RUTA     fichero de reemplazos\n"
+        "  --cursor K            posición del cursor para firmar en el cursor\n"
+        "  --codificacion C      utf8 (por defecto) o cp1252\n"
+        "  --formato ACCION      acentos, minusculas, mayusculas, espacios, reemplazar o\n"
+        "                        firma: aplica ese comando del menú Formato y escribe el\n"
+        "                        mensaje resultante\n"
+        "  --contar              sólo el contador: SMS / caracteres\n"
+        "  --json                los trozos como {\"trozos\": [...]}\n"
+        "\n"
+        "Sale con 0 si todo va bien, 1 si la línea de órdenes o el fichero fallan y 2 si\n"
+        "el mensaje o la longitud máxima no pasan las comprobaciones.\n";
+    return kAyuda;
+}
+
+}  // namespace rebanex::consola

@@ -1,0 +1,56 @@
+// The command line of trocear, read into a plain record. Nothing here touches a file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace rebanex::consola {
+
+enum class CodificacionConsola { Utf8, Cp1252 };
+
+// What the tool prints: the pieces, the pieces as JSON, the live counter, or the message
+// after one command of the format menu.
+enum class Modo { Trozos, Json, Contar, Formato };
+
+enum class ComandoFormato { Acentos, Minusculas, Mayusculas, Espacios, Reemplazar, Firma };
+
+// One --opcion (or --max): a settings key and its value as the settings file stores it.
+struct Asignacion {
+    std::string clave;
+    std::string valor;
+    bool operator==(const Asignacion&) const = default;
+};
+
+// Texts (keys, values, signature) are already Windows-1252; paths keep the bytes they were
+// given, for the file system.
+struct ArgumentosTrocear {
+    std::optional<std::string> rutaIni;
+    std::vector<Asignacion> asignaciones;  // in command-line order
+    std::optional<std::string> firma;
+    std::optional<std::string> rutaReemplazos;
+    std::optional<long long> cursor;
+    CodificacionConsola codificacion = CodificacionConsola::Utf8;
+    Modo modo = Modo::Trozos;
+    ComandoFormato formato = ComandoFormato::Acentos;  // with Modo::Formato
+    std::optional<std::string> fichero;                // standard input when absent
+    bool ayuda = false;
+};
+
+// A command line the tool cannot run. The text is Windows-1252.
+struct ErrorUso {
+    std::string mensaje;
+    CodificacionConsola codificacion = CodificacionConsola::Utf8;  // for printing it
+};
+
+std::variant<ArgumentosTrocear, ErrorUso> LeerArgumentos(const std::vector<std::string>& args);
+
+// An argument's text as Windows-1252. In UTF-8 mode a text that is not valid UTF-8 is
+// taken as Windows-1252 already: that is how a Windows console hands arguments over.
+std::string TextoDeArgumento(const std::string& argumento, CodificacionConsola codificacion);
+
+// The short help printed by --ayuda (Windows-1252).
+const std::string& TextoAyuda();
+
+}  // namespace rebanex::consola

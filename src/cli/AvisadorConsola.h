@@ -1,0 +1,24 @@
+// The message boxes of the window, printed on standard error instead.
+#pragma once
+
+#include <ostream>
+
+#include "cli/Salida.h"
+#include "comun/Aviso.h"
+
+namespace rebanex::consola {
+
+// Nobody is there to answer a question, so every Yes/No box is answered Yes: a faulty
+// rules line is skipped and replacing goes on, as most users would choose.
+class AvisadorConsola : public Avisador {
+  public:
+    AvisadorConsola(std::ostream& error, const Salida& salida) : error_(error), salida_(salida) {}
+
+    Respuesta Avisar(const Aviso& aviso) override;
+
+  private:
+    std::ostream& error_;
+    const Salida& salida_;
+};
+
+}  // namespace rebanex::consola

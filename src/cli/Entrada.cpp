@@ -1,0 +1,43 @@
+#include "cli/Entrada.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/Codificacion.h"
+
+namespace rebanex::consola {
+
+std::optional<std::string> LeerTodo(std::istream& entrada) {
+    std::string datos;
+    std::array<char, 1 << 16> bloque;
+    while (entrada.read(bloque.data(), bloque.size()) || entrada.gcount() > 0) {
+        datos.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
+    }
+    if (entrada.bad()) {
+        return std::nullopt;
+    }
+    return datos;
+}
+
+std::optional<std::string> LeerFichero(const std::string& ruta) {
+    // A directory opens as a stream on some systems and then reads as nothing.
+    std::error_code error;
+    if (std::filesystem::is_directory(std::filesystem::path(ruta), error)) {
+        return std::nullopt;
+    }
+    std::ifstream fichero(ruta, std::ios::binary);
+    if (!fichero.is_open()) {
+        return std::nullopt;
+    }
+    return LeerTodo(fichero);
+}
+
+std::string MensajeDeConsola(const std::string& bytes, CodificacionConsola codificacion) {
+    if (codificacion == CodificacionConsola::Cp1252) {
+        return bytes;
+    }
+    return SaltosDeVentana(DeUtf8(bytes));
+}
+
+}  // namespace rebanex::consola

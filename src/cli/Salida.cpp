@@ -1,0 +1,78 @@
+#include "cli/Salida.h"
+
+#include <cstdio>
+
+#include "cli/Codificacion.h"
+
+namespace rebanex::consola {
+
+namespace {
+
+void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
+    json += '"';
+    for (const char c : AUtf8(cp1252)) {
+        switch (c) {
+            case '"':
+                json += "\\\"";
+                break;
+            case '\\':
+                json += "\\\\";
+                break;
+            case '\r':
+                json += "\\r";
+                break;
+            case '\n':
+                json += "\\n";
+                break;
+            case '\t':
+                json += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
+                    json += escape;
+                } else {
+                    json += c;
+                }
+        }
+    }
+    json += '"';
+}
+
+}  // namespace
+
+std::string Salida::Texto(std::string_view cp1252) const {
+    if (codificacion_ == CodificacionConsola::Cp1252) {
+        return std::string(cp1252);
+    }
+    return AUtf8(SaltosDeConsola(cp1252));
+}
+
+std::string_view Salida::Salto() const {
+    return codificacion_ == CodificacionConsola::Cp1252 ? "\r\n" : "\n";
+}
+
+std::string TextoAviso(const Aviso& aviso) {
+    std::string texto = aviso.titulo + ": " + aviso.texto;
+    for (char& c : texto) {
+        if (c == '\r') {
+            c = '\n';
+        }
+    }
+    return texto;
+}
+
+std::string TrozosJson(const std::vector<std::string>& trozos) {
+    std::string json = "{\"trozos\": [";
+    for (std::size_t i = 0; i < trozos.size(); ++i) {
+        if (i > 0) {
+            json += ", ";
+        }
+        AnyadirCadenaJson(json, trozos[i]);
+    }
+    json += "]}";
+    return json;
+}
+
+}  // namespace rebanex::consola

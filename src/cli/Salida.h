@@ -1,0 +1,35 @@
+// How the tool writes the program's Windows-1252 text to the console.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/Argumentos.h"
+#include "comun/Aviso.h"
+
+namespace rebanex::consola {
+
+class Salida {
+  public:
+    explicit Salida(CodificacionConsola codificacion) : codificacion_(codificacion) {}
+
+    // The text in the console's encoding. In UTF-8 mode CR LF becomes LF as well; in
+    // Windows-1252 mode the bytes pass unchanged.
+    std::string Texto(std::string_view cp1252) const;
+
+    // What ends each printed line: LF, or CR LF in Windows-1252 mode.
+    std::string_view Salto() const;
+
+  private:
+    CodificacionConsola codificacion_;
+};
+
+// A message box as one console text: title, a colon and the text, each CR a line break.
+// Windows-1252, without a final line break.
+std::string TextoAviso(const Aviso& aviso);
+
+// {"trozos": ["...", ...]} in UTF-8, whatever the console's encoding; no final line break.
+std::string TrozosJson(const std::vector<std::string>& trozos);
+
+}  // namespace rebanex::consola

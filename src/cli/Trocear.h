@@ -1,0 +1,20 @@
+// The console tool as a function: main() only hands it the process's streams, so tests
+// run it in memory.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace rebanex::consola {
+
+inline constexpr int kSalidaBien = 0;
+inline constexpr int kSalidaUso = 1;           // bad command line, unreadable file
+inline constexpr int kSalidaComprobacion = 2;  // a check of the split command failed
+
+// `argumentos` without the program's name. `entrada` is read only when no file is named.
+int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& entrada,
+                    std::ostream& salida, std::ostream& error);
+
+}  // namespace rebanex::consola

@@ -1,0 +1,25 @@
+// trocear: cuts an SMS message into pieces from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Trocear.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The tool converts line breaks itself; the C runtime must pass the bytes untouched.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const int codigo =
+        rebanex::consola::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
+    std::cout.flush();
+    return codigo;
+}
