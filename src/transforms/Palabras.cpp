@@ -49,8 +49,9 @@ void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar
     const std::string reemplazoMayusculas = EnMayusculas(reemplazo);
     const std::string_view original(texto);
     const std::size_t largo = buscado.size();
-    std::string hecho;      // the text so far, replacements included
-    std::size_t resto = 0;  // where the original takes over from hecho
+    std::string hecho;                               // the text so far, replacements included
+    hecho.reserve(texto.size() + texto.size() / 4);  // grows rarely: no copy per doubling
+    std::size_t resto = 0;                           // where the original takes over from hecho
     while (p != std::string::npos) {
         // The character before the occurrence may already belong to an earlier replacement.
         const bool inicioPalabra = p > resto       ? EsCaracterSeparador(original[p - 1])

@@ -12,7 +12,10 @@ namespace {
 // for across the join as well.
 class TextoEnObras {
   public:
-    explicit TextoEnObras(std::string_view original) : original_(original) {}
+    explicit TextoEnObras(std::string_view original) : original_(original) {
+        // Room for some growth up front: reallocating a large text is what costs, not copying.
+        hecho_.reserve(original.size() + original.size() / 4);
+    }
 
     std::size_t Largo() const { return hecho_.size() + original_.size() - resto_; }
 
