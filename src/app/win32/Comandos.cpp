@@ -1,0 +1,107 @@
+// WM_COMMAND onto the handlers of Prog: menu items and accelerators by their item, control
+// notifications by their control.
+#include "app/win32/Identificadores.h"
+#include "app/win32/VentanaPrincipal.h"
+
+namespace rebanex::win32 {
+
+void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
+    if (prog_ == nullptr) {
+        return;
+    }
+    if (control == nullptr) {
+        // A menu item or an accelerator. IDOK and IDCANCEL, which IsDialogMessage sends for
+        // Enter and Escape, name no item and are left alone.
+        if (const std::optional<Menu> m = MenuDeId(id)) {
+            prog_->Menu_Click(*m);
+        }
+        return;
+    }
+    const std::optional<Control> c = ControlDeId(id);
+    if (!c) {
+        return;
+    }
+    if (codigo == EN_CHANGE) {
+        if (fijandoTexto_) {
+            return;  // FijarTexto raises the change handler itself
+        }
+        if (*c == Control::Msg) {
+            prog_->Msg_Change();
+        } else if (*c == Control::Trozo) {
+            prog_->Trozo_Change();
+        }
+    } else if (codigo == BN_CLICKED) {  // also STN_CLICKED: both are 0
+        AlPulsarControl(*c);
+    }
+}
+
+void VentanaPrincipal::AlPulsarControl(Control c) {
+    switch (c) {
+        case Control::Partir:
+            prog_->Partir_Click();
+            break;
+        case Control::Nuevo:
+            prog_->Nuevo_Click();
+            break;
+        case Control::Editar:
+            prog_->Editar_Click();
+            break;
+        case Control::btnFirma:
+            prog_->btnFirma_Click();
+            break;
+        case Control::topeIzq:
+            prog_->topeIzq_Click();
+            break;
+        case Control::izq:
+            prog_->izq_Click();
+            break;
+        case Control::der:
+            prog_->der_Click();
+            break;
+        case Control::topeDer:
+            prog_->topeDer_Click();
+            break;
+        case Control::Copiar:
+            prog_->Copiar_Click();
+            break;
+        case Control::Mensatel:
+            prog_->Mensatel_Click();
+            break;
+        // A double click sends STN_CLICKED once and then STN_DBLCLK, as VB raises Click
+        // once before DblClick: the first is enough.
+        case Control::etLongMax:
+            prog_->etLongMax_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+// IsDialogMessage sends this for a label's mnemonic: focus on the label, then on to the
+// next control that takes it, as a VB label hands its access key on.
+void VentanaPrincipal::AlSiguienteControl(WPARAM w, LPARAM l) {
+    if (LOWORD(l) != 0) {
+        SetFocus(reinterpret_cast<HWND>(w));
+        return;
+    }
+    HWND siguiente = GetNextDlgTabItem(hwnd_, GetFocus(), w != 0 ? TRUE : FALSE);
+    if (siguiente != nullptr) {
+        SetFocus(siguiente);
+    }
+}
+
+// Enter presses the button that has the focus, as in a VB form: IsDialogMessage asks the
+// window for its default button and clicks it.
+LRESULT VentanaPrincipal::BotonPorDefecto() {
+    const std::optional<Control> c = ControlDe(GetFocus());
+    if (!c) {
+        return 0;
+    }
+    const Clase clase = Definicion(*c).clase;
+    if (clase != Clase::Boton && clase != Clase::BotonGris) {
+        return 0;
+    }
+    return MAKELRESULT(IdControl(*c), DC_HASDEFID);
+}
+
+}  // namespace rebanex::win32

@@ -1,0 +1,161 @@
+// The controls, made from the controls table: every one a direct child of the main window
+// (the frames are only a shown/enabled state), created in tab order so that the z-order
+// is the tab order that IsDialogMessage follows.
+#include <string>
+
+#include "app/TablaControles.h"
+#include "app/win32/Identificadores.h"
+#include "app/win32/VentanaPrincipal.h"
+
+namespace rebanex::win32 {
+
+namespace {
+
+struct Estilo {
+    const char* clase;
+    DWORD estilo;
+    DWORD estiloEx;
+};
+
+DWORD EstiloEtiqueta(const DefControl& d) {
+    DWORD estilo = d.alineacion == Alineacion::Derecha  ? SS_RIGHT
+                   : d.alineacion == Alineacion::Centro ? SS_CENTER
+                                                        : SS_LEFT;
+    // SS_NOTIFY: clicks, and the mouse messages the tooltip and the right button need.
+    if (!d.ayuda.empty() || d.control == Control::Opciones || d.control == Control::etLongMax) {
+        estilo |= SS_NOTIFY;
+    }
+    return estilo;
+}
+
+Estilo EstiloDe(const DefControl& d) {
+    switch (d.clase) {
+        case Clase::Etiqueta:
+            return {"STATIC", EstiloEtiqueta(d), 0};
+        case Clase::Texto:
+            return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case Clase::TextoMultiple:
+            return {"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                    WS_EX_CLIENTEDGE};
+        case Clase::Visor:
+            return {"EDIT", ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case Clase::Boton:
+            return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case Clase::BotonGris:
+            return {"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0};
+        case Clase::Marco:
+            break;
+    }
+    return {nullptr, 0, 0};
+}
+
+}  // namespace
+
+void VentanaPrincipal::CrearControles() {
+    for (const DefControl& d : kTablaControles) {
+        const int i = static_cast<int>(d.control);
+        visible_[i] = d.control != Control::frmTrozo;  // the piece view starts hidden
+        habilitado_[i] = d.habilitado;
+        const Estilo e = EstiloDe(d);
+        if (e.clase == nullptr) {
+            continue;  // a frame
+        }
+        const std::string texto(d.texto);
+        // WS_GROUP on each: arrow keys stay inside the control, as in a VB form.
+        controles_[i] = CreateWindowExA(
+            e.estiloEx, e.clase, texto.c_str(), WS_CHILD | WS_GROUP | e.estilo, 0, 0, 0, 0, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdControl(d.control))), instancia_,
+            nullptr);
+        if (d.clase == Clase::TextoMultiple) {
+            // Lifts the default cap of about 30,000 characters.
+            SendMessageA(controles_[i], EM_SETLIMITTEXT, 0, 0);
+        }
+        if (!d.ayuda.empty()) {
+            ayudas_.Fijar(controles_[i], std::string(d.ayuda));
+        }
+    }
+    ColocarControles();
+    for (const DefControl& d : kTablaControles) {
+        AplicarEstado(d.control);
+    }
+}
+
+void VentanaPrincipal::ColocarControles() {
+    for (const DefControl& d : kTablaControles) {
+        HWND control = Hwnd(d.control);
+        if (control == nullptr) {
+            continue;
+        }
+        const RectPixeles r = Colocar(d.control, dpi_);
+        SetWindowPos(control, nullptr, r.x, r.y, r.ancho, r.alto, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fuentes_.Para(d.fuente)), TRUE);
+    }
+}
+
+// Shows and enables a control as its own state and its frame's say; for a frame, all of its
+// controls.
+void VentanaPrincipal::AplicarEstado(Control c) {
+    const DefControl& d = Definicion(c);
+    if (d.clase == Clase::Marco) {
+        for (const DefControl& hijo : kTablaControles) {
+            if (hijo.marco == c && hijo.control != c) {
+                AplicarEstado(hijo.control);
+            }
+        }
+        return;
+    }
+    HWND control = Hwnd(c);
+    if (control == nullptr) {
+        return;
+    }
+    const int i = static_cast<int>(c);
+    const int m = static_cast<int>(d.marco);
+    const bool visible = visible_[i] && visible_[m];
+    const bool habilitado = habilitado_[i] && habilitado_[m];
+    if (GetFocus() == control && (!visible || !habilitado)) {
+        focoPerdido_ = c;
+    }
+    EnableWindow(control, habilitado ? TRUE : FALSE);
+    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// A view that goes takes the focus with it: as in VB, the focus moves on to the next
+// control in tab order that can take it.
+void VentanaPrincipal::RecuperarFoco() {
+    if (!focoPerdido_ || hwnd_ == nullptr) {
+        return;
+    }
+    HWND foco = GetFocus();
+    if (foco != nullptr && foco != hwnd_ && IsWindowVisible(foco) && IsWindowEnabled(foco)) {
+        focoPerdido_.reset();
+        return;
+    }
+    const int desde = [&] {
+        for (int k = 0; k < kNumControles; ++k) {
+            if (kTablaControles[k].control == *focoPerdido_) {
+                return k;
+            }
+        }
+        return 0;
+    }();
+    for (int paso = 1; paso <= kNumControles; ++paso) {
+        HWND candidato = Hwnd(kTablaControles[(desde + paso) % kNumControles].control);
+        if (candidato != nullptr && (GetWindowLongA(candidato, GWL_STYLE) & WS_TABSTOP) != 0 &&
+            IsWindowVisible(candidato) && IsWindowEnabled(candidato)) {
+            SetFocus(candidato);
+            focoPerdido_.reset();
+            return;
+        }
+    }
+}
+
+std::optional<Control> VentanaPrincipal::ControlDe(HWND hwnd) const {
+    for (int i = 0; i < kNumControles; ++i) {
+        if (hwnd != nullptr && controles_[i] == hwnd) {
+            return static_cast<Control>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace rebanex::win32

@@ -1,0 +1,62 @@
+// WinMain: the window, its behaviour and the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/Prog.h"
+#include "app/win32/PerfilWin32.h"
+#include "app/win32/VentanaPrincipal.h"
+#include "host/Anfitrion.h"
+
+namespace {
+
+std::string DirectorioActual() {
+    const DWORD n = GetCurrentDirectoryA(0, nullptr);
+    std::string dir(n, '\0');
+    dir.resize(GetCurrentDirectoryA(n, dir.data()));
+    return dir;
+}
+
+// What VB's Command$ gives: the command line after the program's name and the blanks that
+// follow it. A TAB is kept: it marks a message passed as text.
+std::string LineaComandos() {
+    const std::string linea = GetCommandLineA();
+    std::size_t fin = 0;
+    if (!linea.empty() && linea.front() == '"') {
+        const std::size_t cierre = linea.find('"', 1);
+        fin = cierre == std::string::npos ? linea.size() : cierre + 1;
+    } else {
+        fin = std::min(linea.find_first_of(" \t"), linea.size());
+    }
+    const std::size_t inicio = linea.find_first_not_of(' ', fin);
+    return inicio == std::string::npos ? std::string() : linea.substr(inicio);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
+    INITCOMMONCONTROLSEX comunes{sizeof(comunes), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&comunes);
+
+    rebanex::win32::PerfilWin32 perfil;
+    rebanex::AnfitrionAusente anfitrion;
+    rebanex::win32::VentanaPrincipal ventana(instancia);
+    rebanex::Prog prog(ventana, perfil, anfitrion);
+    if (!ventana.Crear(prog)) {
+        return 1;
+    }
+    prog.Form_Load(DirectorioActual(), LineaComandos());
+    ventana.Mostrar(comoMostrar);
+
+    MSG msg{};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!ventana.PreTraducir(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return static_cast<int>(msg.wParam);
+}

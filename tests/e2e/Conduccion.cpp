@@ -1,0 +1,272 @@
+#include "e2e/Conduccion.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+#include "app/win32/Identificadores.h"
+
+namespace rebanex::e2e {
+
+namespace {
+
+std::string Clase(HWND hwnd) {
+    char clase[64] = {};
+    GetClassNameA(hwnd, clase, static_cast<int>(sizeof(clase)));
+    return clase;
+}
+
+std::string Titulo(HWND hwnd) {
+    char titulo[256] = {};
+    GetWindowTextA(hwnd, titulo, static_cast<int>(sizeof(titulo)));
+    return titulo;
+}
+
+// The visible top-level windows of a process.
+std::vector<HWND> VentanasDe(DWORD proceso) {
+    struct Busqueda {
+        DWORD proceso;
+        std::vector<HWND> halladas;
+    } busqueda{proceso, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM l) -> BOOL {
+            auto* b = reinterpret_cast<Busqueda*>(l);
+            DWORD dueno = 0;
+            GetWindowThreadProcessId(hwnd, &dueno);
+            if (dueno == b->proceso && IsWindowVisible(hwnd)) {
+                b->halladas.push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&busqueda));
+    return busqueda.halladas;
+}
+
+HWND Buscar(DWORD proceso, const std::string& clase, const std::string& titulo) {
+    for (HWND hwnd : VentanasDe(proceso)) {
+        if ((clase.empty() || Clase(hwnd) == clase) && (titulo.empty() || Titulo(hwnd) == titulo)) {
+            return hwnd;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds plazo) {
+    const auto limite = std::chrono::steady_clock::now() + plazo;
+    while (!condicion()) {
+        if (std::chrono::steady_clock::now() > limite) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+DirectorioTemporal::DirectorioTemporal() {
+    static int contador = 0;
+    char temporal[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temporal);
+    char largo[MAX_PATH] = {};
+    if (GetLongPathNameA(temporal, largo, MAX_PATH) == 0) {
+        lstrcpynA(largo, temporal, MAX_PATH);
+    }
+    ruta_ = std::string(largo) + "rebanex-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++contador);
+    CreateDirectoryA(ruta_.c_str(), nullptr);
+}
+
+DirectorioTemporal::~DirectorioTemporal() {
+    WIN32_FIND_DATAA datos{};
+    HANDLE busqueda = FindFirstFileA((ruta_ + "\\*").c_str(), &datos);
+    if (busqueda != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string fichero = ruta_ + "\\" + datos.cFileName;
+            if ((datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                SetFileAttributesA(fichero.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(fichero.c_str());
+            }
+        } while (FindNextFileA(busqueda, &datos));
+        FindClose(busqueda);
+    }
+    RemoveDirectoryA(ruta_.c_str());
+}
+
+std::string RutaRebanex() {
+    const char* entorno = std::getenv("REBANEX_EXE");
+    std::string ruta = entorno != nullptr && *entorno != '\0' ? entorno : REBANEX_EXE;
+    // A Unix path from a cross build: Wine shows the Unix root as drive Z:.
+    if (!ruta.empty() && ruta.front() == '/') {
+        ruta = "Z:" + ruta;
+    }
+    for (char& c : ruta) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return ruta;
+}
+
+Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {
+    const std::string exe = RutaRebanex();
+    std::string linea = "\"" + exe + "\"" + (argumentos.empty() ? "" : " " + argumentos);
+    STARTUPINFOA inicio{};
+    inicio.cb = sizeof(inicio);
+    if (!CreateProcessA(exe.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        directorio.c_str(), &inicio, &proceso_)) {
+        return;
+    }
+    Esperar(
+        [&] {
+            ventana_ = Buscar(proceso_.dwProcessId, "", kTitulo);
+            return ventana_ != nullptr;
+        },
+        std::chrono::seconds(30));
+}
+
+Rebanex::~Rebanex() {
+    if (proceso_.hProcess == nullptr) {
+        return;
+    }
+    if (WaitForSingleObject(proceso_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(proceso_.hProcess, 99);
+        WaitForSingleObject(proceso_.hProcess, 10000);
+    }
+    CloseHandle(proceso_.hThread);
+    CloseHandle(proceso_.hProcess);
+}
+
+HWND Rebanex::Hwnd(Control c) const {
+    return ventana_ == nullptr ? nullptr : GetDlgItem(ventana_, win32::IdControl(c));
+}
+
+RECT Rebanex::Rectangulo() const {
+    RECT r{};
+    GetWindowRect(ventana_, &r);
+    return r;
+}
+
+std::string Rebanex::Texto(Control c) const {
+    return Texto(Hwnd(c));
+}
+
+// WM_GETTEXT is carried across processes; GetWindowText would not ask the control.
+std::string Rebanex::Texto(HWND hwnd) const {
+    DWORD_PTR largo = 0;
+    if (hwnd == nullptr ||
+        !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &largo)) {
+        return "<sin respuesta>";
+    }
+    std::string texto(largo + 1, '\0');
+    DWORD_PTR copiados = 0;
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, texto.size(), reinterpret_cast<LPARAM>(texto.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copiados);
+    texto.resize(copiados);
+    return texto;
+}
+
+bool Rebanex::Visible(Control c) const {
+    return IsWindowVisible(Hwnd(c)) != FALSE;
+}
+
+bool Rebanex::Habilitado(Control c) const {
+    return IsWindowEnabled(Hwnd(c)) != FALSE;
+}
+
+HWND Rebanex::Foco() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(proceso_.dwThreadId, &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
+
+void Rebanex::Escribir(Control c, const std::string& texto) {
+    for (char ch : texto) {
+        PostMessageA(Hwnd(c), WM_CHAR, static_cast<unsigned char>(ch), 1);
+    }
+}
+
+void Rebanex::Pegar(Control c, const std::string& texto) {
+    if (!OpenClipboard(nullptr)) {
+        return;
+    }
+    EmptyClipboard();
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
+    if (memoria != nullptr) {
+        std::memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
+        GlobalUnlock(memoria);
+        if (SetClipboardData(CF_TEXT, memoria) == nullptr) {
+            GlobalFree(memoria);  // still ours
+        }
+    }
+    CloseClipboard();
+    PostMessageA(Hwnd(c), WM_PASTE, 0, 0);
+}
+
+void Rebanex::PonerTexto(Control c, const std::string& texto) {
+    DWORD_PTR r = 0;
+    SendMessageTimeoutA(Hwnd(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texto.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &r);
+}
+
+void Rebanex::Pulsar(Control c) {
+    PostMessageA(Hwnd(c), BM_CLICK, 0, 0);
+}
+
+void Rebanex::ClicDerecho(Control c) {
+    PostMessageA(Hwnd(c), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(Hwnd(c), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+}
+
+void Rebanex::Elegir(Menu m) {
+    PostMessageA(ventana_, WM_COMMAND, MAKEWPARAM(win32::IdMenu(m), 0), 0);
+}
+
+void Rebanex::Tecla(WPARAM vk) {
+    HWND destino = Foco() != nullptr ? Foco() : ventana_;
+    PostMessageA(destino, WM_KEYDOWN, vk, 1);
+    PostMessageA(destino, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+}
+
+// The menu loop hands other windows' messages on; WM_CANCELMODE makes it end.
+void Rebanex::CancelarMenu() {
+    PostMessageA(ventana_, WM_CANCELMODE, 0, 0);
+}
+
+bool Rebanex::HayMenuAbierto() const {
+    return Buscar(proceso_.dwProcessId, "#32768", "") != nullptr;
+}
+
+std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo) {
+    HWND caja = nullptr;
+    if (!Esperar([&] {
+            caja = Buscar(proceso_.dwProcessId, "#32770", titulo);
+            return caja != nullptr;
+        })) {
+        return std::nullopt;
+    }
+    // A message box's text is the static with ID 0xFFFF.
+    return Caja{caja, Titulo(caja), Texto(GetDlgItem(caja, 0xFFFF))};
+}
+
+void Rebanex::Responder(const Caja& caja, int boton) {
+    PostMessageA(caja.hwnd, WM_COMMAND, MAKEWPARAM(boton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(caja.hwnd, boton)));
+}
+
+std::optional<DWORD> Rebanex::EsperarFin(std::chrono::milliseconds plazo) {
+    if (proceso_.hProcess == nullptr ||
+        WaitForSingleObject(proceso_.hProcess, static_cast<DWORD>(plazo.count())) !=
+            WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD codigo = 0;
+    GetExitCodeProcess(proceso_.hProcess, &codigo);
+    return codigo;
+}
+
+}  // namespace rebanex::e2e
