@@ -48,12 +48,12 @@ std::optional<CodificacionConsola> LeerCodificacion(std::string_view valor) {
 }
 
 // Splits the line into options and file names; the only failures here are an unknown
-// option and a missing value. The encoding said so far decodes the argument in the message.
+// option and a missing value, printed in the encoding said so far.
 std::variant<Crudos, ErrorUso> Separar(const std::vector<std::string>& args) {
     Crudos crudos;
     CodificacionConsola codificacion = CodificacionConsola::Utf8;
     const auto error = [&](std::string_view que, const std::string& a) {
-        return ErrorUso{std::string(que) + TextoDeArgumento(a, codificacion), codificacion};
+        return ErrorUso{std::string(que) + TextoDeArgumento(a), codificacion};
     };
     bool soloFicheros = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -137,7 +137,6 @@ CodificacionConsola CodificacionDicha(const Crudos& crudos) {
 }
 
 std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& a) {
-    const auto texto = [&](const std::string& s) { return TextoDeArgumento(s, a.codificacion); };
     bool modoDicho = false;
     for (const Dicha& d : crudos.opciones) {
         const std::string& n = d.nombre;
@@ -146,11 +145,11 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
         } else if (n == "--reemplazos") {
             a.rutaReemplazos = d.valor;
         } else if (n == "--firma") {
-            a.firma = texto(d.valor);
+            a.firma = TextoDeArgumento(d.valor);
         } else if (n == "--max") {
-            a.asignaciones.push_back({"MsgMax", texto(d.valor)});
+            a.asignaciones.push_back({"MsgMax", TextoDeArgumento(d.valor)});
         } else if (n == "--opcion") {
-            const std::string valor = texto(d.valor);
+            const std::string valor = TextoDeArgumento(d.valor);
             const auto igual = valor.find('=');
             if (igual == std::string::npos || igual == 0) {
                 return "--opcion espera Clave=Valor, no '" + valor + "'";
@@ -163,18 +162,20 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
         } else if (n == "--cursor") {
             a.cursor = LeerCursor(d.valor);
             if (!a.cursor) {
-                return "--cursor espera un número entero no negativo, no '" + texto(d.valor) + "'";
+                return "--cursor espera un número entero no negativo, no '" +
+                       TextoDeArgumento(d.valor) + "'";
             }
         } else if (n == "--codificacion") {
             if (!LeerCodificacion(d.valor)) {
-                return "--codificacion espera utf8 o cp1252, no '" + texto(d.valor) + "'";
+                return "--codificacion espera utf8 o cp1252, no '" + TextoDeArgumento(d.valor) +
+                       "'";
             }
         } else if (n == "--formato") {
             const auto formato = LeerFormato(d.valor);
             if (!formato) {
                 return "--formato espera acentos, minusculas, mayusculas, espacios, "
                        "reemplazar o firma, no '" +
-                       texto(d.valor) + "'";
+                       TextoDeArgumento(d.valor) + "'";
             }
             a.formato = *formato;
             if (!FijarModo(a, Modo::Formato, modoDicho)) {
@@ -189,7 +190,7 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
         }
     }
     if (crudos.ficheros.size() > 1) {
-        return "sobra un fichero: " + texto(crudos.ficheros[1]) + " (sólo se lee uno)";
+        return "sobra un fichero: " + TextoDeArgumento(crudos.ficheros[1]) + " (sólo se lee uno)";
     }
     if (!crudos.ficheros.empty() && crudos.ficheros[0] != "-") {
         a.fichero = crudos.ficheros[0];
@@ -199,8 +200,8 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
 
 }  // namespace
 
-std::string TextoDeArgumento(const std::string& argumento, CodificacionConsola codificacion) {
-    if (codificacion == CodificacionConsola::Utf8 && EsUtf8Valido(argumento)) {
+std::string TextoDeArgumento(const std::string& argumento) {
+    if (EsUtf8Valido(argumento)) {
         return DeUtf8(argumento);
     }
     return argumento;

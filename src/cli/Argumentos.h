@@ -46,9 +46,10 @@ struct ErrorUso {
 
 std::variant<ArgumentosTrocear, ErrorUso> LeerArgumentos(const std::vector<std::string>& args);
 
-// An argument's text as Windows-1252. In UTF-8 mode a text that is not valid UTF-8 is
-// taken as Windows-1252 already: that is how a Windows console hands arguments over.
-std::string TextoDeArgumento(const std::string& argumento, CodificacionConsola codificacion);
+// An argument's text as Windows-1252, whatever the encoding of the message: valid UTF-8 (a
+// Linux terminal) is decoded, anything else is taken as Windows-1252 already (a Windows
+// console).
+std::string TextoDeArgumento(const std::string& argumento);
 
 // The short help printed by --ayuda (Windows-1252).
 const std::string& TextoAyuda();

@@ -6,27 +6,6 @@
 
 namespace rebanex::consola {
 
-namespace {
-
-// The signature button: front, end, or at the caret.
-void Firmar(std::string& texto, const EntradaPartir& entrada) {
-    if (entrada.firma.empty()) {
-        return;
-    }
-    switch (entrada.opciones.FirmarEnPosicion) {
-        case 1:
-            Troceado::InsertarFirma(texto, entrada.firma, 1);
-            break;
-        case 2:
-            Troceado::InsertarFirma(texto, entrada.firma, 2);
-            break;
-        default:
-            Troceado::InsertarFirmaEnCursor(texto, entrada.firma, entrada.cursor);
-    }
-}
-
-}  // namespace
-
 std::string AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
                            Avisador& avisador) {
     std::string texto = entrada.mensaje;
@@ -46,8 +25,11 @@ std::string AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
         case ComandoFormato::Reemplazar:
             Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador);
             break;
-        case ComandoFormato::Firma:
-            Firmar(texto, entrada);
+        case ComandoFormato::Firma:  // the signature button: nothing without a signature
+            if (!entrada.firma.empty()) {
+                Troceado::InsertarFirmaEnPosicion(
+                    texto, entrada.firma, entrada.opciones.FirmarEnPosicion, entrada.cursor);
+            }
             break;
     }
     return texto;

@@ -1,10 +1,9 @@
 #include "cli/OpcionesPorClave.h"
 
-#include <algorithm>
 #include <array>
 
 #include "comun/Numeros.h"
-#include "transforms/Caracteres.h"
+#include "settings/NombresPerfil.h"
 
 namespace rebanex::consola {
 
@@ -37,15 +36,9 @@ const std::array<Clave, 13> kClaves = {{
     {"MsgMax", Tipo::Texto},
 }};
 
-bool Iguales(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return Troceado::Mayuscula(x) == Troceado::Mayuscula(y);
-    });
-}
-
 const Clave* BuscarClave(std::string_view nombre) {
     for (const Clave& c : kClaves) {
-        if (Iguales(c.nombre, nombre)) {
+        if (MismoNombre(c.nombre, nombre)) {
             return &c;
         }
     }
@@ -65,7 +58,7 @@ bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::s
     }
     switch (c->tipo) {
         case Tipo::Flag:
-            opciones.*(c->flag) = ValorNumericoConExponente(valor) != 0;
+            opciones.*(c->flag) = ValorSiNo(valor);
             break;
         case Tipo::Eleccion: {
             const int32_t indice = RedondearPar(ValorNumerico(valor));

@@ -74,20 +74,20 @@ std::optional<std::string> LeerMensaje(const ArgumentosTrocear& args, std::istre
 }
 
 int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entradaEstandar) {
-    const auto texto = [&](const std::string& a) { return TextoDeArgumento(a, args.codificacion); };
     std::optional<EstadoInicial> estado =
         args.rutaIni ? EstadoDesdeAjustes(*args.rutaIni) : EstadoPorDefecto();
     if (!estado) {
-        return consola.Fallo(
-            kSalidaUso, "no se puede leer el fichero de ajustes '" + texto(*args.rutaIni) + "'");
+        return consola.Fallo(kSalidaUso, "no se puede leer el fichero de ajustes '" +
+                                             TextoDeArgumento(*args.rutaIni) + "'");
     }
     EntradaPartir entrada = PrepararEntrada(args, std::move(*estado));
 
     std::optional<std::string> mensaje = LeerMensaje(args, entradaEstandar);
     if (!mensaje) {
-        return consola.Fallo(
-            kSalidaUso, args.fichero ? "no se puede leer el fichero '" + texto(*args.fichero) + "'"
-                                     : std::string("no se puede leer la entrada estándar"));
+        return consola.Fallo(kSalidaUso, args.fichero
+                                             ? "no se puede leer el fichero '" +
+                                                   TextoDeArgumento(*args.fichero) + "'"
+                                             : std::string("no se puede leer la entrada estándar"));
     }
     entrada.mensaje = std::move(*mensaje);
     // Without --cursor the caret sits where typing or loading leaves it: after the text.

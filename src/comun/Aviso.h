@@ -11,7 +11,7 @@ enum class Botones { Aceptar, SiNo };
 enum class Respuesta { Aceptar, Si, No };
 
 struct Aviso {
-    std::string texto;   // line breaks are lone CRs, as the box shows them
+    std::string texto;  // line breaks are lone CRs, as the box shows them
     std::string titulo;
     Icono icono = Icono::Exclamacion;
     Botones botones = Botones::Aceptar;
@@ -21,7 +21,7 @@ struct Aviso {
 
 // Whoever can put a message box in front of the user.
 class Avisador {
-public:
+  public:
     virtual ~Avisador() = default;
     virtual Respuesta Avisar(const Aviso& aviso) = 0;
 };

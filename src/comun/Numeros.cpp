@@ -29,6 +29,7 @@ std::size_t Digitos(std::string_view t, std::size_t desde) {
 struct Partes {
     bool negativo = false;
     std::string_view enteros, decimales, exponente;  // exponente keeps its sign
+    std::size_t fin = 0;                             // where the number ends in the text
 };
 
 std::optional<Partes> Localizar(std::string_view t, bool conExponente) {
@@ -60,8 +61,10 @@ std::optional<Partes> Localizar(std::string_view t, bool conExponente) {
         const std::size_t n = Digitos(t, j);
         if (n > 0) {
             p.exponente = t.substr(i + 1, j + n - i - 1);
+            i = j + n;
         }
     }
+    p.fin = i;
     return p;
 }
 
@@ -110,11 +113,6 @@ double Convertir(const Partes& p) {
     return p.negativo ? -valor : valor;
 }
 
-double Leer(std::string_view texto, bool conExponente) {
-    const auto partes = Localizar(texto, conExponente);
-    return partes ? Convertir(*partes) : 0.0;
-}
-
 // Nearest whole number with halves to the even neighbour; exact for every double.
 double RedondearParReal(double valor) {
     const double abajo = std::floor(valor);
@@ -131,11 +129,21 @@ double RedondearParReal(double valor) {
 }  // namespace
 
 double ValorNumerico(std::string_view texto) {
-    return Leer(texto, false);
+    const auto partes = Localizar(texto, false);
+    return partes ? Convertir(*partes) : 0.0;
 }
 
-double ValorNumericoConExponente(std::string_view texto) {
-    return Leer(texto, true);
+bool ValorSiNo(std::string_view texto) {
+    const auto partes = Localizar(texto, true);
+    if (!partes) {
+        return false;
+    }
+    for (std::size_t i = partes->fin; i < texto.size(); ++i) {
+        if (!EsBlanco(texto[i])) {
+            return false;
+        }
+    }
+    return Convertir(*partes) != 0;
 }
 
 int32_t RedondearPar(double valor) {

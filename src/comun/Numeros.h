@@ -13,9 +13,10 @@ namespace rebanex {
 // digits, optional decimal part. 0 when the text does not begin with a number.
 double ValorNumerico(std::string_view texto);
 
-// Like ValorNumerico, but also accepts an exponent ("1e3"), as the flag keys of the
-// settings file are read. Used to decide whether a flag value is non-zero.
-double ValorNumericoConExponente(std::string_view texto);
+// How a flag key of the settings file reads: on when the whole text, blanks around it
+// allowed, is a number other than zero (sign, decimal part and exponent allowed: "1e3").
+// A text that is no number as a whole ("si", "", "1abc") is off.
+bool ValorSiNo(std::string_view texto);
 
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 // Values beyond the int32 range are clamped to it.

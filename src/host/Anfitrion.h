@@ -6,7 +6,7 @@
 namespace rebanex {
 
 class Anfitrion {
-public:
+  public:
     virtual ~Anfitrion() = default;
     // Pastes a piece into Mensatel's message field. False only when Mensatel's size limit
     // refused the piece; true otherwise, also when Mensatel is not there.
@@ -18,7 +18,7 @@ public:
 
 // Until the automation exists: Mensatel is never found.
 class AnfitrionAusente : public Anfitrion {
-public:
+  public:
     bool PegarTrozoEnMensatel(std::string&) override { return true; }
     std::string LeerTamanyoMaximo() override { return {}; }
 };

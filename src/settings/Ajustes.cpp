@@ -19,11 +19,6 @@ std::string Valor(Ini& ini, std::string_view seccion, std::string_view clave,
     return valor;
 }
 
-// A flag is on when its value reads as a non-zero number; "si" or "" are off.
-bool Encendido(std::string_view valor) {
-    return ValorNumericoConExponente(valor) != 0;
-}
-
 std::string_view SiNo(bool b) {
     return b ? "1" : "0";
 }
@@ -58,7 +53,7 @@ void LeerPosicion(Ini& ini, const Rectangulo& pantalla, EstadoAjustes& estado) {
         ini.EscribirIni(kSeccionRebanex, "PosicionVentana", "1");
         return;
     }
-    estado.opciones.PosicionVentana = Encendido(valor);
+    estado.opciones.PosicionVentana = ValorSiNo(valor);
     Rectangulo& v = estado.ventana;
     if (estado.opciones.PosicionVentana) {
         v.izquierda =
@@ -92,21 +87,17 @@ void LeerFicheros(Ini& ini, const std::string& directorioInicio, EstadoAjustes& 
 }
 
 Aviso AvisoErrorGuardar(std::string_view que) {
-    Aviso aviso;
-    aviso.texto = "Cagon toooo!! Error al intentar Guardar " + std::string(que) +
-                  "\r\rEl fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
-                  "o estará en un dispositivo sin capacidad/permisos de escritura\r\r";
-    aviso.titulo = "Rebanex (by Quelvo)";
-    aviso.icono = Icono::Exclamacion;
-    aviso.botones = Botones::Aceptar;
-    return aviso;
+    return Aviso{"Cagon toooo!! Error al intentar Guardar " + std::string(que) +
+                     "\r\rEl fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
+                     "o estará en un dispositivo sin capacidad/permisos de escritura\r\r",
+                 "Rebanex (by Quelvo)", Icono::Exclamacion, Botones::Aceptar};
 }
 
 }  // namespace
 
 bool LeerOpcionSiNo(Ini& ini, std::string_view seccion, std::string_view clave,
                     std::string_view porDefecto) {
-    return Encendido(Valor(ini, seccion, clave, porDefecto));
+    return ValorSiNo(Valor(ini, seccion, clave, porDefecto));
 }
 
 int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view clave,
@@ -126,7 +117,7 @@ void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Re
 
     std::string valor;
     if (ini.LeerIni(kSeccionRebanex, "AutoReemplazar", valor)) {
-        o.AutoReemplazar = Encendido(valor);
+        o.AutoReemplazar = ValorSiNo(valor);
     } else {
         ini.EscribirIni(kSeccionRebanex, "AutoReemplazar", "0");
     }

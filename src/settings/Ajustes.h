@@ -24,10 +24,10 @@ struct Rectangulo {
 };
 
 struct EstadoAjustes {
-    Configuracion opciones;                 // in: the form's initial ticks; out: as loaded
-    Rectangulo ventana;                     // in: where the window is; out: where it goes
-    std::array<std::string, 5> ficheros;    // captions of the recent rules-files items
-    std::string rutaReemplazos;             // the current rules file
+    Configuracion opciones;               // in: the form's initial ticks; out: as loaded
+    Rectangulo ventana;                   // in: where the window is; out: where it goes
+    std::array<std::string, 5> ficheros;  // captions of the recent rules-files items
+    std::string rutaReemplazos;           // the current rules file
 };
 
 // Reads one flag: missing keys are written back with the default, which is then used.
@@ -40,8 +40,8 @@ int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view cl
 
 // The start-up load, in its fixed order, writing every missing key back with its default
 // (write failures are ignored). `pantalla` gives the screen size for centring.
-void CargarConfiguracion(Ini& ini, const std::string& directorioInicio,
-                         const Rectangulo& pantalla, EstadoAjustes& estado);
+void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
+                         EstadoAjustes& estado);
 
 // The save command's writes, in order. Returns the result of the last write.
 bool GuardarConfiguracion(Ini& ini, const Configuracion& opciones);

@@ -17,9 +17,9 @@ struct Configuracion {
     std::string MsgMax = "160";  // the text of Lon, as typed
     int Letras = 1;              // 1 as typed, 2 lower case, 3 upper case
     bool FirmarAutomaticamente = false;
-    bool FirmarEnTrozos = false;             // the tick of its menu item
-    bool FirmarEnTrozosHabilitado = true;    // the enabled state of that item
-    int FirmarEnPosicion = 1;  // 1 front, 2 end, 3 at the caret
+    bool FirmarEnTrozos = false;           // the tick of its menu item
+    bool FirmarEnTrozosHabilitado = true;  // the enabled state of that item
+    int FirmarEnPosicion = 1;              // 1 front, 2 end, 3 at the caret
     bool AutoReemplazar = false;
     bool PosicionVentana = true;
 
@@ -35,7 +35,11 @@ bool TrozosFirmados(const Configuracion& c, const std::string& firma);
 
 // The enabled state of "Insertar Firma en todos los Trozos" after each of the two commands
 // that set it.
-inline bool HabilitadoTrasFirmaAuto(bool firmaAutomatica) { return firmaAutomatica; }
-inline bool HabilitadoTrasPosicion(int posicion) { return posicion != 3; }
+inline bool HabilitadoTrasFirmaAuto(bool firmaAutomatica) {
+    return firmaAutomatica;
+}
+inline bool HabilitadoTrasPosicion(int posicion) {
+    return posicion != 3;
+}
 
 }  // namespace rebanex

@@ -12,7 +12,7 @@ namespace rebanex {
 // WritePrivateProfileStringA (true when it returned 1). The .exe maps them onto Win32;
 // tests and the console tool use portable versions with the same semantics.
 class PerfilPrivado {
-public:
+  public:
     virtual ~PerfilPrivado() = default;
     virtual std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
                                       std::string_view clave, std::string_view porDefecto,
@@ -23,7 +23,7 @@ public:
 
 // Reads and writes keys of the file named by FicheroIni (module Ini_Write).
 class Ini {
-public:
+  public:
     explicit Ini(PerfilPrivado& perfil) : perfil_(perfil) {}
 
     void FijarFicheroIni(std::string ruta) { FicheroIni = std::move(ruta); }
@@ -34,7 +34,7 @@ public:
     bool LeerIni(std::string_view seccion, std::string_view clave, std::string& valor);
     bool EscribirIni(std::string_view seccion, std::string_view clave, std::string_view valor);
 
-private:
+  private:
     PerfilPrivado& perfil_;
     std::string FicheroIni;
 };

@@ -1,6 +1,8 @@
-// How the private-profile functions treat section and key names.
+// How the private-profile functions treat section and key names, blanks and buffers.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace rebanex {
@@ -11,5 +13,9 @@ bool MismoNombre(std::string_view a, std::string_view b);
 
 // The text without blanks (space, tab) at either end.
 std::string_view SinBlancos(std::string_view texto);
+
+// What GetPrivateProfileStringA copies into a buffer of `tamano` characters: at most
+// tamano - 1 of them, the last place being the terminating zero.
+std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano);
 
 }  // namespace rebanex

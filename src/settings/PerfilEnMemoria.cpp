@@ -8,12 +8,6 @@ namespace rebanex {
 
 namespace {
 
-// What GetPrivateProfileStringA copies into a buffer of `tamano` characters: at most
-// tamano - 1 of them, the last place being the terminating zero.
-std::string Cortar(std::string_view texto, std::size_t tamano) {
-    return std::string(texto.substr(0, tamano == 0 ? 0 : tamano - 1));
-}
-
 template <typename T>
 auto BuscarNombre(T& lista, std::string_view nombre) {
     return std::find_if(lista.begin(), lista.end(),
@@ -27,17 +21,17 @@ std::string PerfilEnMemoria::ObtenerCadena(const std::string& fichero, std::stri
                                            std::size_t tamano) {
     const auto f = ficheros_.find(fichero);
     if (f == ficheros_.end()) {
-        return Cortar(porDefecto, tamano);
+        return CopiaEnBuffer(porDefecto, tamano);
     }
     const auto s = BuscarNombre(f->second, seccion);
     if (s == f->second.end()) {
-        return Cortar(porDefecto, tamano);
+        return CopiaEnBuffer(porDefecto, tamano);
     }
     const auto c = BuscarNombre(s->claves, clave);
     if (c == s->claves.end()) {
-        return Cortar(porDefecto, tamano);
+        return CopiaEnBuffer(porDefecto, tamano);
     }
-    return Cortar(c->valor, tamano);
+    return CopiaEnBuffer(c->valor, tamano);
 }
 
 bool PerfilEnMemoria::EscribirCadena(const std::string& fichero, std::string_view seccion,

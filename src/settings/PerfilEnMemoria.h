@@ -13,7 +13,7 @@
 namespace rebanex {
 
 class PerfilEnMemoria : public PerfilPrivado {
-public:
+  public:
     struct Clave {
         std::string nombre, valor;
     };
@@ -36,7 +36,7 @@ public:
     std::string Texto(const std::string& fichero) const;
     bool Existe(const std::string& fichero) const { return ficheros_.count(fichero) != 0; }
 
-private:
+  private:
     std::map<std::string, std::vector<Seccion>> ficheros_;
     std::set<std::string> soloLectura_;
 };

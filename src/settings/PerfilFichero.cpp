@@ -101,10 +101,6 @@ Lugar Buscar(const std::vector<std::string>& lineas, std::string_view seccion,
     return lugar;
 }
 
-std::string Cortar(std::string_view texto, std::size_t tamano) {
-    return std::string(texto.substr(0, tamano == 0 ? 0 : tamano - 1));
-}
-
 }  // namespace
 
 std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string_view seccion,
@@ -113,9 +109,9 @@ std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string
     const std::vector<std::string> lineas = LeerLineas(fichero);
     const Lugar lugar = Buscar(lineas, seccion, clave);
     if (!lugar.clave) {
-        return Cortar(porDefecto, tamano);
+        return CopiaEnBuffer(porDefecto, tamano);
     }
-    return Cortar(SinComillas(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
+    return CopiaEnBuffer(SinComillas(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
 }
 
 bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view seccion,

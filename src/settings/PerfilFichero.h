@@ -9,7 +9,7 @@
 namespace rebanex {
 
 class PerfilFichero : public PerfilPrivado {
-public:
+  public:
     std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
                               std::string_view clave, std::string_view porDefecto,
                               std::size_t tamano) override;

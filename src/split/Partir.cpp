@@ -80,14 +80,10 @@ std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
         Estado(pasos, "Eliminando Multi-Espacios...");
         Troceado::QuitarMultiEspacios(texto);
     }
-    // When every piece is signed the cutter adds the signature instead.
+    // When every piece is signed the cutter adds the signature instead. A caret offset counts
+    // in the untransformed message, as the box reports it.
     if (o.FirmarAutomaticamente && !entrada.firma.empty() && !FirmarEnTrozosEnVigor(o)) {
-        if (o.FirmarEnPosicion == 1 || o.FirmarEnPosicion == 2) {
-            Troceado::InsertarFirma(texto, entrada.firma, static_cast<uint8_t>(o.FirmarEnPosicion));
-        } else {
-            // The caret counts in the untransformed message, as the box reports it.
-            Troceado::InsertarFirmaEnCursor(texto, entrada.firma, entrada.cursor);
-        }
+        Troceado::InsertarFirmaEnPosicion(texto, entrada.firma, o.FirmarEnPosicion, entrada.cursor);
     }
     return texto;
 }

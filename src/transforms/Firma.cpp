@@ -35,4 +35,13 @@ void InsertarFirmaEnCursor(std::string& texto, std::string_view firma, long long
     texto = Unir(todo.substr(0, k), firma, todo.substr(k));
 }
 
+void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, int posicion,
+                             long long cursor) {
+    if (posicion == 1 || posicion == 2) {
+        InsertarFirma(texto, firma, static_cast<uint8_t>(posicion));
+    } else {
+        InsertarFirmaEnCursor(texto, firma, cursor);
+    }
+}
+
 }  // namespace rebanex::Troceado

@@ -15,4 +15,9 @@ void InsertarFirma(std::string& texto, std::string_view firma, uint8_t posicion)
 // A cursor beyond the text puts the signature at the end; below 0, at the start.
 void InsertarFirmaEnCursor(std::string& texto, std::string_view firma, long long cursor);
 
+// The signature where FirmarEnPosicion puts it: 1 in front, 2 at the end, anything else at
+// the caret.
+void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, int posicion,
+                             long long cursor);
+
 }  // namespace rebanex::Troceado

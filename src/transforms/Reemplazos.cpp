@@ -97,24 +97,17 @@ void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& av
 }
 
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {
-    Aviso aviso;
-    aviso.texto = "Error al intentar abrir el fichero '" + ruta + "'\r\r\r" +
-                  "Si no tienes ningún fichero de Reemplazos utiliza el menú\r" +
-                  "'Opciones/Abrir Fichero de Reemplazos' para generar uno.";
-    aviso.titulo = "Cachis la mar...!!!";
-    aviso.icono = Icono::Exclamacion;
-    aviso.botones = Botones::Aceptar;
-    return aviso;
+    return Aviso{"Error al intentar abrir el fichero '" + ruta +
+                     "'\r\r\r"
+                     "Si no tienes ningún fichero de Reemplazos utiliza el menú\r"
+                     "'Opciones/Abrir Fichero de Reemplazos' para generar uno.",
+                 "Cachis la mar...!!!", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta) {
-    Aviso aviso;
-    aviso.texto = "Error en la línea nº " + std::to_string(numeroLinea) + " en el fichero " + ruta +
-                  "\r\r¿Sigo Reemplazando?";
-    aviso.titulo = "Upss!!! Línea RaRa!!";
-    aviso.icono = Icono::Exclamacion;
-    aviso.botones = Botones::SiNo;
-    return aviso;
+    return Aviso{"Error en la línea nº " + std::to_string(numeroLinea) + " en el fichero " + ruta +
+                     "\r\r¿Sigo Reemplazando?",
+                 "Upss!!! Línea RaRa!!", Icono::Exclamacion, Botones::SiNo};
 }
 
 }  // namespace rebanex::Troceado

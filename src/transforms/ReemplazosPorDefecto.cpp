@@ -77,17 +77,13 @@ bool EscribirReemplazosPorDefecto(const std::string& ruta) {
 }
 
 Aviso AvisoReemplazosNoEncontrado(const std::string& ruta) {
-    Aviso aviso;
-    aviso.texto = "No he encontrado el fichero de Reemplazos '" + ruta + "', voy a Crearlo!!!";
-    aviso.titulo = "Upss no ta!!!";
-    return aviso;
+    return Aviso{"No he encontrado el fichero de Reemplazos '" + ruta + "', voy a Crearlo!!!",
+                 "Upss no ta!!!", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoErrorEscribirReemplazos(const std::string& ruta) {
-    Aviso aviso;
-    aviso.texto = "Error al intentar escribir en " + ruta;
-    aviso.titulo = "Ein!!! No puidorrrllll!!!";
-    return aviso;
+    return Aviso{"Error al intentar escribir en " + ruta, "Ein!!! No puidorrrllll!!!",
+                 Icono::Exclamacion, Botones::Aceptar};
 }
 
 }  // namespace rebanex::Troceado

@@ -5,90 +5,37 @@
 namespace rebanex::consola {
 namespace {
 
-bool Flag(std::string_view clave, const std::string& valor, bool antes) {
+TEST(TrocearOpcionesPorClave, CadaValorComoLoGuardaElFicheroDeAjustes) {
     Configuracion c;
-    c.Inverso = c.AutoReemplazar = antes;
-    EXPECT_TRUE(AsignarOpcion(c, clave, valor));
-    return clave == "Inverso" ? c.Inverso : c.AutoReemplazar;
-}
-
-TEST(TrocearOpcionesPorClave, UnFlagSeEnciendeConCualquierNumeroDistintoDeCero) {
-    EXPECT_TRUE(Flag("Inverso", "1", false));
-    EXPECT_TRUE(Flag("Inverso", "2", false));
-    EXPECT_TRUE(Flag("Inverso", "-1", false));
-    EXPECT_TRUE(Flag("Inverso", "1e3", false));
-    EXPECT_TRUE(Flag("AutoReemplazar", " 1", false));
-    EXPECT_FALSE(Flag("Inverso", "0", true));
-    EXPECT_FALSE(Flag("Inverso", "0.0", true));
-    EXPECT_FALSE(Flag("Inverso", "si", true));
-    EXPECT_FALSE(Flag("AutoReemplazar", "", true));
-}
-
-TEST(TrocearOpcionesPorClave, CadaClaveCambiaSuOpcion) {
-    Configuracion c;
-    c.NoAcentos = c.NoMultiEspacios = c.IndicadorTrozos = c.CopiarTrozoAlMensatel = true;
-    c.ObtenerTamanyoMsg = true;
-    for (const char* clave : {"NoAcentos", "NoMultiEspacios", "IndicadorTrozos",
-                              "CopiarTrozoAlMensatel", "ObtenerTamañoMsg"}) {
-        ASSERT_TRUE(AsignarOpcion(c, clave, "0")) << clave;
+    // Flags: on for any number other than zero, off for anything else.
+    for (const char* clave :
+         {"Inverso", "NoAcentos", "NoMultiEspacios", "IndicadorTrozos", "FirmarAutomaticamente",
+          "FirmarEnTrozos", "AutoReemplazar", "CopiarTrozoAlMensatel", "ObtenerTamañoMsg"}) {
+        ASSERT_TRUE(AsignarOpcion(c, clave, "1e3")) << clave;
     }
-    ASSERT_TRUE(AsignarOpcion(c, "FirmarAutomaticamente", "1"));
-    ASSERT_TRUE(AsignarOpcion(c, "FirmarEnTrozos", "1"));
+    ASSERT_TRUE(AsignarOpcion(c, "obtenertamanyomsg", "0"));
+    ASSERT_TRUE(AsignarOpcion(c, "NOACENTOS", "si"));
+    ASSERT_TRUE(AsignarOpcion(c, "NoMultiEspacios", "1x"));
+    // Choices: rounded, halves to even, anything outside 1 to 3 is 1.
+    ASSERT_TRUE(AsignarOpcion(c, "Letras", "2.5"));
+    ASSERT_TRUE(AsignarOpcion(c, "FirmarEnPosicion", "3.5"));
+    // MsgMax keeps the text, checked later like the text of Lon.
+    ASSERT_TRUE(AsignarOpcion(c, "MsgMax", " 0160"));
+
     Configuracion esperada;
-    esperada.NoAcentos = esperada.NoMultiEspacios = esperada.IndicadorTrozos = false;
-    esperada.CopiarTrozoAlMensatel = esperada.ObtenerTamanyoMsg = false;
-    esperada.FirmarAutomaticamente = esperada.FirmarEnTrozos = true;
+    esperada.Inverso = esperada.IndicadorTrozos = esperada.FirmarAutomaticamente = true;
+    esperada.FirmarEnTrozos = esperada.AutoReemplazar = esperada.CopiarTrozoAlMensatel = true;
+    esperada.NoAcentos = esperada.NoMultiEspacios = esperada.ObtenerTamanyoMsg = false;
+    esperada.Letras = 2;
+    esperada.FirmarEnPosicion = 1;
+    esperada.MsgMax = " 0160";
     EXPECT_EQ(c, esperada);
-}
 
-TEST(TrocearOpcionesPorClave, LasEleccionesSeRedondeanYFueraDeRangoSonUno) {
-    const auto letras = [](const std::string& valor) {
-        Configuracion c;
-        c.Letras = 2;
-        AsignarOpcion(c, "Letras", valor);
-        return c.Letras;
-    };
-    EXPECT_EQ(letras("3"), 3);
-    EXPECT_EQ(letras("2.5"), 2);  // halves to even
-    EXPECT_EQ(letras("2.6"), 3);
-    EXPECT_EQ(letras("3.5"), 1);  // 4
-    EXPECT_EQ(letras("0"), 1);
-    EXPECT_EQ(letras("-2"), 1);
-    EXPECT_EQ(letras("abc"), 1);
-    EXPECT_EQ(letras("2abc"), 2);
-
-    Configuracion c;
-    ASSERT_TRUE(AsignarOpcion(c, "FirmarEnPosicion", "3"));
-    EXPECT_EQ(c.FirmarEnPosicion, 3);
-    ASSERT_TRUE(AsignarOpcion(c, "FirmarEnPosicion", "7"));
-    EXPECT_EQ(c.FirmarEnPosicion, 1);
-}
-
-TEST(TrocearOpcionesPorClave, MsgMaxGuardaElTextoTalCual) {
-    Configuracion c;
-    for (const std::string valor : {"0160", " 160", "abc", "", "-5", "1e3"}) {
-        ASSERT_TRUE(AsignarOpcion(c, "MsgMax", valor));
-        EXPECT_EQ(c.MsgMax, valor);
+    for (const char* desconocida : {"PosicionVentanaX", "Inverso ", "", "Letra"}) {
+        EXPECT_FALSE(EsClaveDeOpcion(desconocida));
+        EXPECT_FALSE(AsignarOpcion(c, desconocida, "1"));
     }
-}
-
-TEST(TrocearOpcionesPorClave, LasClavesNoDistinguenMayusculas) {
-    Configuracion c;
-    EXPECT_TRUE(AsignarOpcion(c, "inverso", "1"));
-    EXPECT_TRUE(c.Inverso);
-    EXPECT_TRUE(AsignarOpcion(c, "MSGMAX", "99"));
-    EXPECT_EQ(c.MsgMax, "99");
-    EXPECT_TRUE(EsClaveDeOpcion("OBTENERTAMAÑOMSG"));
-    EXPECT_TRUE(EsClaveDeOpcion("ObtenerTamanyoMsg"));
-}
-
-TEST(TrocearOpcionesPorClave, UnaClaveDesconocidaNoCambiaNada) {
-    Configuracion c;
-    EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "10"));
-    EXPECT_FALSE(AsignarOpcion(c, "Inverso ", "1"));
-    EXPECT_FALSE(AsignarOpcion(c, "", "1"));
-    EXPECT_FALSE(AsignarOpcion(c, "Letra", "2"));
-    EXPECT_EQ(c, Configuracion{});
+    EXPECT_EQ(c, esperada);
 }
 
 }  // namespace

@@ -1,152 +1,216 @@
-// The split through the tool: pieces, encodings, line breaks, JSON, the counter.
+// The console tool's contract: pieces, encodings, line breaks, JSON, the counter, the format
+// commands, the boxes on standard error and the exit codes.
 #include <gtest/gtest.h>
 
+#include "cli/Codificacion.h"
 #include "cli/EnMemoria.h"
+#include "comun/CarpetaTemporal.h"
+#include "transforms/Reemplazos.h"
 
 namespace rebanex::consola::prueba {
 namespace {
 
+using Args = std::vector<std::string>;
+
 // Every transform and the indicators off: the bare cutter.
-std::vector<std::string> SinOpciones(std::vector<std::string> mas) {
-    std::vector<std::string> args = {"--opcion",    "IndicadorTrozos=0", "--opcion",
-                                     "NoAcentos=0", "--opcion",          "NoMultiEspacios=0"};
+Args SinOpciones(Args mas) {
+    Args args = {"--opcion",    "IndicadorTrozos=0", "--opcion",
+                 "NoAcentos=0", "--opcion",          "NoMultiEspacios=0"};
     args.insert(args.end(), mas.begin(), mas.end());
     return args;
 }
 
-std::string Repetir(const std::string& s, int veces) {
-    std::string r;
-    for (int i = 0; i < veces; ++i) {
-        r += s;
-    }
-    return r;
-}
-
-TEST(TrocearTrozos, UnTrozoPorLineaEnOrden) {
-    const Resultado r = Trocear(SinOpciones({"--max", "6"}), "hola mundo");
-    EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(r.salida, "hola \nmundo\n");
+std::string Salida(const Args& args, const std::string& entrada) {
+    const Resultado r = Trocear(args, entrada);
+    EXPECT_EQ(r.codigo, 0) << r.error;
     EXPECT_EQ(r.error, "");
-
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "4"}), "abcdefghij").salida, "abc-\ndef-\nghij\n");
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "3"}), "abc   ").salida, "abc\n\n");
+    return r.salida;
 }
 
-TEST(TrocearTrozos, ConLasOpcionesDeUnPrimerArranque) {
+TEST(Trocear, UnTrozoPorLineaConLasOpcionesDeUnPrimerArranque) {
+    EXPECT_EQ(Salida(SinOpciones({"--max", "6"}), "hola mundo"), "hola \nmundo\n");
     // 160 characters fill the box, so room for the indicator is kept and two pieces come out.
-    const std::string lleno = Repetir("abcd ", 32);
-    EXPECT_EQ(Trocear({}, lleno).salida, "1/2 " + Repetir("abcd ", 31) + "\n2/2 abcd \n");
-    EXPECT_EQ(Trocear({}, lleno.substr(0, 159)).salida, lleno.substr(0, 159) + "\n");
+    std::string lleno;
+    while (lleno.size() < 160) {
+        lleno += "abcd ";
+    }
+    EXPECT_EQ(Salida({}, lleno), "1/2 " + lleno.substr(0, 155) + "\n2/2 abcd \n");
+    EXPECT_EQ(Salida({}, lleno.substr(0, 159)), lleno.substr(0, 159) + "\n");
     // Accents go and runs of spaces shrink; "ñ" stays.
-    EXPECT_EQ(Trocear({}, "\xC2\xBFQu\xC3\xA9   tal, se\xC3\xB1or?").salida,
+    EXPECT_EQ(Salida({}, "\xC2\xBFQu\xC3\xA9   tal, se\xC3\xB1or?"),
               "\xC2\xBFQue tal, se\xC3\xB1or?\n");
+    EXPECT_EQ(Salida({"--max", "12", "--opcion", "Inverso=1"}, "uno dos tres cuatro cinco seis"),
+              "5/5 seis\n4/5 cinco \n3/5 cuatro \n2/5 tres \n1/5 uno dos \n");
 }
 
-TEST(TrocearTrozos, ElOrdenInversoEmpiezaPorElFinalConSuIndicador) {
-    EXPECT_EQ(
-        Trocear({"--max", "12", "--opcion", "Inverso=1"}, "uno dos tres cuatro cinco seis").salida,
-        "5/5 seis\n4/5 cinco \n3/5 cuatro \n2/5 tres \n1/5 uno dos \n");
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "4", "--opcion", "Inverso=1"}), "abcdefghij").salida,
-              "ghij\ndef-\nabc-\n");
-}
-
-TEST(TrocearTrozos, CadaSaltoDeLineaYTabuladorCuentaComoUnEspacio) {
-    EXPECT_EQ(Trocear({}, "hola\nque\r\ntal\rya\tvale").salida, "hola que tal ya vale\n");
-    // The box holds CR LF: the counter sees two characters per line break.
-    EXPECT_EQ(Trocear({"--contar"}, "a\nb").salida, "1 / 4\n");
-    // A final line break is part of the message and ends as a space.
-    EXPECT_EQ(Trocear(SinOpciones({}), "hola\n").salida, "hola \n");
-}
-
-TEST(TrocearTrozos, LoQueNoCabeEnWindows1252SaleComoInterrogacion) {
-    EXPECT_EQ(Trocear({},
-                      "\xEF\xBB\xBF"
-                      "caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5 \xFF")
-                  .salida,
+TEST(Trocear, SaltosDeLineaYCodificaciones) {
+    // Every line break, the final one included, and every tab ends as a space.
+    EXPECT_EQ(Salida({}, "hola\nque\r\ntal\rya\tvale\n"), "hola que tal ya vale \n");
+    EXPECT_EQ(Salida({},
+                     "\xEF\xBB\xBF"
+                     "caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5 \xFF"),
               "cafe \xE2\x82\xAC ? ?\n");
+    // Windows-1252: bytes pass, a lone LF is no line break of the box, pieces end in CR LF.
+    const Args cp = {"--codificacion", "cp1252"};
+    EXPECT_EQ(Salida(cp, "se\xF1or\r\nya\xC3\xB1"), "se\xF1or ya\xC3\xB1\r\n");
+    EXPECT_EQ(Salida(SinOpciones({"--codificacion", "cp1252", "--max", "6"}), "a\nb mundo"),
+              "a\nb \r\nmundo\r\n");
+    // Arguments that are valid UTF-8 are read as UTF-8 in both encodings.
+    EXPECT_EQ(Salida({"--codificacion", "cp1252", "--firma", "Ram\xC3\xB3n", "--opcion",
+                      "FirmarAutomaticamente=1"},
+                     "hola"),
+              "Ram\xF3n hola\r\n");
 }
 
-TEST(TrocearTrozos, EnCp1252LosBytesPasanYCadaTrozoAcabaEnCrLf) {
-    const std::vector<std::string> cp = {"--codificacion", "cp1252"};
-    EXPECT_EQ(Trocear(cp, "se\xF1or\r\nya").salida, "se\xF1or ya\r\n");
-    // A lone LF is no line break of the box: it stays inside the piece.
-    EXPECT_EQ(Trocear(SinOpciones({"--codificacion", "cp1252"}), "a\nb").salida, "a\nb\r\n");
-    EXPECT_EQ(Trocear(SinOpciones({"--codificacion", "cp1252", "--max", "6"}), "hola mundo").salida,
-              "hola \r\nmundo\r\n");
-    // Nothing is decoded: a UTF-8 "ñ" is two characters of the code page.
-    EXPECT_EQ(Trocear(cp, "\xC3\xB1").salida, "\xC3\xB1\r\n");
+TEST(Trocear, FicheroEntradaEstandarYFallosDeLectura) {
+    pruebas::CarpetaTemporal carpeta;
+    const std::string texto = "Hola, \xC3\xA1rbol\r\nadi\xC3\xB3s";
+    const std::string ruta = carpeta.Escribir("mensaje.txt", texto);
+    EXPECT_EQ(Salida({ruta}, "esto no se lee"), Salida({}, texto));
+    EXPECT_EQ(Salida({"-"}, texto), "Hola, arbol adios\n");
+    for (const std::string& mala : {carpeta.Fichero("no-existe.txt"), carpeta.Ruta()}) {
+        const Resultado r = Trocear({mala});
+        EXPECT_EQ(r.codigo, 1);
+        EXPECT_EQ(r.salida, "");
+        EXPECT_EQ(r.error, "trocear: no se puede leer el fichero '" + AUtf8(mala) + "'\n");
+    }
 }
 
-TEST(TrocearTrozos, ElFicheroYLaEntradaEstandarDanLoMismo) {
-    DirectorioTemporal dir;
-    const std::string texto = "Hola, \xC3\xA1rbol\r\n" + Repetir("palabra ", 60);
-    const std::string ruta = dir.Escribir("mensaje.txt", texto);
-    const Resultado desdeFichero = Trocear({ruta}, "esto no se lee");
-    EXPECT_EQ(desdeFichero.codigo, 0);
-    EXPECT_EQ(desdeFichero.salida, Trocear({}, texto).salida);
-    EXPECT_EQ(desdeFichero.salida.substr(0, 16), "1/4 Hola, arbol ");
-    EXPECT_EQ(Trocear({"-"}, texto).salida, desdeFichero.salida);
-}
-
-TEST(TrocearTrozos, LaFirmaEnCadaTrozo) {
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "8", "--firma", "Yo", "--opcion", "FirmarEnTrozos=1"}),
-                      "uno dos tres cuatro")
-                  .salida,
-              "Yo uno \nYo dos \nYo tres \nYo cuat-\nYo ro\n");
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "8", "--firma", "Yo", "--opcion", "FirmarEnTrozos=1",
-                                   "--opcion", "FirmarEnPosicion=2"}),
-                      "uno dos")
-                  .salida,
-              "uno  Yo\ndos Yo\n");
-}
-
-TEST(TrocearTrozos, LaFirmaEnElTextoEntero) {
-    const auto firmado = [](const std::string& posicion, std::vector<std::string> mas = {}) {
-        std::vector<std::string> args = {"--firma",  "Ana",
-                                         "--opcion", "FirmarAutomaticamente=1",
-                                         "--opcion", "FirmarEnPosicion=" + posicion};
+TEST(Trocear, LaFirma) {
+    const auto firmado = [](const std::string& posicion, Args mas = {}) {
+        Args args = {"--firma",  "Ana",
+                     "--opcion", "FirmarAutomaticamente=1",
+                     "--opcion", "FirmarEnPosicion=" + posicion};
         args.insert(args.end(), mas.begin(), mas.end());
-        return Trocear(args, "hola").salida;
+        return Salida(args, "hola");
     };
-    EXPECT_EQ(firmado("1"), "Ana hola\n");
     EXPECT_EQ(firmado("2"), "hola Ana\n");
     EXPECT_EQ(firmado("3"), "holaAna\n");  // the caret is after the text
     EXPECT_EQ(firmado("3", {"--cursor", "2"}), "hoAnala\n");
-    EXPECT_EQ(firmado("3", {"--cursor", "0"}), "Anahola\n");
-    // At the caret, every piece would have no signature: it goes into the text instead.
-    EXPECT_EQ(firmado("3", {"--opcion", "FirmarEnTrozos=1", "--cursor", "2"}), "hoAnala\n");
-    // Without a signature nothing is signed.
-    EXPECT_EQ(Trocear({"--opcion", "FirmarAutomaticamente=1"}, "hola").salida, "hola\n");
-}
-
-TEST(TrocearTrozos, LasOpcionesDelAnfitrionNoHacenNada) {
+    // At the caret, "in every piece" is not enabled: the text gets the signature.
+    EXPECT_EQ(firmado("3", {"--opcion", "FirmarEnTrozos=1", "--cursor", "0"}), "Anahola\n");
+    EXPECT_EQ(Salida(SinOpciones({"--max", "8", "--firma", "Yo", "--opcion", "FirmarEnTrozos=1"}),
+                     "uno dos cuatro"),
+              "Yo uno \nYo dos \nYo cuat-\nYo ro\n");
+    EXPECT_EQ(Salida({"--opcion", "FirmarAutomaticamente=1"}, "hola"), "hola\n");  // none
+    // The host options are accepted and do nothing.
     EXPECT_EQ(
-        Trocear({"--opcion", "ObtenerTamanyoMsg=1", "--opcion", "CopiarTrozoAlMensatel=1"}, "hola")
-            .salida,
+        Salida({"--opcion", "ObtenerTamanyoMsg=1", "--opcion", "CopiarTrozoAlMensatel=1"}, "hola"),
         "hola\n");
 }
 
-TEST(TrocearJson, UnObjetoConLosTrozosEnUtf8) {
-    EXPECT_EQ(Trocear(SinOpciones({"--max", "6", "--json"}), "hola mundo").salida,
-              "{\"trozos\": [\"hola \", \"mundo\"]}\n");
-    EXPECT_EQ(Trocear({"--json"}, "di \"s\xC3\xAD\" \\o/").salida,
-              "{\"trozos\": [\"di \\\"si\\\" \\\\o/\"]}\n");
-    EXPECT_EQ(Trocear({"--json", "--codificacion", "cp1252"}, "a\xF1o").salida,
-              "{\"trozos\": [\"a\xC3\xB1o\"]}\r\n");
-    EXPECT_EQ(Trocear(SinOpciones({"--json", "--codificacion", "cp1252"}), "a\nb").salida,
-              "{\"trozos\": [\"a\\nb\"]}\r\n");
+TEST(Trocear, JsonYContador) {
+    EXPECT_EQ(Salida(SinOpciones({"--max", "6", "--json"}), "hola \"mun\""),
+              "{\"trozos\": [\"hola \", \"\\\"mun\\\"\"]}\n");
+    EXPECT_EQ(Salida({"--json", "--codificacion", "cp1252"}, "a\xF1o"),
+              "{\"trozos\": [\"a\xC3\xB1o\"]}\r\n");  // UTF-8 always
+    EXPECT_EQ(Salida({"--contar", "--max", "100"}, std::string(1234, 'x')), "13 / 1.234\n");
+    EXPECT_EQ(Salida({"--contar"}, "a\nb"), "1 / 4\n");  // the box holds CR LF
+    EXPECT_EQ(Salida({"--contar"}, ""), "0 / 0\n");
+    EXPECT_EQ(Salida({"--contar", "--max", "abc"}, "hola"), "4\n");  // no checks
+    EXPECT_EQ(Salida({"--contar", "--codificacion", "cp1252"}, "hola"), "1 / 4\r\n");
 }
 
-TEST(TrocearContador, SoloElContadorDeLaVentana) {
-    EXPECT_EQ(Trocear({"--contar"}, Repetir("x", 161)).salida, "2 / 161\n");
-    EXPECT_EQ(Trocear({"--contar", "--max", "100"}, Repetir("x", 1234)).salida, "13 / 1.234\n");
-    EXPECT_EQ(Trocear({"--contar"}, "").salida, "0 / 0\n");
-    // The counter makes no checks: a maximum that is no number leaves the length alone.
-    const Resultado r = Trocear({"--contar", "--max", "abc"}, "hola");
+TEST(Trocear, ComandosDelMenuFormato) {
+    const auto formato = [](const std::string& comando, const std::string& mensaje, Args mas = {}) {
+        mas.insert(mas.begin(), {"--formato", comando});
+        return Salida(mas, mensaje);
+    };
+    // The whole message, options ignored, printed as it is without a line break added.
+    EXPECT_EQ(formato("acentos", "\xC3\x81rbol\r\ncanci\xC3\xB3n\n", {"--opcion", "NoAcentos=0"}),
+              "Arbol\ncancion\n");
+    EXPECT_EQ(formato("minusculas", "\xC3\x81RBOL"), "\xC3\xA1rbol");
+    EXPECT_EQ(formato("espacios", "  a    b\n  c ", {"--opcion", "NoMultiEspacios=0"}),
+              " a b\n c ");
+    EXPECT_EQ(formato("mayusculas", "a\xF1o\r\nb\nc", {"--codificacion", "cp1252"}),
+              "A\xD1O\r\nB\nC");
+    // The signature button: nothing without a signature; the caret counts CR LF as two.
+    EXPECT_EQ(formato("firma", "hola"), "hola");
+    EXPECT_EQ(formato("firma", "", {"--firma", "Ana"}), "Ana ");
+    EXPECT_EQ(formato("firma", "a\nb",
+                      {"--firma", "Ana", "--opcion", "FirmarEnPosicion=3", "--cursor", "3"}),
+              "a\nAnab");
+    // A word that begins a line is at no word boundary for the menu command.
+    pruebas::CarpetaTemporal carpeta;
+    const std::string reglas = carpeta.Escribir("reglas.txt", "que\tq\r\nporque\txp\r\n");
+    EXPECT_EQ(formato("reemplazar", "hola\nque tal, que Porque", {"--reemplazos", reglas}),
+              "hola\nque tal, q XP");
+}
+
+TEST(Trocear, ReglasDeReemplazoYSusAvisos) {
+    pruebas::CarpetaTemporal carpeta;
+    std::string porDefecto;
+    for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
+        porDefecto += linea + "\r\n";
+    }
+    const auto reemplazando = [&](const std::string& reglas, const std::string& mensaje) {
+        return Trocear({"--opcion", "AutoReemplazar=1", "--reemplazos", reglas}, mensaje);
+    };
+    // Line breaks became spaces first, so "que" starts a word.
+    EXPECT_EQ(reemplazando(carpeta.Escribir("Rebanex.txt", porDefecto), "Porque\nque dos").salida,
+              "XP q 2\n");
+    // A faulty line is answered "Sí" and replacing goes on.
+    const std::string raras = carpeta.Escribir("r.txt", "que\tq\r\nmal\r\npor\tx\r\n");
+    const Resultado r = reemplazando(raras, "que por");
     EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(r.salida, "4\n");
-    EXPECT_EQ(Trocear({"--contar", "--max", "160abc"}, Repetir("x", 161)).salida, "2 / 161\n");
-    EXPECT_EQ(Trocear({"--contar", "--codificacion", "cp1252"}, "hola").salida, "1 / 4\r\n");
+    EXPECT_EQ(r.salida, "q x\n");
+    EXPECT_EQ(r.error,
+              "Upss!!! L\xC3\xADnea RaRa!!: Error en la l\xC3\xADnea n\xC2\xBA 2 en el "
+              "fichero " +
+                  AUtf8(raras) + "\n\n\xC2\xBFSigo Reemplazando?\n");
+    // A missing file is reported and the split goes on.
+    const std::string falta = carpeta.Fichero("falta.txt");
+    const Resultado sin = reemplazando(falta, "que");
+    EXPECT_EQ(sin.codigo, 0);
+    EXPECT_EQ(sin.salida, "que\n");
+    EXPECT_EQ(sin.error.rfind("Cachis la mar...!!!: Error al intentar abrir el fichero '" +
+                                  AUtf8(falta) + "'\n\n\nSi no tienes ning\xC3\xBAn",
+                              0),
+              0u);
+    // Without AutoReemplazar the file is not read.
+    EXPECT_EQ(Salida({"--reemplazos", falta}, "que"), "que\n");
+}
+
+TEST(Trocear, UnTroceoRechazadoSaleConDosYLaCajaPorError) {
+    const auto rechazado = [](const Args& args, const std::string& mensaje,
+                              const std::string& error) {
+        const Resultado r = Trocear(args, mensaje);
+        EXPECT_EQ(r.codigo, 2);
+        EXPECT_EQ(r.salida, "");
+        EXPECT_EQ(r.error, error);
+    };
+    rechazado({}, "", "Eres mudo ?: Escribe algo no seas timidin\n");
+    rechazado({"--max", "0160"}, "hola",
+              "S\xC3\xB3lo N\xC3\xBAmeros: Ein?? Que tal si ponemos solo n\xC3\xBAmeros en el "
+              "campo tama\xC3\xB1o m\xC3\xA1ximo\n");
+    rechazado({"--max", "abc", "--codificacion", "cp1252"}, "hola",
+              "Sólo Números: Ein?? Que tal si ponemos solo números en el campo tamaño máximo\n");
+    // The box's lone CRs become line breaks.
+    rechazado({"--max", "1"}, "hola",
+              "Epp.... Cuidad\xC3\xADn!!: Joeeee, no me dejas sitio ni pa meter el guioncito de "
+              "separador de palabras xDD\n\nAnda est\xC3\xADrate un poco con el tama\xC3\xB1o "
+              "m\xC3\xA1ximo :P\n");
+    rechazado({"--max", "15", "--opcion", "FirmarEnTrozos=1", "--firma", "12345678"}, "hola",
+              "Epp, cuidad\xC3\xADn!!!: La firma no puede ser tan grande!\n");
+    // 12 minus the indicator and the signature with its space leaves one character.
+    EXPECT_EQ(Trocear({"--max", "12", "--firma", "ABCDEF", "--opcion", "FirmarEnTrozos=1"},
+                      std::string(30, 'x'))
+                  .codigo,
+              2);
+}
+
+TEST(Trocear, UnaLineaDeOrdenesMalaSaleConUno) {
+    for (const Args& args : std::vector<Args>{{"--nada"}, {"a.txt", "b.txt"}}) {
+        const Resultado r = Trocear(args, "hola");
+        EXPECT_EQ(r.codigo, 1) << args[0];
+        EXPECT_EQ(r.salida, "");
+        EXPECT_EQ(r.error.rfind("trocear: ", 0), 0u) << r.error;
+        EXPECT_NE(r.error.find("Prueba 'trocear --ayuda'."), std::string::npos) << r.error;
+    }
+    const Resultado ayuda = Trocear({"--ayuda", "--max", "3"});
+    EXPECT_EQ(ayuda.codigo, 0);
+    EXPECT_EQ(ayuda.salida.rfind("Uso: trocear [--ini RUTA]", 0), 0u);
+    EXPECT_NE(ayuda.salida.find("est\xC3\xA1ndar"), std::string::npos);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,199 +12,138 @@ namespace {
 
 using Trozos = std::vector<std::string>;
 
-class CortadorTest : public ::testing::Test {
-  protected:
-    CortadorTest() { p.IndicadorTrozos = false; }
-
-    // Counts and builds like the split command; returns pieces 1..NumTrozos. The message
-    // box is taken to hold the text itself unless a test says otherwise.
-    Trozos Cortar(const std::string& texto, int16_t msgMax) {
-        p.MsgMax = msgMax;
-        p.LongitudMensaje = longitudMensaje.value_or(static_cast<long long>(texto.size()));
-        Cortador cortador(texto, p, lista);
-        const auto n = cortador.ContarTrozos();
-        EXPECT_TRUE(n.has_value());
-        if (!n) {
-            return {};
-        }
-        EXPECT_EQ(lista.TrozoActual, *n);
-        lista.NumTrozos = *n;
-        cortador.GenerarTrozos();
-        EXPECT_EQ(lista.TrozoActual, lista.NumTrozos);
-        EXPECT_EQ(lista.Trozos.size(), static_cast<std::size_t>(*n) + 1);
-        EXPECT_EQ(lista.Trozos[0], "");
-        return Trozos(lista.Trozos.begin() + 1, lista.Trozos.end());
+// Counts and builds as the split command does and returns pieces 1..NumTrozos; nullopt
+// when the count refuses the text. The message box holds the text itself unless said.
+std::optional<Trozos> Cortar(const std::string& texto, int16_t msgMax, ParametrosCorte p = {},
+                             std::optional<long long> longitudMensaje = std::nullopt,
+                             ListaTrozos* salida = nullptr) {
+    ListaTrozos propia;
+    ListaTrozos& lista = salida ? *salida : propia;
+    p.MsgMax = msgMax;
+    p.LongitudMensaje = longitudMensaje.value_or(static_cast<long long>(texto.size()));
+    Cortador cortador(texto, p, lista);
+    const auto n = cortador.ContarTrozos();
+    if (!n || *n > kMaxTrozos) {
+        return std::nullopt;
     }
+    EXPECT_EQ(lista.TrozoActual, *n);
+    lista.NumTrozos = *n;
+    cortador.GenerarTrozos();
+    EXPECT_EQ(lista.TrozoActual, lista.NumTrozos);
+    EXPECT_EQ(lista.Trozos.at(0), "");  // index 0 stays empty
+    return Trozos(lista.Trozos.begin() + 1, lista.Trozos.end());
+}
 
+ParametrosCorte Con(bool indicador, bool inverso = false, int firmarEn = 0) {
     ParametrosCorte p;
-    std::optional<long long> longitudMensaje;
-    ListaTrozos lista;
-};
-
-TEST_F(CortadorTest, LaPalabraPartidaVaEnteraAlSiguienteYElEspacioSeQueda) {
-    EXPECT_EQ(Cortar("hola mundo", 6), (Trozos{"hola ", "mundo"}));
-}
-
-TEST_F(CortadorTest, UnaPalabraLargaCedeUnCaracterAlGuion) {
-    EXPECT_EQ(Cortar("abcdefghij", 4), (Trozos{"abc-", "def-", "ghij"}));
-}
-
-TEST_F(CortadorTest, CorteJustoAntesDeUnEspacioNoLoArrastra) {
-    EXPECT_EQ(Cortar("abc def", 3), (Trozos{"abc", "def"}));
-}
-
-TEST_F(CortadorTest, EspaciosDelanteSeSaltanYDetrasSeQuedan) {
-    EXPECT_EQ(Cortar("   hola mundo", 6), (Trozos{"hola ", "mundo"}));
-    EXPECT_EQ(Cortar("hola  ", 10), (Trozos{"hola  "}));
-    EXPECT_EQ(Cortar("uno   dos", 4), (Trozos{"uno ", "dos"}));
-}
-
-TEST_F(CortadorTest, SoloEspaciosTrasElCorteDanUnUltimoTrozoVacio) {
-    EXPECT_EQ(Cortar("abc   ", 3), (Trozos{"abc", ""}));
-}
-
-TEST_F(CortadorTest, TextoVacioEsUnTrozoVacioDeUnDigito) {
-    EXPECT_EQ(Cortar("", 160), (Trozos{""}));
-    EXPECT_EQ(lista.DigitosTotal, 1);
-}
-
-TEST_F(CortadorTest, TextoVacioConFirmaEnCadaTrozoLlevaLaFirma) {
-    p.Firmados = true;
+    p.IndicadorTrozos = indicador;
+    p.Inverso = inverso;
+    p.Firmados = firmarEn != 0;
+    p.FirmarEnPosicion = firmarEn;
     p.Firma = "Ana";
-    EXPECT_EQ(Cortar("", 160), (Trozos{"Ana "}));
+    return p;
 }
 
-TEST_F(CortadorTest, UnSoloTrozoNoLlevaIndicador) {
-    p.IndicadorTrozos = true;
-    longitudMensaje = 200;
-    EXPECT_EQ(Cortar("hola mundo", 160), (Trozos{"hola mundo"}));
-    p.Inverso = true;
-    EXPECT_EQ(Cortar("hola mundo", 160), (Trozos{"hola mundo"}));
+TEST(Cortador, PalabrasEspaciosYGuiones) {
+    const ParametrosCorte nada = Con(false);
+    EXPECT_EQ(Cortar("hola mundo", 6, nada), (Trozos{"hola ", "mundo"}));
+    EXPECT_EQ(Cortar("abcdefghij", 4, nada), (Trozos{"abc-", "def-", "ghij"}));
+    EXPECT_EQ(Cortar("abc def", 3, nada), (Trozos{"abc", "def"}));
+    // Leading spaces of the text and of every piece are skipped; trailing ones stay.
+    EXPECT_EQ(Cortar("   hola mundo", 6, nada), (Trozos{"hola ", "mundo"}));
+    EXPECT_EQ(Cortar("uno   dos", 4, nada), (Trozos{"uno ", "dos"}));
+    EXPECT_EQ(Cortar("hola  ", 10, nada), (Trozos{"hola  "}));
+    EXPECT_EQ(Cortar("abc   ", 3, nada), (Trozos{"abc", ""}));
+    EXPECT_EQ(Cortar("", 160, nada), (Trozos{""}));
+    EXPECT_EQ(Cortar("", 160, Con(false, false, 1)), (Trozos{"Ana "}));
 }
 
-TEST_F(CortadorTest, MensajeDelTamanyoMaximoReservaSitioParaElIndicador) {
-    p.IndicadorTrozos = true;
-    const std::string texto(160, 'x');
-    const Trozos trozos = Cortar(texto, 160);
-    ASSERT_EQ(trozos.size(), 2u);
-    EXPECT_EQ(trozos[0], "1/2 " + std::string(155, 'x') + "-");
-    EXPECT_EQ(trozos[1], "2/2 " + std::string(5, 'x'));
+TEST(Cortador, IndicadoresSoloConVariosTrozos) {
+    EXPECT_EQ(Cortar("hola mundo", 160, Con(true), 200), (Trozos{"hola mundo"}));
+    EXPECT_EQ(Cortar("hola mundo", 160, Con(true, true), 200), (Trozos{"hola mundo"}));
+    // A full message box reserves room for the indicator: 160 characters make two pieces.
+    EXPECT_EQ(Cortar(std::string(160, 'x'), 160, Con(true)),
+              (Trozos{"1/2 " + std::string(155, 'x') + "-", "2/2 xxxxx"}));
+    // A shorter box reserves nothing, however long the working text grew.
+    EXPECT_EQ(Cortar(std::string(170, 'x'), 160, Con(true), 150),
+              (Trozos{"1/2 " + std::string(159, 'x') + "-", "2/2 " + std::string(11, 'x')}));
+    // Reverse order: index 1 holds the end of the message, with the indicator of its cut.
+    EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", 12, Con(true, true)),
+              (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
+    EXPECT_EQ(Cortar("abcdefghij", 4, Con(false, true)), (Trozos{"ghij", "def-", "abc-"}));
 }
 
-TEST_F(CortadorTest, SinReservaCuandoElMensajeOriginalEsMasCorto) {
-    // The working text grew past the maximum, the message box did not.
-    p.IndicadorTrozos = true;
-    longitudMensaje = 150;
-    const Trozos trozos = Cortar(std::string(170, 'x'), 160);
-    ASSERT_EQ(trozos.size(), 2u);
-    EXPECT_EQ(trozos[0], "1/2 " + std::string(159, 'x') + "-");
-    EXPECT_EQ(trozos[1], "2/2 " + std::string(11, 'x'));
-}
-
-TEST_F(CortadorTest, NueveEstimadosQueSonDiezRecuentanConDosDigitos) {
+TEST(Cortador, NueveEstimadosQueSonDiezRecuentanConDosDigitos) {
     // Ten 13-letter words four spaces apart: 166 characters, an estimate of 9 at 20.
     std::string texto;
     for (int i = 0; i < 10; ++i) {
         texto += (i ? "    " : "") + std::string(13, static_cast<char>('a' + i));
     }
-    p.IndicadorTrozos = true;
-    const Trozos trozos = Cortar(texto, 20);
-    ASSERT_EQ(trozos.size(), 10u);
+    ListaTrozos lista;
+    const auto trozos = Cortar(texto, 20, Con(true), std::nullopt, &lista);
+    ASSERT_TRUE(trozos);
     EXPECT_EQ(lista.DigitosTotal, 2);
     // With one digit reserved the first pieces would take a third space and reach 21.
-    EXPECT_EQ(trozos[0], "1/10 aaaaaaaaaaaaa  ");
-    EXPECT_EQ(trozos[8], "9/10 iiiiiiiiiiiii  ");
-    EXPECT_EQ(trozos[9], "10/10 jjjjjjjjjjjjj");
-    for (const auto& trozo : trozos) {
-        EXPECT_LE(trozo.size(), 20u) << trozo;
-    }
+    EXPECT_EQ(trozos->at(0), "1/10 aaaaaaaaaaaaa  ");
+    EXPECT_EQ(trozos->at(9), "10/10 jjjjjjjjjjjjj");
 }
 
-TEST_F(CortadorTest, InversoPoneElFinalPrimeroConSuIndicadorDeCorte) {
-    p.IndicadorTrozos = true;
-    p.Inverso = true;
-    EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", 12),
-              (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
-}
-
-TEST_F(CortadorTest, FirmaDelanteEnCadaTrozo) {
-    p.Firmados = true;
-    p.Firma = "Ana";
-    p.FirmarEnPosicion = 1;
-    EXPECT_EQ(Cortar("hola mundo cruel", 10), (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
-}
-
-TEST_F(CortadorTest, FirmaDetrasEnCadaTrozoConIndicadorYGuion) {
-    p.Firmados = true;
-    p.Firma = "Ana";
-    p.FirmarEnPosicion = 2;
-    p.IndicadorTrozos = true;
+TEST(Cortador, FirmaEnCadaTrozo) {
+    EXPECT_EQ(Cortar("hola mundo cruel", 10, Con(false, false, 1)),
+              (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
     // room 16 - 4 (indicator) - 4 (signature) = 8
-    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", 16),
+    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", 16, Con(true, false, 2)),
               (Trozos{"1/3 abcdefg- Ana", "2/3 hijklmn- Ana", "3/3 opqrst Ana"}));
 }
 
-TEST_F(CortadorTest, CalcularCorteDaLimitesYAvanzaPos) {
-    p.MsgMax = 6;
-    const std::string texto = "hola mundo";
-    lista.TrozoActual = 1;
-    Cortador cortador(texto, p, lista);
-    long long inicio = 1, pos = 0, fin = 0;
-    bool sinGuion = false;
-    EXPECT_TRUE(cortador.CalcularCorte(inicio, pos, fin, sinGuion));
-    EXPECT_EQ(inicio, 1);
-    EXPECT_EQ(fin, 5);
-    EXPECT_EQ(pos, 5);
-    EXPECT_TRUE(sinGuion);
-    EXPECT_FALSE(cortador.CalcularCorte(inicio, pos, fin, sinGuion));
-    EXPECT_EQ(inicio, 6);
-    EXPECT_EQ(fin, 10);
+TEST(Cortador, SinSitioParaElTextoODemasiadosTrozosNoSeCuenta) {
+    ParametrosCorte p = Con(true, false, 1);
+    p.Firma = "Firma6";  // 12 - 4 - 7 leaves one character
+    EXPECT_EQ(Cortar(std::string(40, 'x'), 12, p), std::nullopt);
+    p.Firma = "Firm5";  // two characters while the piece number has one digit, then one
+    EXPECT_EQ(Cortar(std::string(40, 'x'), 12, p), std::nullopt);
+    // One piece per character: the count stops just past the limit.
+    const std::string largo(70000, 'x');
+    ListaTrozos lista;
+    ParametrosCorte q = Con(false);
+    q.MsgMax = 2;
+    q.LongitudMensaje = 70000;
+    EXPECT_EQ(Cortador(largo, q, lista).ContarTrozos(), kMaxTrozos + 1);
+    // An estimate beyond int16 that turns out to be one piece is fine.
+    EXPECT_EQ(Cortar(std::string(100000, ' '), 2, Con(false)), (Trozos{""}));
 }
 
-TEST_F(CortadorTest, SinSitioParaTextoNoSeCuenta) {
-    p.IndicadorTrozos = true;
-    p.Firmados = true;
-    p.Firma = "Firma6";
-    p.MsgMax = 12;
-    p.LongitudMensaje = 40;
-    const std::string texto(40, 'x');
-    Cortador cortador(texto, p, lista);
-    EXPECT_EQ(cortador.ContarTrozos(), std::nullopt);
-}
-
-TEST_F(CortadorTest, SitioQueSeAcabaAlLlegarADiezTrozosNoSeCuenta) {
-    // Room 2 while the piece number has one digit (one character and a hyphen each),
-    // 1 from piece 10 on; the estimate of 4 reserves one digit for the total.
-    p.IndicadorTrozos = true;
-    p.Firmados = true;
-    p.Firma = "Firm5";
-    p.MsgMax = 12;
-    const std::string texto(40, 'x');
-    p.LongitudMensaje = 40;
-    Cortador cortador(texto, p, lista);
-    EXPECT_EQ(cortador.ContarTrozos(), std::nullopt);
-}
-
-TEST_F(CortadorTest, DemasiadosTrozosSeCortaElRecuento) {
-    p.MsgMax = 2;
-    const std::string texto(70000, 'x');  // one piece per character
-    Cortador cortador(texto, p, lista);
-    EXPECT_EQ(cortador.ContarTrozos(), kMaxTrozos + 1);
-}
-
-TEST_F(CortadorTest, EstimacionFueraDeInt16ConPocosTrozosFunciona) {
-    // 100000 spaces at 2 estimate 50000 pieces; they are one empty piece.
-    EXPECT_EQ(Cortar(std::string(100000, ' '), 2), (Trozos{""}));
-    EXPECT_EQ(lista.DigitosTotal, 1);
-}
-
-TEST_F(CortadorTest, GenerarConOtroNumeroDeTrozosNoSeSaleDeLaLista) {
-    p.MsgMax = 4;
+TEST(Cortador, GenerarConOtroNumeroDeTrozosNoSeSaleDeLaLista) {
     const std::string texto = "abcdefghij";
-    Cortador cortador(texto, p, lista);
+    ParametrosCorte p = Con(false);
+    p.MsgMax = 4;
+    ListaTrozos lista;
     lista.NumTrozos = 2;  // the text needs 3
-    cortador.GenerarTrozos();
+    Cortador(texto, p, lista).GenerarTrozos();
     EXPECT_EQ(lista.Trozos, (Trozos{"", "abc-", "def-"}));
+}
+
+TEST(RedondearArriba, ElEnteroSiguienteEnPrecisionSimple) {
+    const std::pair<float, int16_t> casos[] = {
+        {2.01f, 3},
+        {2.0f, 2},
+        {0.0f, 0},
+        {0.001f, 1},
+        {-1.5f, 0},
+        {-2.0f, -2},
+        {32766.5f, 32767},
+        // a double quotient just above 2 is exactly 2 once stored in single precision
+        {static_cast<float>(100000001.0 / 50000000.0), 2}};
+    for (auto [x, esperado] : casos) {
+        EXPECT_EQ(RedondearArriba(x), esperado);
+        EXPECT_EQ(x, static_cast<float>(esperado));  // the same value is left in x
+    }
+    float fuera = 32767.5f;
+    EXPECT_EQ(RedondearArribaAcotado(fuera), std::nullopt);
+    fuera = 32767.5f;
+    EXPECT_EQ(RedondearArriba(fuera), INT16_MAX);  // saturates instead of overflowing
+    float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(RedondearArribaAcotado(nan), std::nullopt);
 }
 
 }  // namespace
