@@ -15,7 +15,7 @@
 namespace rebanex {
 
 class Vista : public Avisador {
-public:
+  public:
     // Controls
     virtual std::string Texto(Control c) = 0;  // text or caption
     virtual void FijarTexto(Control c, const std::string& texto) = 0;
@@ -28,7 +28,8 @@ public:
     virtual void FijarHabilitado(Control c, bool si) = 0;
     virtual void FijarAyuda(Control c, const std::string& texto) = 0;  // tooltip
     virtual void Repintar(Control c) = 0;  // paint now, while the thread stays busy
-    virtual void FijarColores(Control c, int32_t texto, int32_t fondo) = 0;  // 0x00BBGGRR
+    // Colour numbers as a VB box takes them: 0x00BBGGRR, or 0x800000nn for system colour nn.
+    virtual void FijarColores(Control c, int32_t texto, int32_t fondo) = 0;
 
     // Menu items
     virtual bool Marcado(Menu m) = 0;
@@ -43,14 +44,14 @@ public:
     // The window
     virtual std::string Titulo() = 0;
     virtual void FijarTitulo(const std::string& texto) = 0;
-    virtual Rectangulo Ventana() = 0;  // outer rectangle, twips
+    virtual Rectangulo Ventana() = 0;                                // outer rectangle, twips
     virtual void MoverVentana(double izquierda, double arriba) = 0;  // twips
-    virtual Rectangulo Pantalla() = 0;  // twips
-    virtual void Cerrar() = 0;          // unloads the window: the program ends
+    virtual Rectangulo Pantalla() = 0;                               // twips
+    virtual void Cerrar() = 0;  // unloads the window: the program ends
 
     // The system
     virtual void CopiarAlPortapapeles(const std::string& texto) = 0;  // clear, then CF_TEXT
-    virtual std::string SeparadorMiles() = 0;  // the user's locale
+    virtual std::string SeparadorMiles() = 0;                         // the user's locale
 };
 
 }  // namespace rebanex

@@ -1,6 +1,7 @@
 #include "FakeVista.h"
 
 #include "app/Prog.h"
+#include "app/TablaControles.h"
 
 namespace rebanex::prueba {
 
@@ -20,38 +21,23 @@ std::string_view Nombre(Control c) {
 }
 
 FakeVista::FakeVista() {
-    // Captions and initial texts of the form.
-    (*this)[Control::et1].texto = "Men&saje";
-    (*this)[Control::btnFirma].texto = "&F";
-    (*this)[Control::Nuevo].texto = "&X";
-    (*this)[Control::Stat].texto = "0 / 0";
-    (*this)[Control::etLongMax].texto = "&Long Máx";
-    (*this)[Control::Lon].texto = "160";
-    (*this)[Control::Partir].texto = "&Trocear     » » » » »";
-    (*this)[Control::et3].texto = "Trozo Actual";
-    (*this)[Control::LonTrozo].texto = "0";
-    (*this)[Control::Mensatel].texto = "&Mensatel";
-    (*this)[Control::Copiar].texto = "&Copiar";
-    (*this)[Control::topeIzq].texto = "|<";
-    (*this)[Control::izq].texto = "<";
-    (*this)[Control::der].texto = ">";
-    (*this)[Control::topeDer].texto = ">|";
-    (*this)[Control::Editar].texto = "« « «     &Editar Msg";
-    // The message view is shown; the piece view waits hidden with its buttons disabled.
+    // The form as designed: captions, texts, tooltips and enabled states from the controls
+    // table; the piece view waits hidden and disabled.
+    for (const DefControl& d : kTablaControles) {
+        EstadoControl& control = (*this)[d.control];
+        control.texto = std::string(d.texto);
+        control.ayuda = std::string(d.ayuda);
+        control.habilitado = d.habilitado;
+    }
     (*this)[Control::frmTrozo].visible = false;
     (*this)[Control::frmTrozo].habilitado = false;
-    for (Control c :
-         {Control::Copiar, Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
-        (*this)[c].habilitado = false;
-    }
-    // The menu's initial ticks.
+    // The menu's initial ticks, as in the resource script.
     for (Menu m :
          {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios, Menu::mnu_opciones_indicador,
           Menu::mnu_opciones_pegar, Menu::mnu_opciones_ventana, Menu::mnu_opciones_txtChar1,
           Menu::mnu_opciones_firma_posicion1, Menu::mnu_reemplazos_fichero1}) {
         (*this)[m].marcado = true;
     }
-    foco = Control::Msg;  // first in the tab order
 }
 
 void FakeVista::FijarTexto(Control c, const std::string& texto) {
@@ -60,7 +46,6 @@ void FakeVista::FijarTexto(Control c, const std::string& texto) {
     control.texto = texto;
     // A new text puts the caret at the start, as an edit control does.
     control.inicioSeleccion = 0;
-    control.largoSeleccion = 0;
     if (prog_ != nullptr && c == Control::Msg) {
         prog_->Msg_Change();
     } else if (prog_ != nullptr && c == Control::Trozo) {
@@ -73,11 +58,6 @@ void FakeVista::Escribir(Control c, const std::string& texto) {
     PonerCursor(c, static_cast<long long>(texto.size()));
 }
 
-void FakeVista::PonerCursor(Control c, long long inicio, long long largo) {
-    (*this)[c].inicioSeleccion = inicio;
-    (*this)[c].largoSeleccion = largo;
-}
-
 std::vector<std::string> FakeVista::Registro(std::string_view prefijo) const {
     std::vector<std::string> lineas;
     for (const std::string& linea : registro) {
@@ -88,33 +68,30 @@ std::vector<std::string> FakeVista::Registro(std::string_view prefijo) const {
     return lineas;
 }
 
+std::string FakeVista::Diario(std::string_view desde) const {
+    std::string diario;
+    bool dentro = false;
+    for (const std::string& linea : registro) {
+        dentro = dentro || linea.starts_with(desde);
+        if (dentro) {
+            diario += (diario.empty() ? "" : "; ") + linea;
+        }
+    }
+    return diario;
+}
+
 void FakeVista::Seleccionar(Control c, long long inicio, long long largo) {
     registro.push_back("Seleccion " + std::string(Nombre(c)) + " " + std::to_string(inicio) + "," +
                        std::to_string(largo));
-    PonerCursor(c, inicio, largo);
+    PonerCursor(c, inicio);
 }
 
-void FakeVista::Enfocar(Control c) {
-    registro.push_back("Foco " + std::string(Nombre(c)));
-    foco = c;
-}
-
-void FakeVista::FijarVisible(Control c, bool si) {
-    registro.push_back("Visible " + std::string(Nombre(c)) + "=" + (si ? "1" : "0"));
-    (*this)[c].visible = si;
-}
-
-void FakeVista::FijarHabilitado(Control c, bool si) {
-    registro.push_back("Habilitado " + std::string(Nombre(c)) + "=" + (si ? "1" : "0"));
-    (*this)[c].habilitado = si;
-}
-
-void FakeVista::Repintar(Control c) {
-    registro.push_back("Repintar " + std::string(Nombre(c)));
-}
-
-void FakeVista::FijarColores(Control c, int32_t texto, int32_t fondo) {
-    (*this)[c].colores = std::make_pair(texto, fondo);
+void FakeVista::Anotar(std::string_view que, Control c, std::optional<bool> valor) {
+    std::string linea = std::string(que) + " " + std::string(Nombre(c));
+    if (valor) {
+        linea += *valor ? "=1" : "=0";
+    }
+    registro.push_back(std::move(linea));
 }
 
 void FakeVista::MoverVentana(double izquierda, double arriba) {

@@ -1,6 +1,7 @@
-// Start-up: the settings file, the ticks it gives, the caption, Mensatel's colours and
+// Start-up: the settings file, the ticks it gives, the window's place, Mensatel's colours and
 // signature.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ProgPrueba.h"
@@ -9,15 +10,10 @@ namespace rebanex::prueba {
 namespace {
 
 using ProgArranque = ProgPrueba;
+using Movimientos = std::vector<std::pair<double, double>>;
 
-const std::string kResumenCortoPorDefecto =
-    std::string(3, ' ') + "A  E  P  O  n  d  " + std::string(9, ' ') + "#  ";
-const std::string kResumenLargoPorDefecto =
-    " /  Eliminar Acentos  /  Eliminar MultiEspacios  /  Pegar al Mensatel  /  "
-    "Obtener Tamaño  /  Trozos tal cual ;)  /  Firmar Delante  /  # de Trozo  /  ";
-
-TEST_F(ProgArranque, PrimerArranqueDejaElFicheroCompletoEnOrden) {
-    prog.Form_Load(kDirectorio, "");
+TEST_F(ProgArranque, PrimerArranqueDejaElFicheroCompletoYLasOpcionesPorDefecto) {
+    prog.Form_Load(kDirectorio, "\thola que tal");  // the command line loads nothing yet
 
     EXPECT_EQ(memoria.Texto(kIni),
               "[Rebanex]\r\n"
@@ -27,73 +23,41 @@ TEST_F(ProgArranque, PrimerArranqueDejaElFicheroCompletoEnOrden) {
               "PosicionVentana=1\r\nAutoReemplazar=0\r\n"
               "[FicherosReemplazos]\r\n"
               "1=C:\\Rebanex\\Rebanex.txt\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
-    // Key 1 is created empty with the others, then given the default rules file.
-    const std::vector<std::string> finales(perfil.escrituras.end() - 7, perfil.escrituras.end());
-    EXPECT_EQ(finales,
-              (std::vector<std::string>{
-                  "FicherosReemplazos/1=", "FicherosReemplazos/2=", "FicherosReemplazos/3=",
-                  "FicherosReemplazos/4=", "FicherosReemplazos/5=",
-                  "FicherosReemplazos/1=C:\\Rebanex\\Rebanex.txt", "Rebanex/AutoReemplazar=0"}));
     EXPECT_FALSE(memoria.Existe(kMensatelIni));  // Mensatel's file is only read
-}
 
-TEST_F(ProgArranque, PrimerArranqueMuestraLasOpcionesPorDefecto) {
-    Arrancar();
-
-    for (Menu m :
-         {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios, Menu::mnu_opciones_indicador,
-          Menu::mnu_opciones_pegar, Menu::mnu_opciones_getTamanyo, Menu::mnu_opciones_ventana,
-          Menu::mnu_opciones_txtChar1, Menu::mnu_opciones_firma_posicion1}) {
-        EXPECT_TRUE(vista[m].marcado) << static_cast<int>(m);
-    }
-    for (Menu m : {Menu::mnu_opciones_inverso, Menu::mnu_opciones_txtChar2,
-                   Menu::mnu_opciones_txtChar3, Menu::mnu_opciones_firma_posicion2,
-                   Menu::mnu_opciones_firma_posicion3, Menu::mnu_opciones_firma_auto,
-                   Menu::mnu_opciones_firma_trozos, Menu::mnu_opciones_auto}) {
-        EXPECT_FALSE(vista[m].marcado) << static_cast<int>(m);
-    }
+    EXPECT_EQ(Marcas(), "0 11111 100 100 00 0 1");
+    // Auto-signature is off, but at start-up only the position decides.
     EXPECT_TRUE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero1].texto, "C:\\Rebanex\\Rebanex.txt");
-    EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero5].texto, "");
     EXPECT_EQ(prog.RutaReemplazos(), "C:\\Rebanex\\Rebanex.txt");
-    EXPECT_EQ(prog.DirectorioInicio(), "C:\\Rebanex\\");
     EXPECT_EQ(prog.FicheroIni(), kIni);
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
-    EXPECT_EQ(Texto(Control::Opciones), kResumenCortoPorDefecto);
-    EXPECT_EQ(Texto(Control::Opciones).size(), 33u);
-    EXPECT_EQ(vista[Control::Opciones].ayuda, kResumenLargoPorDefecto);
+    EXPECT_EQ(Texto(Control::Opciones),
+              std::string(3, ' ') + "A  E  P  O  n  d  " + std::string(9, ' ') + "#  ");
+    EXPECT_EQ(vista[Control::Opciones].ayuda,
+              " /  Eliminar Acentos  /  Eliminar MultiEspacios  /  Pegar al Mensatel  /  "
+              "Obtener Tamaño  /  Trozos tal cual ;)  /  Firmar Delante  /  # de Trozo  /  ");
     EXPECT_TRUE(vista.movimientos.empty());  // no stored position yet
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_EQ(prog.FirmaMensatel(), "");
     EXPECT_EQ(Texto(Control::Msg), "");
-    EXPECT_TRUE(vista[Control::frmMsg].visible);
     EXPECT_FALSE(vista[Control::frmTrozo].visible);
     EXPECT_EQ(vista.foco, Control::Msg);
-}
-
-TEST_F(ProgArranque, ElDirectorioConBarraNoLaDuplica) {
-    prog.Form_Load("D:\\sms\\", "");
-    EXPECT_EQ(prog.DirectorioInicio(), "D:\\sms\\");
-    EXPECT_EQ(prog.FicheroIni(), "D:\\sms\\Rebanex.ini");
-    EXPECT_EQ(prog.RutaReemplazos(), "D:\\sms\\Rebanex.txt");
+    EXPECT_TRUE(vista.avisos.empty());
 }
 
 TEST_F(ProgArranque, CargaLasOpcionesGuardadas) {
-    const std::vector<std::pair<std::string, std::string>> claves = {
-        {"Inverso", "1"},
-        {"NoAcentos", "0"},
-        {"MsgMax", "abc"},
-        {"Letras", "3"},
-        {"FirmarAutomaticamente", "1"},
-        {"FirmarEnTrozos", "1"},
-        {"FirmarEnPosicion", "3"},
-        {"PosicionVentana", "1"},
-        {"PosicionVentanaX", "1500"},
-        {"PosicionVentanaY", "900"},
-        {"AutoReemplazar", "1"},
-    };
-    for (const auto& [clave, valor] : claves) {
+    for (const auto& [clave, valor] : std::vector<std::pair<std::string, std::string>>{
+             {"Inverso", "1"},
+             {"NoAcentos", "0"},
+             {"MsgMax", "abc"},
+             {"Letras", "3"},
+             {"FirmarAutomaticamente", "1"},
+             {"FirmarEnTrozos", "1"},
+             {"FirmarEnPosicion", "3"},
+             {"AutoReemplazar", "1"},
+         }) {
         memoria.EscribirCadena(kIni, "Rebanex", clave, valor);
     }
     memoria.EscribirCadena(kIni, "FicherosReemplazos", "1", "D:\\reglas.txt");
@@ -101,45 +65,47 @@ TEST_F(ProgArranque, CargaLasOpcionesGuardadas) {
 
     Arrancar();
 
-    EXPECT_TRUE(vista[Menu::mnu_opciones_inverso].marcado);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_acentos].marcado);
+    EXPECT_EQ(Marcas(), "1 01111 001 001 11 1 1");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
-    EXPECT_FALSE(vista[Menu::mnu_opciones_txtChar1].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_txtChar3].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_auto].marcado);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_posicion1].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_posicion3].marcado);
-    // At the caret, the position alone disables signing every piece; the tick stays.
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_trozos].marcado);
+    // At the caret the position alone disables signing every piece, although auto-signature
+    // is on: the load sets its tick without running its command.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_auto].marcado);
-    EXPECT_EQ(vista.movimientos, (std::vector<std::pair<double, double>>{{1500, 900}}));
-    EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero1].texto, "D:\\reglas.txt");
     EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero2].texto, "E:\\otras.txt");
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
 }
 
-TEST_F(ProgArranque, SinRecordarPosicionCentraLaVentana) {
-    memoria.EscribirCadena(kIni, "Rebanex", "PosicionVentana", "0");
-    memoria.EscribirCadena(kIni, "Rebanex", "PosicionVentanaX", "1500");
+struct Posicion {
+    std::string recordar, x, y;  // "" leaves the key out
+    Movimientos movimientos;
+};
 
+class ProgArranquePosicion : public ProgPrueba, public ::testing::WithParamInterface<Posicion> {};
+
+TEST_P(ProgArranquePosicion, ColocaLaVentana) {
+    const Posicion& p = GetParam();
+    for (const auto& [clave, valor] :
+         {std::pair{"PosicionVentana", p.recordar}, std::pair{"PosicionVentanaX", p.x},
+          std::pair{"PosicionVentanaY", p.y}}) {
+        if (!valor.empty()) {
+            memoria.EscribirCadena(kIni, "Rebanex", clave, valor);
+        }
+    }
     Arrancar();
-
-    EXPECT_FALSE(vista[Menu::mnu_opciones_ventana].marcado);
-    // (15360 - 4875) / 2 and (11520 - 3495) / 2, in twips
-    EXPECT_EQ(vista.movimientos, (std::vector<std::pair<double, double>>{{5242.5, 4012.5}}));
+    EXPECT_EQ(vista[Menu::mnu_opciones_ventana].marcado, p.recordar != "0");
+    EXPECT_EQ(vista.movimientos, p.movimientos);
 }
 
-TEST_F(ProgArranque, LaPosicionGuardadaIgualNoMueve) {
-    memoria.EscribirCadena(kIni, "Rebanex", "PosicionVentana", "1");
-    memoria.EscribirCadena(kIni, "Rebanex", "PosicionVentanaX", "2880");
-    memoria.EscribirCadena(kIni, "Rebanex", "PosicionVentanaY", "1440");
-    Arrancar();
-    EXPECT_TRUE(vista.movimientos.empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Prog, ProgArranquePosicion,
+    ::testing::Values(
+        // (15360 - 4875) / 2 and (11520 - 3495) / 2 twips: centred, the stored place unused.
+        Posicion{"0", "1500", "900", {{5242.5, 4012.5}}},
+        Posicion{"1", "1500", "900", {{1500, 900}}},
+        Posicion{"1", "2880", "1440", {}},  // where it already is
+        Posicion{"1", "", "", {}}));        // no stored edges: it stays where it is
 
-TEST_F(ProgArranque, TomaColoresYFirmaDeMensatel) {
+TEST_F(ProgArranque, TomaLosColoresYLaFirmaDeMensatel) {
     memoria.EscribirCadena(kMensatelIni, "colores", "fondo", "16777215");
     memoria.EscribirCadena(kMensatelIni, "colores", "texto", "0");
 
@@ -149,8 +115,7 @@ TEST_F(ProgArranque, TomaColoresYFirmaDeMensatel) {
     EXPECT_EQ(vista[Control::Msg].colores, negroSobreBlanco);
     EXPECT_EQ(vista[Control::Trozo].colores, negroSobreBlanco);
     EXPECT_EQ(prog.FirmaMensatel(), "Ana");
-    // After reading Mensatel's file the settings go back to Rebanex.ini.
-    EXPECT_EQ(prog.FicheroIni(), kIni);
+    // The settings go back to Rebanex.ini after Mensatel's file was read.
     prog.Menu_Click(Menu::mnu_opciones_guardar);
     EXPECT_EQ(memoria.Contenido(kMensatelIni).size(), 2u);  // colores, Usuario: untouched
     EXPECT_EQ(Texto(Control::Estado), "OK! Configuración Guardada!!");
@@ -167,15 +132,8 @@ TEST_F(ProgArranque, ConElFicheroDeSoloLecturaUsaLosValoresPorDefecto) {
     memoria.SoloLectura(kIni);
     Arrancar();
     EXPECT_FALSE(memoria.Existe(kIni));
-    EXPECT_TRUE(vista[Menu::mnu_opciones_getTamanyo].marcado);
+    EXPECT_EQ(Marcas(), "0 11111 100 100 00 0 1");
     EXPECT_EQ(Texto(Control::Lon), "160");
-    EXPECT_EQ(Texto(Control::Opciones), kResumenCortoPorDefecto);
-    EXPECT_TRUE(vista.avisos.empty());
-}
-
-TEST_F(ProgArranque, LaLineaDeComandosTodaviaNoCargaNada) {
-    prog.Form_Load(kDirectorio, "\thola que tal");
-    EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_TRUE(vista.avisos.empty());
 }
 

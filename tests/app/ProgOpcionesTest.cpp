@@ -19,6 +19,7 @@ struct Alternable {
 TEST_F(ProgOpciones, CadaOpcionSeInvierteYSaleEnElResumen) {
     Arrancar();
     const std::string antes = Texto(Control::Opciones);
+    const std::string ayudaAntes = vista[Control::Opciones].ayuda;
     for (const Alternable& a : {Alternable{Menu::mnu_opciones_inverso, 0, 'I'},
                                 Alternable{Menu::mnu_opciones_acentos, 3, 'A'},
                                 Alternable{Menu::mnu_opciones_espacios, 6, 'E'},
@@ -31,53 +32,34 @@ TEST_F(ProgOpciones, CadaOpcionSeInvierteYSaleEnElResumen) {
         prog.Menu_Click(a.item);
         EXPECT_EQ(vista[a.item].marcado, !marcado);
         EXPECT_EQ(Texto(Control::Opciones)[a.columna], marcado ? ' ' : a.letra);
-        EXPECT_EQ(Texto(Control::Opciones).size(), 33u);
+        EXPECT_NE(vista[Control::Opciones].ayuda, ayudaAntes);  // the long summary too
         prog.Menu_Click(a.item);
         EXPECT_EQ(Texto(Control::Opciones), antes);
     }
     EXPECT_TRUE(perfil.escrituras.empty());  // options are saved only on request
 }
 
-TEST_F(ProgOpciones, ElResumenLargoVaEnLaAyuda) {
+struct Eleccion {
+    Menu primero;  // item 1 of the group
+    std::size_t columna;
+    std::string letras;  // for items 1, 2, 3
+};
+
+TEST_F(ProgOpciones, CadaGrupoTieneUnaSolaMarca) {
     Arrancar();
-    SinTransformaciones();
-    Marcar(Menu::mnu_opciones_pegar, false);
-    prog.Menu_Click(Menu::mnu_opciones_inverso);
-    EXPECT_EQ(Texto(Control::Opciones), "I" + std::string(14, ' ') + "n  d" + std::string(14, ' '));
-    EXPECT_EQ(vista[Control::Opciones].ayuda,
-              " /  Orden inverso  /  Trozos tal cual ;)  /  Firmar Delante  /  ");
-}
-
-TEST_F(ProgOpciones, LasLetrasSonUnaSolaEleccion) {
-    Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_txtChar1].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_txtChar2].marcado);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_txtChar3].marcado);
-    EXPECT_EQ(Texto(Control::Opciones)[15], 'm');
-
-    prog.Menu_Click(Menu::mnu_opciones_txtChar3);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_txtChar2].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_txtChar3].marcado);
-    EXPECT_EQ(Texto(Control::Opciones)[15], 'M');
-
-    OlvidarRegistro();
-    prog.Menu_Click(Menu::mnu_opciones_txtChar3);  // already chosen: same ticks, new summary
-    EXPECT_TRUE(vista[Menu::mnu_opciones_txtChar3].marcado);
-    EXPECT_EQ(vista.Registro("Texto Opciones=").size(), 1u);
-}
-
-TEST_F(ProgOpciones, LaPosicionDeLaFirmaEsUnaSolaEleccion) {
-    Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_firma_posicion2);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_posicion1].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_posicion2].marcado);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_posicion3].marcado);
-    EXPECT_EQ(Texto(Control::Opciones)[18], 'f');
-    prog.Menu_Click(Menu::mnu_opciones_firma_posicion3);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_posicion2].marcado);
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_posicion3].marcado);
-    EXPECT_EQ(Texto(Control::Opciones)[18], 'c');
+    for (const Eleccion& e : {Eleccion{Menu::mnu_opciones_txtChar1, 15, "nmM"},
+                              Eleccion{Menu::mnu_opciones_firma_posicion1, 18, "dfc"}}) {
+        for (int elegido : {2, 3, 3, 1}) {  // choosing the ticked item again changes nothing
+            SCOPED_TRACE(std::string(1, e.letras[0]) + std::to_string(elegido));
+            OlvidarRegistro();
+            prog.Menu_Click(ItemDeGrupo(e.primero, elegido));
+            for (int k = 1; k <= 3; ++k) {
+                EXPECT_EQ(vista[ItemDeGrupo(e.primero, k)].marcado, k == elegido);
+            }
+            EXPECT_EQ(Texto(Control::Opciones)[e.columna], e.letras[elegido - 1]);
+            EXPECT_EQ(vista.Registro("Texto Opciones=").size(), 1u);  // rebuilt every time
+        }
+    }
 }
 
 TEST_F(ProgOpciones, FirmarTrozosDependeDeLaUltimaOrden) {
@@ -110,20 +92,16 @@ TEST_F(ProgOpciones, RecordarPosicionSeEscribeAlMomento) {
     const std::string antes = Texto(Control::Opciones);
     prog.Menu_Click(Menu::mnu_opciones_ventana);
     EXPECT_FALSE(vista[Menu::mnu_opciones_ventana].marcado);
+    memoria.SoloLectura(kIni);  // a failed write goes unnoticed
     prog.Menu_Click(Menu::mnu_opciones_ventana);
     EXPECT_TRUE(vista[Menu::mnu_opciones_ventana].marcado);
+
     EXPECT_EQ(perfil.escrituras,
               (std::vector<std::string>{"Rebanex/PosicionVentana=0", "Rebanex/PosicionVentana=1"}));
-    EXPECT_EQ(Texto(Control::Opciones), antes);  // no letter of its own
-    EXPECT_EQ(vista.Registro("Texto Opciones=").size(), 2u);
-}
-
-TEST_F(ProgOpciones, RecordarPosicionConFicheroDeSoloLecturaNoAvisa) {
-    Arrancar();
-    memoria.SoloLectura(kIni);
-    prog.Menu_Click(Menu::mnu_opciones_ventana);
-    EXPECT_FALSE(vista[Menu::mnu_opciones_ventana].marcado);
+    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0"), std::string::npos);
     EXPECT_TRUE(vista.avisos.empty());
+    EXPECT_EQ(Texto(Control::Opciones), antes);  // no letter of its own, but rebuilt
+    EXPECT_EQ(vista.Registro("Texto Opciones=").size(), 2u);
 }
 
 TEST_F(ProgOpciones, GuardarEscribeCadaOpcionEnOrden) {
@@ -147,55 +125,7 @@ TEST_F(ProgOpciones, GuardarEscribeCadaOpcionEnOrden) {
                   "Rebanex/ObtenerTamañoMsg=1", "Rebanex/MsgMax=12a", "Rebanex/Letras=2",
                   "Rebanex/FirmarAutomaticamente=0", "Rebanex/FirmarEnTrozos=1",
                   "Rebanex/FirmarEnPosicion=3", "Rebanex/AutoReemplazar=1"}));
-    EXPECT_EQ(vista.registro, (std::vector<std::string>{"Texto Estado=OK! Configuración Guardada!!",
-                                                        "Repintar Estado"}));
-    EXPECT_EQ(memoria.Texto(kIni),
-              "[Rebanex]\r\n"
-              "Inverso=1\r\nNoAcentos=0\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
-              "CopiarTrozoAlMensatel=1\r\nObtenerTamañoMsg=1\r\nMsgMax=12a\r\nLetras=2\r\n"
-              "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
-              "PosicionVentana=0\r\nAutoReemplazar=1\r\n"
-              "[FicherosReemplazos]\r\n"
-              "1=C:\\Rebanex\\Rebanex.txt\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
-}
-
-TEST_F(ProgOpciones, LoGuardadoSeCargaEnElSiguienteArranque) {
-    Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_txtChar3);
-    prog.Menu_Click(Menu::mnu_opciones_firma_posicion2);
-    vista.Escribir(Control::Lon, "12a");
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-
-    FakeVista otraVista;
-    Prog otro(otraVista, perfil, anfitrion);
-    otro.Form_Load(kDirectorio, "");
-    EXPECT_TRUE(otraVista[Menu::mnu_opciones_txtChar3].marcado);
-    EXPECT_FALSE(otraVista[Menu::mnu_opciones_txtChar1].marcado);
-    EXPECT_TRUE(otraVista[Menu::mnu_opciones_firma_posicion2].marcado);
-    EXPECT_EQ(otraVista[Control::Lon].texto, "12");
-    EXPECT_EQ(otraVista[Control::Opciones].texto, vista[Control::Opciones].texto);
-}
-
-TEST_F(ProgOpciones, GuardarEnFicheroDeSoloLecturaAvisa) {
-    Arrancar();
-    memoria.SoloLectura(kIni);
-    vista[Control::Estado].texto = "antes";
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-
-    Aviso esperado;
-    esperado.texto =
-        "Cagon toooo!! Error al intentar Guardar la Configuración !!\r\r"
-        "El fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
-        "o estará en un dispositivo sin capacidad/permisos de escritura\r\r";
-    esperado.titulo = "Rebanex (by Quelvo)";
-    esperado.icono = Icono::Exclamacion;
-    esperado.botones = Botones::Aceptar;
-    ASSERT_EQ(vista.avisos.size(), 1u);
-    EXPECT_EQ(vista.avisos[0], esperado);
-    EXPECT_EQ(Texto(Control::Estado), "antes");
-
-    prog.Menu_Click(Menu::mnu_opciones_guardar);  // every time
-    EXPECT_EQ(vista.avisos.size(), 2u);
+    EXPECT_EQ(vista.Diario(), "Texto Estado=OK! Configuración Guardada!!; Repintar Estado");
 }
 
 TEST_F(ProgOpciones, GuardarPosicionEscribeLosBordesDeLaVentana) {
@@ -204,25 +134,33 @@ TEST_F(ProgOpciones, GuardarPosicionEscribeLosBordesDeLaVentana) {
     prog.Menu_Click(Menu::mnu_opciones_guardarventana);
     EXPECT_EQ(perfil.escrituras, (std::vector<std::string>{"Rebanex/PosicionVentanaX=1440",
                                                            "Rebanex/PosicionVentanaY=-15"}));
-    EXPECT_EQ(vista.registro, (std::vector<std::string>{"Texto Estado=OK! Posicion Guardada!!!",
-                                                        "Repintar Estado"}));
+    // The status, but no summary: saving the position is no option.
+    EXPECT_EQ(vista.Diario(), "Texto Estado=OK! Posicion Guardada!!!; Repintar Estado");
     EXPECT_TRUE(vista[Menu::mnu_opciones_ventana].marcado);  // not ticked by saving
 }
 
-TEST_F(ProgOpciones, GuardarPosicionEnFicheroDeSoloLecturaAvisa) {
+TEST_F(ProgOpciones, GuardarEnFicheroDeSoloLecturaAvisaCadaVez) {
     Arrancar();
     memoria.SoloLectura(kIni);
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-
-    Aviso esperado;
-    esperado.texto =
-        "Cagon toooo!! Error al intentar Guardar la Posicion!!\r\r"
-        "El fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
+    vista[Control::Estado].texto = "antes";
+    OlvidarRegistro();
+    const std::string sinPermiso =
+        "\r\rEl fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
         "o estará en un dispositivo sin capacidad/permisos de escritura\r\r";
-    esperado.titulo = "Rebanex (by Quelvo)";
-    ASSERT_EQ(vista.avisos.size(), 1u);
-    EXPECT_EQ(vista.avisos[0], esperado);
-    EXPECT_EQ(vista.registro, (std::vector<std::string>{"Aviso Rebanex (by Quelvo)"}));
+
+    for (int vez = 0; vez < 2; ++vez) {
+        prog.Menu_Click(Menu::mnu_opciones_guardar);
+        prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    }
+
+    const Aviso configuracion{
+        "Cagon toooo!! Error al intentar Guardar la Configuración !!" + sinPermiso,
+        "Rebanex (by Quelvo)", Icono::Exclamacion, Botones::Aceptar};
+    const Aviso posicion{"Cagon toooo!! Error al intentar Guardar la Posicion!!" + sinPermiso,
+                         "Rebanex (by Quelvo)", Icono::Exclamacion, Botones::Aceptar};
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{configuracion, posicion, configuracion, posicion}));
+    EXPECT_EQ(vista.Registro("Texto "), std::vector<std::string>{});  // status left as it was
+    EXPECT_EQ(Texto(Control::Estado), "antes");
 }
 
 }  // namespace

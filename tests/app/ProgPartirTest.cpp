@@ -1,5 +1,5 @@
-// The split button: what it shows on success, the six refusals, the status line, Mensatel's
-// size.
+// The split button: what it shows on success and in which order, the refusals, the status
+// line, Mensatel's size, the options it takes from the window.
 #include <string>
 #include <vector>
 
@@ -10,73 +10,56 @@ namespace {
 
 using ProgPartir = ProgPrueba;
 
-// The status texts shown, in order, each checked to be painted at once. A repeated text is
-// listed once: clearing an already clear line shows nothing new.
-std::vector<std::string> EstadosMostrados(const FakeVista& vista) {
-    std::vector<std::string> estados;
-    const auto& r = vista.registro;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        if (!r[i].starts_with("Texto Estado=")) {
-            continue;
-        }
-        EXPECT_TRUE(i + 1 < r.size() && r[i + 1] == "Repintar Estado") << r[i];
-        std::string texto = r[i].substr(std::string("Texto Estado=").size());
-        if (estados.empty() || estados.back() != texto) {
-            estados.push_back(std::move(texto));
-        }
-    }
-    return estados;
-}
-
 TEST_F(ProgPartir, ConLasOpcionesPorDefectoMuestraElPrimerTrozo) {
     Arrancar();
-    Trocear("hola mundo que tal estas", "20");
+    vista.Escribir(Control::Msg, "hola mundo que tal estas");
+    vista.Escribir(Control::Lon, "20");
+    OlvidarRegistro();
 
-    EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
-    EXPECT_EQ(Texto(Control::LonTrozo), "19");
-    EXPECT_EQ(Texto(Control::Contador), "1/2");
-    EXPECT_FALSE(Habilitado(Control::topeIzq));
-    EXPECT_FALSE(Habilitado(Control::izq));
-    EXPECT_TRUE(Habilitado(Control::der));
-    EXPECT_TRUE(Habilitado(Control::topeDer));
-    EXPECT_TRUE(Habilitado(Control::Copiar));
-    EXPECT_FALSE(vista[Control::frmMsg].visible);
-    EXPECT_FALSE(vista[Control::frmMsg].habilitado);
-    EXPECT_TRUE(vista[Control::frmTrozo].visible);
-    EXPECT_TRUE(vista[Control::frmTrozo].habilitado);
+    prog.Partir_Click();
+
+    // From the cut on: piece 1 and its counter, the status cleared, then the views swap.
+    EXPECT_EQ(vista.Diario("Texto Estado=Troceando..."),
+              "Texto Estado=Troceando...; Repintar Estado; "
+              "Texto Estado=; Repintar Estado; "  // cleared by the cutter too
+              "Texto Trozo=1/2 hola mundo que ; Habilitado Copiar=1; Texto LonTrozo=19; "
+              "Texto Contador=1/2; Repintar Contador; "
+              "Habilitado der=1; Habilitado topeDer=1; Habilitado izq=0; Habilitado topeIzq=0; "
+              "Texto Contador=1/2; Texto Estado=; Repintar Estado; "
+              "Visible frmMsg=0; Habilitado frmMsg=0; Visible frmTrozo=1; Habilitado frmTrozo=1");
     EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
-    EXPECT_EQ(Texto(Control::Estado), "");
     ASSERT_EQ(prog.Lista().NumTrozos, 2);
-    EXPECT_EQ(prog.Lista().TrozoActual, 1);
     EXPECT_EQ(prog.Lista().Trozos[2], "2/2 tal estas");
     EXPECT_EQ(anfitrion.lecturas, 1);  // ObtenerTamañoMsg is on by default
     EXPECT_TRUE(vista.avisos.empty());
 }
 
-TEST_F(ProgPartir, ElEstadoCuentaCadaPasoYSeRepintaAlMomento) {
+TEST_F(ProgPartir, ElEstadoCuentaCadaPaso) {
     memoria.EscribirCadena(kIni, "FicherosReemplazos", "1", EscribirReglas("que\tq\r\n"));
     Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_txtChar2);
     prog.Menu_Click(Menu::mnu_opciones_auto);
     OlvidarRegistro();
-
     Trocear("Hola que   TAL", "160");
-
-    EXPECT_EQ(EstadosMostrados(vista),
-              (std::vector<std::string>{"Eliminando Acentos...", "Cambiando Formato de Letras...",
-                                        "Substituyendo Palabras...", "Eliminando Multi-Espacios...",
-                                        "Troceando...", ""}));
+    EXPECT_EQ(
+        vista.Registro("Texto Estado="),
+        (std::vector<std::string>{
+            "Texto Estado=Eliminando Acentos...", "Texto Estado=Cambiando Formato de Letras...",
+            "Texto Estado=Substituyendo Palabras...", "Texto Estado=Eliminando Multi-Espacios...",
+            "Texto Estado=Troceando...", "Texto Estado=", "Texto Estado="}));
+    EXPECT_EQ(vista.Registro("Repintar Estado").size(), 7u);
     EXPECT_EQ(Texto(Control::Trozo), "hola q tal");
-    EXPECT_TRUE(vista.avisos.empty());
-}
 
-TEST_F(ProgPartir, SinOpcionesSoloMuestraTroceando) {
-    Arrancar();
+    prog.Editar_Click();
     SinTransformaciones();
+    prog.Menu_Click(Menu::mnu_opciones_txtChar1);
+    prog.Menu_Click(Menu::mnu_opciones_auto);
     OlvidarRegistro();
     Trocear("hola", "160");
-    EXPECT_EQ(EstadosMostrados(vista), (std::vector<std::string>{"Troceando...", ""}));
-    EXPECT_EQ(anfitrion.lecturas, 0);
+    EXPECT_EQ(
+        vista.Registro("Texto Estado="),
+        (std::vector<std::string>{"Texto Estado=Troceando...", "Texto Estado=", "Texto Estado="}));
+    EXPECT_EQ(anfitrion.lecturas, 1);  // only the first split asked Mensatel
 }
 
 TEST_F(ProgPartir, ElTamanyoDeMensatelValeParaLaSiguiente) {
@@ -85,24 +68,24 @@ TEST_F(ProgPartir, ElTamanyoDeMensatelValeParaLaSiguiente) {
     Trocear("hola mundo que tal estas", "20");
     EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
     EXPECT_EQ(Texto(Control::Lon), "145");
+
+    anfitrion.tamanyo = "";  // Mensatel not there: Lon stays
+    prog.etLongMax_Click();
+    EXPECT_EQ(Texto(Control::Lon), "145");
+    EXPECT_EQ(anfitrion.lecturas, 2);
 }
 
-TEST_F(ProgPartir, UnMensajeDeEspaciosDaUnTrozoVacio) {
-    Arrancar();
-    Trocear("   ", "160");
-    EXPECT_EQ(Texto(Control::Trozo), "");
-    EXPECT_EQ(Texto(Control::LonTrozo), "0");
-    EXPECT_EQ(Texto(Control::Contador), "1/1");
-    EXPECT_FALSE(Habilitado(Control::Copiar));
-    for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
-        EXPECT_FALSE(Habilitado(c)) << Nombre(c);
-    }
-}
-
-TEST_F(ProgPartir, LaFirmaAutomaticaVaEnElCursorDelMensaje) {
+TEST_F(ProgPartir, LaFirmaSigueALasMarcasYAlCursorDelMensaje) {
     ArrancarConFirma("Ana");
     SinTransformaciones();
-    prog.Menu_Click(Menu::mnu_opciones_firma_auto);
+    prog.Menu_Click(Menu::mnu_opciones_firma_auto);  // enables the next item
+    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
+    Trocear("uno dos tres", "10");
+    EXPECT_EQ(prog.Lista().Trozos,
+              (std::vector<std::string>{"", "Ana uno ", "Ana dos ", "Ana tres"}));
+
+    // At the caret every piece cannot be signed: the text gets it where the caret was.
+    prog.Editar_Click();
     prog.Menu_Click(Menu::mnu_opciones_firma_posicion3);
     vista.Escribir(Control::Msg, "hola");
     vista.PonerCursor(Control::Msg, 2);
@@ -111,49 +94,13 @@ TEST_F(ProgPartir, LaFirmaAutomaticaVaEnElCursorDelMensaje) {
     EXPECT_EQ(Texto(Control::Msg), "hola");
 }
 
-TEST_F(ProgPartir, LaFirmaEnTrozosVaEnCadaUno) {
-    ArrancarConFirma("Ana");
-    SinTransformaciones();
-    prog.Menu_Click(Menu::mnu_opciones_firma_auto);  // enables the next item
-    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
-    Trocear("uno dos tres", "10");
-    ASSERT_EQ(prog.Lista().NumTrozos, 3);
-    EXPECT_EQ(prog.Lista().Trozos[1], "Ana uno ");
-    EXPECT_EQ(prog.Lista().Trozos[2], "Ana dos ");
-    EXPECT_EQ(prog.Lista().Trozos[3], "Ana tres");
-}
-
-TEST_F(ProgPartir, LosLimitesJustosSeAceptan) {
-    ArrancarConFirma("1234567");
-    Trocear("hola", "12");  // indicators on: 12 is the least
-    EXPECT_TRUE(vista.avisos.empty());
-    prog.Editar_Click();
-    prog.Menu_Click(Menu::mnu_opciones_firma_auto);
-    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
-    Trocear("hola", "15");  // 7 is 15 / 2 without the remainder
-    EXPECT_TRUE(vista.avisos.empty());
-    EXPECT_EQ(Texto(Control::Trozo), "1234567 hola");
-}
-
-TEST_F(ProgPartir, EtLongMaxTomaElTamanyoDeMensatel) {
-    Arrancar();
-    prog.etLongMax_Click();  // Mensatel not there: Lon stays
-    EXPECT_EQ(Texto(Control::Lon), "160");
-    anfitrion.tamanyo = "145";
-    prog.etLongMax_Click();
-    EXPECT_EQ(Texto(Control::Lon), "145");
-    EXPECT_EQ(anfitrion.lecturas, 2);
-}
-
 // One refused split: the box, where the focus goes, and that nothing else changed.
 struct Rechazo {
     std::string mensaje;
     std::string lon;
     bool indicador;
-    bool firmaEnTrozos;
-    std::string firma;
-    std::string texto;
-    std::string titulo;
+    std::string firmaEnTrozos;  // non-empty: ticked, with this signature
+    Aviso aviso;
     Control foco;
     bool seleccionarLon;
 };
@@ -166,79 +113,75 @@ class ProgPartirRechazo : public ProgPrueba, public ::testing::WithParamInterfac
 
 TEST_P(ProgPartirRechazo, AvisaEnfocaYNoCambiaNadaMas) {
     const Rechazo& r = GetParam();
-    ArrancarConFirma(r.firma);
+    ArrancarConFirma(r.firmaEnTrozos);
     Trocear("anterior", "160");
     prog.Editar_Click();
     const ListaTrozos antes = prog.Lista();
     Marcar(Menu::mnu_opciones_indicador, r.indicador);
-    Marcar(Menu::mnu_opciones_firma_trozos, r.firmaEnTrozos);
+    Marcar(Menu::mnu_opciones_firma_trozos, !r.firmaEnTrozos.empty());
     vista.Escribir(Control::Msg, r.mensaje);
     vista.Escribir(Control::Lon, r.lon);
     vista.foco = Control::Partir;
+    vista[Control::Estado].texto = "antes";
     OlvidarRegistro();
     const int lecturas = anfitrion.lecturas;
 
     prog.Partir_Click();
 
-    Aviso esperado;
-    esperado.texto = r.texto;
-    esperado.titulo = r.titulo;
-    esperado.icono = Icono::Exclamacion;
-    esperado.botones = Botones::Aceptar;
-    ASSERT_EQ(vista.avisos.size(), 1u);
-    EXPECT_EQ(vista.avisos[0], esperado);
-    std::vector<std::string> registro = {"Aviso " + r.titulo,
-                                         "Foco " + std::string(Nombre(r.foco))};
-    if (r.seleccionarLon) {
-        registro.push_back("Seleccion Lon 0," + std::to_string(r.lon.size()));
-    }
-    EXPECT_EQ(vista.registro, registro);  // no status, no view switch, no text change
-    EXPECT_EQ(vista.foco, r.foco);
-    EXPECT_EQ(Texto(Control::Msg), r.mensaje);
-    EXPECT_EQ(Texto(Control::Lon), r.lon);
+    EXPECT_EQ(vista.avisos, std::vector<Aviso>{r.aviso});
+    // No status, no view switch, no text change.
+    EXPECT_EQ(vista.Diario(),
+              "Aviso " + r.aviso.titulo + "; Foco " + std::string(Nombre(r.foco)) +
+                  (r.seleccionarLon ? "; Seleccion Lon 0," + std::to_string(r.lon.size()) : ""));
     EXPECT_EQ(anfitrion.lecturas, lecturas);  // Mensatel is not asked before the checks pass
     EXPECT_EQ(prog.Lista().Trozos, antes.Trozos);
     EXPECT_EQ(prog.Lista().NumTrozos, antes.NumTrozos);
-    EXPECT_EQ(Texto(Control::Trozo), "anterior");
 }
 
-const char kSoloNumeros[] = "Ein?? Que tal si ponemos solo números en el campo tamaño máximo";
-const char kTituloSoloNumeros[] = "Sólo Números";
-const char kSinSitio[] =
+const Aviso kVacio{"Escribe algo no seas timidin", "Eres mudo ?"};
+const Aviso kSoloNumeros{"Ein?? Que tal si ponemos solo números en el campo tamaño máximo",
+                         "Sólo Números"};
+const Aviso kCero{"Por que no te multiplicas tu por 0  ;)", "Mensaje tamaño 0 !!!!!!!"};
+const Aviso kGuion{
     "Joeeee, no me dejas sitio ni pa meter el guioncito de separador de palabras xDD\r\r"
-    "Anda estírate un poco con el tamaño máximo :P";
-const char kIndicadores[] =
-    "Si quieres añadir indicadores de nº de Trozo, la longitud máxima debe de ser mayor "
-    "de 12\r\rSi no ande meto los indicadores xDDD";
+    "Anda estírate un poco con el tamaño máximo :P",
+    "Epp.... Cuidadín!!"};
+const Aviso kIndicadores{
+    "Si quieres añadir indicadores de nº de Trozo, la longitud máxima debe de ser mayor de "
+    "12\r\rSi no ande meto los indicadores xDDD",
+    "Epp, cuidadín!!!"};
+const Aviso kFirma{"La firma no puede ser tan grande!", "Epp, cuidadín!!!"};
 
 INSTANTIATE_TEST_SUITE_P(
     Prog, ProgPartirRechazo,
-    ::testing::Values(
-        Rechazo{"", "160", true, false, "", "Escribe algo no seas timidin", "Eres mudo ?",
-                Control::Msg, false},
-        Rechazo{"hola", "0160", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon, true},
-        Rechazo{"hola", " 160", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "160.0", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "-0", false, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "16a", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "40000", true, false, "", kSoloNumeros, kTituloSoloNumeros, Control::Lon,
-                true},
-        Rechazo{"hola", "0", false, false, "", "Por que no te multiplicas tu por 0  ;)",
-                "Mensaje tamaño 0 !!!!!!!", Control::Lon, false},
-        Rechazo{"hola", "1", false, false, "", kSinSitio, "Epp.... Cuidadín!!", Control::Lon,
-                false},
-        Rechazo{"hola", "-5", false, false, "", kSinSitio, "Epp.... Cuidadín!!", Control::Lon,
-                false},
-        Rechazo{"hola", "11", true, false, "", kIndicadores, "Epp, cuidadín!!!", Control::Lon,
-                false},
-        Rechazo{"hola", "15", true, true, "12345678", "La firma no puede ser tan grande!",
-                "Epp, cuidadín!!!", Control::Msg, false}));
+    ::testing::Values(Rechazo{"", "160", true, "", kVacio, Control::Msg, false},
+                      Rechazo{"hola", "16a", true, "", kSoloNumeros, Control::Lon, true},
+                      Rechazo{"hola", "40000", true, "", kSoloNumeros, Control::Lon, true},
+                      Rechazo{"hola", "0", false, "", kCero, Control::Lon, false},
+                      Rechazo{"hola", "1", false, "", kGuion, Control::Lon, false},
+                      Rechazo{"hola", "11", true, "", kIndicadores, Control::Lon, false},
+                      Rechazo{"hola", "15", true, "12345678", kFirma, Control::Msg, false}));
+
+// Refused after the checks, once the cutter finds no room for text: the message view stays,
+// with the status cleared and the previous pieces kept.
+TEST_F(ProgPartir, SinSitioParaElTextoNoCambiaDeVista) {
+    ArrancarConFirma("Firma6");
+    Trocear("anterior", "160");
+    prog.Editar_Click();
+    prog.Menu_Click(Menu::mnu_opciones_firma_auto);
+    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
+    OlvidarRegistro();
+
+    Trocear("un mensaje de prueba", "12");
+
+    ASSERT_EQ(vista.avisos.size(), 1u);
+    EXPECT_EQ(vista.avisos[0].titulo, "Epp, cuidadín!!!");
+    EXPECT_EQ(vista.foco, Control::Lon);
+    EXPECT_EQ(Texto(Control::Estado), "");
+    EXPECT_TRUE(vista[Control::frmMsg].visible);
+    EXPECT_TRUE(vista.Registro("Visible ").empty());
+    EXPECT_EQ(prog.Lista().Trozos, (std::vector<std::string>{"", "anterior"}));
+}
 
 }  // namespace
 }  // namespace rebanex::prueba

@@ -91,6 +91,30 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
+    // The ticks of the options menu, grouped: inverso; acentos, espacios, indicador, pegar,
+    // getTamanyo; txtChar 1 to 3; firma_posicion 1 to 3; firma_auto, firma_trozos; auto;
+    // ventana. The defaults read "0 11111 100 100 00 0 1".
+    std::string Marcas() {
+        using enum Menu;
+        const std::vector<std::vector<Menu>> grupos = {
+            {mnu_opciones_inverso},
+            {mnu_opciones_acentos, mnu_opciones_espacios, mnu_opciones_indicador,
+             mnu_opciones_pegar, mnu_opciones_getTamanyo},
+            {mnu_opciones_txtChar1, mnu_opciones_txtChar2, mnu_opciones_txtChar3},
+            {mnu_opciones_firma_posicion1, mnu_opciones_firma_posicion2,
+             mnu_opciones_firma_posicion3},
+            {mnu_opciones_firma_auto, mnu_opciones_firma_trozos},
+            {mnu_opciones_auto},
+            {mnu_opciones_ventana}};
+        std::string s;
+        for (const std::vector<Menu>& grupo : grupos) {
+            s += s.empty() ? "" : " ";
+            for (Menu m : grupo) {
+                s += vista[m].marcado ? '1' : '0';
+            }
+        }
+        return s;
+    }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/win32/Identificadores.h"
+#include "app/win32/Manejadores.h"
 
 namespace rebanex::e2e {
 
@@ -175,6 +176,15 @@ bool Rebanex::Habilitado(Control c) const {
     return IsWindowEnabled(Hwnd(c)) != FALSE;
 }
 
+COLORREF Rebanex::ColorEnMedio(Control c) const {
+    RECT r{};
+    GetWindowRect(Hwnd(c), &r);
+    HDC pantalla = GetDC(nullptr);
+    const COLORREF color = GetPixel(pantalla, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ReleaseDC(nullptr, pantalla);
+    return color;
+}
+
 HWND Rebanex::Foco() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
@@ -195,12 +205,13 @@ void Rebanex::Pegar(Control c, const std::string& texto) {
         return;
     }
     EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
-    if (memoria != nullptr) {
-        std::memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
-        GlobalUnlock(memoria);
-        if (SetClipboardData(CF_TEXT, memoria) == nullptr) {
-            GlobalFree(memoria);  // still ours
+    win32::GlobalUnico memoria(GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1));
+    void* destino = memoria ? GlobalLock(memoria.get()) : nullptr;
+    if (destino != nullptr) {
+        std::memcpy(destino, texto.c_str(), texto.size() + 1);
+        GlobalUnlock(memoria.get());
+        if (SetClipboardData(CF_TEXT, memoria.get()) != nullptr) {
+            memoria.release();  // the clipboard's now
         }
     }
     CloseClipboard();

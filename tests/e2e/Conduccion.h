@@ -61,6 +61,8 @@ class Rebanex {
     bool Visible(Control c) const;
     bool Habilitado(Control c) const;
     HWND Foco() const;
+    // The colour on the screen at the middle of a control.
+    COLORREF ColorEnMedio(Control c) const;
 
     // Typing: one WM_CHAR per character, to the control.
     void Escribir(Control c, const std::string& texto);

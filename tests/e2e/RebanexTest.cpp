@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -95,6 +96,21 @@ TEST_F(RebanexTest, ElPrimerArranqueAbreLaVistaDelMensajeYDejaLosAjustesCompleto
         "5=",
     };
     EXPECT_EQ(Lineas(Ini()), esperado);
+}
+
+TEST_F(RebanexTest, LosColoresDelMensatelPuedenSerDelSistema) {
+    // As a VB text box keeps them: 0x800000nn is the system colour nn.
+    const std::string mensatel = directorio_.Ruta() + "\\mensatel.ini";
+    WritePrivateProfileStringA("colores", "fondo", "-2147483633", mensatel.c_str());  // 3D face
+    WritePrivateProfileStringA("colores", "texto", "-2147483640", mensatel.c_str());  // text
+    Rebanex app(directorio_.Ruta());
+    ASSERT_NE(app.Ventana(), nullptr);
+
+    EXPECT_TRUE(Esperar([&] { return app.ColorEnMedio(Msg) == GetSysColor(COLOR_BTNFACE); }))
+        << std::hex << app.ColorEnMedio(Msg);
+
+    app.Elegir(Menu::mnu_archivo_salir);
+    EXPECT_EQ(app.EsperarFin(), 0u);
 }
 
 TEST_F(RebanexTest, TrocearMuestraLosTrozosYEscapeVuelveBorraYSale) {

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace rebanex::win32 {
 
 void Ayudas::Crear(HWND dueno, HINSTANCE instancia) {
@@ -24,11 +26,15 @@ void Ayudas::Fijar(HWND control, const std::string& texto) {
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = dueno_;
     info.uId = reinterpret_cast<UINT_PTR>(control);
-    const bool existe =
-        SendMessageA(tooltip_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
     info.lpszText = const_cast<char*>(texto.c_str());
+    // Remembered here: asking with TTM_GETTOOLINFO would need a buffer in lpszText for the
+    // tool's text, of a length the message cannot be told.
+    const bool existe = std::find(conTool_.begin(), conTool_.end(), control) != conTool_.end();
     SendMessageA(tooltip_, existe ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0,
                  reinterpret_cast<LPARAM>(&info));
+    if (!existe) {
+        conTool_.push_back(control);
+    }
 }
 
 }  // namespace rebanex::win32

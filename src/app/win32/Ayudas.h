@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace rebanex::win32 {
 
@@ -14,8 +15,9 @@ class Ayudas {
     void Fijar(HWND control, const std::string& texto);
 
   private:
-    HWND tooltip_ = nullptr;  // owned by `dueno_`: destroyed with it
-    HWND dueno_ = nullptr;    // borrowed
+    HWND tooltip_ = nullptr;     // owned by `dueno_`: destroyed with it
+    HWND dueno_ = nullptr;       // borrowed
+    std::vector<HWND> conTool_;  // the controls that have a tool already
 };
 
 }  // namespace rebanex::win32

@@ -1,4 +1,8 @@
 // Vista over the real window: controls, the window itself, message boxes, the clipboard.
+#include <windows.h>
+
+#include <olectl.h>
+
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -113,9 +117,15 @@ void VentanaPrincipal::Repintar(Control c) {
     }
 }
 
+// Mensatel keeps the colours as its VB boxes take them: a system colour is 0x800000nn, which
+// a box keeps by default. A number that names no colour leaves the box as it is.
 void VentanaPrincipal::FijarColores(Control c, int32_t texto, int32_t fondo) {
-    const auto t = static_cast<COLORREF>(texto);
-    const auto f = static_cast<COLORREF>(fondo);
+    COLORREF t = 0;
+    COLORREF f = 0;
+    if (FAILED(OleTranslateColor(static_cast<OLE_COLOR>(texto), nullptr, &t)) ||
+        FAILED(OleTranslateColor(static_cast<OLE_COLOR>(fondo), nullptr, &f))) {
+        return;
+    }
     colores_[static_cast<int>(c)] = ColoresPropios{t, f, BrochaUnica(CreateSolidBrush(f))};
     if (Hwnd(c) != nullptr) {
         InvalidateRect(Hwnd(c), nullptr, TRUE);
