@@ -124,24 +124,31 @@ void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Re
 }
 
 bool GuardarConfiguracion(Ini& ini, const Configuracion& o) {
-    // Only the last write decides the outcome: a read-only file fails them all alike.
-    ini.EscribirIni(kSeccionRebanex, "Inverso", SiNo(o.Inverso));
-    ini.EscribirIni(kSeccionRebanex, "NoAcentos", SiNo(o.NoAcentos));
-    ini.EscribirIni(kSeccionRebanex, "NoMultiEspacios", SiNo(o.NoMultiEspacios));
-    ini.EscribirIni(kSeccionRebanex, "IndicadorTrozos", SiNo(o.IndicadorTrozos));
-    ini.EscribirIni(kSeccionRebanex, "CopiarTrozoAlMensatel", SiNo(o.CopiarTrozoAlMensatel));
-    ini.EscribirIni(kSeccionRebanex, "ObtenerTamañoMsg", SiNo(o.ObtenerTamanyoMsg));
-    ini.EscribirIni(kSeccionRebanex, "MsgMax", o.MsgMax);
-    ini.EscribirIni(kSeccionRebanex, "Letras", Decimal(o.Letras));
-    ini.EscribirIni(kSeccionRebanex, "FirmarAutomaticamente", SiNo(o.FirmarAutomaticamente));
-    ini.EscribirIni(kSeccionRebanex, "FirmarEnTrozos", SiNo(o.FirmarEnTrozos));
-    ini.EscribirIni(kSeccionRebanex, "FirmarEnPosicion", Decimal(o.FirmarEnPosicion));
-    return ini.EscribirIni(kSeccionRebanex, "AutoReemplazar", SiNo(o.AutoReemplazar));
+    // Every key is written even after a failure, and any failure is reported: an option that
+    // did not reach the file must not be announced as saved.
+    bool bien = true;
+    const auto escribir = [&](std::string_view clave, std::string_view valor) {
+        bien = ini.EscribirIni(kSeccionRebanex, clave, valor) && bien;
+    };
+    escribir("Inverso", SiNo(o.Inverso));
+    escribir("NoAcentos", SiNo(o.NoAcentos));
+    escribir("NoMultiEspacios", SiNo(o.NoMultiEspacios));
+    escribir("IndicadorTrozos", SiNo(o.IndicadorTrozos));
+    escribir("CopiarTrozoAlMensatel", SiNo(o.CopiarTrozoAlMensatel));
+    escribir("ObtenerTamañoMsg", SiNo(o.ObtenerTamanyoMsg));
+    escribir("MsgMax", o.MsgMax);
+    escribir("Letras", Decimal(o.Letras));
+    escribir("FirmarAutomaticamente", SiNo(o.FirmarAutomaticamente));
+    escribir("FirmarEnTrozos", SiNo(o.FirmarEnTrozos));
+    escribir("FirmarEnPosicion", Decimal(o.FirmarEnPosicion));
+    escribir("AutoReemplazar", SiNo(o.AutoReemplazar));
+    return bien;
 }
 
 bool GuardarPosicionVentana(Ini& ini, double izquierda, double arriba) {
-    ini.EscribirIni(kSeccionRebanex, "PosicionVentanaX", TextoTwips(izquierda));
-    return ini.EscribirIni(kSeccionRebanex, "PosicionVentanaY", TextoTwips(arriba));
+    const bool x = ini.EscribirIni(kSeccionRebanex, "PosicionVentanaX", TextoTwips(izquierda));
+    const bool y = ini.EscribirIni(kSeccionRebanex, "PosicionVentanaY", TextoTwips(arriba));
+    return x && y;
 }
 
 std::string TextoTwips(double valor) {

@@ -43,10 +43,10 @@ int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view cl
 void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
                          EstadoAjustes& estado);
 
-// The save command's writes, in order. Returns the result of the last write.
+// The save command's writes, in order, all of them; false when any of them failed.
 bool GuardarConfiguracion(Ini& ini, const Configuracion& opciones);
 
-// Writes PosicionVentanaX/Y; returns the result of the second write.
+// Writes PosicionVentanaX/Y; false when either write failed.
 bool GuardarPosicionVentana(Ini& ini, double izquierda, double arriba);
 
 // Decimal text of a window edge in twips (single precision, general form: "1440", "-15").

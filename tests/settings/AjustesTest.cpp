@@ -274,18 +274,22 @@ class PerfilQueFallaEn : public PerfilEnMemoria {
     std::string falla;
 };
 
-TEST(GuardarAjustes, SoloCuentaLaUltimaEscritura) {
+TEST(GuardarAjustes, CualquierEscrituraFallidaSeAvisaSinSaltarseLasDemas) {
     PerfilQueFallaEn perfil;
     Ini ini(perfil);
-    perfil.falla = "Inverso";
+    ini.FijarFicheroIni("R.ini");
+    for (const char* clave : {"Inverso", "MsgMax", "AutoReemplazar"}) {
+        perfil.falla = clave;
+        EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{})) << clave;
+        EXPECT_EQ(perfil.Contenido("R.ini").at(0).claves.size(), 12u) << clave;
+    }
+    for (const char* clave : {"PosicionVentanaX", "PosicionVentanaY"}) {
+        perfil.falla = clave;
+        EXPECT_FALSE(GuardarPosicionVentana(ini, 1440, -15)) << clave;
+    }
+    perfil.falla = "";
     EXPECT_TRUE(GuardarConfiguracion(ini, Configuracion{}));
     EXPECT_TRUE(GuardarPosicionVentana(ini, 1440, -15));
-    perfil.falla = "AutoReemplazar";
-    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
-    perfil.falla = "PosicionVentanaX";
-    EXPECT_TRUE(GuardarPosicionVentana(ini, 1440, -15));
-    perfil.falla = "PosicionVentanaY";
-    EXPECT_FALSE(GuardarPosicionVentana(ini, 1440, -15));
 }
 
 TEST_F(AjustesTest, PosicionGuardadaSeLeeAlArrancar) {
