@@ -122,8 +122,7 @@ std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisad
     cortador.GenerarTrozos();
     nueva.TrozoActual = 0;  // the view steps to piece 1
     lista = std::move(nueva);
-    Estado(pasos, "");
-    return std::nullopt;
+    return std::nullopt;  // "Troceando..." stays until the caller has shown the pieces
 }
 
 }  // namespace rebanex

@@ -51,7 +51,8 @@ Aviso AvisoSinSitioTexto();     // indicator and signature leave no room in a pi
 Aviso AvisoDemasiadosTrozos();  // more than kMaxTrozos pieces
 
 // The whole command up to the piece list (without showing it). On a refused split the
-// list is left untouched and the failure returned.
+// list is left untouched, the status cleared and the failure returned; on success the status
+// still reads "Troceando..." for the caller to clear once the pieces show.
 std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,
                                   const PasosPartir& pasos, ListaTrozos& lista);
 

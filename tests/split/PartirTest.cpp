@@ -55,7 +55,7 @@ TEST_F(PartirTest, CortaUnaCopiaYDejaElMensaje) {
     // Each line break and each tab counts as one space.
     EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo ", "cruel"}));
     EXPECT_EQ(entrada.mensaje, "hola\r\nmundo\tcruel");
-    EXPECT_EQ(sucesos, (Textos{"Troceando...", ""}));
+    EXPECT_EQ(sucesos, (Textos{"Troceando..."}));
     entrada.mensaje = "     ";
     EXPECT_EQ(PartirBien(), (Textos{""}));
 }
@@ -72,7 +72,7 @@ TEST_F(PartirTest, TransformacionesYTextosDeEstadoEnSuOrden) {
     EXPECT_EQ(PartirBien(), (Textos{"canc bonita"}));
     EXPECT_EQ(sucesos, (Textos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",
-                               "Eliminando Multi-Espacios...", "Troceando...", ""}));
+                               "Eliminando Multi-Espacios...", "Troceando..."}));
     o.Letras = 3;
     EXPECT_EQ(PrepararTexto(entrada, avisador, pasos), "CANC BONITA");
     EXPECT_TRUE(avisador.avisos.empty());
