@@ -36,7 +36,7 @@ struct PasosPartir {
 // The six checks in order; nullopt when all pass (and msgMax is set).
 std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t& msgMax);
 
-// Steps 8 to 14: the working text after every transform its options ask for.
+// The working text: a copy of the message after every transform its options ask for.
 std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
                           const PasosPartir& pasos);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "split/Partir.h"
 
 namespace rebanex::prueba {
 namespace {
@@ -136,19 +137,13 @@ TEST_P(ProgPartirRechazo, AvisaEnfocaYNoCambiaNadaMas) {
     EXPECT_EQ(prog.Lista().NumTrozos, antes.NumTrozos);
 }
 
-const Aviso kVacio{"Escribe algo no seas timidin", "Eres mudo ?"};
-const Aviso kSoloNumeros{"Ein?? Que tal si ponemos solo números en el campo tamaño máximo",
-                         "Sólo Números"};
-const Aviso kCero{"Por que no te multiplicas tu por 0  ;)", "Mensaje tamaño 0 !!!!!!!"};
-const Aviso kGuion{
-    "Joeeee, no me dejas sitio ni pa meter el guioncito de separador de palabras xDD\r\r"
-    "Anda estírate un poco con el tamaño máximo :P",
-    "Epp.... Cuidadín!!"};
-const Aviso kIndicadores{
-    "Si quieres añadir indicadores de nº de Trozo, la longitud máxima debe de ser mayor de "
-    "12\r\rSi no ande meto los indicadores xDDD",
-    "Epp, cuidadín!!!"};
-const Aviso kFirma{"La firma no puede ser tan grande!", "Epp, cuidadín!!!"};
+// The exact wording is pinned by the split core's own tests; here it must reach the user.
+const Aviso kVacio = AvisoMensajeVacio();
+const Aviso kSoloNumeros = AvisoSoloNumeros();
+const Aviso kCero = AvisoTamanyoCero();
+const Aviso kGuion = AvisoSinSitioGuion();
+const Aviso kIndicadores = AvisoMinimoIndicadores();
+const Aviso kFirma = AvisoFirmaGrande();
 
 INSTANTIATE_TEST_SUITE_P(
     Prog, ProgPartirRechazo,
