@@ -56,14 +56,9 @@ void Prog::btnFirma_Click() {
         return;
     }
     std::string texto = vista_.Texto(Control::Msg);
-    if (vista_.Marcado(Menu::mnu_opciones_firma_posicion1)) {
-        Troceado::InsertarFirma(texto, FirmaMensatel_, 1);
-    } else if (vista_.Marcado(Menu::mnu_opciones_firma_posicion2)) {
-        Troceado::InsertarFirma(texto, FirmaMensatel_, 2);
-    } else {
-        Troceado::InsertarFirmaEnCursor(texto, FirmaMensatel_,
-                                        vista_.InicioSeleccion(Control::Msg));
-    }
+    Troceado::InsertarFirmaEnPosicion(texto, FirmaMensatel_,
+                                      IndiceMarcado(Menu::mnu_opciones_firma_posicion1),
+                                      vista_.InicioSeleccion(Control::Msg));
     vista_.FijarTexto(Control::Msg, texto);
     vista_.Enfocar(Control::Msg);
 }

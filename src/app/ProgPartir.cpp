@@ -1,6 +1,5 @@
 // The split button and the maximum length read from Mensatel.
 #include <string>
-#include <utility>
 
 #include "app/Prog.h"
 #include "split/Partir.h"
@@ -32,14 +31,11 @@ void Prog::Partir_Click() {
     pasos.mostrarEstado = [this](const std::string& texto) { MostrarEstado(texto); };
     pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
 
-    // A refused split keeps the pieces of the previous one.
-    ListaTrozos nueva;
-    if (const auto fallo = rebanex::Partir(entrada, vista_, pasos, nueva)) {
+    // A refused split keeps the pieces of the previous one; a new list starts at piece 0.
+    if (const auto fallo = rebanex::Partir(entrada, vista_, pasos, lista_)) {
         MostrarFallo(vista_, *fallo);
         return;
     }
-    lista_ = std::move(nueva);
-    lista_.TrozoActual = 0;
     der_Click();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
     MostrarEstado("");

@@ -18,6 +18,8 @@ struct Dicha {
 struct Crudos {
     std::vector<Dicha> opciones;
     std::vector<std::string> ficheros;
+    // The last valid --codificacion; an invalid one is reported later, so UTF-8 meanwhile.
+    CodificacionConsola codificacion = CodificacionConsola::Utf8;
 };
 
 constexpr std::array<std::string_view, 8> kConValor = {
@@ -51,9 +53,8 @@ std::optional<CodificacionConsola> LeerCodificacion(std::string_view valor) {
 // option and a missing value, printed in the encoding said so far.
 std::variant<Crudos, ErrorUso> Separar(const std::vector<std::string>& args) {
     Crudos crudos;
-    CodificacionConsola codificacion = CodificacionConsola::Utf8;
     const auto error = [&](std::string_view que, const std::string& a) {
-        return ErrorUso{std::string(que) + TextoDeArgumento(a), codificacion};
+        return ErrorUso{std::string(que) + TextoDeArgumento(a), crudos.codificacion};
     };
     bool soloFicheros = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -68,7 +69,7 @@ std::variant<Crudos, ErrorUso> Separar(const std::vector<std::string>& args) {
             }
             crudos.opciones.push_back({a, args[++i]});
             if (a == "--codificacion") {
-                codificacion = LeerCodificacion(args[i]).value_or(codificacion);
+                crudos.codificacion = LeerCodificacion(args[i]).value_or(crudos.codificacion);
             }
         } else if (Contiene(kSinValor, a)) {
             crudos.opciones.push_back({a, {}});
@@ -123,17 +124,6 @@ bool FijarModo(ArgumentosTrocear& a, Modo modo, bool& modoDicho) {
     a.modo = modo;
     modoDicho = true;
     return true;
-}
-
-// The last --codificacion decides; an invalid one is reported later, so UTF-8 meanwhile.
-CodificacionConsola CodificacionDicha(const Crudos& crudos) {
-    CodificacionConsola c = CodificacionConsola::Utf8;
-    for (const Dicha& d : crudos.opciones) {
-        if (d.nombre == "--codificacion") {
-            c = LeerCodificacion(d.valor).value_or(c);
-        }
-    }
-    return c;
 }
 
 std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& a) {
@@ -214,7 +204,7 @@ std::variant<ArgumentosTrocear, ErrorUso> LeerArgumentos(const std::vector<std::
     }
     const Crudos& crudos = std::get<Crudos>(separados);
     ArgumentosTrocear a;
-    a.codificacion = CodificacionDicha(crudos);
+    a.codificacion = crudos.codificacion;
     if (auto error = Interpretar(crudos, a)) {
         return ErrorUso{*error, a.codificacion};
     }

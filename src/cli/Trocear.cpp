@@ -46,10 +46,8 @@ EntradaPartir PrepararEntrada(const ArgumentosTrocear& args, EstadoInicial estad
 
 int EscribirTrozos(Consola& consola, Modo modo, const EntradaPartir& entrada) {
     AvisadorConsola avisador(consola.error, consola.conversion);
-    PasosPartir pasos;
-    pasos.obtenerTamanyo = [] {};
     ListaTrozos lista;
-    if (auto fallo = Partir(entrada, avisador, pasos, lista)) {
+    if (auto fallo = Partir(entrada, avisador, PasosPartir{}, lista)) {
         avisador.Avisar(fallo->aviso);
         return kSalidaComprobacion;
     }

@@ -75,15 +75,11 @@ void LeerFicheros(Ini& ini, const std::string& directorioInicio, EstadoAjustes& 
         }
         estado.ficheros[i - 1] = valor;
     }
-    std::string actual;
-    ini.LeerIni(kSeccionFicheros, "1", actual);
-    if (actual.empty()) {
-        estado.rutaReemplazos = directorioInicio + std::string(kFicheroReemplazos);
-        ini.EscribirIni(kSeccionFicheros, "1", estado.rutaReemplazos);
-        estado.ficheros[0] = estado.rutaReemplazos;
-    } else {
-        estado.rutaReemplazos = actual;
+    if (estado.ficheros[0].empty()) {
+        estado.ficheros[0] = directorioInicio + std::string(kFicheroReemplazos);
+        ini.EscribirIni(kSeccionFicheros, "1", estado.ficheros[0]);
     }
+    estado.rutaReemplazos = estado.ficheros[0];
 }
 
 Aviso AvisoErrorGuardar(std::string_view que) {
