@@ -38,10 +38,10 @@ ControlFoco Foco(const Aviso& aviso) {
 TEST(ComprobarPartir, PrimerFalloEnSuOrdenOAceptado) {
     const Caso casos[] = {
         {"", "160", false, "", kVacio},
-        {"", "abc", false, "", kVacio},  // the empty message is checked first
-        {"   ", "160"},                  // spaces are not empty
-        {"hola", "160"},
-        {"hola", "32767"},
+        {"", "abc", false, "", kVacio},           // the empty message is checked first
+        {"   ", "160", false, "", std::nullopt},  // spaces are not empty
+        {"hola", "160", false, "", std::nullopt},
+        {"hola", "32767", false, "", std::nullopt},
         {"hola", "", false, "", kNumeros},
         {"hola", " 160", false, "", kNumeros},
         {"hola", "160 ", false, "", kNumeros},
@@ -58,9 +58,9 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrdenOAceptado) {
         {"hola", "-5", false, "", kGuion},
         {"hola", "-32768", false, "", kGuion},
         {"hola", "11", true, "", kIndicadores},
-        {"hola", "11", false},
-        {"hola", "12", true},  // 12 is accepted, whatever the box says
-        {"hola", "15", false, "1234567"},
+        {"hola", "11", false, "", std::nullopt},
+        {"hola", "12", true, "", std::nullopt},  // 12 is accepted, whatever the box says
+        {"hola", "15", false, "1234567", std::nullopt},
         {"hola", "15", false, "12345678", kFirma},
         {"hola", "11", true, "12345678", kIndicadores},
     };
