@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/Elementos.h"
+#include "app/Entorno.h"
 #include "app/Vista.h"
 #include "host/Anfitrion.h"
 #include "settings/Ajustes.h"
@@ -17,11 +18,11 @@
 
 namespace rebanex {
 
-inline constexpr std::string_view kVersionFecha = "01/01/2002";
+struct DefOpcion;
 
 class Prog {
   public:
-    Prog(Vista& vista, PerfilPrivado& perfil, Anfitrion& anfitrion);
+    explicit Prog(const Entorno& entorno);
 
     // Start-up: caption, start directory (the process's current directory), settings,
     // summary, Mensatel's colours and signature, then the command line.
@@ -43,7 +44,7 @@ class Prog {
     void Copiar_Click();
     void etLongMax_Click();
     void Mensatel_Click();
-    // button: 1 left, 2 right (as VB's MouseDown)
+    // button: 1 left, 2 right; shift: 1 Shift, 2 Ctrl, 4 Alt; the position in twips
     void Partir_MouseDown(int button, int shift, float x, float y);
     void Opciones_MouseDown(int button, int shift, float x, float y);
 
@@ -66,6 +67,7 @@ class Prog {
     // Start-up (ProgArranque.cpp)
     void CargarConfiguracion();
     void AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventanaAntes);
+    void MostrarOpciones(const Configuracion& c);
     void AplicarColoresMensatel();
     void CargarLineaComandos(const std::string& lineaComandos);
 
@@ -77,12 +79,8 @@ class Prog {
 
     // Option commands (ProgOpciones.cpp)
     int IndiceMarcado(Menu primero);
-    void AlternarOpcion(Menu m);
-    void MarcarLetras(int indice);
-    void MarcarPosicionFirma(int indice);
-    void mnu_opciones_txtChar_Click(int indice);
-    void mnu_opciones_firma_posicion_Click(int indice);
-    void mnu_opciones_firma_auto_Click();
+    void ClickOpcion(const DefOpcion& o, Menu m);
+    void MarcarEleccion(Menu primero, int indice);
     void mnu_opciones_ventana_Click();
     void mnu_opciones_guardarventana_Click();
     void mnu_opciones_guardar_Click();
@@ -110,6 +108,7 @@ class Prog {
     void mnu_ayuda_enviarmsg_Click();
     void mnu_ayuda_enlace_Click(Menu m);
 
+    Entorno entorno_;
     Vista& vista_;
     Ini ini_;
     Anfitrion& anfitrion_;

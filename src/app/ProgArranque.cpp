@@ -2,16 +2,20 @@
 #include <cstdint>
 #include <string>
 
+#include "app/FechaVersion.h"
 #include "app/Prog.h"
 #include "host/AjustesMensatel.h"
 
 namespace rebanex {
 
-Prog::Prog(Vista& vista, PerfilPrivado& perfil, Anfitrion& anfitrion)
-    : vista_(vista), ini_(perfil), anfitrion_(anfitrion) {}
+Prog::Prog(const Entorno& entorno)
+    : entorno_(entorno),
+      vista_(entorno.vista),
+      ini_(entorno.perfil),
+      anfitrion_(entorno.anfitrion) {}
 
 void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
-    vista_.FijarTitulo(vista_.Titulo() + "  -  " + std::string(kVersionFecha));
+    vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();
@@ -37,20 +41,7 @@ void Prog::CargarConfiguracion() {
 // The file is read in full first and then shown; the order of the reads and writes is the
 // loader's, and the window ends up the same as if each value had been applied as read.
 void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventanaAntes) {
-    const Configuracion& o = cargado.opciones;
-    vista_.FijarMarcado(Menu::mnu_opciones_inverso, o.Inverso);
-    vista_.FijarMarcado(Menu::mnu_opciones_acentos, o.NoAcentos);
-    vista_.FijarMarcado(Menu::mnu_opciones_espacios, o.NoMultiEspacios);
-    vista_.FijarMarcado(Menu::mnu_opciones_indicador, o.IndicadorTrozos);
-    vista_.FijarMarcado(Menu::mnu_opciones_pegar, o.CopiarTrozoAlMensatel);
-    vista_.FijarMarcado(Menu::mnu_opciones_getTamanyo, o.ObtenerTamanyoMsg);
-    vista_.FijarTexto(Control::Lon, o.MsgMax);
-    MarcarLetras(o.Letras);
-    // Only the ticks: the enabled state of "firma en trozos" is left to the position.
-    vista_.FijarMarcado(Menu::mnu_opciones_firma_auto, o.FirmarAutomaticamente);
-    vista_.FijarMarcado(Menu::mnu_opciones_firma_trozos, o.FirmarEnTrozos);
-    MarcarPosicionFirma(o.FirmarEnPosicion);
-    vista_.FijarMarcado(Menu::mnu_opciones_ventana, o.PosicionVentana);
+    MostrarOpciones(cargado.opciones);
     if (cargado.ventana.izquierda != ventanaAntes.izquierda ||
         cargado.ventana.arriba != ventanaAntes.arriba) {
         vista_.MoverVentana(cargado.ventana.izquierda, cargado.ventana.arriba);
@@ -60,7 +51,6 @@ void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventan
                               cargado.ficheros[i - 1]);
     }
     RutaReemplazos_ = cargado.rutaReemplazos;
-    vista_.FijarMarcado(Menu::mnu_opciones_auto, o.AutoReemplazar);
 }
 
 // Without Mensatel's colours both boxes keep the ones they were designed with.

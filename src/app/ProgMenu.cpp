@@ -1,9 +1,14 @@
 // Every menu item to its command, and the commands whose work is still to come.
 #include "app/Prog.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex {
 
 void Prog::Menu_Click(Menu m) {
+    // The items of the twelve options toggle or choose; see the options table.
+    if (const DefOpcion* o = OpcionDeMenu(m)) {
+        return ClickOpcion(*o, m);
+    }
     switch (m) {
         case Menu::mnu_archivo_cargar:
             return mnu_archivo_cargar_Click();
@@ -19,9 +24,8 @@ void Prog::Menu_Click(Menu m) {
         case Menu::mnu_formato_acentos:
             return mnu_formato_acentos_Click();
         case Menu::mnu_formato_letras1:
-            return mnu_formato_letras_Click(1);
         case Menu::mnu_formato_letras2:
-            return mnu_formato_letras_Click(2);
+            return mnu_formato_letras_Click(IndiceEnGrupo(Menu::mnu_formato_letras1, m));
         case Menu::mnu_formato_espacio:
             return mnu_formato_espacio_Click();
         case Menu::mnu_formato_firma:
@@ -29,33 +33,10 @@ void Prog::Menu_Click(Menu m) {
         case Menu::mnu_formato_auto:
             return mnu_formato_auto_Click();
 
-        case Menu::mnu_opciones_inverso:
-        case Menu::mnu_opciones_acentos:
-        case Menu::mnu_opciones_espacios:
-        case Menu::mnu_opciones_indicador:
-        case Menu::mnu_opciones_pegar:
-        case Menu::mnu_opciones_getTamanyo:
-        case Menu::mnu_opciones_firma_trozos:
-        case Menu::mnu_opciones_auto:
-            return AlternarOpcion(m);
-        case Menu::mnu_opciones_firma_auto:
-            return mnu_opciones_firma_auto_Click();
         case Menu::mnu_opciones_ventana:
             return mnu_opciones_ventana_Click();
         case Menu::mnu_opciones_guardarventana:
             return mnu_opciones_guardarventana_Click();
-        case Menu::mnu_opciones_txtChar1:
-            return mnu_opciones_txtChar_Click(1);
-        case Menu::mnu_opciones_txtChar2:
-            return mnu_opciones_txtChar_Click(2);
-        case Menu::mnu_opciones_txtChar3:
-            return mnu_opciones_txtChar_Click(3);
-        case Menu::mnu_opciones_firma_posicion1:
-            return mnu_opciones_firma_posicion_Click(1);
-        case Menu::mnu_opciones_firma_posicion2:
-            return mnu_opciones_firma_posicion_Click(2);
-        case Menu::mnu_opciones_firma_posicion3:
-            return mnu_opciones_firma_posicion_Click(3);
         case Menu::mnu_opciones_guardar:
             return mnu_opciones_guardar_Click();
         case Menu::mnu_opciones_fichR:
@@ -64,15 +45,11 @@ void Prog::Menu_Click(Menu m) {
         case Menu::mnu_reemplazos_abrir:
             return mnu_reemplazos_abrir_Click();
         case Menu::mnu_reemplazos_fichero1:
-            return mnu_reemplazos_fichero_Click(1);
         case Menu::mnu_reemplazos_fichero2:
-            return mnu_reemplazos_fichero_Click(2);
         case Menu::mnu_reemplazos_fichero3:
-            return mnu_reemplazos_fichero_Click(3);
         case Menu::mnu_reemplazos_fichero4:
-            return mnu_reemplazos_fichero_Click(4);
         case Menu::mnu_reemplazos_fichero5:
-            return mnu_reemplazos_fichero_Click(5);
+            return mnu_reemplazos_fichero_Click(IndiceEnGrupo(Menu::mnu_reemplazos_fichero1, m));
 
         case Menu::mnu_ayuda_utilidad:
             return mnu_ayuda_utilidad_Click();
@@ -87,6 +64,8 @@ void Prog::Menu_Click(Menu m) {
         case Menu::mnu_ayuda_chat:
         case Menu::mnu_ayuda_faqMensatel:
             return mnu_ayuda_enlace_Click(m);
+        default:
+            return;  // the options' items, handled above
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/Prog.h"
 #include "settings/Ajustes.h"
 #include "settings/Resumen.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex {
 
@@ -18,21 +19,46 @@ int Prog::IndiceMarcado(Menu primero) {
 
 Configuracion Prog::LeerOpciones() {
     Configuracion c;
-    c.Inverso = vista_.Marcado(Menu::mnu_opciones_inverso);
-    c.NoAcentos = vista_.Marcado(Menu::mnu_opciones_acentos);
-    c.NoMultiEspacios = vista_.Marcado(Menu::mnu_opciones_espacios);
-    c.IndicadorTrozos = vista_.Marcado(Menu::mnu_opciones_indicador);
-    c.CopiarTrozoAlMensatel = vista_.Marcado(Menu::mnu_opciones_pegar);
-    c.ObtenerTamanyoMsg = vista_.Marcado(Menu::mnu_opciones_getTamanyo);
-    c.MsgMax = vista_.Texto(Control::Lon);
-    c.Letras = IndiceMarcado(Menu::mnu_opciones_txtChar1);
-    c.FirmarAutomaticamente = vista_.Marcado(Menu::mnu_opciones_firma_auto);
-    c.FirmarEnTrozos = vista_.Marcado(Menu::mnu_opciones_firma_trozos);
-    c.FirmarEnTrozosHabilitado = vista_.MenuHabilitado(Menu::mnu_opciones_firma_trozos);
-    c.FirmarEnPosicion = IndiceMarcado(Menu::mnu_opciones_firma_posicion1);
-    c.AutoReemplazar = vista_.Marcado(Menu::mnu_opciones_auto);
+    for (const DefOpcion& o : kOpciones) {
+        switch (o.tipo) {
+            case TipoOpcion::SiNo:
+                c.*o.siNo = vista_.Marcado(*o.menu);
+                if (o.habilitado != nullptr) {
+                    c.*o.habilitado = vista_.MenuHabilitado(*o.menu);
+                }
+                break;
+            case TipoOpcion::Eleccion:
+                c.*o.eleccion = IndiceMarcado(*o.menu);
+                break;
+            case TipoOpcion::Texto:
+                c.*o.texto = vista_.Texto(Control::Lon);
+                break;
+        }
+    }
     c.PosicionVentana = vista_.Marcado(Menu::mnu_opciones_ventana);
     return c;
+}
+
+// The ticks and Lon take the record's values; an item's own enabled state only where the
+// record holds one.
+void Prog::MostrarOpciones(const Configuracion& c) {
+    for (const DefOpcion& o : kOpciones) {
+        switch (o.tipo) {
+            case TipoOpcion::SiNo:
+                vista_.FijarMarcado(*o.menu, c.*o.siNo);
+                if (o.habilitado != nullptr) {
+                    vista_.FijarMenuHabilitado(*o.menu, c.*o.habilitado);
+                }
+                break;
+            case TipoOpcion::Eleccion:
+                MarcarEleccion(*o.menu, c.*o.eleccion);
+                break;
+            case TipoOpcion::Texto:
+                vista_.FijarTexto(Control::Lon, c.*o.texto);
+                break;
+        }
+    }
+    vista_.FijarMarcado(Menu::mnu_opciones_ventana, c.PosicionVentana);
 }
 
 void Prog::MostrarResumenOpciones() {
@@ -41,40 +67,32 @@ void Prog::MostrarResumenOpciones() {
     vista_.FijarAyuda(Control::Opciones, resumen.largo);
 }
 
-void Prog::AlternarOpcion(Menu m) {
-    vista_.FijarMarcado(m, !vista_.Marcado(m));
-    MostrarResumenOpciones();
-}
-
-void Prog::MarcarLetras(int indice) {
-    for (int k = 1; k <= 3; ++k) {
-        vista_.FijarMarcado(ItemDeGrupo(Menu::mnu_opciones_txtChar1, k), k == indice);
+// A flag's item inverts its tick; an item of a choice group becomes the ticked one.
+// Signing every piece makes no sense at the caret, nor without signing: whichever of those
+// two was chosen last enables its item.
+void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
+    if (o.tipo == TipoOpcion::Eleccion) {
+        const int indice = IndiceEnGrupo(*o.menu, m);
+        MarcarEleccion(*o.menu, indice);
+        if (o.eleccion == &Configuracion::FirmarEnPosicion) {
+            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
+                                       HabilitadoTrasPosicion(indice));
+        }
+    } else {
+        const bool si = !vista_.Marcado(m);
+        vista_.FijarMarcado(m, si);
+        if (o.siNo == &Configuracion::FirmarAutomaticamente) {
+            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
+                                       HabilitadoTrasFirmaAuto(si));
+        }
     }
+    MostrarResumenOpciones();
 }
 
-// Signing every piece makes no sense at the caret, so that position disables it.
-void Prog::MarcarPosicionFirma(int indice) {
+void Prog::MarcarEleccion(Menu primero, int indice) {
     for (int k = 1; k <= 3; ++k) {
-        vista_.FijarMarcado(ItemDeGrupo(Menu::mnu_opciones_firma_posicion1, k), k == indice);
+        vista_.FijarMarcado(ItemDeGrupo(primero, k), k == indice);
     }
-    vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos, HabilitadoTrasPosicion(indice));
-}
-
-void Prog::mnu_opciones_txtChar_Click(int indice) {
-    MarcarLetras(indice);
-    MostrarResumenOpciones();
-}
-
-void Prog::mnu_opciones_firma_posicion_Click(int indice) {
-    MarcarPosicionFirma(indice);
-    MostrarResumenOpciones();
-}
-
-void Prog::mnu_opciones_firma_auto_Click() {
-    const bool firmar = !vista_.Marcado(Menu::mnu_opciones_firma_auto);
-    vista_.FijarMarcado(Menu::mnu_opciones_firma_auto, firmar);
-    vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos, HabilitadoTrasFirmaAuto(firmar));
-    MostrarResumenOpciones();
 }
 
 // The only option written at once: it decides where the next start opens the window.

@@ -77,7 +77,7 @@ void Prog::Copiar_Click() {
             der_Click();
         }
     } else {
-        vista_.CopiarAlPortapapeles(vista_.Texto(Control::Msg));
+        entorno_.portapapeles.Copiar(vista_.Texto(Control::Msg));
     }
 }
 

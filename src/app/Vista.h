@@ -1,5 +1,5 @@
-// What the window's behaviour needs from the window: controls, menu items, message boxes,
-// the clipboard. The .exe implements it over HWNDs; the tests over plain data.
+// What the window's behaviour needs from the window: controls, menu items, message boxes. The .exe
+// implements it over HWNDs; the tests over plain data.
 //
 // Setting the text of Msg or Trozo raises their change handlers (Prog::Msg_Change,
 // Prog::Trozo_Change), as the real edit controls do: an implementation must call them.
@@ -10,7 +10,7 @@
 
 #include "app/Elementos.h"
 #include "comun/Aviso.h"
-#include "settings/Ajustes.h"
+#include "comun/Rectangulo.h"
 
 namespace rebanex {
 
@@ -28,7 +28,7 @@ class Vista : public Avisador {
     virtual void FijarHabilitado(Control c, bool si) = 0;
     virtual void FijarAyuda(Control c, const std::string& texto) = 0;  // tooltip
     virtual void Repintar(Control c) = 0;  // paint now, while the thread stays busy
-    // Colour numbers as a VB box takes them: 0x00BBGGRR, or 0x800000nn for system colour nn.
+    // Colour numbers: 0x00BBGGRR, or 0x800000nn for system colour nn.
     virtual void FijarColores(Control c, int32_t texto, int32_t fondo) = 0;
 
     // Menu items
@@ -49,9 +49,8 @@ class Vista : public Avisador {
     virtual Rectangulo Pantalla() = 0;                               // twips
     virtual void Cerrar() = 0;  // unloads the window: the program ends
 
-    // The system
-    virtual void CopiarAlPortapapeles(const std::string& texto) = 0;  // clear, then CF_TEXT
-    virtual std::string SeparadorMiles() = 0;                         // the user's locale
+    // The user's locale
+    virtual std::string SeparadorMiles() = 0;
 };
 
 }  // namespace rebanex

@@ -1,45 +1,17 @@
 #include "cli/OpcionesPorClave.h"
 
-#include <array>
-
 #include "comun/Numeros.h"
 #include "settings/NombresPerfil.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex::consola {
 
 namespace {
 
-enum class Tipo { Flag, Eleccion, Texto };
-
-struct Clave {
-    std::string_view nombre;
-    Tipo tipo;
-    bool Configuracion::*flag = nullptr;
-    int Configuracion::*eleccion = nullptr;
-};
-
-// The host keys are accepted because a settings file holds them, but nothing here reads
-// them: the tool never talks to Mensatel.
-const std::array<Clave, 13> kClaves = {{
-    {"Inverso", Tipo::Flag, &Configuracion::Inverso},
-    {"NoAcentos", Tipo::Flag, &Configuracion::NoAcentos},
-    {"NoMultiEspacios", Tipo::Flag, &Configuracion::NoMultiEspacios},
-    {"IndicadorTrozos", Tipo::Flag, &Configuracion::IndicadorTrozos},
-    {"FirmarAutomaticamente", Tipo::Flag, &Configuracion::FirmarAutomaticamente},
-    {"FirmarEnTrozos", Tipo::Flag, &Configuracion::FirmarEnTrozos},
-    {"AutoReemplazar", Tipo::Flag, &Configuracion::AutoReemplazar},
-    {"CopiarTrozoAlMensatel", Tipo::Flag, &Configuracion::CopiarTrozoAlMensatel},
-    {"ObtenerTamañoMsg", Tipo::Flag, &Configuracion::ObtenerTamanyoMsg},
-    {"ObtenerTamanyoMsg", Tipo::Flag, &Configuracion::ObtenerTamanyoMsg},  // "ñ" is awkward to type
-    {"Letras", Tipo::Eleccion, nullptr, &Configuracion::Letras},
-    {"FirmarEnPosicion", Tipo::Eleccion, nullptr, &Configuracion::FirmarEnPosicion},
-    {"MsgMax", Tipo::Texto},
-}};
-
-const Clave* BuscarClave(std::string_view nombre) {
-    for (const Clave& c : kClaves) {
-        if (MismoNombre(c.nombre, nombre)) {
-            return &c;
+const DefOpcion* BuscarClave(std::string_view nombre) {
+    for (const DefOpcion& o : kOpciones) {
+        if (MismoNombre(o.clave, nombre) || (!o.alias.empty() && MismoNombre(o.alias, nombre))) {
+            return &o;
         }
     }
     return nullptr;
@@ -52,21 +24,19 @@ bool EsClaveDeOpcion(std::string_view clave) {
 }
 
 bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::string& valor) {
-    const Clave* c = BuscarClave(clave);
-    if (c == nullptr) {
+    const DefOpcion* o = BuscarClave(clave);
+    if (o == nullptr) {
         return false;
     }
-    switch (c->tipo) {
-        case Tipo::Flag:
-            opciones.*(c->flag) = ValorSiNo(valor);
+    switch (o->tipo) {
+        case TipoOpcion::SiNo:
+            opciones.*(o->siNo) = ValorSiNo(valor);
             break;
-        case Tipo::Eleccion: {
-            const int32_t indice = RedondearPar(ValorNumerico(valor));
-            opciones.*(c->eleccion) = (indice >= 1 && indice <= 3) ? indice : 1;
+        case TipoOpcion::Eleccion:
+            opciones.*(o->eleccion) = ValorEleccion(valor);
             break;
-        }
-        case Tipo::Texto:
-            opciones.MsgMax = valor;
+        case TipoOpcion::Texto:
+            opciones.*(o->texto) = valor;  // checked later, like the text of Lon
             break;
     }
     return true;

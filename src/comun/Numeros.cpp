@@ -6,13 +6,12 @@
 #include <string>
 #include <system_error>
 
+#include "comun/Blancos.h"
+
 namespace rebanex {
 
 namespace {
 
-bool EsBlanco(char c) {
-    return c == ' ' || c == '\t';
-}
 bool EsDigito(char c) {
     return c >= '0' && c <= '9';
 }
@@ -138,12 +137,7 @@ bool ValorSiNo(std::string_view texto) {
     if (!partes) {
         return false;
     }
-    for (std::size_t i = partes->fin; i < texto.size(); ++i) {
-        if (!EsBlanco(texto[i])) {
-            return false;
-        }
-    }
-    return Convertir(*partes) != 0;
+    return SinBlancos(texto.substr(partes->fin)).empty() && Convertir(*partes) != 0;
 }
 
 int32_t RedondearPar(double valor) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "comun/Numeros.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex {
 
@@ -19,32 +20,36 @@ std::string Valor(Ini& ini, std::string_view seccion, std::string_view clave,
     return valor;
 }
 
-std::string_view SiNo(bool b) {
-    return b ? "1" : "0";
+// One option at start-up, by its kind. Missing keys get their default written; those that
+// keep their tick when missing keep the value the record came with.
+void LeerOpcion(Ini& ini, const DefOpcion& def, Configuracion& o) {
+    std::string valor;
+    if (def.conservaSiFalta && !ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
+        ini.EscribirIni(kSeccionRebanex, def.clave, def.porDefecto);
+        return;
+    }
+    if (!def.conservaSiFalta) {
+        valor = Valor(ini, kSeccionRebanex, def.clave, def.porDefecto);
+    }
+    switch (def.tipo) {
+        case TipoOpcion::SiNo:
+            o.*def.siNo = ValorSiNo(valor);
+            break;
+        case TipoOpcion::Eleccion:
+            o.*def.eleccion = ValorEleccion(valor);
+            break;
+        case TipoOpcion::Texto:
+            o.*def.texto = Decimal(RedondearPar(ValorNumerico(valor)));
+            break;
+    }
 }
 
-// A choice of 1 to 3; anything else selects item 1.
-int LeerEleccion(Ini& ini, std::string_view clave) {
-    const int32_t n = LeerOpcionNumero(ini, kSeccionRebanex, clave, "1");
-    return n >= 1 && n <= 3 ? n : 1;
-}
-
-void LeerFlags(Ini& ini, Configuracion& o) {
-    o.Inverso = LeerOpcionSiNo(ini, kSeccionRebanex, "Inverso", "0");
-    o.NoAcentos = LeerOpcionSiNo(ini, kSeccionRebanex, "NoAcentos", "1");
-    o.NoMultiEspacios = LeerOpcionSiNo(ini, kSeccionRebanex, "NoMultiEspacios", "1");
-    o.IndicadorTrozos = LeerOpcionSiNo(ini, kSeccionRebanex, "IndicadorTrozos", "1");
-    o.CopiarTrozoAlMensatel = LeerOpcionSiNo(ini, kSeccionRebanex, "CopiarTrozoAlMensatel", "1");
-    o.ObtenerTamanyoMsg = LeerOpcionSiNo(ini, kSeccionRebanex, "ObtenerTamañoMsg", "1");
-}
-
-void LeerFirma(Ini& ini, Configuracion& o) {
-    o.FirmarAutomaticamente = LeerOpcionSiNo(ini, kSeccionRebanex, "FirmarAutomaticamente", "0");
-    o.FirmarEnTrozos = LeerOpcionSiNo(ini, kSeccionRebanex, "FirmarEnTrozos", "0");
-    // Only the position decides the enabled state here, as its menu command does; the
-    // auto-signature tick is set without running its command.
-    o.FirmarEnPosicion = LeerEleccion(ini, "FirmarEnPosicion");
-    o.FirmarEnTrozosHabilitado = HabilitadoTrasPosicion(o.FirmarEnPosicion);
+void LeerOpciones(Ini& ini, Configuracion& o, bool conservanSiFaltan) {
+    for (const DefOpcion& def : kOpciones) {
+        if (def.conservaSiFalta == conservanSiFaltan) {
+            LeerOpcion(ini, def, o);
+        }
+    }
 }
 
 void LeerPosicion(Ini& ini, const Rectangulo& pantalla, EstadoAjustes& estado) {
@@ -104,40 +109,22 @@ int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view cl
 void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
                          EstadoAjustes& estado) {
     Configuracion& o = estado.opciones;
-    LeerFlags(ini, o);
-    o.MsgMax = Decimal(LeerOpcionNumero(ini, kSeccionRebanex, "MsgMax", "160"));
-    o.Letras = LeerEleccion(ini, "Letras");
-    LeerFirma(ini, o);
+    LeerOpciones(ini, o, false);
+    // Only the position decides the enabled state here, as its menu command does; the
+    // auto-signature tick is set without running its command.
+    o.FirmarEnTrozosHabilitado = HabilitadoTrasPosicion(o.FirmarEnPosicion);
     LeerPosicion(ini, pantalla, estado);
     LeerFicheros(ini, directorioInicio, estado);
-
-    std::string valor;
-    if (ini.LeerIni(kSeccionRebanex, "AutoReemplazar", valor)) {
-        o.AutoReemplazar = ValorSiNo(valor);
-    } else {
-        ini.EscribirIni(kSeccionRebanex, "AutoReemplazar", "0");
-    }
+    LeerOpciones(ini, o, true);
 }
 
 bool GuardarConfiguracion(Ini& ini, const Configuracion& o) {
     // Every key is written even after a failure, and any failure is reported: an option that
     // did not reach the file must not be announced as saved.
     bool bien = true;
-    const auto escribir = [&](std::string_view clave, std::string_view valor) {
-        bien = ini.EscribirIni(kSeccionRebanex, clave, valor) && bien;
-    };
-    escribir("Inverso", SiNo(o.Inverso));
-    escribir("NoAcentos", SiNo(o.NoAcentos));
-    escribir("NoMultiEspacios", SiNo(o.NoMultiEspacios));
-    escribir("IndicadorTrozos", SiNo(o.IndicadorTrozos));
-    escribir("CopiarTrozoAlMensatel", SiNo(o.CopiarTrozoAlMensatel));
-    escribir("ObtenerTamañoMsg", SiNo(o.ObtenerTamanyoMsg));
-    escribir("MsgMax", o.MsgMax);
-    escribir("Letras", Decimal(o.Letras));
-    escribir("FirmarAutomaticamente", SiNo(o.FirmarAutomaticamente));
-    escribir("FirmarEnTrozos", SiNo(o.FirmarEnTrozos));
-    escribir("FirmarEnPosicion", Decimal(o.FirmarEnPosicion));
-    escribir("AutoReemplazar", SiNo(o.AutoReemplazar));
+    for (const DefOpcion& def : kOpciones) {
+        bien = ini.EscribirIni(kSeccionRebanex, def.clave, TextoOpcion(def, o)) && bien;
+    }
     return bien;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "comun/Aviso.h"
+#include "comun/Rectangulo.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
 
@@ -16,12 +17,6 @@ inline constexpr std::string_view kSeccionRebanex = "Rebanex";
 inline constexpr std::string_view kSeccionFicheros = "FicherosReemplazos";
 inline constexpr std::string_view kFicheroAjustes = "Rebanex.ini";
 inline constexpr std::string_view kFicheroReemplazos = "Rebanex.txt";
-
-// The window's outer rectangle and the screen, in twips.
-struct Rectangulo {
-    double izquierda = 0, arriba = 0, ancho = 0, alto = 0;
-    bool operator==(const Rectangulo&) const = default;
-};
 
 struct EstadoAjustes {
     Configuracion opciones;               // in: the form's initial ticks; out: as loaded

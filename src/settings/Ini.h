@@ -21,7 +21,7 @@ class PerfilPrivado {
                                 std::string_view clave, std::string_view valor) = 0;
 };
 
-// Reads and writes keys of the file named by FicheroIni (module Ini_Write).
+// Reads and writes keys of the file named by FicheroIni.
 class Ini {
   public:
     explicit Ini(PerfilPrivado& perfil) : perfil_(perfil) {}

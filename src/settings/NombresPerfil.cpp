@@ -4,14 +4,6 @@
 
 namespace rebanex {
 
-namespace {
-
-bool EsBlanco(char c) {
-    return c == ' ' || c == '\t';
-}
-
-}  // namespace
-
 bool MismoNombre(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
@@ -23,16 +15,6 @@ bool MismoNombre(std::string_view a, std::string_view b) {
         }
     }
     return true;
-}
-
-std::string_view SinBlancos(std::string_view texto) {
-    while (!texto.empty() && EsBlanco(texto.front())) {
-        texto.remove_prefix(1);
-    }
-    while (!texto.empty() && EsBlanco(texto.back())) {
-        texto.remove_suffix(1);
-    }
-    return texto;
 }
 
 std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano) {

@@ -1,4 +1,4 @@
-// How the private-profile functions treat section and key names, blanks and buffers.
+// How the private-profile functions treat section and key names and buffers.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +10,6 @@ namespace rebanex {
 // Names compare case-insensitively, for ASCII and for the letters of Windows-1252
 // ("ObtenerTamañoMsg" and "OBTENERTAMAÑOMSG" are the same key).
 bool MismoNombre(std::string_view a, std::string_view b);
-
-// The text without blanks (space, tab) at either end.
-std::string_view SinBlancos(std::string_view texto);
 
 // What GetPrivateProfileStringA copies into a buffer of `tamano` characters: at most
 // tamano - 1 of them, the last place being the terminating zero.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "comun/Blancos.h"
 #include "settings/NombresPerfil.h"
 
 namespace rebanex {

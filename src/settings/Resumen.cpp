@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "settings/TablaOpciones.h"
+
 namespace rebanex {
 
 namespace {
@@ -21,29 +23,21 @@ void AnyadirAlResumen(bool si, ResumenOpciones& r, std::string_view largo, std::
 
 ResumenOpciones ConstruirResumen(const Configuracion& c) {
     ResumenOpciones r{"", " /  "};
-    AnyadirAlResumen(c.Inverso, r, "Orden inverso", "I");
-    AnyadirAlResumen(c.NoAcentos, r, "Eliminar Acentos", "A");
-    AnyadirAlResumen(c.NoMultiEspacios, r, "Eliminar MultiEspacios", "E");
-    AnyadirAlResumen(c.CopiarTrozoAlMensatel, r, "Pegar al Mensatel", "P");
-    AnyadirAlResumen(c.ObtenerTamanyoMsg, r, "Obtener Tamaño", "O");
-    if (c.Letras == 1) {
-        AnyadirAlResumen(true, r, "Trozos tal cual ;)", "n");
-    } else if (c.Letras == 2) {
-        AnyadirAlResumen(true, r, "Trozos en mínusculas", "m");
-    } else {
-        AnyadirAlResumen(true, r, "Trozos en mayúsculas", "M");
+    for (int columna = 0; columna < kEntradasResumen; ++columna) {
+        for (const DefOpcion& o : kOpciones) {
+            if (o.columna != columna) {
+                continue;
+            }
+            if (o.tipo == TipoOpcion::Eleccion) {
+                // Item 1, else item 2, else the last, as the ticks are read.
+                const int v = c.*o.eleccion;
+                const std::size_t i = v == 1 ? 0 : v == 2 ? 1 : 2;
+                AnyadirAlResumen(true, r, o.textos[i], o.letras[i]);
+            } else {
+                AnyadirAlResumen(OpcionEnVigor(o, c), r, o.textos[0], o.letras[0]);
+            }
+        }
     }
-    if (c.FirmarEnPosicion == 1) {
-        AnyadirAlResumen(true, r, "Firmar Delante", "d");
-    } else if (c.FirmarEnPosicion == 2) {
-        AnyadirAlResumen(true, r, "Firmar al Final", "f");
-    } else {
-        AnyadirAlResumen(true, r, "Firmar en cursor", "c");
-    }
-    AnyadirAlResumen(c.FirmarAutomaticamente, r, "Auto-Firma", "F");
-    AnyadirAlResumen(FirmarEnTrozosEnVigor(c), r, "Firmar Trozos", "T");
-    AnyadirAlResumen(c.AutoReemplazar, r, "Auto-Reemplazo", "R");
-    AnyadirAlResumen(c.IndicadorTrozos, r, "# de Trozo", "#");
     return r;
 }
 

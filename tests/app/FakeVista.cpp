@@ -5,21 +5,6 @@
 
 namespace rebanex::prueba {
 
-namespace {
-
-constexpr std::array<std::string_view, kNumControles> kNombres = {
-    "frmMsg",   "et1",    "Msg",      "btnFirma", "Nuevo", "Stat",    "etLongMax", "Lon",
-    "Partir",   "Estado", "Opciones", "frmTrozo", "et3",   "Trozo",   "LonTrozo",  "Contador",
-    "Mensatel", "Copiar", "topeIzq",  "izq",      "der",   "topeDer", "Editar",
-};
-static_assert(kNombres.back() == "Editar");
-
-}  // namespace
-
-std::string_view Nombre(Control c) {
-    return kNombres[static_cast<size_t>(c)];
-}
-
 FakeVista::FakeVista() {
     // The form as designed: captions, texts, tooltips and enabled states from the controls
     // table; the piece view waits hidden and disabled.
@@ -31,17 +16,13 @@ FakeVista::FakeVista() {
     }
     (*this)[Control::frmTrozo].visible = false;
     (*this)[Control::frmTrozo].habilitado = false;
-    // The menu's initial ticks, as in the resource script.
-    for (Menu m :
-         {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios, Menu::mnu_opciones_indicador,
-          Menu::mnu_opciones_pegar, Menu::mnu_opciones_ventana, Menu::mnu_opciones_txtChar1,
-          Menu::mnu_opciones_firma_posicion1, Menu::mnu_reemplazos_fichero1}) {
-        (*this)[m].marcado = true;
+    for (Menu m : kMenus) {
+        (*this)[m].marcado = MarcadoAlAbrir(m);
     }
 }
 
 void FakeVista::FijarTexto(Control c, const std::string& texto) {
-    registro.push_back("Texto " + std::string(Nombre(c)) + "=" + texto);
+    registro.push_back("Texto " + std::string(NombreControl(c)) + "=" + texto);
     EstadoControl& control = (*this)[c];
     control.texto = texto;
     // A new text puts the caret at the start, as an edit control does.
@@ -81,13 +62,13 @@ std::string FakeVista::Diario(std::string_view desde) const {
 }
 
 void FakeVista::Seleccionar(Control c, long long inicio, long long largo) {
-    registro.push_back("Seleccion " + std::string(Nombre(c)) + " " + std::to_string(inicio) + "," +
-                       std::to_string(largo));
+    registro.push_back("Seleccion " + std::string(NombreControl(c)) + " " + std::to_string(inicio) +
+                       "," + std::to_string(largo));
     PonerCursor(c, inicio);
 }
 
 void FakeVista::Anotar(std::string_view que, Control c, std::optional<bool> valor) {
-    std::string linea = std::string(que) + " " + std::string(Nombre(c));
+    std::string linea = std::string(que) + " " + std::string(NombreControl(c));
     if (valor) {
         linea += *valor ? "=1" : "=0";
     }

@@ -20,8 +20,6 @@ class Prog;
 
 namespace rebanex::prueba {
 
-std::string_view Nombre(Control c);
-
 class FakeVista : public Vista {
   public:
     struct EstadoControl {
@@ -64,7 +62,6 @@ class FakeVista : public Vista {
     std::vector<std::pair<double, double>> movimientos;
     bool cerrada = false;
     int menusOpciones = 0;
-    std::optional<std::string> portapapeles;
     std::string separadorMiles = ".";
 
     // Vista
@@ -107,7 +104,6 @@ class FakeVista : public Vista {
     Rectangulo Pantalla() override { return pantalla; }
     void Cerrar() override { cerrada = true; }
 
-    void CopiarAlPortapapeles(const std::string& texto) override { portapapeles = texto; }
     std::string SeparadorMiles() override { return separadorMiles; }
 
     Respuesta Avisar(const Aviso& aviso) override;

@@ -4,36 +4,31 @@
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex::prueba {
 namespace {
 
 using ProgOpciones = ProgPrueba;
 
-struct Alternable {
-    Menu item;
-    std::size_t columna;  // of its letter in the short summary
-    char letra;
-};
-
-TEST_F(ProgOpciones, CadaOpcionSeInvierteYSaleEnElResumen) {
+// Every option of the table through its menu items: the tick or the choice, and its letter
+// in its column of the summary.
+TEST_F(ProgOpciones, CadaOpcionDeLaTablaSeCambiaYSaleEnElResumen) {
     Arrancar();
     const std::string antes = Texto(Control::Opciones);
-    const std::string ayudaAntes = vista[Control::Opciones].ayuda;
-    for (const Alternable& a : {Alternable{Menu::mnu_opciones_inverso, 0, 'I'},
-                                Alternable{Menu::mnu_opciones_acentos, 3, 'A'},
-                                Alternable{Menu::mnu_opciones_espacios, 6, 'E'},
-                                Alternable{Menu::mnu_opciones_pegar, 9, 'P'},
-                                Alternable{Menu::mnu_opciones_getTamanyo, 12, 'O'},
-                                Alternable{Menu::mnu_opciones_auto, 27, 'R'},
-                                Alternable{Menu::mnu_opciones_indicador, 30, '#'}}) {
-        SCOPED_TRACE(a.letra);
-        const bool marcado = vista[a.item].marcado;
-        prog.Menu_Click(a.item);
-        EXPECT_EQ(vista[a.item].marcado, !marcado);
-        EXPECT_EQ(Texto(Control::Opciones)[a.columna], marcado ? ' ' : a.letra);
-        EXPECT_NE(vista[Control::Opciones].ayuda, ayudaAntes);  // the long summary too
-        prog.Menu_Click(a.item);
+    for (const DefOpcion& o : kOpciones) {
+        if (!o.menu || o.tipo != TipoOpcion::SiNo) {
+            continue;
+        }
+        SCOPED_TRACE(o.clave);
+        prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+        const auto columna = static_cast<std::size_t>(3 * o.columna);
+        const bool marcado = vista[*o.menu].marcado;
+        prog.Menu_Click(*o.menu);
+        EXPECT_EQ(vista[*o.menu].marcado, !marcado);
+        EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
+        EXPECT_EQ(Texto(Control::Opciones)[columna], marcado ? ' ' : o.letras[0][0]);
+        prog.Menu_Click(*o.menu);
         EXPECT_EQ(Texto(Control::Opciones), antes);
     }
     EXPECT_TRUE(perfil.escrituras.empty());  // options are saved only on request

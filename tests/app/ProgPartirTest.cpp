@@ -130,7 +130,7 @@ TEST_P(ProgPartirRechazo, AvisaEnfocaYNoCambiaNadaMas) {
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{r.aviso});
     // No status, no view switch, no text change.
     EXPECT_EQ(vista.Diario(),
-              "Aviso " + r.aviso.titulo + "; Foco " + std::string(Nombre(r.foco)) +
+              "Aviso " + r.aviso.titulo + "; Foco " + std::string(NombreControl(r.foco)) +
                   (r.seleccionarLon ? "; Seleccion Lon 0," + std::to_string(r.lon.size()) : ""));
     EXPECT_EQ(anfitrion.lecturas, lecturas);  // Mensatel is not asked before the checks pass
     EXPECT_EQ(prog.Lista().Trozos, antes.Trozos);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,13 @@ class AnfitrionFalso : public Anfitrion {
     std::string tamanyo;  // "" as when Mensatel is not there
     std::vector<std::string> pegados;
     int lecturas = 0;
+};
+
+// The clipboard: the last text copied, if any.
+class PortapapelesFalso : public Portapapeles {
+  public:
+    void Copiar(const std::string& t) override { texto = t; }
+    std::optional<std::string> texto;
 };
 
 // Settings in memory, with every write kept in order as "Seccion/clave=valor".
@@ -140,7 +148,8 @@ class ProgPrueba : public ::testing::Test {
     PerfilRegistrado perfil{memoria};
     FakeVista vista;
     AnfitrionFalso anfitrion;
-    Prog prog{vista, perfil, anfitrion};
+    PortapapelesFalso portapapeles;
+    Prog prog{Entorno{vista, perfil, anfitrion, portapapeles}};
 
   private:
     std::vector<std::filesystem::path> ficherosTemporales_;

@@ -83,7 +83,7 @@ TEST_F(ProgTrozos, SinPegarAlMensatelCopiaElMensajeEntero) {
     Marcar(Menu::mnu_opciones_pegar, false);
     prog.der_Click();
     prog.Copiar_Click();
-    EXPECT_EQ(vista.portapapeles, "uno dos tres");
+    EXPECT_EQ(portapapeles.texto, "uno dos tres");
     EXPECT_EQ(prog.Lista().TrozoActual, 2);  // the view does not move
     EXPECT_TRUE(anfitrion.pegados.empty());
 }
@@ -106,12 +106,12 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     EXPECT_EQ(Flechas(), "1100");
     // The piece goes as shown, edits included.
     EXPECT_EQ(anfitrion.pegados, (std::vector<std::string>{"uno editado", "dos ", "tres"}));
-    EXPECT_FALSE(vista.portapapeles.has_value());
+    EXPECT_FALSE(portapapeles.texto.has_value());
 }
 
 TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
     AnfitrionAusente ausente;
-    Prog otro(vista, perfil, ausente);
+    Prog otro(Entorno{vista, perfil, ausente, portapapeles});
     vista.Conectar(otro);
     otro.Form_Load(kDirectorio, "");
     SinTransformaciones();

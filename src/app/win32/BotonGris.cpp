@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/win32/EstadoVentanas.h"
 #include "app/win32/Manejadores.h"
 
 namespace rebanex::win32 {
@@ -15,9 +16,7 @@ void DibujarBotonGris(const DRAWITEMSTRUCT& item, HBRUSH fondo) {
     FillRect(dc, &r, fondo);
     DrawEdge(dc, &r, pulsado ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
-    std::string texto(static_cast<std::size_t>(GetWindowTextLengthA(item.hwndItem)) + 1, '\0');
-    texto.resize(static_cast<std::size_t>(
-        GetWindowTextA(item.hwndItem, texto.data(), static_cast<int>(texto.size()))));
+    const std::string texto = TextoVentana(item.hwndItem);
     RECT textoRect = r;
     if (pulsado) {
         OffsetRect(&textoRect, 1, 1);

@@ -1,7 +1,6 @@
 // Identifiers shared by the program, its resource script and the end-to-end tests.
 // A control's ID is ID_BASE_CONTROLES plus its Control value, a menu item's ID_BASE_MENUS
-// plus its Menu value. The resource compiler reads only the #defines; the static_asserts
-// keep them in step with the enums.
+// plus its Menu value. The resource compiler reads only the #defines.
 #pragma once
 
 #define IDR_MENU_PRINCIPAL 100
@@ -88,50 +87,11 @@ constexpr std::optional<Menu> MenuDeId(int id) {
 }
 
 static_assert(ID_BASE_CONTROLES + kNumControles <= ID_BASE_MENUS);
-static_assert(IDM_mnu_archivo_cargar == IdMenu(Menu::mnu_archivo_cargar));
-static_assert(IDM_mnu_archivo_guardar == IdMenu(Menu::mnu_archivo_guardar));
-static_assert(IDM_mnu_archivo_mensatel == IdMenu(Menu::mnu_archivo_mensatel));
-static_assert(IDM_mnu_archivo_mensatellog == IdMenu(Menu::mnu_archivo_mensatellog));
-static_assert(IDM_mnu_archivo_salir == IdMenu(Menu::mnu_archivo_salir));
-static_assert(IDM_mnu_formato_acentos == IdMenu(Menu::mnu_formato_acentos));
-static_assert(IDM_mnu_formato_letras1 == IdMenu(Menu::mnu_formato_letras1));
-static_assert(IDM_mnu_formato_letras2 == IdMenu(Menu::mnu_formato_letras2));
-static_assert(IDM_mnu_formato_espacio == IdMenu(Menu::mnu_formato_espacio));
-static_assert(IDM_mnu_formato_firma == IdMenu(Menu::mnu_formato_firma));
-static_assert(IDM_mnu_formato_auto == IdMenu(Menu::mnu_formato_auto));
-static_assert(IDM_mnu_opciones_inverso == IdMenu(Menu::mnu_opciones_inverso));
-static_assert(IDM_mnu_opciones_acentos == IdMenu(Menu::mnu_opciones_acentos));
-static_assert(IDM_mnu_opciones_espacios == IdMenu(Menu::mnu_opciones_espacios));
-static_assert(IDM_mnu_opciones_indicador == IdMenu(Menu::mnu_opciones_indicador));
-static_assert(IDM_mnu_opciones_pegar == IdMenu(Menu::mnu_opciones_pegar));
-static_assert(IDM_mnu_opciones_getTamanyo == IdMenu(Menu::mnu_opciones_getTamanyo));
-static_assert(IDM_mnu_opciones_ventana == IdMenu(Menu::mnu_opciones_ventana));
-static_assert(IDM_mnu_opciones_guardarventana == IdMenu(Menu::mnu_opciones_guardarventana));
-static_assert(IDM_mnu_opciones_txtChar1 == IdMenu(Menu::mnu_opciones_txtChar1));
-static_assert(IDM_mnu_opciones_txtChar2 == IdMenu(Menu::mnu_opciones_txtChar2));
-static_assert(IDM_mnu_opciones_txtChar3 == IdMenu(Menu::mnu_opciones_txtChar3));
-static_assert(IDM_mnu_opciones_firma_posicion1 == IdMenu(Menu::mnu_opciones_firma_posicion1));
-static_assert(IDM_mnu_opciones_firma_posicion2 == IdMenu(Menu::mnu_opciones_firma_posicion2));
-static_assert(IDM_mnu_opciones_firma_posicion3 == IdMenu(Menu::mnu_opciones_firma_posicion3));
-static_assert(IDM_mnu_opciones_firma_auto == IdMenu(Menu::mnu_opciones_firma_auto));
-static_assert(IDM_mnu_opciones_firma_trozos == IdMenu(Menu::mnu_opciones_firma_trozos));
-static_assert(IDM_mnu_reemplazos_abrir == IdMenu(Menu::mnu_reemplazos_abrir));
-static_assert(IDM_mnu_reemplazos_fichero1 == IdMenu(Menu::mnu_reemplazos_fichero1));
-static_assert(IDM_mnu_reemplazos_fichero2 == IdMenu(Menu::mnu_reemplazos_fichero2));
-static_assert(IDM_mnu_reemplazos_fichero3 == IdMenu(Menu::mnu_reemplazos_fichero3));
-static_assert(IDM_mnu_reemplazos_fichero4 == IdMenu(Menu::mnu_reemplazos_fichero4));
-static_assert(IDM_mnu_reemplazos_fichero5 == IdMenu(Menu::mnu_reemplazos_fichero5));
-static_assert(IDM_mnu_opciones_auto == IdMenu(Menu::mnu_opciones_auto));
-static_assert(IDM_mnu_opciones_fichR == IdMenu(Menu::mnu_opciones_fichR));
-static_assert(IDM_mnu_opciones_guardar == IdMenu(Menu::mnu_opciones_guardar));
-static_assert(IDM_mnu_ayuda_utilidad == IdMenu(Menu::mnu_ayuda_utilidad));
-static_assert(IDM_mnu_ayuda_acerca == IdMenu(Menu::mnu_ayuda_acerca));
-static_assert(IDM_mnu_ayuda_bajarNew == IdMenu(Menu::mnu_ayuda_bajarNew));
-static_assert(IDM_mnu_ayuda_enviarmsg == IdMenu(Menu::mnu_ayuda_enviarmsg));
-static_assert(IDM_mnu_ayuda_peich == IdMenu(Menu::mnu_ayuda_peich));
-static_assert(IDM_mnu_ayuda_foro == IdMenu(Menu::mnu_ayuda_foro));
-static_assert(IDM_mnu_ayuda_chat == IdMenu(Menu::mnu_ayuda_chat));
-static_assert(IDM_mnu_ayuda_faqMensatel == IdMenu(Menu::mnu_ayuda_faqMensatel));
+// The resource compiler cannot number a list, so the menu items' identifiers are spelt out
+// above; each must be its item's place in the list.
+#define REBANEX_ITEM(nombre, marcado) static_assert(IDM_##nombre == IdMenu(Menu::nombre));
+REBANEX_MENUS(REBANEX_ITEM)
+#undef REBANEX_ITEM
 
 }  // namespace rebanex::win32
 

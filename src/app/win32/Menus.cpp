@@ -31,10 +31,11 @@ UINT Id(Menu m) {
 }  // namespace
 
 void VentanaPrincipal::PrepararMenus() {
-    for (Menu m : {Menu::mnu_reemplazos_fichero1, Menu::mnu_reemplazos_fichero2,
-                   Menu::mnu_reemplazos_fichero3, Menu::mnu_reemplazos_fichero4,
-                   Menu::mnu_reemplazos_fichero5}) {
-        PonerCaption(menu_, Id(m), "");
+    for (Menu m : kMenus) {
+        FijarMarcado(m, MarcadoAlAbrir(m));
+    }
+    for (int i = 1; i <= 5; ++i) {
+        PonerCaption(menu_, Id(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)), "");
     }
 }
 
@@ -54,7 +55,7 @@ void VentanaPrincipal::FijarMenuHabilitado(Menu m, bool si) {
     EnableMenuItem(menu_, Id(m), MF_BYCOMMAND | (si ? MF_ENABLED : MF_GRAYED));
 }
 
-// The caption without the shortcut shown after the tab, as VB's Caption.
+// The caption without the shortcut shown after the tab.
 std::string VentanaPrincipal::TextoMenu(Menu m) {
     const std::string caption = CaptionCompleto(menu_, Id(m));
     return caption.substr(0, caption.find('\t'));

@@ -8,6 +8,7 @@
 
 #include "app/Prog.h"
 #include "app/win32/PerfilWin32.h"
+#include "app/win32/PortapapelesWin32.h"
 #include "app/win32/VentanaPrincipal.h"
 #include "host/Anfitrion.h"
 
@@ -20,8 +21,8 @@ std::string DirectorioActual() {
     return dir;
 }
 
-// What VB's Command$ gives: the command line after the program's name and the blanks that
-// follow it. A TAB is kept: it marks a message passed as text.
+// The command line after the program's name and the blanks that follow it. A TAB is kept: it marks
+// a message passed as text.
 std::string LineaComandos() {
     const std::string linea = GetCommandLineA();
     std::size_t fin = 0;
@@ -43,11 +44,13 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
 
     rebanex::win32::PerfilWin32 perfil;
     rebanex::AnfitrionAusente anfitrion;
+    rebanex::win32::PortapapelesWin32 portapapeles;
     rebanex::win32::VentanaPrincipal ventana(instancia);
-    rebanex::Prog prog(ventana, perfil, anfitrion);
+    rebanex::Prog prog(rebanex::Entorno{ventana, perfil, anfitrion, portapapeles});
     if (!ventana.Crear(prog)) {
         return 1;
     }
+    portapapeles.FijarDueno(ventana.Manejador());
     prog.Form_Load(DirectorioActual(), LineaComandos());
     ventana.Mostrar(comoMostrar);
 

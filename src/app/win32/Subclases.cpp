@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "app/TablaControles.h"
+#include "app/win32/EstadoVentanas.h"
 #include "app/win32/VentanaPrincipal.h"
 
 namespace rebanex::win32 {
@@ -13,12 +14,6 @@ namespace rebanex::win32 {
 namespace {
 
 constexpr UINT_PTR kIdSubclase = 1;
-
-// VB's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
-int MayusculasRaton(WPARAM w) {
-    return ((w & MK_SHIFT) != 0 ? 1 : 0) | ((w & MK_CONTROL) != 0 ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
-}
 
 }  // namespace
 
@@ -54,9 +49,9 @@ bool VentanaPrincipal::AlMensajeDeControl(Control c, UINT mensaje, WPARAM w, LPA
         const auto x = static_cast<float>(PixelesATwips(GET_X_LPARAM(l), dpi_));
         const auto y = static_cast<float>(PixelesATwips(GET_Y_LPARAM(l), dpi_));
         if (c == Control::Partir) {
-            prog_->Partir_MouseDown(boton, MayusculasRaton(w), x, y);
+            prog_->Partir_MouseDown(boton, Mayusculas(), x, y);
         } else {
-            prog_->Opciones_MouseDown(boton, MayusculasRaton(w), x, y);
+            prog_->Opciones_MouseDown(boton, Mayusculas(), x, y);
         }
         return false;
     }

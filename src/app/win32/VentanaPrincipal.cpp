@@ -4,6 +4,7 @@
 
 #include "app/TablaControles.h"
 #include "app/win32/BotonGris.h"
+#include "app/win32/EstadoVentanas.h"
 #include "app/win32/Identificadores.h"
 
 namespace rebanex::win32 {
@@ -20,12 +21,6 @@ SIZE TamanoExterior(int dpi) {
     RECT r{0, 0, cliente.ancho, cliente.alto};
     AdjustWindowRectExForDpi(&r, kEstilo, TRUE, kEstiloEx, static_cast<UINT>(dpi));
     return {r.right - r.left, r.bottom - r.top};
-}
-
-// VB's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
-int Mayusculas() {
-    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
 }  // namespace

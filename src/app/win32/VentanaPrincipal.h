@@ -31,6 +31,7 @@ class VentanaPrincipal final : public Vista {
     // The loop's look at a message before it is dispatched: accelerators, the key preview
     // and the dialog keys (Tab, mnemonics). True when the message needs nothing more.
     bool PreTraducir(MSG& msg);
+    HWND Manejador() const { return hwnd_; }
 
     // Vista
     std::string Texto(Control c) override;
@@ -58,7 +59,6 @@ class VentanaPrincipal final : public Vista {
     void MoverVentana(double izquierda, double arriba) override;
     Rectangulo Pantalla() override;
     void Cerrar() override;
-    void CopiarAlPortapapeles(const std::string& texto) override;
     std::string SeparadorMiles() override;
     Respuesta Avisar(const Aviso& aviso) override;
 

@@ -1,28 +1,18 @@
-// Vista over the real window: controls, the window itself, message boxes, the clipboard.
+// Vista over the real window: controls, the window itself, message boxes.
 #include <windows.h>
 
 #include <olectl.h>
 
 #include <cmath>
-#include <cstring>
 #include <string>
 
 #include "app/TablaControles.h"
+#include "app/win32/EstadoVentanas.h"
 #include "app/win32/VentanaPrincipal.h"
 
 namespace rebanex::win32 {
 
 namespace {
-
-std::string TextoDe(HWND hwnd) {
-    if (hwnd == nullptr) {
-        return {};
-    }
-    std::string texto(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    const int n = GetWindowTextA(hwnd, texto.data(), static_cast<int>(texto.size()));
-    texto.resize(static_cast<std::size_t>(n > 0 ? n : 0));
-    return texto;
-}
 
 // A transparent label paints no background: the window under it has to be repainted for
 // an old caption to go.
@@ -40,7 +30,7 @@ int APixeles(double twips, int dpi) {
 }  // namespace
 
 std::string VentanaPrincipal::Texto(Control c) {
-    return TextoDe(Hwnd(c));
+    return TextoVentana(Hwnd(c));
 }
 
 void VentanaPrincipal::FijarTexto(Control c, const std::string& texto) {
@@ -54,7 +44,7 @@ void VentanaPrincipal::FijarTexto(Control c, const std::string& texto) {
     if (Definicion(c).clase == Clase::Etiqueta) {
         InvalidarDebajo(hwnd_, control, 0);
     }
-    // A multi-line edit sends no EN_CHANGE for WM_SETTEXT; VB's Change event does fire.
+    // A multi-line edit sends no EN_CHANGE for WM_SETTEXT; the change handler runs anyway.
     if (prog_ != nullptr && c == Control::Msg) {
         prog_->Msg_Change();
     } else if (prog_ != nullptr && c == Control::Trozo) {
@@ -117,7 +107,7 @@ void VentanaPrincipal::Repintar(Control c) {
     }
 }
 
-// Mensatel keeps the colours as its VB boxes take them: a system colour is 0x800000nn, which
+// Mensatel keeps the colours as its boxes take them: a system colour is 0x800000nn, which
 // a box keeps by default. A number that names no colour leaves the box as it is.
 void VentanaPrincipal::FijarColores(Control c, int32_t texto, int32_t fondo) {
     COLORREF t = 0;
@@ -133,7 +123,7 @@ void VentanaPrincipal::FijarColores(Control c, int32_t texto, int32_t fondo) {
 }
 
 std::string VentanaPrincipal::Titulo() {
-    return TextoDe(hwnd_);
+    return TextoVentana(hwnd_);
 }
 
 void VentanaPrincipal::FijarTitulo(const std::string& texto) {
@@ -161,25 +151,6 @@ Rectangulo VentanaPrincipal::Pantalla() {
 void VentanaPrincipal::Cerrar() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
-    }
-}
-
-void VentanaPrincipal::CopiarAlPortapapeles(const std::string& texto) {
-    const PortapapelesAbierto portapapeles(hwnd_);
-    if (!portapapeles) {
-        return;
-    }
-    EmptyClipboard();
-    GlobalUnico memoria(GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1));
-    if (!memoria) {
-        return;
-    }
-    if (void* destino = GlobalLock(memoria.get())) {
-        std::memcpy(destino, texto.c_str(), texto.size() + 1);
-        GlobalUnlock(memoria.get());
-        if (SetClipboardData(CF_TEXT, memoria.get()) != nullptr) {
-            memoria.release();  // the clipboard owns it now
-        }
     }
 }
 

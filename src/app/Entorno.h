@@ -1,0 +1,20 @@
+// What the window's behaviour works with besides itself: the window it drives, the
+// settings store, Mensatel and the system's services. A new service is one more member
+// here, not one more constructor argument of Prog.
+#pragma once
+
+#include "app/Portapapeles.h"
+#include "app/Vista.h"
+#include "host/Anfitrion.h"
+#include "settings/Ini.h"
+
+namespace rebanex {
+
+struct Entorno {
+    Vista& vista;
+    PerfilPrivado& perfil;  // the private-profile functions behind every settings file
+    Anfitrion& anfitrion;   // Mensatel
+    Portapapeles& portapapeles;
+};
+
+}  // namespace rebanex

@@ -1,0 +1,59 @@
+// The twelve options once: key in the settings file, kind, default, menu item, field of the
+// record and entry in the summary. The load, the save, the summary, `trocear --opcion` and
+// the window's menu all go through this table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "comun/Menus.h"
+#include "settings/Configuracion.h"
+
+namespace rebanex {
+
+enum class TipoOpcion {
+    SiNo,      // a tick; stored as "1" or "0"
+    Eleccion,  // which of three items is ticked; stored as "1", "2" or "3"
+    Texto,     // MsgMax: the text of Lon; stored as typed, read back as a number
+};
+
+struct DefOpcion {
+    std::string_view clave;  // in section "Rebanex"
+    TipoOpcion tipo;
+    std::string_view porDefecto;  // written when the key is missing at start-up
+    std::optional<Menu> menu{};   // its item; item 1 of a choice group
+    bool Configuracion::*siNo = nullptr;
+    int Configuracion::*eleccion = nullptr;
+    std::string Configuracion::*texto = nullptr;
+    // The item's enabled state, where it has one of its own that the option depends on.
+    bool Configuracion::*habilitado = nullptr;
+    // A key that is missing at start-up gets its default written, but the tick stays as the
+    // window opened; these keys are read after the window's position and the rules files.
+    bool conservaSiFalta = false;
+    int columna = -1;  // its place in the summary; -1 for none
+    // Summary: the letter and the long text when on; of a choice, one per item.
+    std::array<std::string_view, 3> letras{};
+    std::array<std::string_view, 3> textos{};
+    std::string_view alias{};  // another key `trocear --opcion` accepts
+};
+
+// In the order of the settings file.
+extern const std::array<DefOpcion, 12> kOpciones;
+inline constexpr int kEntradasResumen = 11;
+
+// The option whose item (or one of whose group items) is `m`.
+const DefOpcion* OpcionDeMenu(Menu m);
+
+// A choice as stored: rounded to the nearest (halves to even); outside 1 to 3 it is 1.
+int ValorEleccion(std::string_view texto);
+
+// The value as the settings file stores it.
+std::string TextoOpcion(const DefOpcion& o, const Configuracion& c);
+
+// For the summary: FirmarEnTrozos counts only while its item is enabled too.
+bool OpcionEnVigor(const DefOpcion& o, const Configuracion& c);
+
+}  // namespace rebanex
