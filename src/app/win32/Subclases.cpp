@@ -44,7 +44,7 @@ bool VentanaPrincipal::AlMensajeDeControl(Control c, UINT mensaje, WPARAM w, LPA
         if (prog_ == nullptr || (c != Control::Partir && c != Control::Opciones)) {
             return false;
         }
-        // VB's MouseDown: button 1 left, 2 right; the position in twips.
+        // Button 1 left, 2 right; the position in twips.
         const int boton = mensaje == WM_RBUTTONDOWN ? 2 : 1;
         const auto x = static_cast<float>(PixelesATwips(GET_X_LPARAM(l), dpi_));
         const auto y = static_cast<float>(PixelesATwips(GET_Y_LPARAM(l), dpi_));
