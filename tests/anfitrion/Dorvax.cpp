@@ -205,8 +205,10 @@ HWND Ventana(const char* clase, const std::string& titulo, DWORD estilo, int x, 
 
 void CrearPrincipal() {
     const bool visible = !IsIconic(aplicacion);
-    principal = Ventana("DorvaxPrincipal", ajustes.titulo, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                        ajustes.x, ajustes.y, kAncho, kAlto);
+    // Titled last: once a test or Rebanex finds the main window by its title, the fields and the
+    // secondary windows are in place and no later activation takes the focus.
+    principal = Ventana("DorvaxPrincipal", "", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, ajustes.x,
+                        ajustes.y, kAncho, kAlto);
     // The message field also covers the window's centre (210, 160), where Rebanex clicks.
     mensaje = Hijo(principal, "EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP, "",
                    RECT{20, 50, 400, 205});
@@ -228,6 +230,7 @@ void CrearPrincipal() {
         Ventana("DorvaxSecundaria", "Mensatel - Opciones", estilo, ajustes.x + 120, ajustes.y + 120,
                 300, 200);
     }
+    SetWindowTextA(principal, ajustes.titulo.c_str());
 }
 
 // Shows or hides the main and secondary windows with the application window's state (the
@@ -290,9 +293,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR linea, int) {
     // Small, in the bottom-right corner, out of the way of the main window.
     const int ancho = GetSystemMetrics(SM_CXSCREEN);
     const int alto = GetSystemMetrics(SM_CYSCREEN);
+    // Born minimised when asked, so that it is never found restored.
     aplicacion = Ventana("DorvaxAplicacion", "Dorvax",
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, ancho - 220,
-                         alto - 90, 200, 60);
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                             (ajustes.minimizado ? WS_MINIMIZE : 0),
+                         ancho - 220, alto - 90, 200, 60);
     ShowWindow(aplicacion, ajustes.minimizado ? SW_SHOWMINNOACTIVE : SW_SHOW);
     if (ajustes.principal) {
         SetTimer(aplicacion, kTemporizador, ajustes.retraso, nullptr);
