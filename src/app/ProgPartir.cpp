@@ -44,9 +44,8 @@ void Prog::Partir_Click() {
 
 // Mensatel absent or its size field unreadable: Lon keeps what it had.
 void Prog::etLongMax_Click() {
-    const std::string tamanyo = anfitrion_.LeerTamanyoMaximo();
-    if (!tamanyo.empty()) {
-        vista_.FijarTexto(Control::Lon, tamanyo);
+    if (const auto tamanyo = anfitrion_.LeerLongitudMaxima()) {
+        vista_.FijarTexto(Control::Lon, *tamanyo);
     }
 }
 

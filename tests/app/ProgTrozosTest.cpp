@@ -94,18 +94,24 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     prog.Copiar_Click();
     EXPECT_EQ(Texto(Control::Contador), "2/3");
 
-    anfitrion.respuesta = false;  // Mensatel's size limit refused it
-    OlvidarRegistro();
-    prog.Copiar_Click();
-    EXPECT_TRUE(vista.registro.empty());
+    // Refused, no main window, a field that would not empty, another paste waiting: the
+    // view stays.
+    for (ResultadoPegar r : {ResultadoPegar::Rechazado, ResultadoPegar::SinVentana,
+                             ResultadoPegar::CampoLleno, ResultadoPegar::Ocupado}) {
+        anfitrion.respuesta = r;
+        OlvidarRegistro();
+        prog.Copiar_Click();
+        EXPECT_TRUE(vista.registro.empty());
+    }
 
-    anfitrion.respuesta = true;
+    anfitrion.respuesta = ResultadoPegar::Pegado;
     prog.topeDer_Click();
     prog.Copiar_Click();  // the last piece stays
     EXPECT_EQ(Texto(Control::Contador), "3/3");
     EXPECT_EQ(Flechas(), "1100");
     // The piece goes as shown, edits included.
-    EXPECT_EQ(anfitrion.pegados, (std::vector<std::string>{"uno editado", "dos ", "tres"}));
+    EXPECT_EQ(anfitrion.pegados,
+              (std::vector<std::string>{"uno editado", "dos ", "dos ", "dos ", "dos ", "tres"}));
     EXPECT_FALSE(vista.portapapeles.has_value());
 }
 
