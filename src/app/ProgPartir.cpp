@@ -19,7 +19,12 @@ void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
 
 }  // namespace
 
+// While Mensatel is waited for, a split is refused: it would replace the pieces under the
+// paste and ask Mensatel again.
 void Prog::Partir_Click() {
+    if (anfitrion_.Ocupado()) {
+        return;
+    }
     EntradaPartir entrada;
     entrada.mensaje = vista_.Texto(Control::Msg);
     entrada.cursor = vista_.InicioSeleccion(Control::Msg);

@@ -81,4 +81,8 @@ void Prog::Copiar_Click() {
     }
 }
 
+void Prog::Mensatel_Click() {
+    anfitrion_.Mostrar();
+}
+
 }  // namespace rebanex

@@ -128,5 +128,35 @@ TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
     EXPECT_EQ(otro.Lista().TrozoActual, 2);
 }
 
+TEST_F(ProgTrozos, MensatelSeMuestraOSeEjecuta) {
+    TresTrozos();
+    prog.Mensatel_Click();
+    prog.Menu_Click(Menu::mnu_archivo_mensatel);
+    EXPECT_EQ(anfitrion.mostrados, 1);
+    EXPECT_EQ(anfitrion.ejecutados, 1);
+}
+
+// While a paste waits for Mensatel, Escape ends the wait and nothing else; a split is
+// refused; the rest of the window works.
+TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
+    TresTrozos();
+    anfitrion.ocupado = true;
+    prog.Form_KeyDown(27, 0);
+    EXPECT_EQ(anfitrion.cancelados, 1);
+    EXPECT_TRUE(vista[Control::frmTrozo].visible);
+    prog.der_Click();
+    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    const int lecturas = anfitrion.lecturas;
+    prog.Editar_Click();
+    Trocear("otro mensaje", "160");
+    EXPECT_EQ(prog.Lista().NumTrozos, 3);
+    EXPECT_EQ(anfitrion.lecturas, lecturas);
+
+    anfitrion.ocupado = false;
+    prog.Form_KeyDown(27, 0);  // the message view's Escape again: clears the message
+    EXPECT_EQ(Texto(Control::Msg), "");
+    EXPECT_EQ(anfitrion.cancelados, 1);
+}
+
 }  // namespace
 }  // namespace rebanex::prueba
