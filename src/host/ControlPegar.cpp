@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "comun/Numeros.h"
-#include "host/Control.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex {
 
@@ -32,7 +32,7 @@ std::string TextoNumero(double valor) {
 
 // Whatever the user had typed into Mensatel's message field is discarded, so that the
 // piece lands in an empty field.
-std::optional<std::string> Control::LeerTamanyoMsgMensatel(const RectVentana& rect) {
+std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(const RectVentana& rect) {
     const int64_t inicio = escritorio_.Milisegundos();
     bool vacio = false;
     do {
@@ -48,7 +48,7 @@ std::optional<std::string> Control::LeerTamanyoMsgMensatel(const RectVentana& re
     return LeerTextoEnPunto(rect.izquierda + kCampoTamanyo.x, rect.arriba + kCampoTamanyo.y);
 }
 
-ResultadoPegar Control::PegarTrozoEnMensatel(const std::string& trozo) {
+ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
     VentanaId ventana = 0;
     RectVentana rect;
     switch (BuscarVentanaMensatel(ventana, rect)) {
@@ -83,7 +83,7 @@ ResultadoPegar Control::PegarTrozoEnMensatel(const std::string& trozo) {
     return ResultadoPegar::Pegado;
 }
 
-ResultadoPegar Control::Pegar(const std::string& trozo) {
+ResultadoPegar ControlMensatel::Pegar(const std::string& trozo) {
     if (ocupado_) {
         return ResultadoPegar::Ocupado;
     }
@@ -92,7 +92,7 @@ ResultadoPegar Control::Pegar(const std::string& trozo) {
     return PegarTrozoEnMensatel(trozo);
 }
 
-std::optional<std::string> Control::LeerLongitudMaxima() {
+std::optional<std::string> ControlMensatel::LeerLongitudMaxima() {
     if (ocupado_) {
         return std::nullopt;
     }
@@ -107,14 +107,14 @@ std::optional<std::string> Control::LeerLongitudMaxima() {
     return tamanyo ? std::optional(TextoNumero(ValorNumerico(*tamanyo))) : std::nullopt;
 }
 
-void Control::Mostrar() {
+void ControlMensatel::Mostrar() {
     if (!ocupado_) {
         MostrarMensatel();
     }
 }
 
 // Starting another copy waits for nothing, so it is allowed while a command waits.
-void Control::Ejecutar() {
+void ControlMensatel::Ejecutar() {
     EjecutarMensatel();
 }
 

@@ -1,5 +1,5 @@
 // Clicks and window-text reads at screen points; the cursor always goes back where it was.
-#include "host/Control.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex {
 
@@ -10,14 +10,14 @@ constexpr int kReintentosCursor = 5;
 
 }  // namespace
 
-void Control::ClickEnPunto(int32_t x, int32_t y) {
+void ControlMensatel::ClickEnPunto(int32_t x, int32_t y) {
     const Punto antes = escritorio_.Cursor();
     escritorio_.MoverCursor({x, y});
     ClickIzquierdo();
     escritorio_.MoverCursor(antes);
 }
 
-void Control::ClickIzquierdo() {
+void ControlMensatel::ClickIzquierdo() {
     escritorio_.BotonIzquierdo(true);
     escritorio_.BotonIzquierdo(false);
     escritorio_.Dormir(50);
@@ -27,7 +27,7 @@ void Control::ClickIzquierdo() {
 
 // The cursor is moved there so that the read lands on the window under the point; when it
 // will not read back there, the window at the point itself is taken.
-std::string Control::LeerTextoEnPunto(int32_t x, int32_t y) {
+std::string ControlMensatel::LeerTextoEnPunto(int32_t x, int32_t y) {
     const Punto punto{x, y};
     const Punto antes = escritorio_.Cursor();
     escritorio_.MoverCursor(punto);

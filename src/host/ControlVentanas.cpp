@@ -1,22 +1,22 @@
 // Finding, starting and tidying Mensatel's windows.
 #include <utility>
 
-#include "host/Control.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex {
 
-Control::Control(Escritorio& escritorio, Avisador& avisador, std::string directorioEjecutable,
-                 std::string directorioInicio)
+ControlMensatel::ControlMensatel(Escritorio& escritorio, Avisador& avisador,
+                                 std::string directorioEjecutable, std::string directorioInicio)
     : escritorio_(escritorio),
       avisador_(avisador),
       directorioEjecutable_(std::move(directorioEjecutable)),
       directorioInicio_(std::move(directorioInicio)) {}
 
-void Control::Avisar(std::string texto, std::string titulo) {
+void ControlMensatel::Avisar(std::string texto, std::string titulo) {
     avisador_.Avisar(Aviso{std::move(texto), std::move(titulo), Icono::Exclamacion});
 }
 
-std::intptr_t Control::MostrarMensatel() {
+std::intptr_t ControlMensatel::MostrarMensatel() {
     const VentanaId aplicacion = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
     if (aplicacion == 0) {
         return EjecutarMensatel();
@@ -29,7 +29,7 @@ std::intptr_t Control::MostrarMensatel() {
     return static_cast<std::intptr_t>(aplicacion);
 }
 
-std::intptr_t Control::EjecutarMensatel() {
+std::intptr_t ControlMensatel::EjecutarMensatel() {
     const std::string ruta = directorioEjecutable_ + "dorvax.exe";
     if (!escritorio_.ExisteFichero(ruta)) {
         Avisar("Upps!!! No encuentro el fichero 'Dorvax.exe.', \r\r\rCopiame en su directorio\r\r",
@@ -41,7 +41,7 @@ std::intptr_t Control::EjecutarMensatel() {
     return resultado;
 }
 
-VentanaId Control::BuscarVentanaPrincipal() {
+VentanaId ControlMensatel::BuscarVentanaPrincipal() {
     for (std::string_view titulo : kTitulosMensatel) {
         if (const VentanaId v = escritorio_.BuscarVentana(titulo)) {
             return v;
@@ -52,7 +52,7 @@ VentanaId Control::BuscarVentanaPrincipal() {
 
 // A Mensatel that was just started takes a while to show its main window; one that never
 // does, or a user who gives up with Escape, ends the wait.
-VentanaId Control::EsperarVentanaPrincipal() {
+VentanaId ControlMensatel::EsperarVentanaPrincipal() {
     VentanaId ventana = BuscarVentanaPrincipal();
     if (ventana != 0) {
         return ventana;
@@ -67,7 +67,7 @@ VentanaId Control::EsperarVentanaPrincipal() {
     return ventana;
 }
 
-Busqueda Control::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
+Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
     if (MostrarMensatel() == 0) {
         return Busqueda::FaltaEjecutable;
     }
@@ -89,7 +89,7 @@ Busqueda Control::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
     return Busqueda::Encontrada;
 }
 
-bool Control::Activar(std::string_view titulo) {
+bool ControlMensatel::Activar(std::string_view titulo) {
     VentanaId v = escritorio_.BuscarVentana(titulo);
     if (v == 0) {
         v = escritorio_.BuscarVentanaPorPrefijo(titulo);
@@ -98,7 +98,7 @@ bool Control::Activar(std::string_view titulo) {
 }
 
 // Only one of them is closed: the options window stays when the phone book was open.
-void Control::CerrarVentanasSecundarias() {
+void ControlMensatel::CerrarVentanasSecundarias() {
     bool activada = Activar(kAgendaMensatel);
     escritorio_.ProcesarEventos();
     if (!activada) {
@@ -111,7 +111,7 @@ void Control::CerrarVentanasSecundarias() {
 }
 
 // Mensatel's fields are found by fixed points, so the whole window must be on screen.
-void Control::AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect) {
+void ControlMensatel::AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect) {
     const Tamanyo pantalla = escritorio_.PantallaPrincipal();
     int32_t dy = 0;
     if (rect.abajo > pantalla.alto) {

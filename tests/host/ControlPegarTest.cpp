@@ -37,7 +37,7 @@ TEST_F(ControlPegar, ElLimiteDecideYElPortapapelesVuelve) {
             otro.CrearMensatel(std::string(kTitulosMensatel[0]), kRectMensatel, caso.tamanyo);
         otro[m.mensaje].titulo = "escrito a mano";
         AvisadorAnotado avisos;
-        Control c{otro, avisos, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisos, kEjecutable, kInicio};
         const std::string trozo(caso.largo, 'a');
 
         EXPECT_EQ(c.Pegar(trozo), caso.resultado);
@@ -95,7 +95,7 @@ TEST_F(ControlPegar, LaLongitudMaximaEsElNumeroDelCampo) {
         EscritorioSimulado otro;
         otro.ficheros.insert(kDorvax);
         otro.CrearMensatel(std::string(kTitulosMensatel[0]), kRectMensatel, campo);
-        Control c{otro, avisador, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         EXPECT_EQ(c.LeerLongitudMaxima(), lon) << campo;
         EXPECT_EQ(otro.cursor, (Punto{5, 5}));
     }
@@ -109,7 +109,7 @@ TEST_F(ControlPegar, ElCursorQueTardaNoCambiaLaLectura) {
         EscritorioSimulado otro;
         otro.cursorAtrasadoMs = atraso;
         otro.CrearMensatel(std::string(kTitulosMensatel[0]), kRectMensatel, "145");
-        Control c{otro, avisador, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         EXPECT_EQ(c.LeerTextoEnPunto(kRectMensatel.izquierda + kCampoTamanyo.x,
                                      kRectMensatel.arriba + kCampoTamanyo.y),
                   "145")

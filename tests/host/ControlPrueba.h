@@ -7,7 +7,7 @@
 
 #include "EscritorioSimulado.h"
 #include "comun/AvisadorAnotado.h"
-#include "host/Control.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex::pruebas {
 
@@ -35,7 +35,7 @@ class ControlPrueba : public ::testing::Test {
 
     EscritorioSimulado escritorio;
     AvisadorAnotado avisador;
-    Control control{escritorio, avisador, kEjecutable, kInicio};
+    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
     VentanaId ventana = 0;
     RectVentana rect;
 };

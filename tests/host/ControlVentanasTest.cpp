@@ -22,7 +22,7 @@ TEST_F(ControlVentanas, ElPrimerTituloPresenteEnSuOrden) {
         for (int i : presentes) {
             otro.CrearMensatel(std::string(kTitulosMensatel[i]), kRectMensatel);
         }
-        Control c{otro, avisador, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         ASSERT_EQ(c.BuscarVentanaMensatel(ventana, rect), Busqueda::Encontrada);
         EXPECT_EQ(otro[ventana].titulo, kTitulosMensatel[elegido]);
         EXPECT_EQ(otro.primerPlano, ventana);  // the centre click leaves it in front
@@ -128,7 +128,7 @@ TEST_F(ControlVentanas, LaVentanaVuelveALaPantalla) {
         EscritorioSimulado otro;
         otro.ficheros.insert(kDorvax);
         otro.CrearMensatel(std::string(kTitulosMensatel[0]), caso.antes);
-        Control c{otro, avisador, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         ASSERT_EQ(c.BuscarVentanaMensatel(ventana, rect), Busqueda::Encontrada);
         EXPECT_EQ(rect, caso.despues);
         EXPECT_EQ(otro.colocadas.size(), caso.antes == caso.despues ? 0u : 1u);
@@ -156,7 +156,7 @@ TEST_F(ControlVentanas, SoloSeCierraUnaVentanaSecundaria) {
         for (const std::string& titulo : caso.abiertas) {
             otro.Crear({titulo, {600, 0, 800, 100}, 0, false, 0, true});
         }
-        Control c{otro, avisador, kEjecutable, kInicio};
+        ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         c.CerrarVentanasSecundarias();
         std::vector<std::string> quedan = otro.Titulos();
         std::erase(quedan, "Rebanex");

@@ -1,6 +1,6 @@
-// Module Control: driving Mensatel. It finds Mensatel's windows by title, brings its main
-// window to a known state, pastes pieces through the clipboard with Ctrl+V and reads the
-// size limit off its main window. Everything runs on the window's thread; the waits sleep
+// Module Control (class ControlMensatel): driving Mensatel. It finds Mensatel's windows by title,
+// brings its main window to a known state, pastes pieces through the clipboard with Ctrl+V and
+// reads the size limit off its main window. Everything runs on the window's thread; the waits sleep
 // or process Rebanex's own pending events, so the window stays usable meanwhile.
 #pragma once
 
@@ -36,12 +36,12 @@ inline constexpr std::string_view kEstadoEsperando = "Esperando al Mensatel... (
 
 enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana };
 
-class Control : public Anfitrion {
+class ControlMensatel : public Anfitrion {
   public:
     // Both directories end in a backslash: "dorvax.exe" is looked for in the executable's
     // directory and started in the start directory.
-    Control(Escritorio& escritorio, Avisador& avisador, std::string directorioEjecutable,
-            std::string directorioInicio);
+    ControlMensatel(Escritorio& escritorio, Avisador& avisador, std::string directorioEjecutable,
+                    std::string directorioInicio);
 
     // The window's commands: one at a time (a call while another waits is refused).
     ResultadoPegar Pegar(const std::string& trozo) override;
