@@ -33,9 +33,14 @@ void Prog::Editar_Click() {
 }
 
 // In the message view Escape clears the message, and on an empty one leaves. In the piece
-// view it is the cancel key of "Editar Msg", which the window handles here too.
+// view it is the cancel key of "Editar Msg", which the window handles here too. While
+// Mensatel is waited for, it only ends that wait.
 void Prog::Form_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kTeclaEscape) {
+        return;
+    }
+    if (anfitrion_.Ocupado()) {
+        anfitrion_.Cancelar();
         return;
     }
     if (vista_.Visible(Control::frmTrozo)) {

@@ -77,11 +77,14 @@ void Prog::mnu_archivo_salir_Click() {
 // "Salvar Mensaje" has never had a command.
 void Prog::mnu_archivo_guardar_Click() {}
 
+// Another Mensatel is started even when one runs.
+void Prog::mnu_archivo_mensatel_Click() {
+    anfitrion_.Ejecutar();
+}
+
 // Not there yet: each of these does nothing until its feature lands.
 void Prog::mnu_archivo_cargar_Click() {}               // load a message file
-void Prog::mnu_archivo_mensatel_Click() {}             // start another Mensatel
 void Prog::mnu_archivo_mensatellog_Click() {}          // start Mensatel's log viewer
-void Prog::Mensatel_Click() {}                         // show or start Mensatel
 void Prog::mnu_reemplazos_abrir_Click() {}             // choose a rules file
 void Prog::mnu_reemplazos_fichero_Click(int /*i*/) {}  // use a recent rules file
 void Prog::mnu_opciones_fichR_Click() {}               // edit the rules file

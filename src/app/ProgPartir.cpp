@@ -19,7 +19,12 @@ void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
 
 }  // namespace
 
+// While Mensatel is waited for, a split is refused: it would replace the pieces under the
+// paste and ask Mensatel again.
 void Prog::Partir_Click() {
+    if (anfitrion_.Ocupado()) {
+        return;
+    }
     EntradaPartir entrada;
     entrada.mensaje = vista_.Texto(Control::Msg);
     entrada.cursor = vista_.InicioSeleccion(Control::Msg);
@@ -44,9 +49,8 @@ void Prog::Partir_Click() {
 
 // Mensatel absent or its size field unreadable: Lon keeps what it had.
 void Prog::etLongMax_Click() {
-    const std::string tamanyo = anfitrion_.LeerTamanyoMaximo();
-    if (!tamanyo.empty()) {
-        vista_.FijarTexto(Control::Lon, tamanyo);
+    if (const auto tamanyo = anfitrion_.LeerLongitudMaxima()) {
+        vista_.FijarTexto(Control::Lon, *tamanyo);
     }
 }
 

@@ -68,17 +68,21 @@ void Prog::Trozo_Change() {
     vista_.FijarTexto(Control::LonTrozo, Decimal(static_cast<long long>(trozo.size())));
 }
 
-// Pasting hands over the piece as shown, edits included; copying without Mensatel puts
-// the whole untransformed message on the clipboard, whichever piece is shown.
+// Pasting hands over the piece as shown, edits included, and moves on only when it is
+// done; copying without Mensatel puts the whole untransformed message on the clipboard,
+// whichever piece is shown.
 void Prog::Copiar_Click() {
     if (vista_.Marcado(Menu::mnu_opciones_pegar)) {
-        std::string trozo = vista_.Texto(Control::Trozo);
-        if (anfitrion_.PegarTrozoEnMensatel(trozo)) {
+        if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
             der_Click();
         }
     } else {
         entorno_.portapapeles.Copiar(vista_.Texto(Control::Msg));
     }
+}
+
+void Prog::Mensatel_Click() {
+    anfitrion_.Mostrar();
 }
 
 }  // namespace rebanex

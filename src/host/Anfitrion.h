@@ -1,26 +1,50 @@
 // What the window asks of Mensatel, the SMS-sending program it serves.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace rebanex {
 
+enum class ResultadoPegar {
+    Pegado,
+    SinMensatel,  // "dorvax.exe" is missing: its box was shown; counts as done
+    Rechazado,    // longer than Mensatel's limit: its box was shown
+    SinVentana,   // the main window did not appear in time, or Escape ended the wait
+    CampoLleno,   // Mensatel's message field would not empty
+    Ocupado,      // another call is still waiting for Mensatel: refused quietly
+};
+
+// Whether the copy command goes on to the next piece.
+inline bool PasaAlSiguiente(ResultadoPegar r) {
+    return r == ResultadoPegar::Pegado || r == ResultadoPegar::SinMensatel;
+}
+
 class Anfitrion {
   public:
     virtual ~Anfitrion() = default;
-    // Pastes a piece into Mensatel's message field. False only when Mensatel's size limit
-    // refused the piece; true otherwise, also when Mensatel is not there.
-    virtual bool PegarTrozoEnMensatel(std::string& trozo) = 0;
-    // Reads the largest message size Mensatel's server accepts; the text for Lon, or ""
-    // when it could not be read.
-    virtual std::string LeerTamanyoMaximo() = 0;
+    // Pastes a piece into Mensatel's message field.
+    virtual ResultadoPegar Pegar(const std::string& trozo) = 0;
+    // Mensatel's size limit as the text for Lon ("145"); nullopt leaves Lon as it is.
+    virtual std::optional<std::string> LeerLongitudMaxima() = 0;
+    // Brings Mensatel to the front, or starts it.
+    virtual void Mostrar() = 0;
+    // Starts another Mensatel, even when one runs.
+    virtual void Ejecutar() = 0;
+    // True while a call above waits for Mensatel; Cancelar ends that wait (Escape).
+    virtual bool Ocupado() const = 0;
+    virtual void Cancelar() = 0;
 };
 
-// Until the automation exists: Mensatel is never found.
+// Mensatel never found, as when "dorvax.exe" is missing, without the box.
 class AnfitrionAusente : public Anfitrion {
   public:
-    bool PegarTrozoEnMensatel(std::string&) override { return true; }
-    std::string LeerTamanyoMaximo() override { return {}; }
+    ResultadoPegar Pegar(const std::string&) override { return ResultadoPegar::SinMensatel; }
+    std::optional<std::string> LeerLongitudMaxima() override { return std::nullopt; }
+    void Mostrar() override {}
+    void Ejecutar() override {}
+    bool Ocupado() const override { return false; }
+    void Cancelar() override {}
 };
 
 }  // namespace rebanex

@@ -68,7 +68,7 @@ TEST_F(ProgPartir, ElTamanyoDeMensatelValeParaLaSiguiente) {
     EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
     EXPECT_EQ(Texto(Control::Lon), "145");
 
-    anfitrion.tamanyo = "";  // Mensatel not there: Lon stays
+    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: Lon stays
     prog.etLongMax_Click();
     EXPECT_EQ(Texto(Control::Lon), "145");
     EXPECT_EQ(anfitrion.lecturas, 2);

@@ -20,19 +20,24 @@ namespace rebanex::prueba {
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
 class AnfitrionFalso : public Anfitrion {
   public:
-    bool PegarTrozoEnMensatel(std::string& trozo) override {
+    ResultadoPegar Pegar(const std::string& trozo) override {
         pegados.push_back(trozo);
         return respuesta;
     }
-    std::string LeerTamanyoMaximo() override {
+    std::optional<std::string> LeerLongitudMaxima() override {
         ++lecturas;
         return tamanyo;
     }
+    void Mostrar() override { ++mostrados; }
+    void Ejecutar() override { ++ejecutados; }
+    bool Ocupado() const override { return ocupado; }
+    void Cancelar() override { ++cancelados; }
 
-    bool respuesta = true;
-    std::string tamanyo;  // "" as when Mensatel is not there
+    ResultadoPegar respuesta = ResultadoPegar::Pegado;
+    std::optional<std::string> tamanyo;  // nullopt as when Mensatel is not there
     std::vector<std::string> pegados;
-    int lecturas = 0;
+    int lecturas = 0, mostrados = 0, ejecutados = 0, cancelados = 0;
+    bool ocupado = false;
 };
 
 // The clipboard: the last text copied, if any.

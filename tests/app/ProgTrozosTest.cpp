@@ -94,18 +94,24 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     prog.Copiar_Click();
     EXPECT_EQ(Texto(Control::Contador), "2/3");
 
-    anfitrion.respuesta = false;  // Mensatel's size limit refused it
-    OlvidarRegistro();
-    prog.Copiar_Click();
-    EXPECT_TRUE(vista.registro.empty());
+    // Refused, no main window, a field that would not empty, another paste waiting: the
+    // view stays.
+    for (ResultadoPegar r : {ResultadoPegar::Rechazado, ResultadoPegar::SinVentana,
+                             ResultadoPegar::CampoLleno, ResultadoPegar::Ocupado}) {
+        anfitrion.respuesta = r;
+        OlvidarRegistro();
+        prog.Copiar_Click();
+        EXPECT_TRUE(vista.registro.empty());
+    }
 
-    anfitrion.respuesta = true;
+    anfitrion.respuesta = ResultadoPegar::Pegado;
     prog.topeDer_Click();
     prog.Copiar_Click();  // the last piece stays
     EXPECT_EQ(Texto(Control::Contador), "3/3");
     EXPECT_EQ(Flechas(), "1100");
     // The piece goes as shown, edits included.
-    EXPECT_EQ(anfitrion.pegados, (std::vector<std::string>{"uno editado", "dos ", "tres"}));
+    EXPECT_EQ(anfitrion.pegados,
+              (std::vector<std::string>{"uno editado", "dos ", "dos ", "dos ", "dos ", "tres"}));
     EXPECT_FALSE(portapapeles.texto.has_value());
 }
 
@@ -120,6 +126,36 @@ TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
     otro.Partir_Click();
     otro.Copiar_Click();
     EXPECT_EQ(otro.Lista().TrozoActual, 2);
+}
+
+TEST_F(ProgTrozos, MensatelSeMuestraOSeEjecuta) {
+    TresTrozos();
+    prog.Mensatel_Click();
+    prog.Menu_Click(Menu::mnu_archivo_mensatel);
+    EXPECT_EQ(anfitrion.mostrados, 1);
+    EXPECT_EQ(anfitrion.ejecutados, 1);
+}
+
+// While a paste waits for Mensatel, Escape ends the wait and nothing else; a split is
+// refused; the rest of the window works.
+TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
+    TresTrozos();
+    anfitrion.ocupado = true;
+    prog.Form_KeyDown(27, 0);
+    EXPECT_EQ(anfitrion.cancelados, 1);
+    EXPECT_TRUE(vista[Control::frmTrozo].visible);
+    prog.der_Click();
+    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    const int lecturas = anfitrion.lecturas;
+    prog.Editar_Click();
+    Trocear("otro mensaje", "160");
+    EXPECT_EQ(prog.Lista().NumTrozos, 3);
+    EXPECT_EQ(anfitrion.lecturas, lecturas);
+
+    anfitrion.ocupado = false;
+    prog.Form_KeyDown(27, 0);  // the message view's Escape again: clears the message
+    EXPECT_EQ(Texto(Control::Msg), "");
+    EXPECT_EQ(anfitrion.cancelados, 1);
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+// Module Control (class ControlMensatel): driving Mensatel. It finds Mensatel's windows by title,
+// brings its main window to a known state, pastes pieces through the clipboard with Ctrl+V and
+// reads the size limit off its main window. Everything runs on the window's thread; the waits sleep
+// or process Rebanex's own pending events, so the window stays usable meanwhile.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "comun/Aviso.h"
+#include "host/Anfitrion.h"
+#include "host/Escritorio.h"
+
+namespace rebanex {
+
+// Mensatel's windows, tried in this order for the main one.
+inline constexpr std::string_view kVentanaAplicacionMensatel = "Dorvax";
+inline constexpr std::array<std::string_view, 5> kTitulosMensatel = {
+    "\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena", "\\\\ensatel - Movistar",
+    "\\\\ensatel - Feliz 2002 ;)"};
+inline constexpr std::string_view kAgendaMensatel = "Mensatel - Agenda Telefónica";
+inline constexpr std::string_view kOpcionesMensatel = "Mensatel - Opciones";
+
+// Fixed points of the main window, from the top-left corner of its rectangle.
+inline constexpr Punto kCampoMensaje{120, 150};
+inline constexpr Punto kCampoTamanyo{204, 237};
+
+// Bounds of the waits, in milliseconds.
+inline constexpr int64_t kEsperaVentanaMs = 30000;
+inline constexpr int64_t kEsperaVaciadoMs = 1000;
+
+inline constexpr std::string_view kEstadoEsperando = "Esperando al Mensatel... (Esc cancela)";
+
+enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana };
+
+class ControlMensatel : public Anfitrion {
+  public:
+    // Both directories end in a backslash: "dorvax.exe" is looked for in the executable's
+    // directory and started in the start directory.
+    ControlMensatel(Escritorio& escritorio, Avisador& avisador, std::string directorioEjecutable,
+                    std::string directorioInicio);
+
+    // The window's commands: one at a time (a call while another waits is refused).
+    ResultadoPegar Pegar(const std::string& trozo) override;
+    std::optional<std::string> LeerLongitudMaxima() override;
+    void Mostrar() override;
+    void Ejecutar() override;
+    bool Ocupado() const override { return ocupado_; }
+    void Cancelar() override { cancelado_ = true; }
+
+    // Mensatel's application window if it runs (restored or brought forward), else the
+    // result of EjecutarMensatel; 0 when "dorvax.exe" is missing.
+    std::intptr_t MostrarMensatel();
+    // The shell's result for starting "dorvax.exe", or 0 (with its box) when it is missing.
+    std::intptr_t EjecutarMensatel();
+    // Shows or starts Mensatel, waits for its main window (at most kEsperaVentanaMs, Escape
+    // ends it sooner), raises it, closes a secondary window, moves it on screen and clicks
+    // its centre. `rect` is filled only when it is found.
+    Busqueda BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect);
+    void CerrarVentanasSecundarias();
+    void AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect);
+    void ClickEnPunto(int32_t x, int32_t y);  // the cursor is put back
+    void ClickIzquierdo();
+    ResultadoPegar PegarTrozoEnMensatel(const std::string& trozo);
+    // Empties the message field (Alt+Z until it reads empty, at most kEsperaVaciadoMs) and
+    // returns the size field's text; nullopt, with a box, when the field would not empty.
+    std::optional<std::string> LeerTamanyoMsgMensatel(const RectVentana& rect);
+    std::string LeerTextoEnPunto(int32_t x, int32_t y);
+
+  private:
+    VentanaId BuscarVentanaPrincipal();
+    VentanaId EsperarVentanaPrincipal();
+    bool Activar(std::string_view titulo);
+    void Avisar(std::string texto, std::string titulo);
+
+    Escritorio& escritorio_;
+    Avisador& avisador_;
+    std::string directorioEjecutable_;
+    std::string directorioInicio_;
+    bool ocupado_ = false;
+    bool cancelado_ = false;
+};
+
+}  // namespace rebanex

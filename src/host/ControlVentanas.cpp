@@ -1,0 +1,138 @@
+// Finding, starting and tidying Mensatel's windows.
+#include <utility>
+
+#include "host/ControlMensatel.h"
+
+namespace rebanex {
+
+ControlMensatel::ControlMensatel(Escritorio& escritorio, Avisador& avisador,
+                                 std::string directorioEjecutable, std::string directorioInicio)
+    : escritorio_(escritorio),
+      avisador_(avisador),
+      directorioEjecutable_(std::move(directorioEjecutable)),
+      directorioInicio_(std::move(directorioInicio)) {}
+
+void ControlMensatel::Avisar(std::string texto, std::string titulo) {
+    avisador_.Avisar(Aviso{std::move(texto), std::move(titulo), Icono::Exclamacion});
+}
+
+std::intptr_t ControlMensatel::MostrarMensatel() {
+    const VentanaId aplicacion = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
+    if (aplicacion == 0) {
+        return EjecutarMensatel();
+    }
+    if (escritorio_.Minimizada(aplicacion)) {
+        escritorio_.Restaurar(aplicacion);
+    } else {
+        escritorio_.PonerEnPrimerPlano(aplicacion);
+    }
+    return static_cast<std::intptr_t>(aplicacion);
+}
+
+std::intptr_t ControlMensatel::EjecutarMensatel() {
+    const std::string ruta = directorioEjecutable_ + "dorvax.exe";
+    if (!escritorio_.ExisteFichero(ruta)) {
+        Avisar("Upps!!! No encuentro el fichero 'Dorvax.exe.', \r\r\rCopiame en su directorio\r\r",
+               "Dorvax.exe no ta aki!!!");
+        return 0;
+    }
+    const std::intptr_t resultado = escritorio_.AbrirConShell(ruta, directorioInicio_);
+    escritorio_.Dormir(50);
+    return resultado;
+}
+
+VentanaId ControlMensatel::BuscarVentanaPrincipal() {
+    for (std::string_view titulo : kTitulosMensatel) {
+        if (const VentanaId v = escritorio_.BuscarVentana(titulo)) {
+            return v;
+        }
+    }
+    return 0;
+}
+
+// A Mensatel that was just started takes a while to show its main window; one that never
+// does, or a user who gives up with Escape, ends the wait.
+VentanaId ControlMensatel::EsperarVentanaPrincipal() {
+    VentanaId ventana = BuscarVentanaPrincipal();
+    if (ventana != 0) {
+        return ventana;
+    }
+    escritorio_.MostrarEstado(std::string(kEstadoEsperando));
+    const int64_t inicio = escritorio_.Milisegundos();
+    while (ventana == 0 && !cancelado_ && escritorio_.Milisegundos() - inicio < kEsperaVentanaMs) {
+        escritorio_.ProcesarEventos();
+        ventana = BuscarVentanaPrincipal();
+    }
+    escritorio_.MostrarEstado("");
+    return ventana;
+}
+
+Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
+    if (MostrarMensatel() == 0) {
+        return Busqueda::FaltaEjecutable;
+    }
+    const VentanaId principal = EsperarVentanaPrincipal();
+    if (principal == 0) {
+        Avisar("No ha aparecido la ventana del Mensatel.", "Rebanex");
+        return Busqueda::SinVentana;
+    }
+    escritorio_.SubirYActivar(principal);
+    escritorio_.Dormir(10);
+    CerrarVentanasSecundarias();
+    AjustarVentanaEnPantalla(principal, escritorio_.Rectangulo(principal));
+    rect = escritorio_.Rectangulo(principal);
+    ClickEnPunto(rect.izquierda + (rect.derecha - rect.izquierda) / 2,
+                 rect.arriba + (rect.abajo - rect.arriba) / 2);
+    escritorio_.Dormir(50);
+    escritorio_.ProcesarEventos();
+    ventana = principal;
+    return Busqueda::Encontrada;
+}
+
+bool ControlMensatel::Activar(std::string_view titulo) {
+    VentanaId v = escritorio_.BuscarVentana(titulo);
+    if (v == 0) {
+        v = escritorio_.BuscarVentanaPorPrefijo(titulo);
+    }
+    return v != 0 && escritorio_.PonerEnPrimerPlano(v);
+}
+
+// Only one of them is closed: the options window stays when the phone book was open.
+void ControlMensatel::CerrarVentanasSecundarias() {
+    bool activada = Activar(kAgendaMensatel);
+    escritorio_.ProcesarEventos();
+    if (!activada) {
+        activada = Activar(kOpcionesMensatel);
+        escritorio_.ProcesarEventos();
+    }
+    if (activada) {
+        escritorio_.PulsarTeclas(Tecla::Escape);
+    }
+}
+
+// Mensatel's fields are found by fixed points, so the whole window must be on screen.
+void ControlMensatel::AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect) {
+    const Tamanyo pantalla = escritorio_.PantallaPrincipal();
+    int32_t dy = 0;
+    if (rect.abajo > pantalla.alto) {
+        dy = pantalla.alto - rect.abajo;
+    } else if (rect.arriba < 0) {
+        dy = -rect.arriba;
+    }
+    int32_t dx = 0;
+    if (rect.derecha > pantalla.ancho) {
+        dx = pantalla.ancho - rect.derecha;
+    } else if (rect.izquierda < 0) {
+        dx = -rect.izquierda;
+    }
+    if (dx == 0 && dy == 0) {
+        return;
+    }
+    escritorio_.ProcesarEventos();
+    escritorio_.ProcesarEventos();
+    escritorio_.Dormir(50);
+    escritorio_.Colocar(ventana, rect.izquierda + dx, rect.arriba + dy,
+                        rect.derecha - rect.izquierda, rect.abajo - rect.arriba);
+}
+
+}  // namespace rebanex

@@ -1,0 +1,83 @@
+// The desktop as the Mensatel automation sees it: top-level windows by title, the mouse,
+// keystrokes, the clipboard, the clock, files and the shell. The .exe implements it over
+// user32 and shell32; the tests over a simulated desktop.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace rebanex {
+
+// An opaque window handle; 0 is no window.
+using VentanaId = std::uintptr_t;
+
+struct Punto {
+    int32_t x = 0, y = 0;
+    bool operator==(const Punto&) const = default;
+};
+
+// A window's rectangle in screen pixels, as the system reports it.
+struct RectVentana {
+    int32_t izquierda = 0, arriba = 0, derecha = 0, abajo = 0;
+    bool operator==(const RectVentana&) const = default;
+};
+
+struct Tamanyo {
+    int32_t ancho = 0, alto = 0;
+    bool operator==(const Tamanyo&) const = default;
+};
+
+// The keystrokes sent to Mensatel.
+enum class Tecla { AltZ, CtrlV, Escape };
+
+class Escritorio {
+  public:
+    virtual ~Escritorio() = default;
+
+    // Top-level windows, minimised or not. 0 when there is none.
+    virtual VentanaId BuscarVentana(std::string_view titulo) = 0;             // exact title
+    virtual VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) = 0;  // title begins so
+    virtual VentanaId VentanaPropia() = 0;  // Rebanex's main window
+    virtual bool Minimizada(VentanaId v) = 0;
+    virtual void Restaurar(VentanaId v) = 0;           // show command SW_RESTORE
+    virtual bool PonerEnPrimerPlano(VentanaId v) = 0;  // foreground window; false if refused
+    virtual void SubirYActivar(VentanaId v) = 0;       // top of the window order, then active
+    virtual RectVentana Rectangulo(VentanaId v) = 0;
+    // Top of the window order at (x, y) with the given size, shown (SWP_SHOWWINDOW alone).
+    virtual void Colocar(VentanaId v, int32_t x, int32_t y, int32_t ancho, int32_t alto) = 0;
+    virtual Tamanyo PantallaPrincipal() = 0;
+
+    // The topmost window, child or not, under a screen point (0 when none), and its text.
+    // A failed or timed-out text read gives "".
+    virtual VentanaId VentanaEnPunto(Punto p) = 0;
+    virtual std::string TextoVentana(VentanaId v) = 0;
+
+    // Mouse and keyboard. The keystroke goes to the foreground window and returns once it
+    // has been processed.
+    virtual Punto Cursor() = 0;
+    virtual void MoverCursor(Punto p) = 0;
+    virtual void BotonIzquierdo(bool abajo) = 0;  // press or release, no movement
+    virtual void PulsarTeclas(Tecla t) = 0;
+
+    // Clipboard, plain text only. Reading a clipboard without text gives "".
+    virtual std::string LeerPortapapeles() = 0;
+    virtual void VaciarPortapapeles() = 0;
+    virtual void EscribirPortapapeles(const std::string& texto) = 0;
+
+    // Pacing. Milisegundos is a monotonic clock that Dormir advances.
+    virtual void Dormir(int32_t ms) = 0;
+    virtual void ProcesarEventos() = 0;  // Rebanex's own pending window events
+    virtual int64_t Milisegundos() = 0;
+
+    // Files and the shell. AbrirConShell performs "open" on the file, owner Rebanex's window,
+    // no parameters, in the given working directory, shown normally (SW_SHOW); it returns the
+    // shell's result (above 32 is success).
+    virtual bool ExisteFichero(const std::string& ruta) = 0;
+    virtual std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) = 0;
+
+    // The status label of Rebanex's window, painted at once.
+    virtual void MostrarEstado(const std::string& texto) = 0;
+};
+
+}  // namespace rebanex
