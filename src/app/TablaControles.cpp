@@ -53,8 +53,9 @@ const std::array<DefControl, kNumControles> kTablaControles{{
     {Nuevo, Clase::Boton, frmMsg, "&X", {4265, 0, 375, 270}, kArial9,
         "  Borra el texto del mensaje actual  ", Alineacion::Centro},
     {frmTrozo, Clase::Marco, frmTrozo, "", kMarco, kSans825, ""},
-    // Its tooltip, the long options summary, is set at run time.
-    {Opciones, Clase::Etiqueta, frmMsg, "", {2640, 2520, 2055, 255}, kArial9, "",
+    // Its tooltip, the long options summary, is set at run time. The whole row is its own,
+    // so that every letter fits with all the options on.
+    {Opciones, Clase::Etiqueta, frmMsg, "", {120, 2520, 4575, 255}, kArial9, "",
         Alineacion::Derecha},
     {Trozo, Clase::TextoMultiple, frmTrozo, "", {120, 240, 3375, 1935}, kSans825, ""},
     {et3, Clase::Etiqueta, frmTrozo, "Trozo Actual", {120, 0, 1215, 255}, kSans825, ""},
@@ -62,7 +63,9 @@ const std::array<DefControl, kNumControles> kTablaControles{{
         "  Trozo actual del mensaje, y número de trozos total  ", Alineacion::Centro},
     {LonTrozo, Clase::Visor, frmTrozo, "0", {2640, 0, 855, 315}, kArial825Normal,
         "  Numero de carácteres del Trozo Actual  "},
-    {Estado, Clase::Etiqueta, frmMsg, "", {120, 2550, 2415, 255}, kSans825, ""},
+    // A row of its own under the summary, the width of the window: the longest status texts
+    // do not fit beside it.
+    {Estado, Clase::Etiqueta, frmMsg, "", {120, 2790, 4575, 255}, kSans825, ""},
     {btnFirma, Clase::Boton, frmMsg, "&F", {3840, 0, 375, 270}, kArial9,
         "  Inserta Firma del Mensatel  ", Alineacion::Centro},
 }};

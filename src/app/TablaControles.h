@@ -45,7 +45,7 @@ struct DefControl {
 };
 
 inline constexpr int kAnchoClienteTwips = 4785;
-inline constexpr int kAltoClienteTwips = 2805;
+inline constexpr int kAltoClienteTwips = 3060;  // the two views and the status row
 inline constexpr int kTwipsPorPulgada = 1440;
 inline constexpr int kGrisFondo = 0xE0E0E0;  // 0x00BBGGRR: red, green and blue 224
 

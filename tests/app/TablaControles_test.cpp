@@ -44,7 +44,7 @@ TEST(TablaControles, TextosConSusBlancosEnWindows1252) {
 }
 
 TEST(Disposicion, A96PuntosQuinceTwipsSonUnPixel) {
-    EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 187}));
+    EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
     EXPECT_EQ(Colocar(Msg, 96), (RectPixeles{8, 16, 303, 129}));
     EXPECT_EQ(Colocar(Contador, 96), (RectPixeles{232, 24, 81, 25}));
     // Each edge on its own: -25 twips is -1.67 px and 950 is 63.33 px; 4265 is 284.33 px.
@@ -54,7 +54,7 @@ TEST(Disposicion, A96PuntosQuinceTwipsSonUnPixel) {
 }
 
 TEST(Disposicion, EscalaConLosPuntosPorPulgada) {
-    EXPECT_EQ(AreaCliente(144), (RectPixeles{0, 0, 479, 281}));
+    EXPECT_EQ(AreaCliente(144), (RectPixeles{0, 0, 479, 306}));
     EXPECT_EQ(Colocar(Msg, 144), (RectPixeles{12, 24, 455, 194}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);

@@ -7,10 +7,14 @@
 
 #include "app/win32/Identificadores.h"
 #include "app/win32/Manejadores.h"
+#include "app/win32/VentanaPrincipal.h"
 
 namespace rebanex::e2e {
 
 namespace {
+
+// A message sent to the program waits at most this long for its answer.
+constexpr auto kMilisegundos = static_cast<UINT>(std::chrono::milliseconds(kPlazo).count());
 
 std::string Clase(HWND hwnd) {
     char clase[64] = {};
@@ -61,9 +65,26 @@ bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds p
         if (std::chrono::steady_clock::now() > limite) {
             return false;
         }
+        MSG msg{};
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
+}
+
+OtraVentana::OtraVentana()
+    : hwnd_(CreateWindowExA(0, "STATIC", "Otra", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+OtraVentana::~OtraVentana() {
+    DestroyWindow(hwnd_);
+}
+
+void OtraVentana::Activar() const {
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
 }
 
 DirectorioTemporal::DirectorioTemporal() {
@@ -124,7 +145,7 @@ Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {
             ventana_ = Buscar(proceso_.dwProcessId, "", kTitulo);
             return ventana_ != nullptr;
         },
-        std::chrono::seconds(30));
+        kPlazoLargo);
 }
 
 Rebanex::~Rebanex() {
@@ -156,14 +177,14 @@ std::string Rebanex::Texto(Control c) const {
 // WM_GETTEXT is carried across processes; GetWindowText would not ask the control.
 std::string Rebanex::Texto(HWND hwnd) const {
     DWORD_PTR largo = 0;
-    if (hwnd == nullptr ||
-        !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &largo)) {
+    if (hwnd == nullptr || !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
+                                                kMilisegundos, &largo)) {
         return "<sin respuesta>";
     }
     std::string texto(largo + 1, '\0');
     DWORD_PTR copiados = 0;
     SendMessageTimeoutA(hwnd, WM_GETTEXT, texto.size(), reinterpret_cast<LPARAM>(texto.data()),
-                        SMTO_ABORTIFHUNG, 5000, &copiados);
+                        SMTO_ABORTIFHUNG, kMilisegundos, &copiados);
     texto.resize(copiados);
     return texto;
 }
@@ -183,6 +204,19 @@ COLORREF Rebanex::ColorEnMedio(Control c) const {
     const COLORREF color = GetPixel(pantalla, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     ReleaseDC(nullptr, pantalla);
     return color;
+}
+
+int Rebanex::AnchoTexto(Control c) const {
+    DWORD_PTR ancho = 0;
+    SendMessageTimeoutA(Hwnd(c), win32::MensajeAnchoDelTexto(), 0, 0, SMTO_NORMAL, kMilisegundos,
+                        &ancho);
+    return static_cast<int>(ancho);
+}
+
+int Rebanex::AnchoCliente(Control c) const {
+    RECT r{};
+    GetClientRect(Hwnd(c), &r);
+    return r.right - r.left;
 }
 
 HWND Rebanex::Foco() const {
@@ -221,7 +255,7 @@ void Rebanex::Pegar(Control c, const std::string& texto) {
 void Rebanex::PonerTexto(Control c, const std::string& texto) {
     DWORD_PTR r = 0;
     SendMessageTimeoutA(Hwnd(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texto.c_str()),
-                        SMTO_ABORTIFHUNG, 5000, &r);
+                        SMTO_NORMAL, kMilisegundos, &r);
 }
 
 void Rebanex::Pulsar(Control c) {
@@ -241,6 +275,49 @@ void Rebanex::Tecla(WPARAM vk) {
     HWND destino = Foco() != nullptr ? Foco() : ventana_;
     PostMessageA(destino, WM_KEYDOWN, vk, 1);
     PostMessageA(destino, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+}
+
+void Rebanex::Teclear(const std::string& texto) {
+    std::vector<INPUT> teclas;
+    for (char ch : texto) {
+        const auto vk = static_cast<WORD>(LOBYTE(VkKeyScanA(ch)));
+        for (const DWORD soltar : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT tecla{};
+            tecla.type = INPUT_KEYBOARD;
+            tecla.ki.wVk = vk;
+            tecla.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+            tecla.ki.dwFlags = soltar;
+            teclas.push_back(tecla);
+        }
+    }
+    SendInput(static_cast<UINT>(teclas.size()), teclas.data(), sizeof(INPUT));
+}
+
+void Rebanex::ClicEn(int x, int y) const {
+    POINT p{x, y};
+    ClientToScreen(ventana_, &p);
+    // Absolute positions go from 0 to 65535 across the screen.
+    const auto absoluto = [](int v, int lado) {
+        return static_cast<LONG>((v * 65535LL) / (lado - 1));
+    };
+    INPUT raton[3] = {};
+    for (INPUT& r : raton) {
+        r.type = INPUT_MOUSE;
+        r.mi.dx = absoluto(p.x, GetSystemMetrics(SM_CXSCREEN));
+        r.mi.dy = absoluto(p.y, GetSystemMetrics(SM_CYSCREEN));
+    }
+    raton[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    raton[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    raton[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, raton, sizeof(INPUT));
+}
+
+void Rebanex::Minimizar() const {
+    ShowWindowAsync(ventana_, SW_MINIMIZE);
+}
+
+void Rebanex::Restaurar() const {
+    ShowWindowAsync(ventana_, SW_RESTORE);
 }
 
 // The menu loop hands other windows' messages on; WM_CANCELMODE makes it end.

@@ -18,9 +18,30 @@ using namespace std::chrono_literals;
 
 inline constexpr char kTitulo[] = "Rebanex  -  01/01/2002";
 
-// Polls `condicion` until it holds or `plazo` runs out; true when it held.
-bool Esperar(const std::function<bool()>& condicion,
-             std::chrono::milliseconds plazo = std::chrono::seconds(15));
+// Bounds for the waits, generous enough for a slow, busy machine: the waits poll, so a
+// bound costs nothing when the condition comes true early.
+inline constexpr std::chrono::seconds kPlazo{60};
+// For what the program does with a large message, and for Wine starting a program.
+inline constexpr std::chrono::seconds kPlazoLargo{120};
+
+// Polls `condicion` until it holds or `plazo` runs out; true when it held. The test's own
+// windows are served meanwhile.
+bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds plazo = kPlazo);
+
+// A top-level window of the test's own, to take the activation away from the program.
+class OtraVentana {
+  public:
+    OtraVentana();
+    ~OtraVentana();
+    OtraVentana(const OtraVentana&) = delete;
+    OtraVentana& operator=(const OtraVentana&) = delete;
+    // Brings it to the front: it becomes the active window.
+    void Activar() const;
+    HWND Hwnd() const { return hwnd_; }
+
+  private:
+    HWND hwnd_;
+};
 
 // A new empty folder in the temporary folder, removed with what is left in it.
 class DirectorioTemporal {
@@ -63,6 +84,10 @@ class Rebanex {
     HWND Foco() const;
     // The colour on the screen at the middle of a control.
     COLORREF ColorEnMedio(Control c) const;
+    // How wide the label's caption is in the font it shows it in (the program answers), and
+    // how wide the label's client area is, in pixels.
+    int AnchoTexto(Control c) const;
+    int AnchoCliente(Control c) const;
 
     // Typing: one WM_CHAR per character, to the control.
     void Escribir(Control c, const std::string& texto);
@@ -75,6 +100,14 @@ class Rebanex {
     void Elegir(Menu m);
     // A key press and release on the control that has the focus.
     void Tecla(WPARAM vk);
+    // Real key presses (through the system's input queue, to whatever window is in front),
+    // one key per character: lower-case letters, digits and blanks.
+    static void Teclear(const std::string& texto);
+    // A real click of the left button at a point of the window's client area, in pixels.
+    void ClicEn(int x, int y) const;
+    // Minimise or restore as the title bar's buttons do.
+    void Minimizar() const;
+    void Restaurar() const;
     // Ends menu mode (a popup menu that is open).
     void CancelarMenu();
     bool HayMenuAbierto() const;
@@ -84,7 +117,7 @@ class Rebanex {
     void Responder(const Caja& caja, int boton);
 
     // Waits for the program to end; its exit code, or nothing when it did not end in time.
-    std::optional<DWORD> EsperarFin(std::chrono::milliseconds plazo = std::chrono::seconds(15));
+    std::optional<DWORD> EsperarFin(std::chrono::milliseconds plazo = kPlazo);
 
   private:
     PROCESS_INFORMATION proceso_{};

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <ios>
 #include <iterator>
 #include <string>
@@ -157,16 +158,81 @@ TEST_F(RebanexTest, TrocearMuestraLosTrozosYEscapeVuelveBorraYSale) {
     EXPECT_EQ(app.EsperarFin(), 0u);
 }
 
+// Lines of 100 characters: the edit control takes a long paragraph in a time that grows with
+// the square of its length, lines are quick.
 TEST_F(RebanexTest, ElMensajeAdmiteMasDe64KCaracteres) {
     Rebanex app(directorio_.Ruta());
     ASSERT_NE(app.Ventana(), nullptr);
 
-    app.Pegar(Msg, std::string(70000, 'a'));
+    std::string mensaje;
+    for (int i = 0; i < 700; ++i) {
+        mensaje += std::string(98, static_cast<char>('a' + i % 26)) + "\r\n";
+    }
+    app.Pegar(Msg, mensaje);
     char miles[8] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, miles, sizeof(miles));
     const std::string esperado = std::string("438 / 70") + miles + "000";
-    EXPECT_TRUE(Esperar([&] { return app.Texto(Stat) == esperado; })) << app.Texto(Stat);
-    EXPECT_EQ(app.Texto(Msg).size(), 70000u);
+    EXPECT_TRUE(Esperar([&] { return app.Texto(Stat) == esperado; }, kPlazoLargo))
+        << app.Texto(Stat);
+    EXPECT_EQ(app.Texto(Msg), mensaje);
+
+    app.Elegir(Menu::mnu_archivo_salir);
+    EXPECT_EQ(app.EsperarFin(), 0u);
+}
+
+// The hourglass shows while a long paragraph is pasted or rewritten by a format command: the
+// edit control takes seconds over it under Wine (its time grows with the square of the
+// paragraph's length), plenty for a look every millisecond. Each process has cursor handles
+// of its own: the test knows the program's hourglass as a cursor other than the one at rest.
+TEST_F(RebanexTest, PegarOFormatearUnParrafoLargoMuestraElRelojDeArena) {
+    SetCursorPos(0, 0);  // away from the window: no mouse over it changes its cursor
+    Rebanex app(directorio_.Ruta());
+    ASSERT_NE(app.Ventana(), nullptr);
+    ASSERT_TRUE(Esperar([&] { return GetForegroundWindow() == app.Ventana(); }));
+    // The cursor of the window in front: the program's.
+    const auto cursor = [] {
+        CURSORINFO info{};
+        info.cbSize = sizeof(info);
+        GetCursorInfo(&info);
+        return info.hCursor;
+    };
+    const HCURSOR enReposo = cursor();
+    // Asking the busy program for its text would block until it is done: first a short knock.
+    const auto libre = [&] {
+        DWORD_PTR r = 0;
+        return SendMessageTimeoutA(app.Ventana(), WM_NULL, 0, 0, SMTO_NORMAL, 10, &r) != 0;
+    };
+    // Polls until `hecho`; the cursor other than the one at rest seen on the way, if any.
+    const auto relojMientras = [&](const std::function<bool()>& hecho) {
+        HCURSOR reloj = nullptr;
+        EXPECT_TRUE(Esperar(
+            [&] {
+                for (int i = 0; i < 20; ++i) {
+                    if (const HCURSOR c = cursor(); c != enReposo && c != nullptr) {
+                        reloj = c;
+                    }
+                    Sleep(1);
+                }
+                return hecho();
+            },
+            kPlazoLargo));
+        return reloj;
+    };
+
+    std::string parrafo;
+    while (parrafo.size() < 20000) {
+        parrafo += "palabra ";
+    }
+    app.Pegar(Msg, parrafo);
+    HCURSOR reloj =
+        relojMientras([&] { return libre() && app.Texto(Msg).size() == parrafo.size(); });
+    EXPECT_NE(reloj, nullptr);
+    EXPECT_NE(cursor(), reloj);  // gone once the work is done
+
+    app.Elegir(Menu::mnu_formato_letras2);
+    reloj = relojMientras([&] { return libre() && app.Texto(Msg).rfind("PALABRA ", 0) == 0; });
+    EXPECT_NE(reloj, nullptr);
+    EXPECT_NE(cursor(), reloj);
 
     app.Elegir(Menu::mnu_archivo_salir);
     EXPECT_EQ(app.EsperarFin(), 0u);
@@ -236,6 +302,72 @@ TEST_F(RebanexTest, GuardarOpcionesEscribeElFicheroOAvisaSiEsDeSoloLectura) {
               "El fichero 'Rebanex.ini' tendrá el atributo de Solo Lectura\r"
               "o estará en un dispositivo sin capacidad/permisos de escritura\r\r");
     app.Responder(*caja, IDOK);
+
+    app.Elegir(Menu::mnu_archivo_salir);
+    EXPECT_EQ(app.EsperarFin(), 0u);
+}
+
+// Back from the taskbar, or from another program by a click on the window, the focus is where
+// it was: the letters typed go into the message and none acts as an access key ("t" would
+// split, "x" clear the message, "f" insert the signature).
+TEST_F(RebanexTest, AlVolverALaVentanaLoQueSeTecleaVaAlMensaje) {
+    Rebanex app(directorio_.Ruta());
+    ASSERT_NE(app.Ventana(), nullptr);
+    ASSERT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
+    const std::string frase = "texto es un gran dia";
+
+    app.Minimizar();
+    ASSERT_TRUE(Esperar([&] { return IsIconic(app.Ventana()) != FALSE; }));
+    app.Restaurar();
+    ASSERT_TRUE(Esperar([&] {
+        return IsIconic(app.Ventana()) == FALSE && GetForegroundWindow() == app.Ventana();
+    }));
+    Rebanex::Teclear(frase);
+    EXPECT_TRUE(Esperar([&] { return app.Texto(Msg) == frase; })) << app.Texto(Msg);
+
+    const OtraVentana otra;
+    otra.Activar();
+    ASSERT_TRUE(Esperar([&] { return GetForegroundWindow() == otra.Hwnd(); }));
+    // A click on the window's background, away from every control: as on the title bar, the
+    // window is activated and no control is clicked.
+    app.ClicEn(100, 6);
+    ASSERT_TRUE(Esperar([&] { return GetForegroundWindow() == app.Ventana(); }));
+    Rebanex::Teclear(" x");
+    EXPECT_TRUE(Esperar([&] { return app.Texto(Msg) == frase + " x"; })) << app.Texto(Msg);
+    EXPECT_TRUE(app.Visible(Msg));
+    EXPECT_EQ(app.Foco(), app.Hwnd(Msg));
+
+    app.Elegir(Menu::mnu_archivo_salir);
+    EXPECT_EQ(app.EsperarFin(), 0u);
+}
+
+// Each label holds its widest caption whole on its one line, in the font it shows it in: the
+// options summary with every option on, the longest status texts, the piece counter of
+// thousands of pieces.
+TEST_F(RebanexTest, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
+    for (const char* clave : {"Inverso", "ObtenerTamañoMsg", "FirmarAutomaticamente",
+                              "FirmarEnTrozos", "AutoReemplazar"}) {
+        WritePrivateProfileStringA("Rebanex", clave, "1", Ini().c_str());
+    }
+    WritePrivateProfileStringA("Rebanex", "Letras", "3", Ini().c_str());
+    Rebanex app(directorio_.Ruta());
+    ASSERT_NE(app.Ventana(), nullptr);
+    EXPECT_EQ(app.Texto(Opciones), "I  A  E  P  O  M  d  F  T  R  #  ");
+
+    for (const auto& [etiqueta, texto] :
+         {std::pair{Opciones, ""}, std::pair{Estado, "OK! Configuración Guardada!!"},
+          std::pair{Estado, "OK! Posicion Guardada!!!"},
+          std::pair{Estado, "Cambiando Formato de Letras..."},
+          std::pair{Estado, "Eliminando Multi-Espacios..."}, std::pair{Contador, "7974/7974"},
+          std::pair{Contador, "1/2"}}) {
+        if (*texto != '\0') {
+            app.PonerTexto(etiqueta, texto);
+        }
+        SCOPED_TRACE(app.Texto(etiqueta));
+        const int ancho = app.AnchoTexto(etiqueta);
+        EXPECT_GT(ancho, 0);
+        EXPECT_LE(ancho, app.AnchoCliente(etiqueta));
+    }
 
     app.Elegir(Menu::mnu_archivo_salir);
     EXPECT_EQ(app.EsperarFin(), 0u);

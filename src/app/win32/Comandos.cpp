@@ -1,9 +1,31 @@
 // WM_COMMAND onto the handlers of Prog: menu items and accelerators by their item, control
 // notifications by their control.
+#include <optional>
+
+#include "app/win32/CursorEspera.h"
 #include "app/win32/Identificadores.h"
 #include "app/win32/VentanaPrincipal.h"
 
 namespace rebanex::win32 {
+
+namespace {
+
+// The commands that rewrite the whole message box: seconds on a long paragraph.
+bool EsLargo(Menu m) {
+    switch (m) {
+        case Menu::mnu_formato_acentos:
+        case Menu::mnu_formato_letras1:
+        case Menu::mnu_formato_letras2:
+        case Menu::mnu_formato_espacio:
+        case Menu::mnu_formato_firma:
+        case Menu::mnu_formato_auto:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
 
 void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
     if (prog_ == nullptr) {
@@ -13,6 +35,10 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
         // A menu item or an accelerator. IDOK and IDCANCEL, which IsDialogMessage sends for
         // Enter and Escape, name no item and are left alone.
         if (const std::optional<Menu> m = MenuDeId(id)) {
+            std::optional<CursorEspera> espera;
+            if (EsLargo(*m)) {
+                espera.emplace();
+            }
             prog_->Menu_Click(*m);
         }
         return;
@@ -36,6 +62,10 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
 }
 
 void VentanaPrincipal::AlPulsarControl(Control c) {
+    std::optional<CursorEspera> espera;
+    if (c == Control::Partir || c == Control::btnFirma) {
+        espera.emplace();
+    }
     switch (c) {
         case Control::Partir:
             prog_->Partir_Click();

@@ -1,6 +1,7 @@
 // The controls, made from the controls table: every one a direct child of the main window
 // (the frames are only a shown/enabled state), created in tab order so that the z-order
 // is the tab order that IsDialogMessage follows.
+#include <algorithm>
 #include <string>
 
 #include "app/TablaControles.h"
@@ -18,9 +19,10 @@ struct Estilo {
 };
 
 DWORD EstiloEtiqueta(const DefControl& d) {
+    // One line each: a caption never wraps onto a line below that the label has no room for.
     DWORD estilo = d.alineacion == Alineacion::Derecha  ? SS_RIGHT
                    : d.alineacion == Alineacion::Centro ? SS_CENTER
-                                                        : SS_LEFT;
+                                                        : SS_LEFTNOWORDWRAP;
     // SS_NOTIFY: clicks, and the mouse messages the tooltip and the right button need.
     if (!d.ayuda.empty() || d.control == Control::Opciones || d.control == Control::etLongMax) {
         estilo |= SS_NOTIFY;
@@ -89,7 +91,62 @@ void VentanaPrincipal::ColocarControles() {
         const RectPixeles r = Colocar(d.control, dpi_);
         SetWindowPos(control, nullptr, r.x, r.y, r.ancho, r.alto, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fuentes_.Para(d.fuente)), TRUE);
+        ajustadas_[static_cast<int>(d.control)].reset();
+        if (d.clase == Clase::Etiqueta) {
+            AjustarFuente(d.control);
+        }
     }
+}
+
+int AnchoDelTexto(HWND control, HFONT fuente) {
+    std::string texto(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    texto.resize(static_cast<std::size_t>(
+        std::max(0, GetWindowTextA(control, texto.data(), static_cast<int>(texto.size())))));
+    HDC dc = GetDC(control);
+    SIZE s{};
+    {
+        const SeleccionUnica seleccion(dc, fuente);
+        GetTextExtentPoint32A(dc, texto.c_str(), static_cast<int>(texto.size()), &s);
+    }
+    ReleaseDC(control, dc);
+    return static_cast<int>(s.cx);
+}
+
+// A label shows its caption whole on its one line: a caption wider than the label gets a
+// smaller size of the label's font, just small enough (the piece counter of a message with
+// thousands of pieces); any other caption, the table's size.
+void VentanaPrincipal::AjustarFuente(Control c) {
+    HWND control = Hwnd(c);
+    const DefControl& d = Definicion(c);
+    if (control == nullptr || d.clase != Clase::Etiqueta) {
+        return;
+    }
+    HFONT base = fuentes_.Para(d.fuente);
+    RECT cliente{};
+    GetClientRect(control, &cliente);
+    const auto ancho = [&](HFONT f) { return AnchoDelTexto(control, f); };
+    FuenteUnica ajustada;
+    const int disponible = cliente.right - cliente.left - 2;  // a pixel of air on each side
+    if (const int necesario = ancho(base); necesario > disponible && disponible > 0) {
+        int alto = AltoFuente(d.fuente.puntos, dpi_);  // negative: the character height
+        alto = static_cast<int>(static_cast<long long>(alto) * disponible / necesario);
+        for (; alto < -1; ++alto) {
+            ajustada = CrearFuente(d.fuente, alto);
+            if (ancho(ajustada.get()) <= disponible) {
+                break;
+            }
+        }
+    }
+    HFONT nueva = ajustada ? ajustada.get() : base;
+    if (reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)) != nueva) {
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(nueva), FALSE);
+        // Transparent: what the old size drew goes with the window's background.
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+        RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+    ajustadas_[static_cast<int>(c)] = std::move(ajustada);
 }
 
 // Shows and enables a control as its own state and its frame's say; for a frame, all of its
@@ -146,6 +203,27 @@ void VentanaPrincipal::RecuperarFoco() {
             focoPerdido_.reset();
             return;
         }
+    }
+}
+
+// The window itself never keeps the focus: it hands it to the control that had it last, to
+// Msg when that one cannot take it, or else to the first control that can.
+void VentanaPrincipal::DevolverFoco() {
+    if (hwnd_ == nullptr || IsIconic(hwnd_)) {
+        return;
+    }
+    const auto puede = [](HWND h) {
+        return h != nullptr && IsWindowVisible(h) && IsWindowEnabled(h);
+    };
+    HWND destino = ultimoFoco_;
+    if (!puede(destino)) {
+        destino = Hwnd(Control::Msg);
+    }
+    if (!puede(destino)) {
+        destino = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    }
+    if (puede(destino) && GetFocus() != destino) {
+        SetFocus(destino);
     }
 }
 

@@ -12,18 +12,20 @@ bool Iguales(const Fuente& a, const Fuente& b) {
 
 }  // namespace
 
+FuenteUnica CrearFuente(const Fuente& f, int alto) {
+    const std::string nombre(f.nombre);
+    return FuenteUnica(CreateFontA(alto, 0, 0, 0, f.negrita ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                   FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nombre.c_str()));
+}
+
 void Fuentes::Crear(int dpi) {
     creadas_.clear();
     for (const DefControl& d : kTablaControles) {
         if (Para(d.fuente) != nullptr) {
             continue;
         }
-        const std::string nombre(d.fuente.nombre);
-        HFONT f = CreateFontA(AltoFuente(d.fuente.puntos, dpi), 0, 0, 0,
-                              d.fuente.negrita ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                              ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, nombre.c_str());
-        creadas_.push_back({d.fuente, FuenteUnica(f)});
+        creadas_.push_back({d.fuente, CrearFuente(d.fuente, AltoFuente(d.fuente.puntos, dpi))});
     }
 }
 

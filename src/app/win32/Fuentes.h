@@ -10,6 +10,9 @@
 
 namespace rebanex::win32 {
 
+// A font of the table at a given LOGFONT height.
+FuenteUnica CrearFuente(const Fuente& f, int alto);
+
 class Fuentes {
   public:
     // Every font the table names, at `dpi`.

@@ -1,11 +1,13 @@
-// Messages the window needs from inside some controls: the right button on "Trocear" and
-// on the options summary, and Escape in the two multi-line boxes.
+// Messages the window needs from inside its controls: which one took the focus last, the right
+// button on "Trocear" and on the options summary, and Escape in the two multi-line boxes.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "app/Protegido.h"
 #include "app/TablaControles.h"
+#include "app/win32/CursorEspera.h"
 #include "app/win32/EstadoVentanas.h"
 #include "app/win32/VentanaPrincipal.h"
 
@@ -18,9 +20,11 @@ constexpr UINT_PTR kIdSubclase = 1;
 }  // namespace
 
 void VentanaPrincipal::Subclasificar() {
-    for (Control c : {Control::Partir, Control::Opciones, Control::Msg, Control::Trozo}) {
-        SetWindowSubclass(Hwnd(c), &VentanaPrincipal::Subclase, kIdSubclase,
-                          reinterpret_cast<DWORD_PTR>(this));
+    for (HWND control : controles_) {
+        if (control != nullptr) {
+            SetWindowSubclass(control, &VentanaPrincipal::Subclase, kIdSubclase,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
     }
 }
 
@@ -31,15 +35,35 @@ LRESULT CALLBACK VentanaPrincipal::Subclase(HWND hwnd, UINT mensaje, WPARAM w, L
         return DefSubclassProc(hwnd, mensaje, w, l);
     }
     auto* ventana = reinterpret_cast<VentanaPrincipal*>(datos);
-    const std::optional<Control> c = ventana->ControlDe(hwnd);
-    if (c && ventana->AlMensajeDeControl(*c, mensaje, w, l)) {
-        return 0;
-    }
-    return DefSubclassProc(hwnd, mensaje, w, l);
+    return Protegido(
+        [&]() -> LRESULT {
+            const std::optional<Control> c = ventana->ControlDe(hwnd);
+            if (mensaje == MensajeAnchoDelTexto()) {
+                return static_cast<LRESULT>(AnchoDelTexto(
+                    hwnd, reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0))));
+            }
+            if (c && ventana->AlMensajeDeControl(*c, mensaje, w, l)) {
+                return 0;
+            }
+            std::optional<CursorEspera> espera;
+            if (mensaje == WM_PASTE) {
+                espera.emplace();  // a long paragraph takes the edit control a while
+            }
+            const LRESULT r = DefSubclassProc(hwnd, mensaje, w, l);
+            if (c && mensaje == WM_SETTEXT) {
+                ventana->AjustarFuente(*c);  // a new caption may need a smaller size
+            }
+            return r;
+        },
+        [&](const std::exception_ptr& e) { ventana->AlFallar(e); });
 }
 
 // True when the control must not see the message.
 bool VentanaPrincipal::AlMensajeDeControl(Control c, UINT mensaje, WPARAM w, LPARAM l) {
+    if (mensaje == WM_SETFOCUS) {
+        ultimoFoco_ = Hwnd(c);
+        return false;
+    }
     if (mensaje == WM_LBUTTONDOWN || mensaje == WM_RBUTTONDOWN) {
         if (prog_ == nullptr || (c != Control::Partir && c != Control::Opciones)) {
             return false;

@@ -2,6 +2,7 @@
 // one member.
 #include "app/win32/VentanaPrincipal.h"
 
+#include "app/Protegido.h"
 #include "app/TablaControles.h"
 #include "app/win32/BotonGris.h"
 #include "app/win32/EstadoVentanas.h"
@@ -71,10 +72,17 @@ bool VentanaPrincipal::PreTraducir(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN) {
         // Key preview: the window sees the key first and lets it go on to the control.
-        prog_->Form_KeyDown(static_cast<int>(msg.wParam), Mayusculas());
+        Protegido([&] { prog_->Form_KeyDown(static_cast<int>(msg.wParam), Mayusculas()); },
+                  [&](const std::exception_ptr& e) { AlFallar(e); });
         if (hwnd_ == nullptr) {
             return true;  // the handler closed the window
         }
+    }
+    // A plain character is the focused control's alone: IsDialogMessage would take a letter
+    // that a button or the window itself does not want as an access key and press the button
+    // it names ("x" would clear the message). Access keys go with Alt (WM_SYSCHAR).
+    if (msg.message == WM_CHAR) {
+        return false;
     }
     return IsDialogMessageA(hwnd_, &msg) != FALSE;
 }
@@ -96,7 +104,8 @@ LRESULT CALLBACK VentanaPrincipal::Procedimiento(HWND hwnd, UINT mensaje, WPARAM
         ventana->controles_.fill(nullptr);
         return DefWindowProcA(hwnd, mensaje, w, l);
     }
-    return ventana->Despachar(mensaje, w, l);
+    return Protegido([&] { return ventana->Despachar(mensaje, w, l); },
+                     [&](const std::exception_ptr& e) { ventana->AlFallar(e); });
 }
 
 LRESULT VentanaPrincipal::Despachar(UINT mensaje, WPARAM w, LPARAM l) {
@@ -120,6 +129,18 @@ LRESULT VentanaPrincipal::Despachar(UINT mensaje, WPARAM w, LPARAM l) {
         case WM_DPICHANGED:
             AlCambiarDpi(HIWORD(w), *reinterpret_cast<const RECT*>(l));
             return 0;
+        case WM_ACTIVATE:
+            // Active again: the focus goes back to the control that had it, never to the
+            // window itself, where letters would find no caret.
+            if (LOWORD(w) != WA_INACTIVE && HIWORD(w) == 0) {
+                DevolverFoco();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            if (!focoPerdido_) {  // else a view is changing, and RecuperarFoco decides
+                DevolverFoco();
+            }
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -139,6 +160,18 @@ bool VentanaPrincipal::AlCrear() {
     Subclasificar();
     AjustarTamano();
     return true;
+}
+
+// A command that could not end: the user is told once (a failure while the box is up is
+// not told again) and the window goes on with the message it had.
+void VentanaPrincipal::AlFallar(const std::exception_ptr& fallo) {
+    if (avisandoFallo_ || hwnd_ == nullptr) {
+        return;
+    }
+    avisandoFallo_ = true;
+    FijarTexto(Control::Estado, "");
+    Avisar(AvisoDeFallo(fallo));
+    avisandoFallo_ = false;
 }
 
 void VentanaPrincipal::AlCambiarDpi(int dpi, const RECT& sugerido) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,16 @@
 #include "app/win32/Manejadores.h"
 
 namespace rebanex::win32 {
+
+// How wide a control's caption is in `fuente`, in pixels.
+int AnchoDelTexto(HWND control, HFONT fuente);
+
+// Asked of a label, answers how wide its caption is in the font it uses now, in pixels: the
+// end-to-end tests check with it that no caption is cut.
+inline UINT MensajeAnchoDelTexto() {
+    static const UINT mensaje = RegisterWindowMessageA("Rebanex.AnchoDelTexto");
+    return mensaje;
+}
 
 class VentanaPrincipal final : public Vista {
   public:
@@ -76,6 +87,7 @@ class VentanaPrincipal final : public Vista {
 
     // VentanaPrincipal.cpp
     bool AlCrear();
+    void AlFallar(const std::exception_ptr& fallo);
     void AlCambiarDpi(int dpi, const RECT& sugerido);
     void AjustarTamano();
     // Controles.cpp
@@ -83,6 +95,8 @@ class VentanaPrincipal final : public Vista {
     void ColocarControles();
     void AplicarEstado(Control c);
     void RecuperarFoco();
+    void DevolverFoco();
+    void AjustarFuente(Control c);
     std::optional<Control> ControlDe(HWND hwnd) const;
     HWND Hwnd(Control c) const { return controles_[static_cast<int>(c)]; }
     // Comandos.cpp
@@ -115,6 +129,9 @@ class VentanaPrincipal final : public Vista {
     Ayudas ayudas_;
     bool fijandoTexto_ = false;
     std::optional<Control> focoPerdido_;  // the control that had the focus when its view went
+    HWND ultimoFoco_ = nullptr;           // the last control that took the focus
+    std::array<FuenteUnica, kNumControles> ajustadas_;  // smaller fonts for long captions
+    bool avisandoFallo_ = false;
 };
 
 }  // namespace rebanex::win32
