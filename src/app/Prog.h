@@ -9,6 +9,9 @@
 
 #include "app/Elementos.h"
 #include "app/Vista.h"
+#include "files/Dialogos.h"
+#include "files/Disco.h"
+#include "files/Shell.h"
 #include "host/Anfitrion.h"
 #include "settings/Ajustes.h"
 #include "settings/Configuracion.h"
@@ -22,6 +25,9 @@ inline constexpr std::string_view kVersionFecha = "01/01/2002";
 class Prog {
   public:
     Prog(Vista& vista, PerfilPrivado& perfil, Anfitrion& anfitrion);
+
+    // The file system, the open dialog and the shell; until set, none of them is there.
+    void FijarSistema(Disco& disco, Dialogos& dialogos, Shell& shell);
 
     // Start-up: caption, start directory (the process's current directory), settings,
     // summary, Mensatel's colours and signature, then the command line.
@@ -110,9 +116,19 @@ class Prog {
     void mnu_ayuda_enviarmsg_Click();
     void mnu_ayuda_enlace_Click(Menu m);
 
+    // Files, help and updates (ProgFicheros.cpp, ProgAyuda.cpp)
+    void ElegirReemplazos(const std::string& ruta, int hasta);
+    std::string DirectorioEjecutable();
+    void AbrirEnNavegador(const std::string& url);
+    void EjecutarMensatelLog();
+    void EjecutarActualizador();
+
     Vista& vista_;
     Ini ini_;
     Anfitrion& anfitrion_;
+    Disco* disco_;
+    Dialogos* dialogos_;
+    Shell* shell_;
     ListaTrozos lista_;
     std::string FirmaMensatel_;
     std::string RutaReemplazos_;

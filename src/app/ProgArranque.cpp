@@ -3,22 +3,45 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "files/Direcciones.h"
 #include "host/AjustesMensatel.h"
 
 namespace rebanex {
 
+namespace {
+DiscoAusente discoAusente;
+DialogosAusentes dialogosAusentes;
+ShellAusente shellAusente;
+}  // namespace
+
 Prog::Prog(Vista& vista, PerfilPrivado& perfil, Anfitrion& anfitrion)
-    : vista_(vista), ini_(perfil), anfitrion_(anfitrion) {}
+    : vista_(vista),
+      ini_(perfil),
+      anfitrion_(anfitrion),
+      disco_(&discoAusente),
+      dialogos_(&dialogosAusentes),
+      shell_(&shellAusente) {}
+
+void Prog::FijarSistema(Disco& disco, Dialogos& dialogos, Shell& shell) {
+    disco_ = &disco;
+    dialogos_ = &dialogos;
+    shell_ = &shell;
+}
 
 void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + std::string(kVersionFecha));
+    vista_.FijarTextoMenu(
+        Menu::mnu_ayuda_enviarmsg,
+        "&Enviar mail al autor (" + std::string(Direcciones::kMailAutor) + ") Bugs y otras cosas");
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();
     MostrarResumenOpciones();
     AplicarColoresMensatel();
     FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
-    CargarLineaComandos(lineaComandos);
+    if (!lineaComandos.empty()) {
+        CargarLineaComandos(lineaComandos);
+    }
 }
 
 void Prog::CargarConfiguracion() {
@@ -72,9 +95,5 @@ void Prog::AplicarColoresMensatel() {
         vista_.FijarColores(Control::Trozo, texto, fondo);
     }
 }
-
-// Loading a message file or text given on the command line: not there yet, the window
-// starts with an empty message.
-void Prog::CargarLineaComandos(const std::string& /*lineaComandos*/) {}
 
 }  // namespace rebanex
