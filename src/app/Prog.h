@@ -11,6 +11,7 @@
 #include "app/Vista.h"
 #include "files/Dialogos.h"
 #include "files/Disco.h"
+#include "files/ListaReemplazos.h"
 #include "files/Shell.h"
 #include "host/Anfitrion.h"
 #include "settings/Ajustes.h"
@@ -73,7 +74,7 @@ class Prog {
     void CargarConfiguracion();
     void AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventanaAntes);
     void AplicarColoresMensatel();
-    void CargarLineaComandos(const std::string& lineaComandos);
+    void CargarLineaComandos(const std::string& lineaComandos);  // in ProgFicheros.cpp
 
     // Piece view (ProgTrozos.cpp)
     void MostrarTrozo(int32_t indice);
@@ -101,23 +102,26 @@ class Prog {
     void mnu_formato_espacio_Click();
     void mnu_formato_auto_Click();
 
-    // File menu and the commands that later work fills in (ProgMenu.cpp)
+    // File menu and the commands still to come (ProgMenu.cpp)
     void mnu_archivo_salir_Click();
-    void mnu_archivo_cargar_Click();
     void mnu_archivo_guardar_Click();
     void mnu_archivo_mensatel_Click();
-    void mnu_archivo_mensatellog_Click();
+
+    // Message files and rules files (ProgFicheros.cpp)
+    void mnu_archivo_cargar_Click();
     void mnu_reemplazos_abrir_Click();
     void mnu_reemplazos_fichero_Click(int indice);
     void mnu_opciones_fichR_Click();
+    ListaReemplazos ListaDelMenu();
+    void ElegirReemplazos(const std::string& ruta, int hasta);
+
+    // Help, links, the log viewer and updates (ProgAyuda.cpp)
+    void mnu_archivo_mensatellog_Click();
     void mnu_ayuda_utilidad_Click();
     void mnu_ayuda_acerca_Click();
     void mnu_ayuda_bajarNew_Click();
     void mnu_ayuda_enviarmsg_Click();
     void mnu_ayuda_enlace_Click(Menu m);
-
-    // Files, help and updates (ProgFicheros.cpp, ProgAyuda.cpp)
-    void ElegirReemplazos(const std::string& ruta, int hasta);
     std::string DirectorioEjecutable();
     void AbrirEnNavegador(const std::string& url);
     void EjecutarMensatelLog();

@@ -46,11 +46,7 @@ void Prog::mnu_reemplazos_abrir_Click() {
     if (ruta.empty()) {
         return;
     }
-    ListaReemplazos lista;
-    for (int i = 1; i <= 5; ++i) {
-        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
-    }
-    const int posicion = PosicionEnLista(lista, ruta);
+    const int posicion = PosicionEnLista(ListaDelMenu(), ruta);
     if (posicion != 0) {
         mnu_reemplazos_fichero_Click(posicion);
     } else {
@@ -67,13 +63,17 @@ void Prog::mnu_reemplazos_fichero_Click(int indice) {
     ElegirReemplazos(ruta, indice);
 }
 
-// The menu is the list: it changes even when Rebanex.ini cannot be written.
-void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
+ListaReemplazos Prog::ListaDelMenu() {
     ListaReemplazos lista;
     for (int i = 1; i <= 5; ++i) {
         lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
     }
-    lista = SubirALaCabeza(lista, hasta, ruta);
+    return lista;
+}
+
+// The menu is the list: it changes even when Rebanex.ini cannot be written.
+void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
+    const ListaReemplazos lista = SubirALaCabeza(ListaDelMenu(), hasta, ruta);
     for (int i = hasta; i >= 1; --i) {
         vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
         ini_.EscribirIni(kSeccionFicheros, std::to_string(i), lista[i - 1]);
