@@ -27,7 +27,7 @@ TEST_F(ProgFicheros, CargarMensaje) {
                                        "Mensaje...|C:\\Rebanex\\|0"s});
     EXPECT_TRUE(vista.registro.empty());
 
-    dialogos.respuestas = {"C:\\M\\grande.sms", "C:\\M\\justo.sms", "C:\\M\\tel.sms",
+    dialogos.respuestas = {"C:\\M\\grande.sms", "  C:\\M\\justo.sms ", "C:\\M\\tel.sms",
                            "C:\\M\\ya-no.sms"};
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "antes");

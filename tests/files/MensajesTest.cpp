@@ -101,21 +101,5 @@ TEST(Mensajes, FiltroDelDialogo) {
     EXPECT_EQ(FiltroDialogo("a|b|"), "a\0b\0\0"s);
 }
 
-TEST(Mensajes, ElegirFicheroQuitaLosEspaciosDeLaRespuesta) {
-    struct DialogoGrabado : Dialogos {
-        std::string AbrirFichero(const std::string& filtro, const std::string& titulo,
-                                 const std::string& directorio, std::uint32_t flags) override {
-            pedido = filtro + "|" + titulo + "|" + directorio + "|" + std::to_string(flags);
-            return respuesta;
-        }
-        std::string pedido, respuesta;
-    } dialogo;
-    dialogo.respuesta = "  C:\\a b.txt ";
-    EXPECT_EQ(ElegirFichero(dialogo, "T|*.t", "Titulo", "C:\\D\\", 8), "C:\\a b.txt");
-    EXPECT_EQ(dialogo.pedido, "T\0*.t\0\0|Titulo|C:\\D\\|8"s);
-    dialogo.respuesta = "";
-    EXPECT_EQ(ElegirFichero(dialogo, "T|*.t", "Titulo", "C:\\D\\", 0), "");
-}
-
 }  // namespace
 }  // namespace rebanex
