@@ -5,6 +5,9 @@
 
 #include "app/Portapapeles.h"
 #include "app/Vista.h"
+#include "files/Dialogos.h"
+#include "files/Disco.h"
+#include "files/Shell.h"
 #include "host/Anfitrion.h"
 #include "settings/Ini.h"
 
@@ -15,6 +18,9 @@ struct Entorno {
     PerfilPrivado& perfil;  // the private-profile functions behind every settings file
     Anfitrion& anfitrion;   // Mensatel
     Portapapeles& portapapeles;
+    Disco& disco;
+    Dialogos& dialogos;  // the open-file dialog
+    Shell& shell;        // opening documents, starting programs, downloads
 };
 
 }  // namespace rebanex

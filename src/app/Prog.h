@@ -10,6 +10,7 @@
 #include "app/Elementos.h"
 #include "app/Entorno.h"
 #include "app/Vista.h"
+#include "files/ListaReemplazos.h"
 #include "host/Anfitrion.h"
 #include "settings/Ajustes.h"
 #include "settings/Configuracion.h"
@@ -69,7 +70,7 @@ class Prog {
     void AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventanaAntes);
     void MostrarOpciones(const Configuracion& c);
     void AplicarColoresMensatel();
-    void CargarLineaComandos(const std::string& lineaComandos);
+    void CargarLineaComandos(const std::string& lineaComandos);  // in ProgFicheros.cpp
 
     // Piece view (ProgTrozos.cpp)
     void MostrarTrozo(int32_t indice);
@@ -93,20 +94,30 @@ class Prog {
     void mnu_formato_espacio_Click();
     void mnu_formato_auto_Click();
 
-    // File menu and the commands that later work fills in (ProgMenu.cpp)
+    // File menu and the commands still to come (ProgMenu.cpp)
     void mnu_archivo_salir_Click();
-    void mnu_archivo_cargar_Click();
     void mnu_archivo_guardar_Click();
     void mnu_archivo_mensatel_Click();
-    void mnu_archivo_mensatellog_Click();
+
+    // Message files and rules files (ProgFicheros.cpp)
+    void mnu_archivo_cargar_Click();
     void mnu_reemplazos_abrir_Click();
     void mnu_reemplazos_fichero_Click(int indice);
     void mnu_opciones_fichR_Click();
+    ListaReemplazos ListaDelMenu();
+    void ElegirReemplazos(const std::string& ruta, int hasta);
+
+    // Help, links, the log viewer and updates (ProgAyuda.cpp)
+    void mnu_archivo_mensatellog_Click();
     void mnu_ayuda_utilidad_Click();
     void mnu_ayuda_acerca_Click();
     void mnu_ayuda_bajarNew_Click();
     void mnu_ayuda_enviarmsg_Click();
     void mnu_ayuda_enlace_Click(Menu m);
+    std::string DirectorioEjecutable();
+    void AbrirEnNavegador(const std::string& url);
+    void EjecutarMensatelLog();
+    void EjecutarActualizador();
 
     Entorno entorno_;
     Vista& vista_;

@@ -4,6 +4,7 @@
 
 #include "app/FechaVersion.h"
 #include "app/Prog.h"
+#include "files/Direcciones.h"
 #include "host/AjustesMensatel.h"
 
 namespace rebanex {
@@ -16,13 +17,18 @@ Prog::Prog(const Entorno& entorno)
 
 void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
+    vista_.FijarTextoMenu(
+        Menu::mnu_ayuda_enviarmsg,
+        "&Enviar mail al autor (" + std::string(Direcciones::kMailAutor) + ") Bugs y otras cosas");
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();
     MostrarResumenOpciones();
     AplicarColoresMensatel();
     FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
-    CargarLineaComandos(lineaComandos);
+    if (!lineaComandos.empty()) {
+        CargarLineaComandos(lineaComandos);
+    }
 }
 
 void Prog::CargarConfiguracion() {
@@ -62,9 +68,5 @@ void Prog::AplicarColoresMensatel() {
         vista_.FijarColores(Control::Trozo, texto, fondo);
     }
 }
-
-// Loading a message file or text given on the command line: not there yet, the window
-// starts with an empty message.
-void Prog::CargarLineaComandos(const std::string& /*lineaComandos*/) {}
 
 }  // namespace rebanex

@@ -82,16 +82,4 @@ void Prog::mnu_archivo_mensatel_Click() {
     anfitrion_.Ejecutar();
 }
 
-// Not there yet: each of these does nothing until its feature lands.
-void Prog::mnu_archivo_cargar_Click() {}               // load a message file
-void Prog::mnu_archivo_mensatellog_Click() {}          // start Mensatel's log viewer
-void Prog::mnu_reemplazos_abrir_Click() {}             // choose a rules file
-void Prog::mnu_reemplazos_fichero_Click(int /*i*/) {}  // use a recent rules file
-void Prog::mnu_opciones_fichR_Click() {}               // edit the rules file
-void Prog::mnu_ayuda_utilidad_Click() {}               // help text
-void Prog::mnu_ayuda_acerca_Click() {}                 // about text
-void Prog::mnu_ayuda_bajarNew_Click() {}               // update check and download
-void Prog::mnu_ayuda_enviarmsg_Click() {}              // mail to the author
-void Prog::mnu_ayuda_enlace_Click(Menu /*m*/) {}       // Mensatel's web pages
-
 }  // namespace rebanex

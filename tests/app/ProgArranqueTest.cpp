@@ -13,7 +13,7 @@ using ProgArranque = ProgPrueba;
 using Movimientos = std::vector<std::pair<double, double>>;
 
 TEST_F(ProgArranque, PrimerArranqueDejaElFicheroCompletoYLasOpcionesPorDefecto) {
-    prog.Form_Load(kDirectorio, "\thola que tal");  // the command line loads nothing yet
+    prog.Form_Load(kDirectorio, "");
 
     EXPECT_EQ(memoria.Texto(kIni),
               "[Rebanex]\r\n"

@@ -92,12 +92,7 @@ TEST_F(ProgMensaje, LosComandosQueFaltanNoHacenNada) {
     Arrancar();
     vista.Escribir(Control::Msg, "hola");
     OlvidarRegistro();
-    for (Menu m : {Menu::mnu_archivo_cargar, Menu::mnu_archivo_guardar, Menu::mnu_archivo_mensatel,
-                   Menu::mnu_archivo_mensatellog, Menu::mnu_reemplazos_abrir,
-                   Menu::mnu_reemplazos_fichero1, Menu::mnu_reemplazos_fichero5,
-                   Menu::mnu_opciones_fichR, Menu::mnu_ayuda_utilidad, Menu::mnu_ayuda_acerca,
-                   Menu::mnu_ayuda_bajarNew, Menu::mnu_ayuda_enviarmsg, Menu::mnu_ayuda_peich,
-                   Menu::mnu_ayuda_foro, Menu::mnu_ayuda_chat, Menu::mnu_ayuda_faqMensatel}) {
+    for (Menu m : {Menu::mnu_archivo_guardar, Menu::mnu_archivo_mensatel}) {
         prog.Menu_Click(m);
     }
     prog.Mensatel_Click();

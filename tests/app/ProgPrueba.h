@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FakeVista.h"
+#include "SistemaFalso.h"
 #include "app/Prog.h"
 #include "host/Anfitrion.h"
 #include "settings/PerfilEnMemoria.h"
@@ -154,7 +155,10 @@ class ProgPrueba : public ::testing::Test {
     FakeVista vista;
     AnfitrionFalso anfitrion;
     PortapapelesFalso portapapeles;
-    Prog prog{Entorno{vista, perfil, anfitrion, portapapeles}};
+    DiscoFalso disco;
+    DialogosFalsos dialogos;
+    ShellFalso shell{&disco};
+    Prog prog{Entorno{vista, perfil, anfitrion, portapapeles, disco, dialogos, shell}};
 
   private:
     std::vector<std::filesystem::path> ficherosTemporales_;

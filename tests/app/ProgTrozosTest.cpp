@@ -117,7 +117,7 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
 
 TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
     AnfitrionAusente ausente;
-    Prog otro(Entorno{vista, perfil, ausente, portapapeles});
+    Prog otro(Entorno{vista, perfil, ausente, portapapeles, disco, dialogos, shell});
     vista.Conectar(otro);
     otro.Form_Load(kDirectorio, "");
     SinTransformaciones();

@@ -45,8 +45,12 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
     rebanex::win32::PerfilWin32 perfil;
     rebanex::AnfitrionAusente anfitrion;
     rebanex::win32::PortapapelesWin32 portapapeles;
+    rebanex::DiscoAusente disco;
+    rebanex::DialogosAusentes dialogos;
+    rebanex::ShellAusente shell;
     rebanex::win32::VentanaPrincipal ventana(instancia);
-    rebanex::Prog prog(rebanex::Entorno{ventana, perfil, anfitrion, portapapeles});
+    rebanex::Prog prog(
+        rebanex::Entorno{ventana, perfil, anfitrion, portapapeles, disco, dialogos, shell});
     if (!ventana.Crear(prog)) {
         return 1;
     }

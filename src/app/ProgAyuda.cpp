@@ -1,0 +1,91 @@
+// Help, credits, web links, the log viewer and the hand-over to the updater.
+#include <string>
+
+#include "app/Prog.h"
+#include "files/Actualizador.h"
+#include "files/Ayuda.h"
+#include "files/Direcciones.h"
+
+namespace rebanex {
+
+void Prog::mnu_ayuda_utilidad_Click() {
+    vista_.Avisar(AvisoAyuda());
+}
+
+void Prog::mnu_ayuda_acerca_Click() {
+    vista_.Avisar(AvisoCreditos());
+}
+
+void Prog::mnu_ayuda_enviarmsg_Click() {
+    AbrirDocumento(entorno_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
+}
+
+void Prog::mnu_ayuda_enlace_Click(Menu m) {
+    switch (m) {
+        case Menu::mnu_ayuda_peich:
+            return AbrirEnNavegador(std::string(Direcciones::kPeichMensatel));
+        case Menu::mnu_ayuda_foro:
+            return AbrirEnNavegador(std::string(Direcciones::kForoMensatel));
+        case Menu::mnu_ayuda_chat:
+            return AbrirEnNavegador(std::string(Direcciones::kChatMensatel));
+        case Menu::mnu_ayuda_faqMensatel:
+            return AbrirEnNavegador(std::string(Direcciones::kFaqMensatel));
+        default:
+            return;
+    }
+}
+
+void Prog::AbrirEnNavegador(const std::string& url) {
+    rebanex::AbrirEnNavegador(entorno_.shell, entorno_.disco, vista_, url);
+}
+
+std::string Prog::DirectorioEjecutable() {
+    return rebanex::DirectorioEjecutable(entorno_.shell.RutaEjecutable());
+}
+
+void Prog::mnu_archivo_mensatellog_Click() {
+    EjecutarMensatelLog();
+}
+
+void Prog::EjecutarMensatelLog() {
+    const std::string ruta = DirectorioEjecutable() + "MensatelLog.exe";
+    if (entorno_.disco.EsFichero(ruta)) {
+        entorno_.shell.Abrir(ruta, "", DirectorioInicio_, kMostrar);
+    } else {
+        vista_.Avisar(AvisoMensatelLogAusente());
+    }
+}
+
+void Prog::mnu_ayuda_bajarNew_Click() {
+    const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
+    if (entorno_.disco.EsFichero(actualizador)) {
+        EjecutarActualizador();
+        return;
+    }
+    const std::string web = WebActualizaciones(ini_);
+    if (vista_.Avisar(PreguntaBajarActualizador()) != Respuesta::Si) {
+        AbrirEnNavegador(web + "Rebanex.zip");
+        return;
+    }
+    MostrarEstado("Descargando...");
+    if (entorno_.shell.Descargar(web + std::string(kActualizador), actualizador)) {
+        EjecutarActualizador();
+    } else {
+        vista_.Avisar(AvisoDescargaFallida());
+        MostrarEstado("");
+    }
+}
+
+// Closing ends the program and nothing is saved; when the updater does not start, Rebanex
+// stays open so that the user is not left with nothing running.
+void Prog::EjecutarActualizador() {
+    if (entorno_.shell.Ejecutar(
+            LineaActualizador(entorno_.shell.RutaEjecutable(), WebActualizaciones(ini_)))) {
+        vista_.Cerrar();
+        return;
+    }
+    vista_.Avisar(AvisoActualizadorNoArranca(DirectorioEjecutable() + std::string(kActualizador)));
+    MostrarEstado("");
+}
+
+}  // namespace rebanex

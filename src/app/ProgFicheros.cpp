@@ -1,0 +1,106 @@
+// Message files, the command line and the rules files with their recent list.
+#include <string>
+
+#include "app/Prog.h"
+#include "files/Ayuda.h"
+#include "files/Filtro.h"
+#include "files/ListaReemplazos.h"
+#include "files/Mensajes.h"
+#include "settings/Ajustes.h"
+#include "transforms/Reemplazos.h"
+#include "transforms/ReemplazosPorDefecto.h"
+
+namespace rebanex {
+
+void Prog::mnu_archivo_cargar_Click() {
+    const std::string ruta = ElegirFichero(entorno_.dialogos, kFiltroMensajes,
+                                           std::string(kTituloCargarMensaje), DirectorioInicio_, 0);
+    if (ruta.empty()) {
+        return;
+    }
+    // A file that vanished meanwhile is left to the loader, which says it is not there.
+    const std::optional<std::uint64_t> tamanyo = entorno_.disco.Tamanyo(ruta);
+    if (tamanyo && *tamanyo > kMaximoMensaje) {
+        vista_.Avisar(AvisoFicheroGordo());
+        return;
+    }
+    MostrarEstado("Cargando....");
+    vista_.FijarTexto(Control::Msg,
+                      CargarFicheroMensaje(ruta, DirectorioInicio_, entorno_.disco, vista_));
+    MostrarEstado("");
+}
+
+void Prog::CargarLineaComandos(const std::string& lineaComandos) {
+    const LineaComandos linea = InterpretarLineaComandos(lineaComandos);
+    if (linea.esTexto) {
+        vista_.FijarTexto(Control::Msg, linea.valor);
+        vista_.Seleccionar(Control::Msg, static_cast<long long>(linea.valor.size()), 1);
+    } else {
+        vista_.FijarTexto(Control::Msg, CargarFicheroMensaje(linea.valor, DirectorioInicio_,
+                                                             entorno_.disco, vista_));
+    }
+}
+
+void Prog::mnu_reemplazos_abrir_Click() {
+    const std::string ruta =
+        ElegirFichero(entorno_.dialogos, kFiltroReemplazos, std::string(kTituloCargarReemplazos),
+                      DirectorioInicio_, 0);
+    if (ruta.empty()) {
+        return;
+    }
+    const int posicion = PosicionEnLista(ListaDelMenu(), ruta);
+    if (posicion != 0) {
+        mnu_reemplazos_fichero_Click(posicion);
+    } else {
+        ElegirReemplazos(ruta, 5);
+    }
+}
+
+void Prog::mnu_reemplazos_fichero_Click(int indice) {
+    const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, indice));
+    if (ruta.empty()) {
+        mnu_reemplazos_abrir_Click();
+        return;
+    }
+    ElegirReemplazos(ruta, indice);
+}
+
+ListaReemplazos Prog::ListaDelMenu() {
+    ListaReemplazos lista;
+    for (int i = 1; i <= 5; ++i) {
+        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
+    }
+    return lista;
+}
+
+// The menu is the list: it changes even when Rebanex.ini cannot be written.
+void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
+    const ListaReemplazos lista = SubirALaCabeza(ListaDelMenu(), hasta, ruta);
+    for (int i = hasta; i >= 1; --i) {
+        vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
+        ini_.EscribirIni(kSeccionFicheros, std::to_string(i), lista[i - 1]);
+    }
+    RutaReemplazos_ = ruta;
+}
+
+void Prog::mnu_opciones_fichR_Click() {
+    std::string ruta = RutaReemplazos_;
+    if (!entorno_.disco.EsFichero(ruta)) {
+        if (entorno_.disco.EsFichero(DirectorioInicio_ + ruta)) {
+            ruta = DirectorioInicio_ + ruta;
+        } else {
+            vista_.Avisar(Troceado::AvisoReemplazosNoEncontrado(ruta));
+            std::string contenido;
+            for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
+                contenido += linea + "\r\n";
+            }
+            if (!entorno_.disco.Escribir(ruta, contenido)) {
+                vista_.Avisar(Troceado::AvisoErrorEscribirReemplazos(ruta));
+                return;
+            }
+        }
+    }
+    AbrirDocumento(entorno_.shell, ruta);
+}
+
+}  // namespace rebanex

@@ -1,0 +1,52 @@
+#include "files/Actualizador.h"
+
+#include "files/Direcciones.h"
+#include "settings/Ajustes.h"
+#include "transforms/Caracteres.h"
+
+namespace rebanex {
+
+std::string DirectorioEjecutable(const std::string& rutaEjecutable) {
+    const std::size_t barra = rutaEjecutable.find_last_of('\\');
+    return ConBarraFinal(barra == std::string::npos ? std::string()
+                                                    : rutaEjecutable.substr(0, barra));
+}
+
+std::string WebActualizaciones(Ini& ini) {
+    std::string web;
+    if (!ini.LeerIni(kSeccionRebanex, Direcciones::kClaveWebActualizaciones, web) || web.empty()) {
+        return std::string(Direcciones::kWebActualizaciones);
+    }
+    return web.back() == '/' ? web : web + '/';
+}
+
+std::string LineaActualizador(const std::string& rutaEjecutable, const std::string& web) {
+    const std::string directorio = DirectorioEjecutable(rutaEjecutable);
+    std::string nombre = rutaEjecutable.substr(rutaEjecutable.find_last_of('\\') + 1);
+    nombre = nombre.substr(0, nombre.find_last_of('.'));
+    Troceado::CambiarLetras(nombre, false);
+    return directorio + std::string(kActualizador) + " " + std::string(kFechaVersionActualizador) +
+           "\"" + directorio + nombre + ".exe" + "\"" + web + "Rebanex.dat" + "\"" + web +
+           "Rebanex.exe";
+}
+
+Aviso PreguntaBajarActualizador() {
+    return Aviso{
+        "No he encontrado el actualizador Actualix\r\r¿ Desea bajarlo e Instalarlo? "
+        "(Tamaño de la descarga < 20KB",
+        "Bajar Actualizador inteligente xD", Icono::Pregunta, Botones::SiNo};
+}
+
+Aviso AvisoDescargaFallida() {
+    return Aviso{
+        "Ocurrio un error en la descarga\r\rPuede haberse debido a un error de "
+        "conexión, o que no estamos conectados",
+        "No se ha podido descargar", Icono::Exclamacion, Botones::Aceptar};
+}
+
+Aviso AvisoActualizadorNoArranca(const std::string& ruta) {
+    return Aviso{"No he podido arrancar el actualizador " + ruta + "\r\rRebanex sigue abierto.",
+                 "Rebanex", Icono::Exclamacion, Botones::Aceptar};
+}
+
+}  // namespace rebanex

@@ -1,0 +1,31 @@
+// Handing the update over to the updater, Actualix.exe, kept beside Rebanex.exe.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "comun/Aviso.h"
+#include "settings/Ini.h"
+
+namespace rebanex {
+
+// The version date the updater compares (year/month/day).
+inline constexpr std::string_view kFechaVersionActualizador = "2002/01/01";
+inline constexpr std::string_view kActualizador = "Actualix.exe";
+
+// The folder of the executable at `rutaEjecutable`, ending in one backslash.
+std::string DirectorioEjecutable(const std::string& rutaEjecutable);
+
+// The update web directory, ending in "/": the built-in one unless Rebanex.ini names another.
+std::string WebActualizaciones(Ini& ini);
+
+// The updater's path, a space, then the fields separated by double quotes: version date,
+// our own executable (file name in lower case), and the addresses of Rebanex.dat and
+// Rebanex.exe in the update directory.
+std::string LineaActualizador(const std::string& rutaEjecutable, const std::string& web);
+
+Aviso PreguntaBajarActualizador();
+Aviso AvisoDescargaFallida();
+Aviso AvisoActualizadorNoArranca(const std::string& ruta);
+
+}  // namespace rebanex

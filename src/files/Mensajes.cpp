@@ -1,0 +1,80 @@
+#include "files/Mensajes.h"
+
+#include <algorithm>
+
+namespace rebanex {
+
+std::string TextoConSaltos(std::string_view bytes) {
+    std::string texto;
+    texto.reserve(bytes.size() + bytes.size() / 16);
+    bool terminaEnSalto = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        terminaEnSalto = c == '\r' || c == '\n';
+        if (terminaEnSalto) {
+            texto += "\r\n";
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            texto += c == '\0' ? ' ' : c;
+        }
+    }
+    if (terminaEnSalto) {
+        texto.resize(texto.size() - 2);
+    }
+    return texto;
+}
+
+void QuitarTelefono(std::string& texto) {
+    constexpr std::string_view marca = "#TEL#";
+    if (texto.empty() || texto.back() != '@') {
+        return;
+    }
+    // 1-based positions L-2 down to L-25, never below 1.
+    const long long largo = static_cast<long long>(texto.size());
+    for (long long p = largo - 2; p >= std::max(1LL, largo - 25); --p) {
+        if (std::string_view(texto).substr(static_cast<std::size_t>(p - 1), marca.size()) ==
+            marca) {
+            texto.resize(static_cast<std::size_t>(p - 1));
+            return;
+        }
+    }
+}
+
+std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
+                                 Disco& disco, Avisador& avisador) {
+    std::string encontrado;
+    if (disco.EsFichero(ruta)) {
+        encontrado = ruta;
+    } else if (disco.EsFichero(directorioInicio + ruta)) {
+        encontrado = directorioInicio + ruta;
+    } else {
+        avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
+        return {};
+    }
+    std::string texto = TextoConSaltos(disco.LeerTexto(encontrado).value_or(""));
+    QuitarTelefono(texto);
+    return texto;
+}
+
+LineaComandos InterpretarLineaComandos(std::string_view cmd) {
+    if (!cmd.empty() && cmd.front() == '\t') {
+        return {true, std::string(cmd.substr(1))};
+    }
+    std::string ruta(cmd);
+    ruta.erase(std::remove(ruta.begin(), ruta.end(), '"'), ruta.end());
+    return {false, ruta};
+}
+
+Aviso AvisoFicheroNoEncontrado(const std::string& ruta) {
+    return Aviso{"Fichero <" + ruta + "> no encontrado", "Rebanex", Icono::Exclamacion,
+                 Botones::Aceptar};
+}
+
+Aviso AvisoFicheroGordo() {
+    return Aviso{"Fichero muuuuuuuu gordo :P (Max 50KB)", "Bruutoooooo!!!", Icono::Exclamacion,
+                 Botones::Aceptar};
+}
+
+}  // namespace rebanex

@@ -1,0 +1,44 @@
+// What the program asks of the shell and the system: opening documents and links, finding the
+// program that opens a file, starting a program, downloading a file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace rebanex {
+
+class Shell {
+  public:
+    virtual ~Shell() = default;
+    // ShellExecuteA with the verb "open", owner the main window; "" for no parameters or no
+    // working directory. Its result: more than 32 is success.
+    virtual int Abrir(const std::string& fichero, const std::string& parametros,
+                      const std::string& directorio, int mostrar) = 0;
+    // FindExecutableA without a directory: the program's path as the shell gives it, or
+    // nothing when its result is 32 or less.
+    virtual std::optional<std::string> BuscarEjecutable(const std::string& fichero) = 0;
+    // CreateProcessA of the command line, in a normal window with the focus; not awaited.
+    virtual bool Ejecutar(const std::string& lineaComandos) = 0;
+    // URLDownloadToFileA: true when it returned 0.
+    virtual bool Descargar(const std::string& url, const std::string& destino) = 0;
+    // GetModuleFileNameA: the running executable's full path.
+    virtual std::string RutaEjecutable() = 0;
+};
+
+inline constexpr int kMostrarNormal = 1;  // SW_SHOWNORMAL
+inline constexpr int kMostrar = 5;        // SW_SHOW
+
+class ShellAusente : public Shell {
+  public:
+    int Abrir(const std::string&, const std::string&, const std::string&, int) override {
+        return 0;
+    }
+    std::optional<std::string> BuscarEjecutable(const std::string&) override {
+        return std::nullopt;
+    }
+    bool Ejecutar(const std::string&) override { return false; }
+    bool Descargar(const std::string&, const std::string&) override { return false; }
+    std::string RutaEjecutable() override { return {}; }
+};
+
+}  // namespace rebanex
