@@ -74,25 +74,24 @@ void PartirCompleto(benchmark::State& state) {
     // One run measured for memory: the message's own copy, the working text, the pieces.
     ReiniciarPico();
     const std::size_t antes = MemoriaActual();
-    int32_t trozos = 0;
+    std::size_t trozos = 0;
     {
-        const EntradaPartir entrada = EntradaCompleta(texto, reglas.Ruta());
-        ListaTrozos lista;
-        if (Partir(entrada, avisador, pasos, lista) || avisador.avisos != 0) {
+        const ResultadoPartir resultado =
+            Partir(EntradaCompleta(texto, reglas.Ruta()), avisador, pasos);
+        if (!std::holds_alternative<ListaTrozos>(resultado) || avisador.avisos != 0) {
             state.SkipWithError("the split was refused or raised a box");
             return;
         }
-        trozos = lista.NumTrozos;
+        trozos = std::get<ListaTrozos>(resultado).Cuantos();
     }
     state.counters["pico/entrada"] =
         static_cast<double>(MemoriaPico() - antes) / static_cast<double>(bytes);
-    state.counters["trozos"] = trozos;
+    state.counters["trozos"] = static_cast<double>(trozos);
 
     const EntradaPartir entrada = EntradaCompleta(texto, reglas.Ruta());
     for (auto _ : state) {
-        ListaTrozos lista;
-        benchmark::DoNotOptimize(Partir(entrada, avisador, pasos, lista));
-        benchmark::DoNotOptimize(lista.Trozos.data());
+        ResultadoPartir resultado = Partir(entrada, avisador, pasos);
+        benchmark::DoNotOptimize(&resultado);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
 }

@@ -3,8 +3,6 @@
 #include <array>
 #include <cstdint>
 
-#include "transforms/Reemplazar.h"
-
 namespace rebanex::Troceado {
 
 namespace {
@@ -105,14 +103,45 @@ void CambiarLetras(std::string& texto, bool mayusculas) {
     TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
 }
 
-// Adjustment -1 restarts the search on the space just left, so a whole run goes in one call.
 void QuitarMultiEspacios(std::string& texto) {
-    ReemplazarTodo(texto, "  ", " ", -1);
+    std::size_t escrito = 0;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        if (texto[i] != ' ' || escrito == 0 || texto[escrito - 1] != ' ') {
+            texto[escrito++] = texto[i];
+        }
+    }
+    texto.resize(escrito);
 }
 
 void QuitarSaltos(std::string& texto) {
-    Reemplazar(texto, "\t", " ");
-    Reemplazar(texto, "\r\n", " ");
+    PrepararCaracteres(texto, false, 1);
+}
+
+// One table for accents and case, applied with the line breaks in a single pass over the
+// text, in place: nothing here makes the text longer.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+    Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
+    for (int c = 0; c < 256; ++c) {
+        unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
+        if (letras == 2) {
+            x = kMinusculas[x];
+        } else if (letras == 3) {
+            x = kMayusculas[x];
+        }
+        tabla[c] = x;
+    }
+    tabla['\t'] = ' ';
+    const std::size_t n = texto.size();
+    std::size_t escrito = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (texto[i] == '\r' && i + 1 < n && texto[i + 1] == '\n') {
+            texto[escrito++] = ' ';
+            ++i;
+        } else {
+            texto[escrito++] = Traducir(tabla, texto[i]);
+        }
+    }
+    texto.resize(escrito);
 }
 
 }  // namespace rebanex::Troceado
