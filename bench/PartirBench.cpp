@@ -4,6 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/resource.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "MemoriaPico.h"
 #include "TextoEspanyol.h"
 #include "split/Partir.h"
@@ -97,6 +102,45 @@ void PartirCompleto(benchmark::State& state) {
 }
 
 BENCHMARK(PartirCompleto)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
+
+long FallosMenores() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_minflt;
+}
+
+// One split as a program run does it: the message and every buffer are fresh, so their pages
+// are faulted in; the warm loop above reuses pages the allocator already holds and hides
+// that cost. Each iteration is one cold split; `fallos` counts minor page faults per split.
+void PartirFrio(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const ReglasTemporales reglas;
+    const std::string texto = TextoEspanyol(bytes);
+    AvisadorContador avisador;
+    const PasosPartir pasos;
+#if defined(__GLIBC__)
+    // A fixed threshold: every large buffer is mapped afresh, as in a new process, instead of
+    // coming back from the heap once the allocator has raised its threshold.
+    mallopt(M_MMAP_THRESHOLD, 128 << 10);
+#endif
+    long fallos = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        EntradaPartir entrada = EntradaCompleta(texto, reglas.Ruta());
+        const long antes = FallosMenores();
+        state.ResumeTiming();
+        ResultadoPartir resultado = Partir(std::move(entrada), avisador, pasos);
+        benchmark::DoNotOptimize(&resultado);
+        state.PauseTiming();
+        fallos += FallosMenores() - antes;
+        state.ResumeTiming();
+    }
+    state.counters["fallos"] =
+        benchmark::Counter(static_cast<double>(fallos), benchmark::Counter::kAvgIterations);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+}
+
+BENCHMARK(PartirFrio)->Arg(1 << 20)->Arg(4 << 20)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,7 +10,11 @@ namespace rebanex::consola {
 
 std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto) {
     std::string datos;
-    datos.reserve(previsto);
+    if (previsto > 0) {  // straight into place, then whatever the stream still holds
+        datos.resize(previsto);
+        entrada.read(datos.data(), static_cast<std::streamsize>(previsto));
+        datos.resize(static_cast<std::size_t>(entrada.gcount()));
+    }
     std::array<char, 1 << 16> bloque;
     while (entrada.read(bloque.data(), bloque.size()) || entrada.gcount() > 0) {
         datos.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));

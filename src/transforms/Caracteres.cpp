@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+
+#include "transforms/Buscar.h"
 
 namespace rebanex::Troceado {
 
@@ -103,14 +106,25 @@ void CambiarLetras(std::string& texto, bool mayusculas) {
     TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
 }
 
+// In place: between two runs of spaces the text moves down in one piece.
 void QuitarMultiEspacios(std::string& texto) {
-    std::size_t escrito = 0;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] != ' ' || escrito == 0 || texto[escrito - 1] != ' ') {
-            texto[escrito++] = texto[i];
+    const std::size_t n = texto.size();
+    std::size_t leido = 0, escrito = 0;
+    for (std::size_t p; (p = Buscar(texto, "  ", leido)) != std::string::npos;) {
+        const std::size_t tramo = p + 1 - leido;  // up to the run's first space
+        if (escrito != leido) {
+            std::memmove(&texto[escrito], &texto[leido], tramo);
+        }
+        escrito += tramo;
+        leido = p + 2;
+        while (leido < n && texto[leido] == ' ') {
+            ++leido;
         }
     }
-    texto.resize(escrito);
+    if (escrito != leido) {
+        std::memmove(&texto[escrito], &texto[leido], n - leido);
+    }
+    texto.resize(escrito + (n - leido));
 }
 
 void QuitarSaltos(std::string& texto) {
