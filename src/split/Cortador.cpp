@@ -1,4 +1,5 @@
 // The piece cutter: where each piece starts and ends, how many there are, and their texts.
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -63,7 +64,6 @@ Corte CalcularCorte(std::string_view texto, std::size_t desde, long long sitio) 
     if (c.fin >= largo) {
         c.fin = largo;
         c.ultimo = true;
-        c.inicio = std::min(c.inicio, largo);
     } else if (texto[c.fin] != ' ') {
         // Back to the last space inside the piece, which stays at its end.
         std::size_t i = c.fin;
