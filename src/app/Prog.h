@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Elementos.h"
 #include "app/Entorno.h"
@@ -15,7 +16,6 @@
 #include "settings/Ajustes.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
-#include "split/Trozos.h"
 
 namespace rebanex {
 
@@ -58,7 +58,10 @@ class Prog {
     void MostrarResumenOpciones();
     Configuracion LeerOpciones();  // snapshot of the live values (ticks and Lon)
 
-    const ListaTrozos& Lista() const { return lista_; }
+    // The pieces of the last split, in the order they are shown, and the number of the one
+    // shown (from 1; 0 right after a split, before the view steps to the first).
+    const std::vector<std::string>& Trozos() const { return trozos_; }
+    int32_t TrozoActual() const { return trozoActual_; }
     const std::string& FirmaMensatel() const { return FirmaMensatel_; }
     const std::string& RutaReemplazos() const { return RutaReemplazos_; }
     const std::string& DirectorioInicio() const { return DirectorioInicio_; }
@@ -73,7 +76,7 @@ class Prog {
     void CargarLineaComandos(const std::string& lineaComandos);  // in ProgFicheros.cpp
 
     // Piece view (ProgTrozos.cpp)
-    void MostrarTrozo(int32_t indice);
+    void MostrarTrozo(int32_t numero);
     void ActualizarBotones();
     void ActualizarContador();
     std::string TextoContadorTrozos() const;  // "3/7"
@@ -123,7 +126,8 @@ class Prog {
     Vista& vista_;
     Ini ini_;
     Anfitrion& anfitrion_;
-    ListaTrozos lista_;
+    std::vector<std::string> trozos_;
+    int32_t trozoActual_ = 0;
     std::string FirmaMensatel_;
     std::string RutaReemplazos_;
     std::string DirectorioInicio_;

@@ -13,7 +13,7 @@ constexpr int kBotonDerecho = 2;
 
 void Prog::Msg_Change() {
     vista_.FijarTexto(Control::Stat,
-                      TextoContador(vista_.Texto(Control::Msg), vista_.Texto(Control::Lon),
+                      TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::Lon),
                                     vista_.SeparadorMiles()));
 }
 

@@ -37,10 +37,13 @@ void Prog::Partir_Click() {
     pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
 
     // A refused split keeps the pieces of the previous one; a new list starts at piece 0.
-    if (const auto fallo = rebanex::Partir(entrada, vista_, pasos, lista_)) {
+    ResultadoPartir resultado = rebanex::Partir(std::move(entrada), vista_, pasos);
+    if (const auto* fallo = std::get_if<FalloPartir>(&resultado)) {
         MostrarFallo(vista_, *fallo);
         return;
     }
+    trozos_ = std::get<ListaTrozos>(resultado).Textos();
+    trozoActual_ = 0;
     der_Click();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
     MostrarEstado("");

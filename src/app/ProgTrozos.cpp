@@ -7,14 +7,14 @@
 namespace rebanex {
 
 // Edits made in Trozo are never stored: showing a piece always takes it from the list.
-void Prog::MostrarTrozo(int32_t indice) {
-    const bool existe = indice >= 0 && static_cast<std::size_t>(indice) < lista_.Trozos.size();
-    vista_.FijarTexto(Control::Trozo, existe ? lista_.Trozos[indice] : std::string());
+void Prog::MostrarTrozo(int32_t numero) {
+    const bool existe = numero >= 1 && static_cast<std::size_t>(numero) <= trozos_.size();
+    vista_.FijarTexto(Control::Trozo, existe ? trozos_[numero - 1] : std::string());
 }
 
 void Prog::ActualizarBotones() {
-    const bool ultimo = lista_.TrozoActual == lista_.NumTrozos;
-    const bool primero = lista_.TrozoActual == 1;
+    const bool ultimo = trozoActual_ == static_cast<int32_t>(trozos_.size());
+    const bool primero = trozoActual_ == 1;
     vista_.FijarHabilitado(Control::der, !ultimo);
     vista_.FijarHabilitado(Control::topeDer, !ultimo);
     vista_.FijarHabilitado(Control::izq, !primero);
@@ -22,7 +22,7 @@ void Prog::ActualizarBotones() {
 }
 
 std::string Prog::TextoContadorTrozos() const {
-    return Decimal(lista_.TrozoActual) + "/" + Decimal(lista_.NumTrozos);
+    return Decimal(trozoActual_) + "/" + Decimal(static_cast<int32_t>(trozos_.size()));
 }
 
 void Prog::ActualizarContador() {
@@ -31,33 +31,33 @@ void Prog::ActualizarContador() {
 }
 
 void Prog::topeIzq_Click() {
-    lista_.TrozoActual = 1;
+    trozoActual_ = 1;
     MostrarTrozo(1);
     ActualizarBotones();
     ActualizarContador();
 }
 
 void Prog::izq_Click() {
-    if (lista_.TrozoActual > 1) {
-        --lista_.TrozoActual;
-        MostrarTrozo(lista_.TrozoActual);
+    if (trozoActual_ > 1) {
+        --trozoActual_;
+        MostrarTrozo(trozoActual_);
         ActualizarContador();
     }
     ActualizarBotones();
 }
 
 void Prog::der_Click() {
-    if (lista_.TrozoActual < lista_.NumTrozos) {
-        ++lista_.TrozoActual;
-        MostrarTrozo(lista_.TrozoActual);
+    if (trozoActual_ < static_cast<int32_t>(trozos_.size())) {
+        ++trozoActual_;
+        MostrarTrozo(trozoActual_);
         ActualizarContador();
     }
     ActualizarBotones();
 }
 
 void Prog::topeDer_Click() {
-    lista_.TrozoActual = lista_.NumTrozos;
-    MostrarTrozo(lista_.NumTrozos);
+    trozoActual_ = static_cast<int32_t>(trozos_.size());
+    MostrarTrozo(static_cast<int32_t>(trozos_.size()));
     ActualizarBotones();
     ActualizarContador();
 }

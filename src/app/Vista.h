@@ -17,7 +17,8 @@ namespace rebanex {
 class Vista : public Avisador {
   public:
     // Controls
-    virtual std::string Texto(Control c) = 0;  // text or caption
+    virtual std::string Texto(Control c) = 0;   // text or caption
+    virtual long long Longitud(Control c) = 0;  // characters of Texto, without copying them
     virtual void FijarTexto(Control c, const std::string& texto) = 0;
     virtual long long InicioSeleccion(Control c) = 0;  // characters before the caret
     virtual void Seleccionar(Control c, long long inicio, long long largo) = 0;

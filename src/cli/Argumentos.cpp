@@ -236,8 +236,9 @@ const std::string& TextoAyuda() {
         "  --contar              sólo el contador: SMS / caracteres\n"
         "  --json                los trozos como {\"trozos\": [...]}\n"
         "\n"
-        "Sale con 0 si todo va bien, 1 si la línea de órdenes o el fichero fallan y 2 si\n"
-        "el mensaje o la longitud máxima no pasan las comprobaciones.\n";
+        "Sale con 0 si todo va bien, 1 si la línea de órdenes o el fichero fallan, 2 si\n"
+        "el mensaje o la longitud máxima no pasan las comprobaciones, 3 si no se puede\n"
+        "escribir la salida y 4 si falta memoria u ocurre un error inesperado.\n";
     return kAyuda;
 }
 

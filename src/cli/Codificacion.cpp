@@ -125,12 +125,16 @@ bool EsUtf8Valido(std::string_view texto) {
     return true;
 }
 
+void AnyadirUtf8(std::string& destino, std::string_view cp1252) {
+    for (const char b : cp1252) {
+        EscribirUtf8(destino, CaracterDeByte(static_cast<unsigned char>(b)));
+    }
+}
+
 std::string AUtf8(std::string_view cp1252) {
     std::string resultado;
     resultado.reserve(cp1252.size() + cp1252.size() / 8);
-    for (const char b : cp1252) {
-        EscribirUtf8(resultado, CaracterDeByte(static_cast<unsigned char>(b)));
-    }
+    AnyadirUtf8(resultado, cp1252);
     return resultado;
 }
 

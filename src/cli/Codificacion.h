@@ -17,6 +17,8 @@ bool EsUtf8Valido(std::string_view texto);
 // Windows-1252 to UTF-8. Every byte maps to one character; the five bytes the code page
 // leaves undefined (0x81 0x8D 0x8F 0x90 0x9D) map to the C1 controls of the same number.
 std::string AUtf8(std::string_view cp1252);
+// The same, appended to `destino`.
+void AnyadirUtf8(std::string& destino, std::string_view cp1252);
 
 // Every line break (LF, CR LF or a lone CR) becomes CR LF.
 std::string SaltosDeVentana(std::string_view texto);

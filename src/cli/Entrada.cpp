@@ -8,8 +8,13 @@
 
 namespace rebanex::consola {
 
-std::optional<std::string> LeerTodo(std::istream& entrada) {
+std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto) {
     std::string datos;
+    if (previsto > 0) {  // straight into place, then whatever the stream still holds
+        datos.resize(previsto);
+        entrada.read(datos.data(), static_cast<std::streamsize>(previsto));
+        datos.resize(static_cast<std::size_t>(entrada.gcount()));
+    }
     std::array<char, 1 << 16> bloque;
     while (entrada.read(bloque.data(), bloque.size()) || entrada.gcount() > 0) {
         datos.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
@@ -30,10 +35,12 @@ std::optional<std::string> LeerFichero(const std::string& ruta) {
     if (!fichero.is_open()) {
         return std::nullopt;
     }
-    return LeerTodo(fichero);
+    // Room for the whole file at once: a message grown by doubling costs its copies.
+    const auto tamanyo = std::filesystem::file_size(std::filesystem::path(ruta), error);
+    return LeerTodo(fichero, error ? 0 : static_cast<std::size_t>(tamanyo));
 }
 
-std::string MensajeDeConsola(const std::string& bytes, CodificacionConsola codificacion) {
+std::string MensajeDeConsola(std::string bytes, CodificacionConsola codificacion) {
     if (codificacion == CodificacionConsola::Cp1252) {
         return bytes;
     }

@@ -6,11 +6,11 @@
 
 namespace rebanex::consola {
 
-namespace {
+namespace {}  // namespace
 
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
     json += '"';
-    for (const char c : AUtf8(cp1252)) {
+    for (const char c : cp1252) {
         switch (c) {
             case '"':
                 json += "\\\"";
@@ -32,21 +32,33 @@ void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
                     char escape[8];
                     std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
                     json += escape;
-                } else {
+                } else if (static_cast<unsigned char>(c) < 0x80) {
                     json += c;
+                } else {
+                    AnyadirUtf8(json, std::string_view(&c, 1));
                 }
         }
     }
     json += '"';
 }
 
-}  // namespace
-
 std::string Salida::Texto(std::string_view cp1252) const {
+    std::string texto;
+    Anyadir(texto, cp1252);
+    return texto;
+}
+
+void Salida::Anyadir(std::string& destino, std::string_view cp1252) const {
     if (codificacion_ == CodificacionConsola::Cp1252) {
-        return std::string(cp1252);
+        destino.append(cp1252);
+        return;
     }
-    return AUtf8(SaltosDeConsola(cp1252));
+    // Each CR LF leaves its CR out.
+    for (std::size_t crlf; (crlf = cp1252.find("\r\n")) != std::string_view::npos;) {
+        AnyadirUtf8(destino, cp1252.substr(0, crlf));
+        cp1252.remove_prefix(crlf + 1);
+    }
+    AnyadirUtf8(destino, cp1252);
 }
 
 std::string_view Salida::Salto() const {

@@ -17,6 +17,8 @@ class Salida {
     // The text in the console's encoding. In UTF-8 mode CR LF becomes LF as well; in
     // Windows-1252 mode the bytes pass unchanged.
     std::string Texto(std::string_view cp1252) const;
+    // The same, appended to `destino`.
+    void Anyadir(std::string& destino, std::string_view cp1252) const;
 
     // What ends each printed line: LF, or CR LF in Windows-1252 mode.
     std::string_view Salto() const;
@@ -31,5 +33,8 @@ std::string TextoAviso(const Aviso& aviso);
 
 // {"trozos": ["...", ...]} in UTF-8, whatever the console's encoding; no final line break.
 std::string TrozosJson(const std::vector<std::string>& trozos);
+
+// One JSON string, quotes included, in UTF-8, appended to `json`.
+void AnyadirCadenaJson(std::string& json, std::string_view cp1252);
 
 }  // namespace rebanex::consola

@@ -1,5 +1,7 @@
 #include "cli/Trocear.h"
 
+#include <new>
+
 #include "cli/Argumentos.h"
 #include "cli/AvisadorConsola.h"
 #include "cli/Entrada.h"
@@ -44,22 +46,60 @@ EntradaPartir PrepararEntrada(const ArgumentosTrocear& args, EstadoInicial estad
     return entrada;
 }
 
-int EscribirTrozos(Consola& consola, Modo modo, const EntradaPartir& entrada) {
+// The pieces leave through one buffer, written out each time it fills.
+class SalidaTrozos {
+  public:
+    explicit SalidaTrozos(Consola& consola) : consola_(consola) { bufer_.reserve(kBloque + 1024); }
+    std::string& Bufer() { return bufer_; }
+    void Seguir() {
+        if (bufer_.size() >= kBloque) {
+            Vaciar();
+        }
+    }
+    void Vaciar() {
+        consola_.salida.write(bufer_.data(), static_cast<std::streamsize>(bufer_.size()));
+        bufer_.clear();
+    }
+
+  private:
+    static constexpr std::size_t kBloque = 1 << 16;
+    Consola& consola_;
+    std::string bufer_;
+};
+
+int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
     AvisadorConsola avisador(consola.error, consola.conversion);
-    ListaTrozos lista;
-    if (auto fallo = Partir(entrada, avisador, PasosPartir{}, lista)) {
+    ResultadoPartir resultado = Partir(std::move(entrada), avisador, PasosPartir{});
+    if (const auto* fallo = std::get_if<FalloPartir>(&resultado)) {
         avisador.Avisar(fallo->aviso);
         return kSalidaComprobacion;
     }
-    const std::vector<std::string> trozos(lista.Trozos.begin() + 1,
-                                          lista.Trozos.begin() + 1 + lista.NumTrozos);
+    const ListaTrozos& lista = std::get<ListaTrozos>(resultado);
+    SalidaTrozos salida(consola);
+    std::string& bufer = salida.Bufer();
+    std::string trozo;  // one piece at a time, in the program's own text
     if (modo == Modo::Json) {
-        consola.salida << TrozosJson(trozos) << consola.conversion.Salto();
-        return kSalidaBien;
+        bufer += "{\"trozos\": [";
     }
-    for (const std::string& trozo : trozos) {
-        consola.salida << consola.conversion.Texto(trozo) << consola.conversion.Salto();
+    for (std::size_t i = 0; i < lista.Cuantos(); ++i) {
+        trozo.clear();
+        lista.Anyadir(i, trozo);
+        if (modo == Modo::Json) {
+            if (i > 0) {
+                bufer += ", ";
+            }
+            AnyadirCadenaJson(bufer, trozo);
+        } else {
+            consola.conversion.Anyadir(bufer, trozo);
+            bufer += consola.conversion.Salto();
+        }
+        salida.Seguir();
     }
+    if (modo == Modo::Json) {
+        bufer += "]}";
+        bufer += consola.conversion.Salto();
+    }
+    salida.Vaciar();
     return kSalidaBien;
 }
 
@@ -68,7 +108,7 @@ std::optional<std::string> LeerMensaje(const ArgumentosTrocear& args, std::istre
     if (!bytes) {
         return std::nullopt;
     }
-    return MensajeDeConsola(*bytes, args.codificacion);
+    return MensajeDeConsola(std::move(*bytes), args.codificacion);
 }
 
 int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entradaEstandar) {
@@ -94,7 +134,8 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
     switch (args.modo) {
         case Modo::Contar:
             consola.salida << consola.conversion.Texto(
-                                  TextoContador(entrada.mensaje, entrada.opciones.MsgMax, "."))
+                                  TextoContador(static_cast<long long>(entrada.mensaje.size()),
+                                                entrada.opciones.MsgMax, "."))
                            << consola.conversion.Salto();
             return kSalidaBien;
         case Modo::Formato: {
@@ -107,13 +148,11 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
         case Modo::Json:
             break;
     }
-    return EscribirTrozos(consola, args.modo, entrada);
+    return EscribirTrozos(consola, args.modo, std::move(entrada));
 }
 
-}  // namespace
-
-int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& entrada,
-                    std::ostream& salida, std::ostream& error) {
+int EjecutarArgumentos(const std::vector<std::string>& argumentos, std::istream& entrada,
+                       std::ostream& salida, std::ostream& error) {
     auto leidos = LeerArgumentos(argumentos);
     if (const auto* uso = std::get_if<ErrorUso>(&leidos)) {
         Consola consola{salida, error, Salida(uso->codificacion)};
@@ -123,11 +162,35 @@ int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& en
     }
     const ArgumentosTrocear& args = std::get<ArgumentosTrocear>(leidos);
     Consola consola{salida, error, Salida(args.codificacion)};
-    if (args.ayuda) {
-        salida << consola.conversion.Texto(TextoAyuda());
-        return kSalidaBien;
+    const int codigo = [&] {
+        if (args.ayuda) {
+            salida << consola.conversion.Texto(TextoAyuda());
+            return kSalidaBien;
+        }
+        return Ejecutar(consola, args, entrada);
+    }();
+    // Whatever went out must have gone out whole: a full disk or a closed pipe is a failure.
+    if (!salida.flush()) {
+        return consola.Fallo(kSalidaEscritura, "no se puede escribir la salida");
     }
-    return Ejecutar(consola, args, entrada);
+    return codigo;
+}
+
+}  // namespace
+
+int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& entrada,
+                    std::ostream& salida, std::ostream& error) {
+    // Nothing may escape to the caller: it would end the process with no word of why.
+    try {
+        return EjecutarArgumentos(argumentos, entrada, salida, error);
+    } catch (const std::bad_alloc&) {
+        error << "trocear: no hay memoria suficiente para este mensaje\n";
+    } catch (const std::exception& e) {
+        error << "trocear: error inesperado: " << e.what() << '\n';
+    } catch (...) {
+        error << "trocear: error inesperado\n";
+    }
+    return kSalidaExcepcion;
 }
 
 }  // namespace rebanex::consola

@@ -17,9 +17,11 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const int codigo =
-        rebanex::consola::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
-    std::cout.flush();
-    return codigo;
+    try {
+        const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
+        return rebanex::consola::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
+    } catch (...) {  // only copying the arguments can get here
+        std::cerr << "trocear: no hay memoria suficiente para empezar\n";
+        return rebanex::consola::kSalidaExcepcion;
+    }
 }

@@ -8,11 +8,10 @@
 
 namespace rebanex {
 
-std::string TextoContador(const std::string& mensaje, const std::string& lon,
+std::string TextoContador(long long caracteres, const std::string& lon,
                           std::string_view separadorMiles) {
-    const auto caracteres = static_cast<long long>(mensaje.size());
     std::string s = DecimalAgrupado(caracteres, separadorMiles);
-    if (mensaje.empty()) {
+    if (caracteres == 0) {
         return "0 / " + s;
     }
     // A maximum of 0 (no number) or a count beyond int16 leaves the character count alone.
@@ -25,8 +24,7 @@ std::string TextoContador(const std::string& mensaje, const std::string& lon,
     if (!(std::fabs(cociente) < 1e9)) {
         return s;
     }
-    float x = static_cast<float>(cociente);
-    if (const auto sms = RedondearArribaAcotado(x)) {
+    if (const auto sms = RedondearArribaAcotado(static_cast<float>(cociente))) {
         return DecimalAgrupado(*sms, separadorMiles) + " / " + s;
     }
     return s;

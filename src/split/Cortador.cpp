@@ -1,4 +1,6 @@
 // The piece cutter: where each piece starts and ends, how many there are, and their texts.
+#include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "split/Trozos.h"
@@ -18,146 +20,151 @@ int16_t Digitos(long long n) {
 // More passes than digits a count can have cannot happen: the digit count only moves one way.
 constexpr int kMaxPasadas = 24;
 
-}  // namespace
-
-Cortador::Cortador(const std::string& texto, const ParametrosCorte& parametros, ListaTrozos& lista)
-    : texto_(texto), p_(parametros), lista_(lista) {}
-
-bool Cortador::EsEspacio(long long posicion) const {
-    return posicion >= 1 && posicion <= static_cast<long long>(texto_.size()) &&
-           texto_[posicion - 1] == ' ';
+// One counting pass with a given digit count.
+std::optional<int32_t> Pasada(std::string_view texto, const ParametrosCorte& p,
+                              int16_t digitosTotal) {
+    std::size_t desde = 0;
+    for (int32_t numero = 1;; ++numero) {
+        const long long sitio = Sitio(p, numero, digitosTotal);
+        // Below 2 characters a word would never advance (1) or the bounds would invert.
+        if (sitio < 2) {
+            return std::nullopt;
+        }
+        const Corte corte = CalcularCorte(texto, desde, sitio);
+        if (corte.ultimo || numero > kMaxTrozos) {
+            return numero;
+        }
+        desde = corte.fin;
+    }
 }
 
-long long Cortador::Sitio() const {
-    long long sitio = p_.MsgMax;
+}  // namespace
+
+long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal) {
+    long long sitio = p.MsgMax;
     // The reserve follows the message box, not the working text: a text that grew by
     // transforms gets its indicators on top.
-    if (p_.IndicadorTrozos && p_.LongitudMensaje >= p_.MsgMax) {
-        sitio -= Digitos(lista_.TrozoActual) + 1 + lista_.DigitosTotal + 1;
+    if (p.IndicadorTrozos && p.LongitudMensaje >= p.MsgMax) {
+        sitio -= Digitos(numero) + 1 + digitosTotal + 1;
     }
-    if (p_.Firmados) {
-        sitio -= static_cast<long long>(p_.Firma.size()) + 1;
+    if (p.Firmados) {
+        sitio -= static_cast<long long>(p.Firma.size()) + 1;
     }
     return sitio;
 }
 
-bool Cortador::CalcularCorte(long long& inicio, long long& pos, long long& fin, bool& sinGuion) {
-    const long long largo = static_cast<long long>(texto_.size());
-    sinGuion = true;
-    bool siguen = true;
-
-    ++pos;
-    while (EsEspacio(pos)) {
-        ++pos;
+Corte CalcularCorte(std::string_view texto, std::size_t desde, long long sitio) {
+    const std::size_t largo = texto.size();
+    Corte c;
+    c.inicio = desde;
+    while (c.inicio < largo && texto[c.inicio] == ' ') {
+        ++c.inicio;
     }
-    inicio = pos;
-    fin = pos + Sitio() - 1;
-
-    if (fin >= largo) {
-        fin = largo;  // the last piece is never hyphenated
-        siguen = false;
-    } else if (!EsEspacio(fin + 1)) {
-        long long i = fin;
-        while (!EsEspacio(i) && i > inicio) {
+    c.fin = c.inicio + static_cast<std::size_t>(sitio);
+    if (c.fin >= largo) {
+        c.fin = largo;
+        c.ultimo = true;
+    } else if (texto[c.fin] != ' ') {
+        // Back to the last space inside the piece, which stays at its end.
+        std::size_t i = c.fin;
+        while (i > c.inicio + 1 && texto[i - 1] != ' ') {
             --i;
         }
-        if (i > inicio) {
-            fin = i;  // the space stays at the end of the piece
+        if (i > c.inicio + 1) {
+            c.fin = i;
         } else {
-            --fin;  // one word fills the piece: give up a character for the hyphen
-            sinGuion = false;
+            --c.fin;  // one word fills the piece: give up a character for the hyphen
+            c.guion = true;
         }
     }
-    pos = fin;
-    return siguen;
+    return c;
 }
 
-std::optional<int32_t> Cortador::Pasada() {
-    long long pos = 0, inicio = 1, fin = 0;
-    bool sinGuion = true;
-    lista_.TrozoActual = 1;
-    for (;;) {
-        // Below 2 characters a word would never advance (1) or the bounds would invert.
-        if (Sitio() < 2) {
-            return std::nullopt;
-        }
-        if (!CalcularCorte(inicio, pos, fin, sinGuion)) {
-            return lista_.TrozoActual;
-        }
-        if (lista_.TrozoActual > kMaxTrozos) {
-            return lista_.TrozoActual;
-        }
-        ++lista_.TrozoActual;
-    }
-}
-
-std::optional<int32_t> Cortador::ContarTrozos() {
-    if (p_.MsgMax < 2) {
+std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p) {
+    if (p.MsgMax < 2) {
         return std::nullopt;  // no piece can have more room than MsgMax
     }
-    float estimacion = static_cast<float>(static_cast<double>(texto_.size()) / p_.MsgMax);
-    lista_.DigitosTotal = Digitos(RedondearArriba(estimacion));
-
-    std::optional<int32_t> trozos;
+    Recuento r;
+    r.digitosTotal =
+        Digitos(RedondearArriba(static_cast<float>(static_cast<double>(texto.size()) / p.MsgMax)));
     for (int pasada = 0; pasada < kMaxPasadas; ++pasada) {
-        trozos = Pasada();
-        if (!trozos || *trozos > kMaxTrozos) {
-            return trozos;
+        const std::optional<int32_t> trozos = Pasada(texto, p, r.digitosTotal);
+        if (!trozos) {
+            return std::nullopt;
+        }
+        r.trozos = *trozos;
+        if (*trozos > kMaxTrozos) {
+            return r;
         }
         const int16_t digitos = Digitos(*trozos);
-        if (digitos == lista_.DigitosTotal) {
+        if (digitos == r.digitosTotal) {
             break;
         }
-        lista_.DigitosTotal = digitos;
+        r.digitosTotal = digitos;
     }
-    return trozos;
+    return r;
 }
 
-void Cortador::GenerarTrozos() {
-    const int32_t total = lista_.NumTrozos;
-    lista_.Trozos.assign(total > 0 ? static_cast<std::size_t>(total) + 1 : 1, std::string());
-
-    const int32_t paso = p_.Inverso ? -1 : 1;
-    int32_t indice = p_.Inverso ? total + 1 : 0;
-
-    std::string prefijo, sufijo;
-    if (p_.Firmados && p_.FirmarEnPosicion == 1) {
-        prefijo = p_.Firma + " ";
-    } else if (p_.Firmados && p_.FirmarEnPosicion == 2) {
-        sufijo = " " + p_.Firma;
-    }
-    const bool conIndicador = p_.IndicadorTrozos && total != 1;
-    const std::string deTotal = "/" + std::to_string(total) + " ";
-
-    long long pos = 0, inicio = 1, fin = 0;
-    bool sinGuion = true;
-    bool hecho = false;
-    lista_.TrozoActual = 0;
-    while (!hecho) {
-        ++lista_.TrozoActual;
-        if (Sitio() < 2) {
+std::vector<Corte> GenerarTrozos(std::string_view texto, const ParametrosCorte& p,
+                                 const Recuento& recuento) {
+    std::vector<Corte> cortes;
+    cortes.reserve(static_cast<std::size_t>(std::max(recuento.trozos, 0)));
+    std::size_t desde = 0;
+    for (int32_t numero = 1; numero <= recuento.trozos; ++numero) {
+        const long long sitio = Sitio(p, numero, recuento.digitosTotal);
+        if (sitio < 2) {
             break;  // ContarTrozos refuses such a split first
         }
-        hecho = !CalcularCorte(inicio, pos, fin, sinGuion);
-        indice += paso;
-        if (indice < 1 || indice > total) {
-            break;  // NumTrozos does not belong to this text
+        cortes.push_back(CalcularCorte(texto, desde, sitio));
+        if (cortes.back().ultimo) {
+            break;
         }
-
-        std::string& trozo = lista_.Trozos[indice];
-        const auto largo = static_cast<std::size_t>(fin - inicio + 1);
-        trozo.reserve(12 + prefijo.size() + largo + 1 + sufijo.size());
-        if (conIndicador) {
-            trozo += std::to_string(lista_.TrozoActual);
-            trozo += deTotal;
-        }
-        trozo += prefijo;
-        trozo.append(texto_, static_cast<std::size_t>(inicio - 1), largo);
-        if (!sinGuion) {
-            trozo += '-';
-        }
-        trozo += sufijo;
+        desde = cortes.back().fin;
     }
+    return cortes;
+}
+
+ListaTrozos::ListaTrozos(std::string texto, std::vector<Corte> cortes, const ParametrosCorte& p)
+    : texto_(std::move(texto)), cortes_(std::move(cortes)), inverso_(p.Inverso) {
+    if (p.Firmados && p.FirmarEnPosicion == 1) {
+        prefijo_ = p.Firma + " ";
+    } else if (p.Firmados && p.FirmarEnPosicion == 2) {
+        sufijo_ = " " + p.Firma;
+    }
+    indicador_ = p.IndicadorTrozos && cortes_.size() != 1;
+    deTotal_ = "/" + std::to_string(cortes_.size()) + " ";
+}
+
+void ListaTrozos::Anyadir(std::size_t i, std::string& destino) const {
+    const std::size_t k = inverso_ ? cortes_.size() - 1 - i : i;
+    const Corte& c = cortes_[k];
+    if (indicador_) {
+        char numero[24];
+        const auto fin = std::to_chars(numero, numero + sizeof numero, k + 1).ptr;
+        destino.append(numero, fin);
+        destino += deTotal_;
+    }
+    destino += prefijo_;
+    destino.append(texto_, c.inicio, c.fin - c.inicio);
+    if (c.guion) {
+        destino += '-';
+    }
+    destino += sufijo_;
+}
+
+std::string ListaTrozos::Trozo(std::size_t i) const {
+    std::string trozo;
+    Anyadir(i, trozo);
+    return trozo;
+}
+
+std::vector<std::string> ListaTrozos::Textos() const {
+    std::vector<std::string> textos;
+    textos.reserve(cortes_.size());
+    for (std::size_t i = 0; i < cortes_.size(); ++i) {
+        textos.push_back(Trozo(i));
+    }
+    return textos;
 }
 
 }  // namespace rebanex

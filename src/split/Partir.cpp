@@ -1,4 +1,4 @@
-// The split command: checks, the transforms on a working copy, then the cut.
+// The split command: checks, the transforms on the working text, then the cut.
 #include "split/Partir.h"
 
 #include <cstdint>
@@ -55,23 +55,18 @@ std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t
     return std::nullopt;
 }
 
-std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
+std::string PrepararTexto(std::string texto, const EntradaPartir& entrada, Avisador& avisador,
                           const PasosPartir& pasos) {
     const Configuracion& o = entrada.opciones;
-    std::string texto;
-    texto.reserve(entrada.mensaje.size() + entrada.firma.size() + 1);
-    texto = entrada.mensaje;
-
     if (o.NoAcentos) {
         Estado(pasos, "Eliminando Acentos...");
-        Troceado::QuitarAcentos(texto);
     }
-    if (o.Letras == 2 || o.Letras == 3) {
+    const int letras = o.Letras == 2 || o.Letras == 3 ? o.Letras : 1;
+    if (letras != 1) {
         Estado(pasos, "Cambiando Formato de Letras...");
-        Troceado::CambiarLetras(texto, o.Letras == 3);
     }
     // Line breaks and tabs become the only separator the cutter knows.
-    Troceado::QuitarSaltos(texto);
+    Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
         Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador);
@@ -88,19 +83,15 @@ std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
     return texto;
 }
 
-std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,
-                                  const PasosPartir& pasos, ListaTrozos& lista) {
+ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPartir& pasos) {
     int16_t msgMax = 0;
     if (auto fallo = ComprobarPartir(entrada, msgMax)) {
-        return fallo;
+        return std::move(*fallo);
     }
     // May rewrite Lon; this run keeps the maximum it checked.
     if (entrada.opciones.ObtenerTamanyoMsg && pasos.obtenerTamanyo) {
         pasos.obtenerTamanyo();
     }
-    const std::string texto = PrepararTexto(entrada, avisador, pasos);
-
-    Estado(pasos, "Troceando...");
     ParametrosCorte parametros;
     parametros.MsgMax = msgMax;
     parametros.IndicadorTrozos = entrada.opciones.IndicadorTrozos;
@@ -110,19 +101,17 @@ std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisad
     parametros.FirmarEnPosicion = entrada.opciones.FirmarEnPosicion;
     parametros.Firma = entrada.firma;
 
-    ListaTrozos nueva;
-    Cortador cortador(texto, parametros, nueva);
-    const std::optional<int32_t> trozos = cortador.ContarTrozos();
-    if (!trozos || *trozos > kMaxTrozos) {
+    std::string texto = PrepararTexto(std::move(entrada.mensaje), entrada, avisador, pasos);
+
+    Estado(pasos, "Troceando...");
+    const std::optional<Recuento> recuento = ContarTrozos(texto, parametros);
+    if (!recuento || recuento->trozos > kMaxTrozos) {
         Estado(pasos, "");
-        return trozos ? Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg)
-                      : Fallo(AvisoSinSitioTexto(), ControlFoco::Lon);
+        return recuento ? Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg)
+                        : Fallo(AvisoSinSitioTexto(), ControlFoco::Lon);
     }
-    nueva.NumTrozos = *trozos;
-    cortador.GenerarTrozos();
-    nueva.TrozoActual = 0;  // the view steps to piece 1
-    lista = std::move(nueva);
-    return std::nullopt;  // "Troceando..." stays until the caller has shown the pieces
+    std::vector<Corte> cortes = GenerarTrozos(texto, parametros, *recuento);
+    return ListaTrozos(std::move(texto), std::move(cortes), parametros);
 }
 
 }  // namespace rebanex

@@ -1,9 +1,10 @@
-// The split command: checks, then the transforms on a working copy, then the cut.
+// The split command: checks, then the transforms on the working text, then the cut.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "comun/Aviso.h"
 #include "settings/Configuracion.h"
@@ -21,7 +22,7 @@ struct FalloPartir {
 };
 
 struct EntradaPartir {
-    std::string mensaje;         // text of Msg (never changed)
+    std::string mensaje;         // text of Msg
     long long cursor = 0;        // caret offset in Msg
     Configuracion opciones;      // live values; opciones.MsgMax is the text of Lon
     std::string firma;           // FirmaMensatel
@@ -36,8 +37,9 @@ struct PasosPartir {
 // The six checks in order; nullopt when all pass (and msgMax is set).
 std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t& msgMax);
 
-// The working text: a copy of the message after every transform its options ask for.
-std::string PrepararTexto(const EntradaPartir& entrada, Avisador& avisador,
+// The working text: `texto` (the message, taken over) after every transform the options of
+// `entrada` ask for, done in place where the text does not grow.
+std::string PrepararTexto(std::string texto, const EntradaPartir& entrada, Avisador& avisador,
                           const PasosPartir& pasos);
 
 // The boxes of a refused split.
@@ -50,10 +52,11 @@ Aviso AvisoFirmaGrande();
 Aviso AvisoSinSitioTexto();     // indicator and signature leave no room in a piece
 Aviso AvisoDemasiadosTrozos();  // more than kMaxTrozos pieces
 
-// The whole command up to the piece list (without showing it). On a refused split the
-// list is left untouched, the status cleared and the failure returned; on success the status
-// still reads "Troceando..." for the caller to clear once the pieces show.
-std::optional<FalloPartir> Partir(const EntradaPartir& entrada, Avisador& avisador,
-                                  const PasosPartir& pasos, ListaTrozos& lista);
+using ResultadoPartir = std::variant<ListaTrozos, FalloPartir>;
+
+// The whole command up to the piece list (without showing it); the message is taken over as
+// the working text. On a refused split the status is cleared and the failure returned; on
+// success the status still reads "Troceando..." for the caller to clear once the pieces show.
+ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPartir& pasos);
 
 }  // namespace rebanex

@@ -7,11 +7,17 @@
 
 namespace rebanex {
 
-std::optional<int16_t> RedondearArribaAcotado(float& x) {
+namespace {
+
+float Redondeado(float x) {
     const float truncado = std::trunc(x);
-    if (truncado != x) {
-        x = truncado + 1.0f;
-    }
+    return truncado != x ? truncado + 1.0f : x;
+}
+
+}  // namespace
+
+std::optional<int16_t> RedondearArribaAcotado(float x) {
+    x = Redondeado(x);
     // Written so that NaN fails too; converting an out-of-range float would be undefined.
     if (!(x >= static_cast<float>(INT16_MIN) && x <= static_cast<float>(INT16_MAX))) {
         return std::nullopt;
@@ -19,14 +25,14 @@ std::optional<int16_t> RedondearArribaAcotado(float& x) {
     return static_cast<int16_t>(x);
 }
 
-int16_t RedondearArriba(float& x) {
+int16_t RedondearArriba(float x) {
     if (const auto entero = RedondearArribaAcotado(x)) {
         return *entero;
     }
     if (std::isnan(x)) {
         return 0;
     }
-    return x > 0 ? INT16_MAX : INT16_MIN;
+    return Redondeado(x) > 0 ? INT16_MAX : INT16_MIN;
 }
 
 }  // namespace rebanex

@@ -1,20 +1,14 @@
-// The piece list and the cutter that fills it.
+// The cutter: where each piece starts and ends, how many there are, and their texts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rebanex {
-
-// The window's piece list. Index 0 stays empty; pieces are at 1..NumTrozos.
-struct ListaTrozos {
-    std::vector<std::string> Trozos;
-    int32_t NumTrozos = 0;
-    int32_t TrozoActual = 0;
-    int16_t DigitosTotal = 0;
-};
 
 // What shapes every cut of one split.
 struct ParametrosCorte {
@@ -30,44 +24,66 @@ struct ParametrosCorte {
 // More pieces than this do not fit the 16-bit piece count the cut was designed for.
 inline constexpr int32_t kMaxTrozos = INT16_MAX;
 
-// Raises a quotient to the next whole number (toward zero, plus one, when not whole);
-// leaves the result in x too. A result beyond int16 saturates (NaN gives 0).
-int16_t RedondearArriba(float& x);
+// Raises a quotient to the next whole number (toward zero, plus one, when not whole).
+// A result beyond int16 saturates (NaN gives 0).
+int16_t RedondearArriba(float x);
 
 // The same rounding, but nullopt when the whole number does not fit in int16 (or x is NaN),
 // the overflow the live counter swallows.
-std::optional<int16_t> RedondearArribaAcotado(float& x);
+std::optional<int16_t> RedondearArribaAcotado(float x);
 
-// Cuts one working text. Positions are 1-based.
-class Cortador {
+// The text of one piece: characters [inicio, fin) of the working text (0-based).
+struct Corte {
+    std::size_t inicio = 0;
+    std::size_t fin = 0;
+    bool guion = false;   // broken inside a word: a hyphen closes the piece
+    bool ultimo = false;  // reaches the end of the text
+};
+
+// Room left for text in piece `numero` (from 1) when the piece count has `digitosTotal`
+// digits, after the indicator and the signature.
+long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal);
+
+// The piece after the spaces at `desde`, with room for `sitio` characters: it ends after the
+// last space that fits (the space stays in the piece) or, when one word fills it, one
+// character short for the hyphen. The last piece is never hyphenated.
+Corte CalcularCorte(std::string_view texto, std::size_t desde, long long sitio);
+
+struct Recuento {
+    int32_t trozos = 0;
+    int16_t digitosTotal = 0;  // digits of the count the indicators reserve room for
+};
+
+// The counting passes. nullopt when some piece would have room for fewer than 2
+// characters: such a split cannot make progress. Counting stops past kMaxTrozos and gives
+// kMaxTrozos + 1, so absurdly long texts cost no more than that.
+std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p);
+
+// A finished split: the working text, its cuts in cutting order, and what every piece
+// carries besides its text. Pieces are numbered from 0 in the order they are shown (the
+// reverse of the cutting order with Inverso).
+class ListaTrozos {
   public:
-    Cortador(const std::string& texto, const ParametrosCorte& parametros, ListaTrozos& lista);
+    ListaTrozos() = default;
+    ListaTrozos(std::string texto, std::vector<Corte> cortes, const ParametrosCorte& p);
 
-    // One piece: sets inicio and fin, moves pos past it; sinGuion is false when the piece
-    // was broken inside a word. Returns true when more pieces follow.
-    bool CalcularCorte(long long& inicio, long long& pos, long long& fin, bool& sinGuion);
-
-    // Room left for text in the piece TrozoActual, after the indicator and signature.
-    long long Sitio() const;
-
-    // The counting passes: sets DigitosTotal and returns the number of pieces (leaving
-    // TrozoActual equal to it). nullopt when some piece would have room for fewer than
-    // 2 characters: such a split cannot make progress. Counting stops past kMaxTrozos and
-    // returns kMaxTrozos + 1, so absurdly long texts cost no more than that.
-    std::optional<int32_t> ContarTrozos();
-
-    // Fills Trozos for the list's NumTrozos, in normal or reverse order. Meant to follow a
-    // successful ContarTrozos; with another NumTrozos it stops at the list's bounds.
-    void GenerarTrozos();
+    std::size_t Cuantos() const { return cortes_.size(); }
+    // Appends piece i to `destino`: indicator, signature in front, text, hyphen, signature
+    // at the end.
+    void Anyadir(std::size_t i, std::string& destino) const;
+    std::string Trozo(std::size_t i) const;
+    std::vector<std::string> Textos() const;
 
   private:
-    // One counting pass with the current DigitosTotal.
-    std::optional<int32_t> Pasada();
-    bool EsEspacio(long long posicion) const;
-
-    const std::string& texto_;
-    const ParametrosCorte& p_;
-    ListaTrozos& lista_;
+    std::string texto_;
+    std::vector<Corte> cortes_;
+    bool inverso_ = false;
+    bool indicador_ = false;
+    std::string prefijo_, sufijo_, deTotal_;
 };
+
+// The cuts for a successful count, in cutting order.
+std::vector<Corte> GenerarTrozos(std::string_view texto, const ParametrosCorte& p,
+                                 const Recuento& recuento);
 
 }  // namespace rebanex

@@ -2,8 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
-#include "transforms/Reemplazar.h"
+#include "transforms/Buscar.h"
 
 namespace rebanex::Troceado {
 
@@ -105,14 +106,56 @@ void CambiarLetras(std::string& texto, bool mayusculas) {
     TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
 }
 
-// Adjustment -1 restarts the search on the space just left, so a whole run goes in one call.
+// In place: between two runs of spaces the text moves down in one piece.
 void QuitarMultiEspacios(std::string& texto) {
-    ReemplazarTodo(texto, "  ", " ", -1);
+    const std::size_t n = texto.size();
+    std::size_t leido = 0, escrito = 0;
+    for (std::size_t p; (p = Buscar(texto, "  ", leido)) != std::string::npos;) {
+        const std::size_t tramo = p + 1 - leido;  // up to the run's first space
+        if (escrito != leido) {
+            std::memmove(&texto[escrito], &texto[leido], tramo);
+        }
+        escrito += tramo;
+        leido = p + 2;
+        while (leido < n && texto[leido] == ' ') {
+            ++leido;
+        }
+    }
+    if (escrito != leido) {
+        std::memmove(&texto[escrito], &texto[leido], n - leido);
+    }
+    texto.resize(escrito + (n - leido));
 }
 
 void QuitarSaltos(std::string& texto) {
-    Reemplazar(texto, "\t", " ");
-    Reemplazar(texto, "\r\n", " ");
+    PrepararCaracteres(texto, false, 1);
+}
+
+// One table for accents and case, applied with the line breaks in a single pass over the
+// text, in place: nothing here makes the text longer.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+    Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
+    for (int c = 0; c < 256; ++c) {
+        unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
+        if (letras == 2) {
+            x = kMinusculas[x];
+        } else if (letras == 3) {
+            x = kMayusculas[x];
+        }
+        tabla[c] = x;
+    }
+    tabla['\t'] = ' ';
+    const std::size_t n = texto.size();
+    std::size_t escrito = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (texto[i] == '\r' && i + 1 < n && texto[i + 1] == '\n') {
+            texto[escrito++] = ' ';
+            ++i;
+        } else {
+            texto[escrito++] = Traducir(tabla, texto[i]);
+        }
+    }
+    texto.resize(escrito);
 }
 
 }  // namespace rebanex::Troceado

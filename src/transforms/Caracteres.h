@@ -22,4 +22,9 @@ void QuitarMultiEspacios(std::string& texto);
 // Every TAB, then every CR LF pair, becomes one space. Lone CR or LF stay.
 void QuitarSaltos(std::string& texto);
 
+// What the split does to every message before its rules, in one pass: accents go when
+// asked (QuitarAcentos), then letters become lower case (letras 2) or upper case (3), then
+// QuitarSaltos.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras);
+
 }  // namespace rebanex::Troceado

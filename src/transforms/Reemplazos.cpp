@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "transforms/Reemplazar.h"
+#include "transforms/TextoConMayusculas.h"
 
 namespace rebanex::Troceado {
 
@@ -50,7 +50,7 @@ std::string_view SiguienteLinea(std::string_view& resto) {
 
 enum class Resultado { Seguir, Parar };
 
-Resultado AplicarLinea(std::string& texto, std::string_view linea, long long numero,
+Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long long numero,
                        const std::string& ruta, Avisador& avisador) {
     if (!linea.empty() && linea.front() == ';') {
         return Resultado::Seguir;
@@ -64,16 +64,16 @@ Resultado AplicarLinea(std::string& texto, std::string_view linea, long long num
     const std::string_view sinMarca = linea.substr(1, tab - 1);
     switch (linea.front()) {
         case '#':
-            ReemplazarPalabra(Prefijo, texto, sinMarca, reemplazo);
+            texto.ReemplazarPalabra(Prefijo, sinMarca, reemplazo);
             break;
         case '*':
-            Reemplazar(texto, sinMarca, reemplazo);
+            texto.Reemplazar(sinMarca, reemplazo);
             break;
         case '%':
-            ReemplazarPalabra(Sufijo, texto, sinMarca, reemplazo);
+            texto.ReemplazarPalabra(Sufijo, sinMarca, reemplazo);
             break;
         default:
-            ReemplazarPalabra(PalabraCompleta, texto, linea.substr(0, tab), reemplazo);
+            texto.ReemplazarPalabra(PalabraCompleta, linea.substr(0, tab), reemplazo);
             break;
     }
     return Resultado::Seguir;
@@ -87,10 +87,11 @@ void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& av
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
         return;
     }
+    TextoConMayusculas trabajo(texto);
     std::string_view resto(*contenido);
     for (long long numero = 1; !resto.empty(); ++numero) {
         const std::string_view linea = SiguienteLinea(resto);
-        if (AplicarLinea(texto, linea, numero, ruta, avisador) == Resultado::Parar) {
+        if (AplicarLinea(trabajo, linea, numero, ruta, avisador) == Resultado::Parar) {
             return;
         }
     }

@@ -66,6 +66,9 @@ class FakeVista : public Vista {
 
     // Vista
     std::string Texto(Control c) override { return (*this)[c].texto; }
+    long long Longitud(Control c) override {
+        return static_cast<long long>((*this)[c].texto.size());
+    }
     void FijarTexto(Control c, const std::string& texto) override;
     long long InicioSeleccion(Control c) override { return (*this)[c].inicioSeleccion; }
     void Seleccionar(Control c, long long inicio, long long largo) override;

@@ -39,7 +39,7 @@ TEST_F(ProgMensaje, EscapeBorraElMensajeYLuegoSale) {
               "Texto Msg=; Texto Stat=0 / 0; Texto Trozo=; Habilitado Copiar=0; "
               "Texto LonTrozo=0; Texto Contador=; Habilitado izq=0; Habilitado der=0; Foco Msg");
     EXPECT_TRUE(Habilitado(Control::topeDer));  // left as it was
-    EXPECT_EQ(prog.Lista().NumTrozos, 3);       // the pieces are not touched
+    EXPECT_EQ(prog.Trozos().size(), 3u);        // the pieces are not touched
     EXPECT_FALSE(vista.cerrada);
 
     prog.Form_KeyDown(kEscape, 1);  // whatever the shift state

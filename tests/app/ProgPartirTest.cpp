@@ -28,8 +28,8 @@ TEST_F(ProgPartir, ConLasOpcionesPorDefectoMuestraElPrimerTrozo) {
               "Texto Contador=1/2; Texto Estado=; Repintar Estado; "
               "Visible frmMsg=0; Habilitado frmMsg=0; Visible frmTrozo=1; Habilitado frmTrozo=1");
     EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
-    ASSERT_EQ(prog.Lista().NumTrozos, 2);
-    EXPECT_EQ(prog.Lista().Trozos[2], "2/2 tal estas");
+    ASSERT_EQ(prog.Trozos().size(), 2u);
+    EXPECT_EQ(prog.Trozos()[1], "2/2 tal estas");
     EXPECT_EQ(anfitrion.lecturas, 1);  // ObtenerTamañoMsg is on by default
     EXPECT_TRUE(vista.avisos.empty());
 }
@@ -80,8 +80,7 @@ TEST_F(ProgPartir, LaFirmaSigueALasMarcasYAlCursorDelMensaje) {
     prog.Menu_Click(Menu::mnu_opciones_firma_auto);  // enables the next item
     prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
     Trocear("uno dos tres", "10");
-    EXPECT_EQ(prog.Lista().Trozos,
-              (std::vector<std::string>{"", "Ana uno ", "Ana dos ", "Ana tres"}));
+    EXPECT_EQ(prog.Trozos(), (std::vector<std::string>{"Ana uno ", "Ana dos ", "Ana tres"}));
 
     // At the caret every piece cannot be signed: the text gets it where the caret was.
     prog.Editar_Click();
@@ -115,7 +114,7 @@ TEST_P(ProgPartirRechazo, AvisaEnfocaYNoCambiaNadaMas) {
     ArrancarConFirma(r.firmaEnTrozos);
     Trocear("anterior", "160");
     prog.Editar_Click();
-    const ListaTrozos antes = prog.Lista();
+    const std::vector<std::string> antes = prog.Trozos();
     Marcar(Menu::mnu_opciones_indicador, r.indicador);
     Marcar(Menu::mnu_opciones_firma_trozos, !r.firmaEnTrozos.empty());
     vista.Escribir(Control::Msg, r.mensaje);
@@ -133,8 +132,7 @@ TEST_P(ProgPartirRechazo, AvisaEnfocaYNoCambiaNadaMas) {
               "Aviso " + r.aviso.titulo + "; Foco " + std::string(NombreControl(r.foco)) +
                   (r.seleccionarLon ? "; Seleccion Lon 0," + std::to_string(r.lon.size()) : ""));
     EXPECT_EQ(anfitrion.lecturas, lecturas);  // Mensatel is not asked before the checks pass
-    EXPECT_EQ(prog.Lista().Trozos, antes.Trozos);
-    EXPECT_EQ(prog.Lista().NumTrozos, antes.NumTrozos);
+    EXPECT_EQ(prog.Trozos(), antes);
 }
 
 // The exact wording is pinned by the split core's own tests; here it must reach the user.
@@ -173,7 +171,7 @@ TEST_F(ProgPartir, SinSitioParaElTextoNoCambiaDeVista) {
     EXPECT_EQ(Texto(Control::Estado), "");
     EXPECT_TRUE(vista[Control::frmMsg].visible);
     EXPECT_TRUE(vista.Registro("Visible ").empty());
-    EXPECT_EQ(prog.Lista().Trozos, (std::vector<std::string>{"", "anterior"}));
+    EXPECT_EQ(prog.Trozos(), (std::vector<std::string>{"anterior"}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ class ProgTrozos : public ProgPrueba {
         Arrancar();
         SinTransformaciones();
         Trocear("uno dos tres", "5");
-        ASSERT_EQ(prog.Lista().NumTrozos, 3);
+        ASSERT_EQ(prog.Trozos().size(), 3u);
     }
     // Which of topeIzq, izq, der, topeDer are enabled, as "0110".
     std::string Flechas() {
@@ -75,7 +75,7 @@ TEST_F(ProgTrozos, LosCambiosEnElTrozoNoSeGuardan) {
     prog.der_Click();
     prog.izq_Click();
     EXPECT_EQ(Texto(Control::Trozo), "uno ");
-    EXPECT_EQ(prog.Lista().Trozos[1], "uno ");
+    EXPECT_EQ(prog.Trozos()[0], "uno ");
 }
 
 TEST_F(ProgTrozos, SinPegarAlMensatelCopiaElMensajeEntero) {
@@ -84,7 +84,7 @@ TEST_F(ProgTrozos, SinPegarAlMensatelCopiaElMensajeEntero) {
     prog.der_Click();
     prog.Copiar_Click();
     EXPECT_EQ(portapapeles.texto, "uno dos tres");
-    EXPECT_EQ(prog.Lista().TrozoActual, 2);  // the view does not move
+    EXPECT_EQ(prog.TrozoActual(), 2);  // the view does not move
     EXPECT_TRUE(anfitrion.pegados.empty());
 }
 
@@ -125,7 +125,7 @@ TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
     vista.Escribir(Control::Lon, "5");
     otro.Partir_Click();
     otro.Copiar_Click();
-    EXPECT_EQ(otro.Lista().TrozoActual, 2);
+    EXPECT_EQ(otro.TrozoActual(), 2);
 }
 
 TEST_F(ProgTrozos, MensatelSeMuestraOSeEjecuta) {
@@ -149,7 +149,7 @@ TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     const int lecturas = anfitrion.lecturas;
     prog.Editar_Click();
     Trocear("otro mensaje", "160");
-    EXPECT_EQ(prog.Lista().NumTrozos, 3);
+    EXPECT_EQ(prog.Trozos().size(), 3u);
     EXPECT_EQ(anfitrion.lecturas, lecturas);
 
     anfitrion.ocupado = false;

@@ -12,26 +12,23 @@ namespace {
 
 using Trozos = std::vector<std::string>;
 
-// Counts and builds as the split command does and returns pieces 1..NumTrozos; nullopt
-// when the count refuses the text. The message box holds the text itself unless said.
+// Counts and cuts as the split command does and returns the pieces in the order shown;
+// nullopt when the count refuses the text. The message box holds the text itself unless said.
 std::optional<Trozos> Cortar(const std::string& texto, int16_t msgMax, ParametrosCorte p = {},
                              std::optional<long long> longitudMensaje = std::nullopt,
-                             ListaTrozos* salida = nullptr) {
-    ListaTrozos propia;
-    ListaTrozos& lista = salida ? *salida : propia;
+                             Recuento* recuento = nullptr) {
     p.MsgMax = msgMax;
     p.LongitudMensaje = longitudMensaje.value_or(static_cast<long long>(texto.size()));
-    Cortador cortador(texto, p, lista);
-    const auto n = cortador.ContarTrozos();
-    if (!n || *n > kMaxTrozos) {
+    const auto r = ContarTrozos(texto, p);
+    if (!r || r->trozos > kMaxTrozos) {
         return std::nullopt;
     }
-    EXPECT_EQ(lista.TrozoActual, *n);
-    lista.NumTrozos = *n;
-    cortador.GenerarTrozos();
-    EXPECT_EQ(lista.TrozoActual, lista.NumTrozos);
-    EXPECT_EQ(lista.Trozos.at(0), "");  // index 0 stays empty
-    return Trozos(lista.Trozos.begin() + 1, lista.Trozos.end());
+    if (recuento != nullptr) {
+        *recuento = *r;
+    }
+    const std::vector<Corte> cortes = GenerarTrozos(texto, p, *r);
+    EXPECT_EQ(cortes.size(), static_cast<std::size_t>(r->trozos));
+    return ListaTrozos(texto, cortes, p).Textos();
 }
 
 ParametrosCorte Con(bool indicador, bool inverso = false, int firmarEn = 0) {
@@ -67,7 +64,7 @@ TEST(Cortador, IndicadoresSoloConVariosTrozos) {
     // A shorter box reserves nothing, however long the working text grew.
     EXPECT_EQ(Cortar(std::string(170, 'x'), 160, Con(true), 150),
               (Trozos{"1/2 " + std::string(159, 'x') + "-", "2/2 " + std::string(11, 'x')}));
-    // Reverse order: index 1 holds the end of the message, with the indicator of its cut.
+    // Reverse order: the end of the message shows first, with the indicator of its cut.
     EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", 12, Con(true, true)),
               (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
     EXPECT_EQ(Cortar("abcdefghij", 4, Con(false, true)), (Trozos{"ghij", "def-", "abc-"}));
@@ -79,10 +76,10 @@ TEST(Cortador, NueveEstimadosQueSonDiezRecuentanConDosDigitos) {
     for (int i = 0; i < 10; ++i) {
         texto += (i ? "    " : "") + std::string(13, static_cast<char>('a' + i));
     }
-    ListaTrozos lista;
-    const auto trozos = Cortar(texto, 20, Con(true), std::nullopt, &lista);
+    Recuento recuento;
+    const auto trozos = Cortar(texto, 20, Con(true), std::nullopt, &recuento);
     ASSERT_TRUE(trozos);
-    EXPECT_EQ(lista.DigitosTotal, 2);
+    EXPECT_EQ(recuento.digitosTotal, 2);
     // With one digit reserved the first pieces would take a third space and reach 21.
     EXPECT_EQ(trozos->at(0), "1/10 aaaaaaaaaaaaa  ");
     EXPECT_EQ(trozos->at(9), "10/10 jjjjjjjjjjjjj");
@@ -103,24 +100,12 @@ TEST(Cortador, SinSitioParaElTextoODemasiadosTrozosNoSeCuenta) {
     p.Firma = "Firm5";  // two characters while the piece number has one digit, then one
     EXPECT_EQ(Cortar(std::string(40, 'x'), 12, p), std::nullopt);
     // One piece per character: the count stops just past the limit.
-    const std::string largo(70000, 'x');
-    ListaTrozos lista;
     ParametrosCorte q = Con(false);
     q.MsgMax = 2;
     q.LongitudMensaje = 70000;
-    EXPECT_EQ(Cortador(largo, q, lista).ContarTrozos(), kMaxTrozos + 1);
+    EXPECT_EQ(ContarTrozos(std::string(70000, 'x'), q)->trozos, kMaxTrozos + 1);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), 2, Con(false)), (Trozos{""}));
-}
-
-TEST(Cortador, GenerarConOtroNumeroDeTrozosNoSeSaleDeLaLista) {
-    const std::string texto = "abcdefghij";
-    ParametrosCorte p = Con(false);
-    p.MsgMax = 4;
-    ListaTrozos lista;
-    lista.NumTrozos = 2;  // the text needs 3
-    Cortador(texto, p, lista).GenerarTrozos();
-    EXPECT_EQ(lista.Trozos, (Trozos{"", "abc-", "def-"}));
 }
 
 TEST(RedondearArriba, ElEnteroSiguienteEnPrecisionSimple) {
@@ -135,15 +120,14 @@ TEST(RedondearArriba, ElEnteroSiguienteEnPrecisionSimple) {
         // a double quotient just above 2 is exactly 2 once stored in single precision
         {static_cast<float>(100000001.0 / 50000000.0), 2}};
     for (auto [x, esperado] : casos) {
-        EXPECT_EQ(RedondearArriba(x), esperado);
-        EXPECT_EQ(x, static_cast<float>(esperado));  // the same value is left in x
+        EXPECT_EQ(RedondearArriba(x), esperado) << x;
     }
-    float fuera = 32767.5f;
-    EXPECT_EQ(RedondearArribaAcotado(fuera), std::nullopt);
-    fuera = 32767.5f;
-    EXPECT_EQ(RedondearArriba(fuera), INT16_MAX);  // saturates instead of overflowing
-    float nan = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(RedondearArribaAcotado(32767.5f), std::nullopt);
+    EXPECT_EQ(RedondearArriba(32767.5f), INT16_MAX);  // saturates instead of overflowing
+    EXPECT_EQ(RedondearArriba(-40000.0f), INT16_MIN);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
     EXPECT_EQ(RedondearArribaAcotado(nan), std::nullopt);
+    EXPECT_EQ(RedondearArriba(nan), 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
 #include "transforms/Caracteres.h"
+#include "transforms/Reemplazar.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::Troceado {
@@ -52,6 +53,31 @@ TEST_F(AplicarReemplazosTest, ClasesDeLineaEnOrdenSobreLoYaReemplazado) {
     EXPECT_EQ(Aplicar("abc de", "#\tx\r\n*\tx\r\n%\tx\r\n"), "abc de");  // empty search texts
     EXPECT_EQ(Aplicar("que", ""), "que");
     EXPECT_TRUE(avisador_.avisos.empty());
+}
+
+// The rules of one file share the capitals of the text, kept in step as each rule shrinks or
+// grows it; applying the rules one at a time on the text alone must give the same.
+TEST_F(AplicarReemplazosTest, LasMayusculasSiguenAlTextoReglaTrasRegla) {
+    const std::vector<std::pair<char, std::pair<std::string, std::string>>> reglas = {
+        {' ', {"que", "q"}},    {'*', {"A", "\xC1\xC1"}}, {'#', {"\xE1", "e"}}, {'%', {"AS", ""}},
+        {' ', {"Q", "cual"}},   {'*', {"ll", "y"}},       {'#', {"CUAL", "k"}}, {'%', {"e", "EEE"}},
+        {' ', {"\xC1ye", "x"}}, {'*', {"  ", " "}},       {' ', {"k", "que"}},  {'%', {"Y", "ll"}}};
+    const std::string texto = "Que casas, QUE llamas; \xE1ll\xE1 que  Q alla Cuales \xC1ye";
+    std::string fichero, esperado = texto;
+    for (const auto& [marca, regla] : reglas) {
+        fichero += (marca == ' ' ? std::string() : std::string(1, marca)) + regla.first + "\t" +
+                   regla.second + "\r\n";
+        if (marca == '*') {
+            Reemplazar(esperado, regla.first, regla.second);
+        } else {
+            ReemplazarPalabra(marca == '#'   ? Prefijo
+                              : marca == '%' ? Sufijo
+                                             : PalabraCompleta,
+                              esperado, regla.first, regla.second);
+        }
+    }
+    EXPECT_EQ(Aplicar(texto, fichero), esperado);
+    EXPECT_NE(esperado, texto);
 }
 
 TEST_F(AplicarReemplazosTest, FinesDeLineaYLecturaEnCadaUso) {

@@ -46,6 +46,7 @@ class VentanaPrincipal final : public Vista {
 
     // Vista
     std::string Texto(Control c) override;
+    long long Longitud(Control c) override;
     void FijarTexto(Control c, const std::string& texto) override;
     long long InicioSeleccion(Control c) override;
     void Seleccionar(Control c, long long inicio, long long largo) override;

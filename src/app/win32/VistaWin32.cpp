@@ -33,6 +33,11 @@ std::string VentanaPrincipal::Texto(Control c) {
     return TextoVentana(Hwnd(c));
 }
 
+long long VentanaPrincipal::Longitud(Control c) {
+    HWND control = Hwnd(c);
+    return control == nullptr ? 0 : GetWindowTextLengthA(control);
+}
+
 void VentanaPrincipal::FijarTexto(Control c, const std::string& texto) {
     HWND control = Hwnd(c);
     if (control == nullptr) {
