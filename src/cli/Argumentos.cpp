@@ -3,8 +3,8 @@
 #include <array>
 #include <limits>
 
-#include "cli/Codificacion.h"
 #include "cli/OpcionesPorClave.h"
+#include "comun/Windows1252.h"
 
 namespace rebanex::consola {
 
@@ -131,9 +131,9 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
     for (const Dicha& d : crudos.opciones) {
         const std::string& n = d.nombre;
         if (n == "--ini") {
-            a.rutaIni = d.valor;
+            a.rutaIni = TextoDeArgumento(d.valor);
         } else if (n == "--reemplazos") {
-            a.rutaReemplazos = d.valor;
+            a.rutaReemplazos = TextoDeArgumento(d.valor);
         } else if (n == "--firma") {
             a.firma = TextoDeArgumento(d.valor);
         } else if (n == "--max") {
@@ -183,7 +183,7 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
         return "sobra un fichero: " + TextoDeArgumento(crudos.ficheros[1]) + " (sólo se lee uno)";
     }
     if (!crudos.ficheros.empty() && crudos.ficheros[0] != "-") {
-        a.fichero = crudos.ficheros[0];
+        a.fichero = TextoDeArgumento(crudos.ficheros[0]);
     }
     return std::nullopt;
 }

@@ -23,8 +23,8 @@ struct Asignacion {
     bool operator==(const Asignacion&) const = default;
 };
 
-// Texts (keys, values, signature) are already Windows-1252; paths keep the bytes they were
-// given, for the file system.
+// Texts (keys, values, signature) and paths are already Windows-1252, as the program holds
+// them; the file module hands paths to the system in its own form.
 struct ArgumentosTrocear {
     std::optional<std::string> rutaIni;
     std::vector<Asignacion> asignaciones;  // in command-line order

@@ -1,10 +1,10 @@
 #include "cli/Entrada.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 #include "cli/Codificacion.h"
+#include "comun/Windows1252.h"
+#include "files/Ficheros.h"
 
 namespace rebanex::consola {
 
@@ -25,26 +25,23 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto)
     return datos;
 }
 
-std::optional<std::string> LeerFichero(const std::string& ruta) {
-    // A directory opens as a stream on some systems and then reads as nothing.
-    std::error_code error;
-    if (std::filesystem::is_directory(std::filesystem::path(ruta), error)) {
+std::optional<std::string> LeerTextoEntrada(const std::optional<std::string>& fichero,
+                                            std::istream& entrada) {
+    if (fichero) {
+        return ficheros::LeerTexto(*fichero);
+    }
+    std::optional<std::string> bytes = LeerTodo(entrada);
+    if (!bytes) {
         return std::nullopt;
     }
-    std::ifstream fichero(ruta, std::ios::binary);
-    if (!fichero.is_open()) {
-        return std::nullopt;
-    }
-    // Room for the whole file at once: a message grown by doubling costs its copies.
-    const auto tamanyo = std::filesystem::file_size(std::filesystem::path(ruta), error);
-    return LeerTodo(fichero, error ? 0 : static_cast<std::size_t>(tamanyo));
+    return TextoWindows1252(std::move(*bytes));
 }
 
-std::string MensajeDeConsola(std::string bytes, CodificacionConsola codificacion) {
+std::string MensajeDeConsola(std::string texto, CodificacionConsola codificacion) {
     if (codificacion == CodificacionConsola::Cp1252) {
-        return bytes;
+        return texto;
     }
-    return SaltosDeVentana(DeUtf8(bytes));
+    return SaltosDeVentana(texto);
 }
 
 }  // namespace rebanex::consola

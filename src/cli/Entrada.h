@@ -1,4 +1,4 @@
-// Getting the message in: the bytes of a file or of standard input, then the text the
+// Getting the message in: the text of a file or of standard input, then the text the
 // message box would hold.
 #pragma once
 
@@ -13,11 +13,13 @@ namespace rebanex::consola {
 // Every byte of the stream; nullopt on a read error. `previsto`: room to reserve up front.
 std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto = 0);
 
-// Every byte of the file; nullopt when it cannot be opened or read (a directory included).
-std::optional<std::string> LeerFichero(const std::string& ruta);
+// The message's text as Windows-1252, from the file or, without one, from the stream: both
+// are read as every text file of the program (UTF-8 converted, anything else taken as
+// Windows-1252). nullopt when it cannot be read.
+std::optional<std::string> LeerTextoEntrada(const std::optional<std::string>& fichero,
+                                            std::istream& entrada);
 
-// In UTF-8 mode: decoded to Windows-1252 and every line break made CR LF. In Windows-1252
-// mode: unchanged.
-std::string MensajeDeConsola(std::string bytes, CodificacionConsola codificacion);
+// In UTF-8 mode every line break made CR LF; in Windows-1252 mode unchanged.
+std::string MensajeDeConsola(std::string texto, CodificacionConsola codificacion);
 
 }  // namespace rebanex::consola

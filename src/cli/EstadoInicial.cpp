@@ -1,36 +1,27 @@
 #include "cli/EstadoInicial.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "cli/PerfilSoloLectura.h"
+#include "files/Ficheros.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
 #include "settings/PerfilFichero.h"
 
 namespace rebanex::consola {
 
-namespace {
-
-bool SePuedeLeer(const std::string& ruta) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(ruta), error)) {
-        return false;
-    }
-    return std::ifstream(ruta, std::ios::binary).is_open();
-}
-
-}  // namespace
-
 std::string DirectorioDe(const std::string& ruta) {
-    std::string directorio = std::filesystem::path(ruta).parent_path().string();
     // The program's paths are built by appending a file name to a directory that ends in
-    // its separator: a backslash on Windows, a slash elsewhere.
-    const char separador = static_cast<char>(std::filesystem::path::preferred_separator);
-    if (!directorio.empty() && directorio.back() != separador && directorio.back() != '/') {
-        directorio += separador;
+    // its separator: a backslash on Windows (where a slash separates too), a slash elsewhere.
+#ifdef _WIN32
+    constexpr std::string_view kSeparadores = "\\/";
+#else
+    constexpr std::string_view kSeparadores = "/";
+#endif
+    const std::size_t ultimo = ruta.find_last_of(kSeparadores);
+    if (ultimo == std::string::npos) {
+        return {};
     }
-    return directorio;
+    const std::size_t fin = ruta.find_last_not_of(kSeparadores, ultimo);
+    return ruta.substr(0, fin == std::string::npos ? 0 : fin + 1) + kSeparadores.front();
 }
 
 EstadoInicial EstadoPorDefecto() {
@@ -40,7 +31,7 @@ EstadoInicial EstadoPorDefecto() {
 }
 
 std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni) {
-    if (!SePuedeLeer(rutaIni)) {
+    if (!ficheros::ExisteFichero(rutaIni) || !ficheros::LeerFichero(rutaIni)) {
         return std::nullopt;
     }
     PerfilFichero fichero;

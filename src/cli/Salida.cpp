@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Codificacion.h"
+#include "comun/Windows1252.h"
 
 namespace rebanex::consola {
 

@@ -104,27 +104,26 @@ int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
 }
 
 std::optional<std::string> LeerMensaje(const ArgumentosTrocear& args, std::istream& entrada) {
-    auto bytes = args.fichero ? LeerFichero(*args.fichero) : LeerTodo(entrada);
-    if (!bytes) {
+    std::optional<std::string> texto = LeerTextoEntrada(args.fichero, entrada);
+    if (!texto) {
         return std::nullopt;
     }
-    return MensajeDeConsola(std::move(*bytes), args.codificacion);
+    return MensajeDeConsola(std::move(*texto), args.codificacion);
 }
 
 int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entradaEstandar) {
     std::optional<EstadoInicial> estado =
         args.rutaIni ? EstadoDesdeAjustes(*args.rutaIni) : EstadoPorDefecto();
     if (!estado) {
-        return consola.Fallo(kSalidaUso, "no se puede leer el fichero de ajustes '" +
-                                             TextoDeArgumento(*args.rutaIni) + "'");
+        return consola.Fallo(kSalidaUso,
+                             "no se puede leer el fichero de ajustes '" + *args.rutaIni + "'");
     }
     EntradaPartir entrada = PrepararEntrada(args, std::move(*estado));
 
     std::optional<std::string> mensaje = LeerMensaje(args, entradaEstandar);
     if (!mensaje) {
         return consola.Fallo(kSalidaUso, args.fichero
-                                             ? "no se puede leer el fichero '" +
-                                                   TextoDeArgumento(*args.fichero) + "'"
+                                             ? "no se puede leer el fichero '" + *args.fichero + "'"
                                              : std::string("no se puede leer la entrada estándar"));
     }
     entrada.mensaje = std::move(*mensaje);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "comun/Numeros.h"
+#include "comun/Windows1252.h"
 #include "settings/Ajustes.h"
 
 namespace rebanex {
@@ -27,6 +28,13 @@ class EnFicheroMensatel {
     const std::string& directorio_;
 };
 
+// One key of Mensatel's file as Windows-1252: an editor may have saved the file as UTF-8.
+bool LeerValor(Ini& ini, std::string_view seccion, std::string_view clave, std::string& valor) {
+    const bool presente = ini.LeerIni(seccion, clave, valor);
+    valor = TextoWindows1252(std::move(valor));
+    return presente;
+}
+
 // A colour beyond the int32 range leaves the previous one in place.
 void LeerColor(std::string_view valor, int32_t& color) {
     if (const auto n = RedondearParSiCabe(ValorNumerico(valor))) {
@@ -40,11 +48,11 @@ bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t&
                          int32_t& fondo) {
     EnFicheroMensatel mensatel(ini, directorioInicio);
     std::string valor;
-    if (!ini.LeerIni("colores", "fondo", valor)) {
+    if (!LeerValor(ini, "colores", "fondo", valor)) {
         return false;  // without a background the text colour is not even read
     }
     LeerColor(valor, fondo);
-    if (!ini.LeerIni("colores", "texto", valor)) {
+    if (!LeerValor(ini, "colores", "texto", valor)) {
         return false;
     }
     LeerColor(valor, texto);
@@ -54,7 +62,7 @@ bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t&
 std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio) {
     EnFicheroMensatel mensatel(ini, directorioInicio);
     std::string firma;
-    ini.LeerIni("Usuario", "firma", firma);
+    LeerValor(ini, "Usuario", "firma", firma);
     return firma;
 }
 

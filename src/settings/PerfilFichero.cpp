@@ -1,29 +1,23 @@
 #include "settings/PerfilFichero.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
 #include "comun/Blancos.h"
+#include "files/Ficheros.h"
 #include "settings/NombresPerfil.h"
 
 namespace rebanex {
 
 namespace {
 
-// The file's lines without their line ends; a missing (or unreadable) file has none.
-// The path goes to the stream as narrow text, so the runtime opens it in the ANSI code page
-// as every other path of the program.
+// The file's lines without their line ends; a missing (or unreadable) file has none. A
+// UTF-8 byte order mark in front of the first line is no part of it.
 std::vector<std::string> LeerLineas(const std::string& fichero) {
     std::vector<std::string> lineas;
-    std::ifstream entrada(fichero, std::ios::binary);
-    if (!entrada) {
-        return lineas;
-    }
-    const std::string todo{std::istreambuf_iterator<char>(entrada),
-                           std::istreambuf_iterator<char>()};
-    std::size_t inicio = 0;
+    const std::string todo = ficheros::LeerFichero(fichero).value_or(std::string());
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    std::size_t inicio = todo.starts_with(kBom) ? kBom.size() : 0;
     while (inicio < todo.size()) {
         std::size_t fin = todo.find('\n', inicio);
         if (fin == std::string::npos) {
@@ -131,12 +125,11 @@ bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view 
         lineas.push_back(std::string(clave) + "=" + std::string(valor));
     }
 
-    std::ofstream salida(fichero, std::ios::binary | std::ios::trunc);
+    std::string texto;
     for (const std::string& linea : lineas) {
-        salida << linea << "\r\n";
+        texto += linea + "\r\n";
     }
-    salida.close();
-    return salida.good();
+    return ficheros::EscribirFichero(fichero, texto);
 }
 
 }  // namespace rebanex

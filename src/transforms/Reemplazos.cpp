@@ -1,39 +1,15 @@
 // Applying a rules file to a text, and the boxes that reading it can raise.
 #include "transforms/Reemplazos.h"
 
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "transforms/TextoConMayusculas.h"
+#include "files/Ficheros.h"
 
 namespace rebanex::Troceado {
 
 namespace {
-
-struct CerrarFichero {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// The whole file, or nullopt when it cannot be opened or read. The narrow fopen takes the
-// path in the ANSI code page on Windows, as the rest of the program stores it.
-std::optional<std::string> LeerFichero(const std::string& ruta) {
-    std::unique_ptr<std::FILE, CerrarFichero> f(std::fopen(ruta.c_str(), "rb"));
-    if (!f) {
-        return std::nullopt;
-    }
-    std::string contenido;
-    char bloque[4096];
-    std::size_t leidos;
-    while ((leidos = std::fread(bloque, 1, sizeof bloque, f.get())) > 0) {
-        contenido.append(bloque, leidos);
-    }
-    if (std::ferror(f.get())) {  // e.g. a folder: fopen may succeed, reading does not
-        return std::nullopt;
-    }
-    return contenido;
-}
 
 // Cuts off the next line: it ends at CR LF or at a lone CR; a lone LF stays in the line.
 std::string_view SiguienteLinea(std::string_view& resto) {
@@ -82,7 +58,7 @@ Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long l
 }  // namespace
 
 void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador) {
-    const std::optional<std::string> contenido = LeerFichero(ruta);
+    const std::optional<std::string> contenido = ficheros::LeerTexto(ruta);
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
         return;

@@ -1,8 +1,9 @@
 // Word replacement driven by a rules file.
 //
-// Rules file: Windows-1252 text, lines end at CR LF or a lone CR (a lone LF does not end a
-// line). ";" first = comment; no TAB or TAB first = faulty line; "#" prefix rule, "*"
-// anywhere rule, "%" suffix rule, otherwise whole-word rule: search TAB replacement.
+// Rules file: Windows-1252 text (UTF-8 is converted on reading), lines end at CR LF or a lone
+// CR (a lone LF does not end a line). ";" first = comment; no TAB or TAB first = faulty line;
+// "#" prefix rule, "*" anywhere rule, "%" suffix rule, otherwise whole-word rule: search TAB
+// replacement.
 #pragma once
 
 #include <cstdint>

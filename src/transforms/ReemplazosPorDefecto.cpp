@@ -1,8 +1,8 @@
 #include "transforms/ReemplazosPorDefecto.h"
 
-#include <cstdio>
 #include <vector>
 
+#include "files/Ficheros.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::Troceado {
@@ -63,17 +63,11 @@ const std::vector<std::string>& ContenidoReemplazosPorDefecto() {
 }
 
 bool EscribirReemplazosPorDefecto(const std::string& ruta) {
-    std::FILE* f = std::fopen(ruta.c_str(), "wb");  // binary: the CR LF are written as they are
-    if (f == nullptr) {
-        return false;
-    }
-    bool bien = true;
+    std::string texto;
     for (const std::string& linea : ContenidoReemplazosPorDefecto()) {
-        const std::string conSalto = linea + "\r\n";
-        bien = bien && std::fwrite(conSalto.data(), 1, conSalto.size(), f) == conSalto.size();
+        texto += linea + "\r\n";
     }
-    // Closing flushes: a full disk shows up only here.
-    return std::fclose(f) == 0 && bien;
+    return ficheros::EscribirFichero(ruta, texto);
 }
 
 Aviso AvisoReemplazosNoEncontrado(const std::string& ruta) {

@@ -81,7 +81,12 @@ TEST(TrocearArgumentos, LosTextosValenEnUtf8OEnWindows1252) {
     EXPECT_EQ(Bien({"--opcion", "ObtenerTama\xC3\xB1oMsg=0"}).asignaciones[0].clave,
               "ObtenerTamañoMsg");
     EXPECT_EQ(Bien({"--max", "\xE2\x82\xAC"}).asignaciones[0].valor, "\x80");
-    EXPECT_EQ(Bien({"se\xC3\xB1or.txt"}).fichero, "se\xC3\xB1or.txt");  // paths keep their bytes
+    // Paths too: the file module hands them to the system in its own form.
+    const ArgumentosTrocear rutas =
+        Bien({"se\xC3\xB1or.txt", "--ini", "d\x80\\a.ini", "--reemplazos", "\xE2\x82\xAC"});
+    EXPECT_EQ(rutas.fichero, "se\xF1or.txt");
+    EXPECT_EQ(rutas.rutaIni, "d\x80\\a.ini");
+    EXPECT_EQ(rutas.rutaReemplazos, "\x80");
     EXPECT_EQ(Mal({"--a\xC3\xB1"}), "opción desconocida: --añ");
     const auto r = LeerArgumentos({"--codificacion", "cp1252", "--a\xF1"});
     EXPECT_EQ(std::get<ErrorUso>(r).mensaje, "opción desconocida: --añ");

@@ -2,9 +2,9 @@
 // commands, the boxes on standard error and the exit codes.
 #include <gtest/gtest.h>
 
-#include "cli/Codificacion.h"
 #include "cli/EnMemoria.h"
 #include "comun/CarpetaTemporal.h"
+#include "comun/Windows1252.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::consola::prueba {

@@ -8,7 +8,21 @@
 #include <random>
 #include <string>
 
+#include "comun/Windows1252.h"
+
 namespace rebanex::pruebas {
+
+// A Windows-1252 name as the system holds it, made without the program's file module.
+inline std::filesystem::path NombreNativo(const std::string& cp1252) {
+    const std::string utf8 = AUtf8(cp1252);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+#ifdef _WIN32
+inline constexpr char kSeparador = '\\';
+#else
+inline constexpr char kSeparador = '/';
+#endif
 
 inline void EscribirBytes(const std::string& ruta, const std::string& bytes) {
     std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
@@ -45,6 +59,19 @@ class CarpetaTemporal {
         return Fichero(nombre);
     }
     std::string Leer(const std::string& nombre) const { return LeerBytes(Fichero(nombre)); }
+    // Makes a subfolder named in Windows-1252 through the system's own names; returns its path
+    // as the program holds it.
+    std::string CrearCarpetaNativa(const std::string& cp1252) const {
+        std::filesystem::create_directory(ruta_ / NombreNativo(cp1252));
+        return Ruta() + kSeparador + cp1252;
+    }
+    // Writes a file of that subfolder the same way; returns its path as the program holds it.
+    std::string EscribirNativo(const std::string& carpeta, const std::string& nombre,
+                               const std::string& bytes) const {
+        std::ofstream(ruta_ / NombreNativo(carpeta) / NombreNativo(nombre), std::ios::binary)
+            << bytes;
+        return Ruta() + kSeparador + carpeta + kSeparador + nombre;
+    }
 
   private:
     std::filesystem::path ruta_;

@@ -1,0 +1,33 @@
+// The program's text is Windows-1252; consoles, editors and file systems speak Unicode.
+// These convert between the two, and tell which of the two a text read from outside is.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rebanex {
+
+// The Unicode character of a Windows-1252 byte. The five bytes the code page leaves
+// undefined (0x81 0x8D 0x8F 0x90 0x9D) stand for the C1 controls of the same number, as the
+// platform's own conversion has them.
+char32_t CaracterWindows1252(unsigned char byte);
+
+// UTF-8 to Windows-1252. A character the code page lacks becomes "?", and so does every
+// byte of an invalid sequence (one "?" per bad byte). A leading byte order mark is dropped.
+std::string DeUtf8(std::string_view utf8);
+
+// True when the whole text is well-formed UTF-8.
+bool EsUtf8Valido(std::string_view texto);
+
+// Windows-1252 to UTF-8. Every byte maps to one character (see CaracterWindows1252).
+std::string AUtf8(std::string_view cp1252);
+// The same, appended to `destino`.
+void AnyadirUtf8(std::string& destino, std::string_view cp1252);
+
+// Text that came from outside (a file, standard input, a value of another program's
+// settings) as Windows-1252: bytes that start with a UTF-8 byte order mark, or that are
+// valid UTF-8 holding some byte above 0x7F, are decoded as UTF-8; anything else already is
+// Windows-1252 and comes back as it is.
+std::string TextoWindows1252(std::string bytes);
+
+}  // namespace rebanex
