@@ -90,11 +90,7 @@ void Prog::mnu_opciones_fichR_Click() {
             ruta = DirectorioInicio_ + ruta;
         } else {
             vista_.Avisar(Troceado::AvisoReemplazosNoEncontrado(ruta));
-            std::string contenido;
-            for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
-                contenido += linea + "\r\n";
-            }
-            if (!entorno_.disco.Escribir(ruta, contenido)) {
+            if (!entorno_.disco.Escribir(ruta, Troceado::TextoReemplazosPorDefecto())) {
                 vista_.Avisar(Troceado::AvisoErrorEscribirReemplazos(ruta));
                 return;
             }

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "transforms/TextoConMayusculas.h"
 #include "files/Ficheros.h"
+#include "transforms/TextoConMayusculas.h"
 
 namespace rebanex::Troceado {
 

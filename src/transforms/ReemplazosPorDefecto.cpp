@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "files/Ficheros.h"
+#include "files/Direcciones.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::Troceado {
@@ -44,7 +44,8 @@ std::vector<std::string> CrearContenido() {
             "Si no indicamos ninguno de los simbolos se buscará como palabra completa",
         guiones,
         ";Si tienes más palabras que reemplazar y crees que le pueden servir a alguien, "
-        "envíamelas a <quelvo@example.com>",
+        "envíamelas a <" +
+            std::string(Direcciones::kMailAutor) + ">",
         guiones,
         "*dos\t2",
         "porque\txp",
@@ -62,12 +63,12 @@ const std::vector<std::string>& ContenidoReemplazosPorDefecto() {
     return contenido;
 }
 
-bool EscribirReemplazosPorDefecto(const std::string& ruta) {
+std::string TextoReemplazosPorDefecto() {
     std::string texto;
     for (const std::string& linea : ContenidoReemplazosPorDefecto()) {
         texto += linea + "\r\n";
     }
-    return ficheros::EscribirFichero(ruta, texto);
+    return texto;
 }
 
 Aviso AvisoReemplazosNoEncontrado(const std::string& ruta) {

@@ -7,9 +7,8 @@
 
 namespace rebanex::Troceado {
 
-// Creates (or empties) the file and writes the 27 default lines, each ending in CR LF.
-// False when the file cannot be created or written.
-bool EscribirReemplazosPorDefecto(const std::string& ruta);
+// The whole default file: the 27 default lines, each ending in CR LF.
+std::string TextoReemplazosPorDefecto();
 
 // The missing-file notice shown before the default file is written.
 Aviso AvisoReemplazosNoEncontrado(const std::string& ruta);

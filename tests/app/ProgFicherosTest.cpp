@@ -5,6 +5,7 @@
 
 #include "ProgPrueba.h"
 #include "transforms/Reemplazos.h"
+#include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::prueba {
 namespace {
@@ -170,11 +171,7 @@ TEST_F(ProgFicheros, AbrirFicheroDeReemplazos) {
     EXPECT_EQ(vista.Diario(), "Aviso Upss no ta!!!");
     EXPECT_EQ(vista.avisos.back().texto,
               "No he encontrado el fichero de Reemplazos '" + ruta + "', voy a Crearlo!!!");
-    std::string esperado;
-    for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
-        esperado += linea + "\r\n";
-    }
-    EXPECT_EQ(disco.ficheros[ruta], esperado);
+    EXPECT_EQ(disco.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
     EXPECT_EQ(shell.llamadas, std::vector<std::string>{abrir});
 
     OlvidarRegistro();

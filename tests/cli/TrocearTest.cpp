@@ -6,6 +6,7 @@
 #include "comun/CarpetaTemporal.h"
 #include "comun/Windows1252.h"
 #include "transforms/Reemplazos.h"
+#include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::consola::prueba {
 namespace {
@@ -139,10 +140,7 @@ TEST(Trocear, ComandosDelMenuFormato) {
 
 TEST(Trocear, ReglasDeReemplazoYSusAvisos) {
     pruebas::CarpetaTemporal carpeta;
-    std::string porDefecto;
-    for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
-        porDefecto += linea + "\r\n";
-    }
+    const std::string porDefecto = Troceado::TextoReemplazosPorDefecto();
     const auto reemplazando = [&](const std::string& reglas, const std::string& mensaje) {
         return Trocear({"--opcion", "AutoReemplazar=1", "--reemplazos", reglas}, mensaje);
     };

@@ -100,7 +100,7 @@ TEST_F(RebanexTest, ElPrimerArranqueAbreLaVistaDelMensajeYDejaLosAjustesCompleto
 }
 
 TEST_F(RebanexTest, LosColoresDelMensatelPuedenSerDelSistema) {
-    // As a VB text box keeps them: 0x800000nn is the system colour nn.
+    // 0x800000nn stands for the system colour nn.
     const std::string mensatel = directorio_.Ruta() + "\\mensatel.ini";
     WritePrivateProfileStringA("colores", "fondo", "-2147483633", mensatel.c_str());  // 3D face
     WritePrivateProfileStringA("colores", "texto", "-2147483640", mensatel.c_str());  // text

@@ -46,22 +46,15 @@ TEST(ReemplazosPorDefecto, VeintisieteLineas) {
         "menos\t-",
     };
     EXPECT_EQ(ContenidoReemplazosPorDefecto(), esperadas);
+    std::string fichero;
+    for (const std::string& linea : esperadas) {
+        fichero += linea + "\r\n";
+    }
+    EXPECT_EQ(TextoReemplazosPorDefecto(), fichero);
     const std::string& contacto = esperadas[19];
     EXPECT_EQ(contacto[0], ';');
     EXPECT_LT(contacto.find('<'), contacto.find('>'));
     EXPECT_NE(contacto.find('>'), std::string::npos);
-}
-
-TEST(ReemplazosPorDefecto, ElFicheroLlevaCrLfYSustituyeAlAnterior) {
-    pruebas::CarpetaTemporal carpeta;
-    const std::string ruta = carpeta.Escribir("Rebanex.txt", std::string(20000, 'x'));
-    ASSERT_TRUE(EscribirReemplazosPorDefecto(ruta));
-    std::string esperado;
-    for (const std::string& linea : ContenidoReemplazosPorDefecto()) {
-        esperado += linea + "\r\n";
-    }
-    EXPECT_EQ(carpeta.Leer("Rebanex.txt"), esperado);
-    EXPECT_FALSE(EscribirReemplazosPorDefecto(carpeta.Fichero("no-existe") + "/Rebanex.txt"));
 }
 
 TEST(ReemplazosPorDefecto, TextosDeLosAvisos) {

@@ -28,7 +28,7 @@ class AplicarReemplazosTest : public ::testing::Test {
 };
 
 TEST_F(AplicarReemplazosTest, ReglasDelFicheroPorDefecto) {
-    ASSERT_TRUE(EscribirReemplazosPorDefecto(ruta_));
+    carpeta_.Escribir("Reglas.txt", TextoReemplazosPorDefecto());
     const std::pair<std::string, std::string> casos[] = {
         {"Porque que QUE", "XP q Q"},
         {"dedos adosados dosmil DOS", "de2 a2a2 2mil DOS"},

@@ -97,8 +97,8 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
         case Control::Mensatel:
             prog_->Mensatel_Click();
             break;
-        // A double click sends STN_CLICKED once and then STN_DBLCLK, as VB raises Click
-        // once before DblClick: the first is enough.
+        // A double click sends STN_CLICKED once and then STN_DBLCLK: the label reacts to the
+        // click alone, once.
         case Control::etLongMax:
             prog_->etLongMax_Click();
             break;
@@ -108,7 +108,7 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
 }
 
 // IsDialogMessage sends this for a label's mnemonic: focus on the label, then on to the
-// next control that takes it, as a VB label hands its access key on.
+// next control that takes it: a label hands its access key on.
 void VentanaPrincipal::AlSiguienteControl(WPARAM w, LPARAM l) {
     if (LOWORD(l) != 0) {
         SetFocus(reinterpret_cast<HWND>(w));
@@ -120,7 +120,7 @@ void VentanaPrincipal::AlSiguienteControl(WPARAM w, LPARAM l) {
     }
 }
 
-// Enter presses the button that has the focus, as in a VB form: IsDialogMessage asks the
+// Enter presses the button that has the focus: IsDialogMessage asks the
 // window for its default button and clicks it.
 LRESULT VentanaPrincipal::BotonPorDefecto() {
     const std::optional<Control> c = ControlDe(GetFocus());

@@ -63,7 +63,7 @@ void VentanaPrincipal::CrearControles() {
             continue;  // a frame
         }
         const std::string texto(d.texto);
-        // WS_GROUP on each: arrow keys stay inside the control, as in a VB form.
+        // WS_GROUP on each: arrow keys stay inside the control and never move the focus.
         controles_[i] = CreateWindowExA(
             e.estiloEx, e.clase, texto.c_str(), WS_CHILD | WS_GROUP | e.estilo, 0, 0, 0, 0, hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdControl(d.control))), instancia_,
@@ -176,8 +176,8 @@ void VentanaPrincipal::AplicarEstado(Control c) {
     ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-// A view that goes takes the focus with it: as in VB, the focus moves on to the next
-// control in tab order that can take it.
+// A view that goes takes the focus with it: the focus moves on to the next control in
+// tab order that can take it.
 void VentanaPrincipal::RecuperarFoco() {
     if (!focoPerdido_ || hwnd_ == nullptr) {
         return;
