@@ -145,17 +145,25 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         tabla[c] = x;
     }
     tabla['\t'] = ' ';
-    const std::size_t n = texto.size();
-    std::size_t escrito = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (texto[i] == '\r' && i + 1 < n && texto[i + 1] == '\n') {
-            texto[escrito++] = ' ';
-            ++i;
-        } else {
-            texto[escrito++] = Traducir(tabla, texto[i]);
+    // Stretch by stretch between CRs: the inner loop is a bare table lookup.
+    char* const inicio = texto.data();
+    const char* const fin = inicio + texto.size();
+    char* escrito = inicio;
+    const char* leido = inicio;
+    while (leido < fin) {
+        const auto* cr = static_cast<const char*>(std::memchr(leido, '\r', fin - leido));
+        const char* const tramo = cr != nullptr ? cr : fin;
+        for (; leido < tramo; ++leido) {
+            *escrito++ = Traducir(tabla, *leido);
         }
+        if (cr == nullptr) {
+            break;
+        }
+        const bool conLf = cr + 1 < fin && cr[1] == '\n';
+        *escrito++ = conLf ? ' ' : Traducir(tabla, '\r');
+        leido = cr + (conLf ? 2 : 1);
     }
-    texto.resize(escrito);
+    texto.resize(static_cast<std::size_t>(escrito - inicio));
 }
 
 }  // namespace rebanex::Troceado
