@@ -1,6 +1,9 @@
 // Rebanex.exe installed beside the test host dorvax.exe, driven through its window: pieces
 // pasted into the host, its size read, the host found, started, tidied, or missing.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -85,22 +88,36 @@ HWND Buscar(const char* titulo) {
     return FindWindowA(nullptr, titulo);
 }
 
-// Every host process still running, ended through its application window.
-void CerrarAnfitriones() {
-    while (HWND aplicacion = Buscar("Dorvax")) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(aplicacion, &id);
-        HANDLE proceso = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
+// Every program still running from `carpeta` (hosts Rebanex started, a Rebanex left over):
+// the host first through its application window, then whatever is left by force, so that no
+// program outlives the test.
+void CerrarProgramasDe(const std::string& carpeta) {
+    if (HWND aplicacion = Buscar("Dorvax")) {
         PostMessageA(aplicacion, WM_CLOSE, 0, 0);
+    }
+    const HANDLE instantanea = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entrada{};
+    entrada.dwSize = sizeof(entrada);
+    for (BOOL hay = Process32First(instantanea, &entrada); hay;
+         hay = Process32Next(instantanea, &entrada)) {
+        HANDLE proceso =
+            OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                        entrada.th32ProcessID);
+        char imagen[MAX_PATH] = {};
+        DWORD largo = MAX_PATH;
+        if (proceso != nullptr && QueryFullProcessImageNameA(proceso, 0, imagen, &largo) &&
+            CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, imagen,
+                           static_cast<int>(carpeta.size()), carpeta.c_str(),
+                           static_cast<int>(carpeta.size())) == CSTR_EQUAL &&
+            WaitForSingleObject(proceso, 5000) != WAIT_OBJECT_0) {
+            TerminateProcess(proceso, 1);
+            WaitForSingleObject(proceso, 10000);
+        }
         if (proceso != nullptr) {
-            if (WaitForSingleObject(proceso, 10000) != WAIT_OBJECT_0) {
-                TerminateProcess(proceso, 1);
-                WaitForSingleObject(proceso, 10000);
-            }
             CloseHandle(proceso);
         }
-        Esperar([&] { return !IsWindow(aplicacion); });
     }
+    CloseHandle(instantanea);
 }
 
 // The folder of an installation: Rebanex.exe beside dorvax.exe and MensatelLog.exe, also
@@ -109,7 +126,6 @@ class MensatelTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 1252u) << "the ANSI code page of this Wine prefix";
-        CerrarAnfitriones();
         const std::string rebanex = Ruta("Rebanex.exe");
         ASSERT_TRUE(CopyFileA(RutaRebanex().c_str(), rebanex.c_str(), FALSE));
         anterior_ = RutaRebanex();
@@ -117,7 +133,7 @@ class MensatelTest : public ::testing::Test {
     }
     void TearDown() override {
         _putenv(("REBANEX_EXE=" + anterior_).c_str());
-        CerrarAnfitriones();
+        CerrarProgramasDe(carpeta_.Ruta() + "\\");
     }
 
     std::string Ruta(const std::string& fichero) const { return carpeta_.Ruta() + "\\" + fichero; }
