@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 
@@ -103,8 +104,7 @@ int main(int argc, char** argv) {
 
     const std::string trozo = app.Texto(Control::Trozo);
     app.Pulsar(Control::Copiar);
-    if (!Esperar([&] { return TextoMensaje(app, principal) == trozo; },
-                 std::chrono::seconds(60))) {
+    if (!Esperar([&] { return TextoMensaje(app, principal) == trozo; }, std::chrono::seconds(60))) {
         std::fprintf(stderr, "el trozo no llegó al Mensatel\n");
         return 1;
     }
