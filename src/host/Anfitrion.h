@@ -36,15 +36,4 @@ class Anfitrion {
     virtual void Cancelar() = 0;
 };
 
-// Mensatel never found, as when "dorvax.exe" is missing, without the box.
-class AnfitrionAusente : public Anfitrion {
-  public:
-    ResultadoPegar Pegar(const std::string&) override { return ResultadoPegar::SinMensatel; }
-    std::optional<std::string> LeerLongitudMaxima() override { return std::nullopt; }
-    void Mostrar() override {}
-    void Ejecutar() override {}
-    bool Ocupado() const override { return false; }
-    void Cancelar() override {}
-};
-
 }  // namespace rebanex

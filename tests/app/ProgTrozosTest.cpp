@@ -116,16 +116,10 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
 }
 
 TEST_F(ProgTrozos, SinMensatelElPegadoCuentaComoHecho) {
-    AnfitrionAusente ausente;
-    Prog otro(Entorno{vista, perfil, ausente, portapapeles, disco, dialogos, shell});
-    vista.Conectar(otro);
-    otro.Form_Load(kDirectorio, "");
-    SinTransformaciones();
-    vista.Escribir(Control::Msg, "uno dos tres");
-    vista.Escribir(Control::Lon, "5");
-    otro.Partir_Click();
-    otro.Copiar_Click();
-    EXPECT_EQ(otro.TrozoActual(), 2);
+    TresTrozos();
+    anfitrion.respuesta = ResultadoPegar::SinMensatel;
+    prog.Copiar_Click();
+    EXPECT_EQ(prog.TrozoActual(), 2);
 }
 
 TEST_F(ProgTrozos, MensatelSeMuestraOSeEjecuta) {

@@ -115,6 +115,8 @@ TEST_F(RebanexTest, LosColoresDelMensatelPuedenSerDelSistema) {
 }
 
 TEST_F(RebanexTest, TrocearMuestraLosTrozosYEscapeVuelveBorraYSale) {
+    // No Mensatel beside this Rebanex: the split does not ask it for the size.
+    WritePrivateProfileStringA("Rebanex", "ObtenerTamañoMsg", "0", Ini().c_str());
     Rebanex app(directorio_.Ruta());
     ASSERT_NE(app.Ventana(), nullptr);
 

@@ -7,10 +7,12 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "app/win32/EscritorioWin32.h"
 #include "app/win32/PerfilWin32.h"
 #include "app/win32/PortapapelesWin32.h"
 #include "app/win32/VentanaPrincipal.h"
-#include "host/Anfitrion.h"
+#include "host/ControlMensatel.h"
+#include "settings/Ini.h"
 
 namespace {
 
@@ -19,6 +21,18 @@ std::string DirectorioActual() {
     std::string dir(n, '\0');
     dir.resize(GetCurrentDirectoryA(n, dir.data()));
     return dir;
+}
+
+// The folder of Rebanex.exe, where Mensatel's programs are looked for.
+std::string DirectorioEjecutable() {
+    std::string ruta(MAX_PATH, '\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameA(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()))) ==
+           ruta.size()) {
+        ruta.resize(ruta.size() * 2);
+    }
+    ruta.resize(n);
+    return ruta.substr(0, ruta.find_last_of('\\') + 1);
 }
 
 // The command line after the program's name and the blanks that follow it. A TAB is kept: it marks
@@ -43,19 +57,23 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
     InitCommonControlsEx(&comunes);
 
     rebanex::win32::PerfilWin32 perfil;
-    rebanex::AnfitrionAusente anfitrion;
     rebanex::win32::PortapapelesWin32 portapapeles;
     rebanex::DiscoAusente disco;
     rebanex::DialogosAusentes dialogos;
     rebanex::ShellAusente shell;
     rebanex::win32::VentanaPrincipal ventana(instancia);
+    rebanex::win32::EscritorioWin32 escritorio(ventana);
+    const std::string directorioActual = DirectorioActual();
+    rebanex::ControlMensatel mensatel(escritorio, ventana, DirectorioEjecutable(),
+                                      rebanex::ConBarraFinal(directorioActual));
     rebanex::Prog prog(
-        rebanex::Entorno{ventana, perfil, anfitrion, portapapeles, disco, dialogos, shell});
+        rebanex::Entorno{ventana, perfil, mensatel, portapapeles, disco, dialogos, shell});
+    escritorio.Conectar(prog, mensatel);
     if (!ventana.Crear(prog)) {
         return 1;
     }
     portapapeles.FijarDueno(ventana.Manejador());
-    prog.Form_Load(DirectorioActual(), LineaComandos());
+    prog.Form_Load(directorioActual, LineaComandos());
     ventana.Mostrar(comoMostrar);
 
     MSG msg{};
