@@ -63,8 +63,13 @@ void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& av
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
         return;
     }
+    AplicarReemplazos(texto, *contenido, ruta, avisador);
+}
+
+void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,
+                       Avisador& avisador) {
     TextoConMayusculas trabajo(texto);
-    std::string_view resto(*contenido);
+    std::string_view resto(contenido);
     for (long long numero = 1; !resto.empty(); ++numero) {
         const std::string_view linea = SiguienteLinea(resto);
         if (AplicarLinea(trabajo, linea, numero, ruta, avisador) == Resultado::Parar) {

@@ -31,6 +31,11 @@ void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar
 // asks whether to go on (Yes/No box): No stops, keeping what was replaced so far.
 void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador);
 
+// The same over rules already read: `contenido` is the file's text as Windows-1252, `ruta`
+// only names the file in the boxes. Any bytes are a valid content.
+void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,
+                       Avisador& avisador);
+
 // The two boxes the engine can raise, for callers and tests.
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta);
 Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta);
