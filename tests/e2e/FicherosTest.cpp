@@ -441,7 +441,17 @@ TEST_F(FicherosTest, EditarReemplazosQueFaltanLosCreaYLosAbreEnElEditor) {
     Rebanex app(instalacion.Ruta());
     ASSERT_NE(app.Ventana(), nullptr);
 
-    app.Elegir(Menu::mnu_opciones_fichR);
+    // Ctrl+F, through the system's input queue to the window brought to the front by a click.
+    app.ClicEn(100, 6);
+    ASSERT_TRUE(Esperar([&] { return GetForegroundWindow() == app.Ventana(); }));
+    INPUT teclas[4] = {};
+    const WORD vk[4] = {VK_CONTROL, 'F', 'F', VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        teclas[i].type = INPUT_KEYBOARD;
+        teclas[i].ki.wVk = vk[i];
+        teclas[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, teclas, sizeof(INPUT));
     Atender(app, "Upss no ta!!!",
             "No he encontrado el fichero de Reemplazos '" + reglas + "', voy a Crearlo!!!");
     std::string esperado;
