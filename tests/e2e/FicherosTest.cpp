@@ -79,17 +79,38 @@ std::string Argumentos(std::string linea) {
     return linea.substr(std::min(linea.find_first_not_of(' ', fin), linea.size()));
 }
 
+// Deletes every file of the folder; false while some cannot go (a program still ending).
+bool Vaciar(const std::string& carpeta) {
+    bool vacia = true;
+    WIN32_FIND_DATAA datos{};
+    HANDLE busqueda = FindFirstFileA((carpeta + "\\*").c_str(), &datos);
+    if (busqueda != INVALID_HANDLE_VALUE) {
+        do {
+            if ((datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                vacia = DeleteFileA((carpeta + "\\" + datos.cFileName).c_str()) && vacia;
+            }
+        } while (FindNextFileA(busqueda, &datos));
+        FindClose(busqueda);
+    }
+    return vacia;
+}
+
 // The program copied into a folder of its own, so that files can stand beside it; every
-// Rebanex started in this scope is that copy.
+// Rebanex started in this scope is that copy. The folder starts empty even when an earlier run
+// left it behind, and is emptied once the stand-ins started from it have ended.
 class Instalacion {
   public:
     Instalacion() : exe_(carpeta_.Ruta() + "\\Rebanex.exe") {
+        Vaciar(carpeta_.Ruta());
         CopyFileA(RutaRebanex().c_str(), exe_.c_str(), FALSE);
         const char* antes = std::getenv("REBANEX_EXE");
         anterior_ = antes == nullptr ? "" : antes;
         _putenv_s("REBANEX_EXE", exe_.c_str());
     }
-    ~Instalacion() { _putenv_s("REBANEX_EXE", anterior_.c_str()); }
+    ~Instalacion() {
+        _putenv_s("REBANEX_EXE", anterior_.c_str());
+        Esperar([&] { return Vaciar(carpeta_.Ruta()); });
+    }
     Instalacion(const Instalacion&) = delete;
     Instalacion& operator=(const Instalacion&) = delete;
 
