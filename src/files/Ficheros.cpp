@@ -90,6 +90,11 @@ bool EsDirectorio(const std::string& ruta) {
     return fs::is_directory(Estado(ruta));
 }
 
+bool Borrar(const std::string& ruta) {
+    std::error_code error;
+    return ExisteFichero(ruta) && fs::remove(RutaNativa(ruta), error);
+}
+
 std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta) {
     std::error_code error;
     const std::uintmax_t tamano = fs::file_size(RutaNativa(ruta), error);

@@ -29,6 +29,9 @@ bool ExisteFichero(const std::string& ruta);
 
 bool EsDirectorio(const std::string& ruta);
 
+// Removes an ordinary file; false when there is none at the path or it cannot be removed.
+bool Borrar(const std::string& ruta);
+
 // The size of an ordinary file in bytes; nullopt when there is none at the path.
 std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta);
 

@@ -182,64 +182,6 @@ TEST_F(RebanexTest, ElMensajeAdmiteMasDe64KCaracteres) {
     EXPECT_EQ(app.EsperarFin(), 0u);
 }
 
-// The hourglass shows while a long paragraph is pasted or rewritten by a format command: the
-// edit control takes seconds over it under Wine (its time grows with the square of the
-// paragraph's length), plenty for a look every millisecond. Each process has cursor handles
-// of its own: the test knows the program's hourglass as a cursor other than the one at rest.
-TEST_F(RebanexTest, PegarOFormatearUnParrafoLargoMuestraElRelojDeArena) {
-    SetCursorPos(0, 0);  // away from the window: no mouse over it changes its cursor
-    Rebanex app(directorio_.Ruta());
-    ASSERT_NE(app.Ventana(), nullptr);
-    ASSERT_TRUE(Esperar([&] { return GetForegroundWindow() == app.Ventana(); }));
-    // The cursor of the window in front: the program's.
-    const auto cursor = [] {
-        CURSORINFO info{};
-        info.cbSize = sizeof(info);
-        GetCursorInfo(&info);
-        return info.hCursor;
-    };
-    const HCURSOR enReposo = cursor();
-    // Asking the busy program for its text would block until it is done: first a short knock.
-    const auto libre = [&] {
-        DWORD_PTR r = 0;
-        return SendMessageTimeoutA(app.Ventana(), WM_NULL, 0, 0, SMTO_NORMAL, 10, &r) != 0;
-    };
-    // Polls until `hecho`; the cursor other than the one at rest seen on the way, if any.
-    const auto relojMientras = [&](const std::function<bool()>& hecho) {
-        HCURSOR reloj = nullptr;
-        EXPECT_TRUE(Esperar(
-            [&] {
-                for (int i = 0; i < 20; ++i) {
-                    if (const HCURSOR c = cursor(); c != enReposo && c != nullptr) {
-                        reloj = c;
-                    }
-                    Sleep(1);
-                }
-                return hecho();
-            },
-            kPlazoLargo));
-        return reloj;
-    };
-
-    std::string parrafo;
-    while (parrafo.size() < 20000) {
-        parrafo += "palabra ";
-    }
-    app.Pegar(Msg, parrafo);
-    HCURSOR reloj =
-        relojMientras([&] { return libre() && app.Texto(Msg).size() == parrafo.size(); });
-    EXPECT_NE(reloj, nullptr);
-    EXPECT_NE(cursor(), reloj);  // gone once the work is done
-
-    app.Elegir(Menu::mnu_formato_letras2);
-    reloj = relojMientras([&] { return libre() && app.Texto(Msg).rfind("PALABRA ", 0) == 0; });
-    EXPECT_NE(reloj, nullptr);
-    EXPECT_NE(cursor(), reloj);
-
-    app.Elegir(Menu::mnu_archivo_salir);
-    EXPECT_EQ(app.EsperarFin(), 0u);
-}
-
 TEST_F(RebanexTest, TrocearAvisaDeLoQueFaltaYElBotonDerechoAbreLasOpciones) {
     Rebanex app(directorio_.Ruta());
     ASSERT_NE(app.Ventana(), nullptr);

@@ -54,6 +54,8 @@ TEST(Ficheros, NombresFueraDeAscii) {
                   "adi\xF3s");
         ASSERT_TRUE(EscribirFichero(otro, ""));  // emptied
         EXPECT_EQ(LeerFichero(otro), "");
+        EXPECT_TRUE(Borrar(otro));
+        EXPECT_FALSE(ExisteFichero(otro));
     }
 }
 
@@ -67,6 +69,9 @@ TEST(Ficheros, LoQueNoEsta) {
     EXPECT_EQ(TamanoFichero(falta), std::nullopt);
     EXPECT_EQ(TamanoFichero(temporal.Ruta()), std::nullopt);
     EXPECT_FALSE(EscribirFichero(falta + kSeparador + "a.txt", "x"));
+    EXPECT_FALSE(Borrar(falta));
+    EXPECT_FALSE(Borrar(temporal.Ruta()));  // a folder is not a file
+    EXPECT_TRUE(EsDirectorio(temporal.Ruta()));
 }
 
 }  // namespace

@@ -2,15 +2,20 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <string>
 
 #include "app/Prog.h"
+#include "app/win32/CarpetaTemporal.h"
+#include "app/win32/DialogosWin32.h"
 #include "app/win32/EscritorioWin32.h"
 #include "app/win32/PerfilWin32.h"
 #include "app/win32/PortapapelesWin32.h"
+#include "app/win32/ShellWin32.h"
 #include "app/win32/VentanaPrincipal.h"
+#include "files/DiscoFicheros.h"
 #include "host/ControlMensatel.h"
 #include "settings/Ini.h"
 
@@ -50,17 +55,36 @@ std::string LineaComandos() {
     return inicio == std::string::npos ? std::string() : linea.substr(inicio);
 }
 
+// The shell and the download may hand their work to COM objects on this thread.
+class ComIniciado {
+  public:
+    ComIniciado()
+        : iniciado_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComIniciado() {
+        if (iniciado_) {
+            CoUninitialize();
+        }
+    }
+    ComIniciado(const ComIniciado&) = delete;
+    ComIniciado& operator=(const ComIniciado&) = delete;
+
+  private:
+    bool iniciado_;
+};
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
     INITCOMMONCONTROLSEX comunes{sizeof(comunes), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&comunes);
+    const ComIniciado com;
 
     rebanex::win32::PerfilWin32 perfil;
     rebanex::win32::PortapapelesWin32 portapapeles;
-    rebanex::DiscoAusente disco;
-    rebanex::DialogosAusentes dialogos;
-    rebanex::ShellAusente shell;
+    rebanex::DiscoFicheros disco(rebanex::win32::CarpetaTemporal());
+    rebanex::win32::DialogosWin32 dialogos;
+    rebanex::win32::ShellWin32 shell;
     rebanex::win32::VentanaPrincipal ventana(instancia);
     rebanex::win32::EscritorioWin32 escritorio(ventana);
     const std::string directorioActual = DirectorioActual();
@@ -73,6 +97,8 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
         return 1;
     }
     portapapeles.FijarDueno(ventana.Manejador());
+    dialogos.FijarDueno(ventana.Manejador());
+    shell.FijarDueno(ventana.Manejador());
     prog.Form_Load(directorioActual, LineaComandos());
     ventana.Mostrar(comoMostrar);
 
