@@ -74,19 +74,6 @@ bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds p
     return true;
 }
 
-OtraVentana::OtraVentana()
-    : hwnd_(CreateWindowExA(0, "STATIC", "Otra", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
-
-OtraVentana::~OtraVentana() {
-    DestroyWindow(hwnd_);
-}
-
-void OtraVentana::Activar() const {
-    SetForegroundWindow(hwnd_);
-    SetActiveWindow(hwnd_);
-}
-
 DirectorioTemporal::DirectorioTemporal() {
     static int contador = 0;
     char temporal[MAX_PATH] = {};

@@ -27,22 +27,6 @@ inline constexpr std::chrono::seconds kPlazoLargo{120};
 // Polls `condicion` until it holds or `plazo` runs out; true when it held. The test's own
 // windows are served meanwhile.
 bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds plazo = kPlazo);
-
-// A top-level window of the test's own, to take the activation away from the program.
-class OtraVentana {
-  public:
-    OtraVentana();
-    ~OtraVentana();
-    OtraVentana(const OtraVentana&) = delete;
-    OtraVentana& operator=(const OtraVentana&) = delete;
-    // Brings it to the front: it becomes the active window.
-    void Activar() const;
-    HWND Hwnd() const { return hwnd_; }
-
-  private:
-    HWND hwnd_;
-};
-
 // A new empty folder in the temporary folder, removed with what is left in it.
 class DirectorioTemporal {
   public:

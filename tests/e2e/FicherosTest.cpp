@@ -398,6 +398,8 @@ TEST_F(FicherosTest, LaListaDeReemplazosSigueLoElegidoYElTroceoUsaElUltimo) {
     }
     WritePrivateProfileStringA("FicherosReemplazos", "5", "", ini.c_str());
     WritePrivateProfileStringA("Rebanex", "AutoReemplazar", "1", ini.c_str());
+    // No Mensatel beside this Rebanex: the split keeps its size instead of asking for it.
+    WritePrivateProfileStringA("Rebanex", "ObtenerTamañoMsg", "0", ini.c_str());
     Rebanex app(dir);
     ASSERT_NE(app.Ventana(), nullptr);
 
