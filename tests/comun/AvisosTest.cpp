@@ -24,6 +24,8 @@ namespace {
 
 const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
 
+const char* const kIconos[] = {"Exclamacion", "Pregunta", "Informacion"};
+
 std::vector<std::pair<std::string, Aviso>> Todos() {
     using namespace Troceado;
     return {
@@ -60,21 +62,10 @@ std::vector<std::pair<std::string, Aviso>> Todos() {
     };
 }
 
-const char* NombreIcono(Icono i) {
-    switch (i) {
-        case Icono::Exclamacion:
-            return "Exclamacion";
-        case Icono::Pregunta:
-            return "Pregunta";
-        case Icono::Informacion:
-            return "Informacion";
-    }
-    return "?";
-}
-
 // Every CR of the text shows as "\r" and ends a line, so that a changed line diffs alone.
 std::string Dibujar(const std::string& nombre, const Aviso& a) {
-    std::string s = "[" + nombre + "]\ntitulo: " + a.titulo + "\nicono: " + NombreIcono(a.icono) +
+    std::string s = "[" + nombre + "]\ntitulo: " + a.titulo +
+                    "\nicono: " + kIconos[static_cast<int>(a.icono)] +
                     "\nbotones: " + (a.botones == Botones::SiNo ? "SiNo" : "Aceptar") + "\ntexto: ";
     for (char c : a.texto) {
         s += c == '\r' ? "\\r\n| " : c == '\n' ? "\\n" : std::string(1, c);

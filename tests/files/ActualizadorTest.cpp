@@ -30,7 +30,6 @@ TEST(Actualizador, DirectorioDeActualizacionesDeRebanexIni) {
     Ini ini(memoria);
     ini.FijarFicheroIni("C:\\R\\Rebanex.ini");
     EXPECT_EQ(WebActualizaciones(ini), Direcciones::kWebActualizaciones);
-    EXPECT_TRUE(Direcciones::kWebActualizaciones.starts_with("https://"));
     EXPECT_FALSE(memoria.Existe("C:\\R\\Rebanex.ini"));  // read, never written
 
     for (const auto& [valor, web] : std::vector<std::pair<std::string, std::string>>{

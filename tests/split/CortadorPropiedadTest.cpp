@@ -1,16 +1,11 @@
-// The cutter never loses or reorders text, whatever the message, maximum and
-// options.
+// The cutter never loses or reorders text, whatever the message, maximum and options.
 //
-// What "gives the text back" means exactly: take the pieces in cutting order
-// (the reverse of the shown order with Inverso) and strip from each what the
-// cutter adds: the indicator "k/N " in front (only when there is more than one
-// piece), the signature with its space in front or at the end (when every piece
-// is signed) and the hyphen that closes a piece broken inside a word. Each
-// piece starts after skipping the spaces at the point where the previous one
-// ended (and the first after the spaces at the start of the text); those
-// skipped spaces are the only characters dropped. So the prepared text is
-// exactly: for every piece, a run of zero or more spaces followed by the
-// piece's text, and nothing after the last piece.
+// Precisely: take the pieces in cutting order (the reverse of the shown order with Inverso)
+// and strip what the cutter adds: the indicator "k/N " (only with more than one piece), the
+// signature with its space in front or at the end (when every piece is signed) and the hyphen
+// of a piece broken inside a word. Each piece starts after the spaces where the previous one
+// ended (the first after the leading spaces); those are the only characters dropped. So the
+// prepared text is exactly: for each piece, zero or more spaces and then its text; nothing more.
 #include <algorithm>
 #include <random>
 #include <string>
