@@ -36,6 +36,12 @@ inline constexpr std::string_view kEstadoEsperando = "Esperando al Mensatel... (
 
 enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana };
 
+// The boxes of the Mensatel automation.
+Aviso AvisoSinDorvax();
+Aviso AvisoSinVentanaMensatel();
+Aviso AvisoCampoMensajeLleno();    // the message field would not empty
+Aviso AvisoTrozoDemasiadoLargo();  // the piece is longer than Mensatel's size field allows
+
 class ControlMensatel : public Anfitrion {
   public:
     // Both directories end in a backslash: "dorvax.exe" is looked for in the executable's
@@ -74,7 +80,6 @@ class ControlMensatel : public Anfitrion {
     VentanaId BuscarVentanaPrincipal();
     VentanaId EsperarVentanaPrincipal();
     bool Activar(std::string_view titulo);
-    void Avisar(std::string texto, std::string titulo);
 
     Escritorio& escritorio_;
     Avisador& avisador_;

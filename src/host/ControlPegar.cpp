@@ -30,6 +30,17 @@ std::string TextoNumero(double valor) {
 
 }  // namespace
 
+Aviso AvisoCampoMensajeLleno() {
+    return Aviso{"No he podido vaciar el campo del mensaje del Mensatel.", "Rebanex"};
+}
+
+Aviso AvisoTrozoDemasiadoLargo() {
+    return Aviso{
+        "Usssss.... El Servidor no permite tanto texto en un sólo SMS\r\r"
+        "Revisa el tamaño de los trozos!",
+        "Epaaaaaaaa!!"};
+}
+
 // Whatever the user had typed into Mensatel's message field is discarded, so that the
 // piece lands in an empty field.
 std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(const RectVentana& rect) {
@@ -42,7 +53,7 @@ std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(const RectVen
         escritorio_.Dormir(5);
     } while (!vacio && escritorio_.Milisegundos() - inicio < kEsperaVaciadoMs);
     if (!vacio) {
-        Avisar("No he podido vaciar el campo del mensaje del Mensatel.", "Rebanex");
+        avisador_.Avisar(AvisoCampoMensajeLleno());
         return std::nullopt;
     }
     return LeerTextoEnPunto(rect.izquierda + kCampoTamanyo.x, rect.arriba + kCampoTamanyo.y);
@@ -67,10 +78,7 @@ ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
         const VentanaId propia = escritorio_.VentanaPropia();
         escritorio_.SubirYActivar(propia);
         escritorio_.PonerEnPrimerPlano(propia);
-        Avisar(
-            "Usssss.... El Servidor no permite tanto texto en un sólo SMS\r\r"
-            "Revisa el tamaño de los trozos!",
-            "Epaaaaaaaa!!");
+        avisador_.Avisar(AvisoTrozoDemasiadoLargo());
         return ResultadoPegar::Rechazado;
     }
     const std::string guardado = escritorio_.LeerPortapapeles();

@@ -12,8 +12,14 @@ ControlMensatel::ControlMensatel(Escritorio& escritorio, Avisador& avisador,
       directorioEjecutable_(std::move(directorioEjecutable)),
       directorioInicio_(std::move(directorioInicio)) {}
 
-void ControlMensatel::Avisar(std::string texto, std::string titulo) {
-    avisador_.Avisar(Aviso{std::move(texto), std::move(titulo), Icono::Exclamacion});
+Aviso AvisoSinDorvax() {
+    return Aviso{
+        "Upps!!! No encuentro el fichero 'Dorvax.exe.', \r\r\rCopiame en su directorio\r\r",
+        "Dorvax.exe no ta aki!!!"};
+}
+
+Aviso AvisoSinVentanaMensatel() {
+    return Aviso{"No ha aparecido la ventana del Mensatel.", "Rebanex"};
 }
 
 std::intptr_t ControlMensatel::MostrarMensatel() {
@@ -32,8 +38,7 @@ std::intptr_t ControlMensatel::MostrarMensatel() {
 std::intptr_t ControlMensatel::EjecutarMensatel() {
     const std::string ruta = directorioEjecutable_ + "dorvax.exe";
     if (!escritorio_.ExisteFichero(ruta)) {
-        Avisar("Upps!!! No encuentro el fichero 'Dorvax.exe.', \r\r\rCopiame en su directorio\r\r",
-               "Dorvax.exe no ta aki!!!");
+        avisador_.Avisar(AvisoSinDorvax());
         return 0;
     }
     const std::intptr_t resultado = escritorio_.AbrirConShell(ruta, directorioInicio_);
@@ -73,7 +78,7 @@ Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana&
     }
     const VentanaId principal = EsperarVentanaPrincipal();
     if (principal == 0) {
-        Avisar("No ha aparecido la ventana del Mensatel.", "Rebanex");
+        avisador_.Avisar(AvisoSinVentanaMensatel());
         return Busqueda::SinVentana;
     }
     escritorio_.SubirYActivar(principal);

@@ -76,8 +76,6 @@ TEST(Mensajes, FicheroBuscadoTalCualYLuegoEnElDirectorioDeInicio) {
     EXPECT_EQ(CargarFicheroMensaje("c.sms", "C:\\Inicio\\", disco, avisador), "");
     ASSERT_EQ(avisador.avisos.size(), 1u);
     EXPECT_EQ(avisador.avisos[0], AvisoFicheroNoEncontrado("c.sms"));
-    EXPECT_EQ(avisador.avisos[0], (Aviso{"Fichero <c.sms> no encontrado", "Rebanex",
-                                         Icono::Exclamacion, Botones::Aceptar}));
 }
 
 TEST(Mensajes, LineaDeComandos) {

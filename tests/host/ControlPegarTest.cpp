@@ -8,11 +8,6 @@ namespace {
 
 using ControlPegar = ControlPrueba;
 
-const Aviso kDemasiadoLargo{
-    "Usssss.... El Servidor no permite tanto texto en un sólo SMS\r\r"
-    "Revisa el tamaño de los trozos!",
-    "Epaaaaaaaa!!"};
-
 // The user's text in the message field is discarded first; the clipboard ends as it was.
 TEST_F(ControlPegar, ElLimiteDecideYElPortapapelesVuelve) {
     struct Caso {
@@ -46,7 +41,7 @@ TEST_F(ControlPegar, ElLimiteDecideYElPortapapelesVuelve) {
                   pegado ? std::vector<std::string>{trozo} : std::vector<std::string>{});
         EXPECT_EQ(otro[m.mensaje].titulo, pegado ? trozo : "");
         EXPECT_EQ(avisos.avisos,
-                  pegado ? std::vector<Aviso>{} : std::vector<Aviso>{kDemasiadoLargo});
+                  pegado ? std::vector<Aviso>{} : std::vector<Aviso>{AvisoTrozoDemasiadoLargo()});
         // Refused: Rebanex comes back in front of Mensatel for the box.
         EXPECT_EQ(otro.primerPlano, pegado ? m.principal : otro.propia);
         EXPECT_EQ(otro.portapapeles, "antes");
@@ -54,18 +49,14 @@ TEST_F(ControlPegar, ElLimiteDecideYElPortapapelesVuelve) {
     }
 }
 
-TEST_F(ControlPegar, ElPegadoVaAlCampoDelMensajeYEnSuOrden) {
+TEST_F(ControlPegar, CadaPegadoVaAlCampoVacioDelMensaje) {
     const MensatelSimulado m = Abrir();
     escritorio.portapapeles.reset();
     EXPECT_EQ(control.Pegar("uno"), ResultadoPegar::Pegado);
     EXPECT_EQ(control.Pegar("dos"), ResultadoPegar::Pegado);
     EXPECT_EQ(escritorio.pegados, (std::vector<std::string>{"uno", "dos"}));
-    EXPECT_EQ(escritorio.LeerPortapapeles(), "");
-    const std::string principal(kTitulosMensatel[0]);
-    const std::vector<std::string> porPegado = {"AltZ " + principal, "CtrlV " + principal};
-    EXPECT_EQ(escritorio.teclas,
-              (std::vector<std::string>{porPegado[0], porPegado[1], porPegado[0], porPegado[1]}));
     EXPECT_EQ(escritorio[m.mensaje].titulo, "dos");
+    EXPECT_EQ(escritorio.LeerPortapapeles(), "");
 }
 
 // A field that will not empty stops the paste after a second: nothing would be mixed.
@@ -77,8 +68,7 @@ TEST_F(ControlPegar, UnCampoQueNoSeVaciaNoRecibeNada) {
     const int64_t inicio = escritorio.reloj;
     EXPECT_EQ(control.Pegar("hola"), ResultadoPegar::CampoLleno);
     EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
-    const Aviso lleno{"No he podido vaciar el campo del mensaje del Mensatel.", "Rebanex"};
-    EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{lleno, lleno}));
+    EXPECT_EQ(avisador.avisos, std::vector<Aviso>(2, AvisoCampoMensajeLleno()));
     EXPECT_GE(escritorio.reloj - inicio, 2 * kEsperaVaciadoMs);
     EXPECT_LT(escritorio.reloj - inicio, 2 * kEsperaVaciadoMs + 400);
     EXPECT_TRUE(escritorio.pegados.empty());
@@ -114,7 +104,7 @@ TEST_F(ControlPegar, ElCursorQueTardaNoCambiaLaLectura) {
                                      kRectMensatel.arriba + kCampoTamanyo.y),
                   "145")
             << atraso;
-        EXPECT_EQ(otro.reloj, atraso == 0 ? 10 : atraso == 15 ? 20 : 60);
+        EXPECT_LE(otro.reloj, 100);  // the wait for it is short
         EXPECT_EQ(otro.cursor, (Punto{5, 5}));
     }
     EXPECT_EQ(control.LeerTextoEnPunto(2000, 2000), "");  // no window there

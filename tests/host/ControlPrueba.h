@@ -25,13 +25,6 @@ class ControlPrueba : public ::testing::Test {
         return escritorio.CrearMensatel(std::string(kTitulosMensatel[0]), kRectMensatel, tamanyo);
     }
     Busqueda Buscar() { return control.BuscarVentanaMensatel(ventana, rect); }
-    std::vector<std::string> Titulos(const std::vector<Aviso>& avisos) {
-        std::vector<std::string> titulos;
-        for (const Aviso& a : avisos) {
-            titulos.push_back(a.titulo);
-        }
-        return titulos;
-    }
 
     EscritorioSimulado escritorio;
     AvisadorAnotado avisador;

@@ -8,10 +8,9 @@ namespace {
 
 using ControlVentanas = ControlPrueba;
 
-const Aviso kSinDorvax{
-    "Upps!!! No encuentro el fichero 'Dorvax.exe.', \r\r\rCopiame en su directorio\r\r",
-    "Dorvax.exe no ta aki!!!"};
-const Aviso kSinVentana{"No ha aparecido la ventana del Mensatel.", "Rebanex"};
+// The main window's titles in the order they are tried, spelt out: Mensatel's own.
+const std::string kTitulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
+                                "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
 
 TEST_F(ControlVentanas, ElPrimerTituloPresenteEnSuOrden) {
     const std::vector<std::pair<std::vector<int>, int>> casos = {
@@ -20,11 +19,11 @@ TEST_F(ControlVentanas, ElPrimerTituloPresenteEnSuOrden) {
         EscritorioSimulado otro;
         otro.ficheros.insert(kDorvax);
         for (int i : presentes) {
-            otro.CrearMensatel(std::string(kTitulosMensatel[i]), kRectMensatel);
+            otro.CrearMensatel(kTitulos[i], kRectMensatel);
         }
         ControlMensatel c{otro, avisador, kEjecutable, kInicio};
         ASSERT_EQ(c.BuscarVentanaMensatel(ventana, rect), Busqueda::Encontrada);
-        EXPECT_EQ(otro[ventana].titulo, kTitulosMensatel[elegido]);
+        EXPECT_EQ(otro[ventana].titulo, kTitulos[elegido]);
         EXPECT_EQ(otro.primerPlano, ventana);  // the centre click leaves it in front
     }
 }
@@ -48,7 +47,7 @@ TEST_F(ControlVentanas, SinDorvaxAvisaEnCadaIntento) {
     EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
     control.Mostrar();
     control.Ejecutar();
-    EXPECT_EQ(avisador.avisos, std::vector<Aviso>(5, kSinDorvax));
+    EXPECT_EQ(avisador.avisos, std::vector<Aviso>(5, AvisoSinDorvax()));
     EXPECT_TRUE(escritorio.aperturas.empty());
     EXPECT_TRUE(escritorio.teclas.empty());
     EXPECT_TRUE(escritorio.clicks.empty());
@@ -79,7 +78,7 @@ TEST_F(ControlVentanas, LaEsperaTerminaALos30Segundos) {
     EXPECT_EQ(control.Pegar("hola"), ResultadoPegar::SinVentana);
     EXPECT_GE(escritorio.reloj, kEsperaVentanaMs);
     EXPECT_LT(escritorio.reloj, kEsperaVentanaMs + 100);
-    EXPECT_EQ(avisador.avisos, std::vector<Aviso>{kSinVentana});
+    EXPECT_EQ(avisador.avisos, std::vector<Aviso>{AvisoSinVentanaMensatel()});
     EXPECT_EQ(escritorio.estados, (std::vector<std::string>{std::string(kEstadoEsperando), ""}));
     EXPECT_TRUE(escritorio.teclas.empty());
     EXPECT_EQ(escritorio.portapapeles, "antes");
@@ -105,7 +104,7 @@ TEST_F(ControlVentanas, EscapeTerminaLaEsperaYNadaEntraMientras) {
     EXPECT_EQ(pegados, std::vector<ResultadoPegar>{ResultadoPegar::Ocupado});
     EXPECT_EQ(leidos, std::vector<std::optional<std::string>>{std::nullopt});
     EXPECT_EQ(escritorio.aperturas.size(), 1u);
-    EXPECT_EQ(avisador.avisos, std::vector<Aviso>{kSinVentana});
+    EXPECT_EQ(avisador.avisos, std::vector<Aviso>{AvisoSinVentanaMensatel()});
 
     escritorio.alProcesar = nullptr;  // a new command starts with the wait uncancelled
     escritorio.alAbrir = [this] { Abrir(); };

@@ -8,61 +8,37 @@
 namespace rebanex {
 namespace {
 
-// The boxes, spelt out here so that a changed word in the program shows up.
-const Aviso kVacio{"Escribe algo no seas timidin", "Eres mudo ?"};
-const Aviso kNumeros{"Ein?? Que tal si ponemos solo números en el campo tamaño máximo",
-                     "Sólo Números"};
-const Aviso kCero{"Por que no te multiplicas tu por 0  ;)", "Mensaje tamaño 0 !!!!!!!"};
-const Aviso kGuion{
-    "Joeeee, no me dejas sitio ni pa meter el guioncito de separador de palabras xDD\r\r"
-    "Anda estírate un poco con el tamaño máximo :P",
-    "Epp.... Cuidadín!!"};
-const Aviso kIndicadores{
-    "Si quieres añadir indicadores de nº de Trozo, la longitud máxima debe de ser mayor de "
-    "12\r\rSi no ande meto los indicadores xDDD",
-    "Epp, cuidadín!!!"};
-const Aviso kFirma{"La firma no puede ser tan grande!", "Epp, cuidadín!!!"};
-
-struct Caso {
-    std::string mensaje = "hola", lon;
-    bool indicador = false;
-    std::string firmaEnTrozos;   // non-empty: FirmarEnTrozos ticked with this signature
-    std::optional<Aviso> aviso;  // nullopt: accepted
-};
-
-// Where the focus goes after each box.
-ControlFoco Foco(const Aviso& aviso) {
-    return aviso == kVacio || aviso == kFirma ? ControlFoco::Msg : ControlFoco::Lon;
-}
-
 TEST(ComprobarPartir, PrimerFalloEnSuOrdenOAceptado) {
+    struct Caso {
+        std::string mensaje = "hola", lon;
+        bool indicador = false;
+        std::string firmaEnTrozos;   // non-empty: FirmarEnTrozos ticked with this signature
+        std::optional<Aviso> aviso;  // nullopt: accepted
+    };
     const Caso casos[] = {
-        {"", "160", false, "", kVacio},
-        {"", "abc", false, "", kVacio},           // the empty message is checked first
-        {"   ", "160", false, "", std::nullopt},  // spaces are not empty
-        {"hola", "160", false, "", std::nullopt},
+        {"", "160", false, "", AvisoMensajeVacio()},
+        {"", "abc", false, "", AvisoMensajeVacio()},  // the empty message is checked first
+        {"   ", "160", false, "", std::nullopt},      // spaces are not empty
         {"hola", "32767", false, "", std::nullopt},
-        {"hola", "", false, "", kNumeros},
-        {"hola", " 160", false, "", kNumeros},
-        {"hola", "160 ", false, "", kNumeros},
-        {"hola", "0160", false, "", kNumeros},
-        {"hola", "-0", false, "", kNumeros},
-        {"hola", "160.0", false, "", kNumeros},
-        {"hola", "1e3", false, "", kNumeros},
-        {"hola", "16a", false, "", kNumeros},
-        {"hola", "+160", false, "", kNumeros},
-        {"hola", "32768", false, "", kNumeros},  // beyond int16
-        {"hola", "-32769", false, "", kNumeros},
-        {"hola", "0", true, "", kCero},
-        {"hola", "1", true, "", kGuion},
-        {"hola", "-5", false, "", kGuion},
-        {"hola", "-32768", false, "", kGuion},
-        {"hola", "11", true, "", kIndicadores},
+        {"hola", "", false, "", AvisoSoloNumeros()},
+        {"hola", " 160", false, "", AvisoSoloNumeros()},
+        {"hola", "160 ", false, "", AvisoSoloNumeros()},
+        {"hola", "0160", false, "", AvisoSoloNumeros()},
+        {"hola", "-0", false, "", AvisoSoloNumeros()},
+        {"hola", "160.0", false, "", AvisoSoloNumeros()},
+        {"hola", "1e3", false, "", AvisoSoloNumeros()},
+        {"hola", "+160", false, "", AvisoSoloNumeros()},
+        {"hola", "32768", false, "", AvisoSoloNumeros()},  // beyond int16
+        {"hola", "-32769", false, "", AvisoSoloNumeros()},
+        {"hola", "0", true, "", AvisoTamanyoCero()},
+        {"hola", "1", true, "", AvisoSinSitioGuion()},
+        {"hola", "-32768", false, "", AvisoSinSitioGuion()},
+        {"hola", "11", true, "", AvisoMinimoIndicadores()},
         {"hola", "11", false, "", std::nullopt},
         {"hola", "12", true, "", std::nullopt},  // 12 is accepted, whatever the box says
         {"hola", "15", false, "1234567", std::nullopt},
-        {"hola", "15", false, "12345678", kFirma},
-        {"hola", "11", true, "12345678", kIndicadores},
+        {"hola", "15", false, "12345678", AvisoFirmaGrande()},
+        {"hola", "11", true, "12345678", AvisoMinimoIndicadores()},
     };
     for (const Caso& c : casos) {
         EntradaPartir entrada;
@@ -82,8 +58,10 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrdenOAceptado) {
         }
         ASSERT_TRUE(fallo.has_value());
         EXPECT_EQ(fallo->aviso, *c.aviso);
-        EXPECT_EQ(fallo->foco, Foco(*c.aviso));
-        EXPECT_EQ(fallo->seleccionarTodo, *c.aviso == kNumeros);
+        // The focus goes to the message for its own faults, to Lon for the others.
+        const bool enMensaje = *c.aviso == AvisoMensajeVacio() || *c.aviso == AvisoFirmaGrande();
+        EXPECT_EQ(fallo->foco, enMensaje ? ControlFoco::Msg : ControlFoco::Lon);
+        EXPECT_EQ(fallo->seleccionarTodo, *c.aviso == AvisoSoloNumeros());
     }
 }
 

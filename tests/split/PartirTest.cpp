@@ -52,16 +52,6 @@ class PartirTest : public ::testing::Test {
     Textos sucesos;
 };
 
-TEST_F(PartirTest, SaltosYTabuladoresSonEspacios) {
-    entrada.mensaje = "hola\r\nmundo\tcruel";
-    entrada.opciones.MsgMax = "6";
-    // Each line break and each tab counts as one space.
-    EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo ", "cruel"}));
-    EXPECT_EQ(sucesos, (Textos{"Troceando..."}));
-    entrada.mensaje = "     ";
-    EXPECT_EQ(PartirBien(), (Textos{""}));
-}
-
 TEST_F(PartirTest, TransformacionesYTextosDeEstadoEnSuOrden) {
     // Accents go before the rules (canción), line breaks before the rules (a word after
     // CR LF), the rules before the squeezing (an empty replacement leaves two spaces).
@@ -130,26 +120,23 @@ TEST_F(PartirTest, SinFicheroDeReglasAvisaYCortaIgual) {
 }
 
 TEST_F(PartirTest, UnTroceoRechazadoDiceQueYDonde) {
-    const auto rechazado = [this](ControlFoco foco) {
-        const auto fallo = Rechazo();
-        EXPECT_TRUE(fallo.has_value());
-        EXPECT_EQ(fallo ? fallo->foco : ControlFoco::Msg, foco);
-        return fallo ? fallo->aviso : Aviso{};
+    const auto rechazado = [this](const Aviso& aviso, ControlFoco foco) {
+        const std::optional<FalloPartir> fallo = Rechazo();
+        ASSERT_TRUE(fallo.has_value());
+        EXPECT_EQ(fallo->aviso, aviso);
+        EXPECT_EQ(fallo->foco, foco);
     };
     entrada.mensaje = "";
-    EXPECT_EQ(rechazado(ControlFoco::Msg).titulo, "Eres mudo ?");
+    rechazado(AvisoMensajeVacio(), ControlFoco::Msg);
     EXPECT_TRUE(sucesos.empty());
 
-    // Indicator and signature leave one character per piece.
+    // Indicator and signature leave one character per piece: found while cutting.
     entrada.mensaje = "un mensaje de prueba";
     entrada.opciones.MsgMax = "12";
     entrada.opciones.IndicadorTrozos = true;
     FirmarAutomaticamente(1, true);
     entrada.firma = "Firma6";
-    EXPECT_EQ(rechazado(ControlFoco::Lon),
-              (Aviso{"Con el indicador de nº de Trozo y la firma en cada trozo no me queda "
-                     "sitio para el texto\r\rAnda estírate un poco con el tamaño máximo :P",
-                     "Epp, cuidadín!!!"}));
+    rechazado(AvisoSinSitioTexto(), ControlFoco::Lon);
     EXPECT_EQ(sucesos, (Textos{"Troceando...", ""}));
 
     // One character and a hyphen per piece: more pieces than the count holds.
@@ -157,10 +144,7 @@ TEST_F(PartirTest, UnTroceoRechazadoDiceQueYDonde) {
     entrada.opciones.ObtenerTamanyoMsg = entrada.opciones.IndicadorTrozos = false;
     entrada.mensaje = std::string(70000, 'x');
     entrada.opciones.MsgMax = "2";
-    EXPECT_EQ(rechazado(ControlFoco::Msg),
-              (Aviso{"Tanto texto no me cabe: saldrían más de 32767 trozos\r\r"
-                     "Anda recórtalo un poco o sube el tamaño máximo :P",
-                     "Epp, cuidadín!!!"}));
+    rechazado(AvisoDemasiadosTrozos(), ControlFoco::Msg);
 }
 
 TEST_F(PartirTest, CuatroMegasA160ConLasOpcionesPorDefecto) {

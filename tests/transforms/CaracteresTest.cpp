@@ -26,11 +26,8 @@ std::string Todos256() {
 }
 
 TEST(QuitarAcentos, LasVeinteVocalesYNadaMas) {
-    EXPECT_EQ(Aplicado(QuitarAcentos, "Árbol ágil, canción"), "Arbol agil, cancion");
-    EXPECT_EQ(Aplicado(QuitarAcentos, "pingüino año"), "pingüino año");
-    EXPECT_EQ(Aplicado(QuitarAcentos, ""), "");
     EXPECT_EQ(Aplicado(QuitarAcentos, "áéíóúàèìòù ÁÉÍÓÚÀÈÌÒÙ"), "aeiouaeiou AEIOUAEIOU");
-    // Over every byte, exactly those twenty change.
+    // Over every byte, exactly those twenty change (not ü, not ñ).
     const std::string todos = Todos256();
     const std::string sin = Aplicado(QuitarAcentos, todos);
     int cambiados = 0;
@@ -41,8 +38,6 @@ TEST(QuitarAcentos, LasVeinteVocalesYNadaMas) {
 }
 
 TEST(CambiarLetras, TodoElTextoConLasParejasDeWindows1252) {
-    EXPECT_EQ(Letras("ñandú", true), "ÑANDÚ");
-    EXPECT_EQ(Letras("ÁRBOL", false), "árbol");
     const std::string minusculas = "abcxyzšœžÿàáâãäåæçèéêëìíîïðñòóôõöøùúûüýþ";
     const std::string mayusculas = "ABCXYZŠŒŽŸÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ";
     EXPECT_EQ(Letras(minusculas, true), mayusculas);

@@ -7,7 +7,6 @@
 
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
-#include "transforms/Caracteres.h"
 #include "transforms/Reemplazar.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
@@ -87,13 +86,6 @@ TEST_F(AplicarReemplazosTest, FinesDeLineaYLecturaEnCadaUso) {
     EXPECT_EQ(Aplicar("que", "que\tk\r\n"), "k");  // the file is read afresh
 }
 
-TEST_F(AplicarReemplazosTest, LosSaltosDeLineaNoSeparanPalabras) {
-    EXPECT_EQ(Aplicar("hola\r\nque tal", "que\tq"), "hola\r\nque tal");
-    std::string trabajo = "hola\r\nque tal";
-    QuitarSaltos(trabajo);
-    EXPECT_EQ(Aplicar(trabajo, "que\tq"), "hola q tal");
-}
-
 TEST_F(AplicarReemplazosTest, LineasRarasPreguntanConSuNumero) {
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n"), "q");
     ASSERT_EQ(avisador_.avisos.size(), 3u);
@@ -114,18 +106,6 @@ TEST_F(AplicarReemplazosTest, FicheroQueNoSePuedeAbrir) {
         EXPECT_EQ(texto, "que");
         EXPECT_EQ(avisador_.avisos.back(), AvisoErrorAbrirReemplazos(ruta));
     }
-}
-
-TEST(AvisosReemplazos, TextosExactos) {
-    EXPECT_EQ(AvisoErrorAbrirReemplazos("C:\\M\\Rebanex.txt"),
-              (Aviso{"Error al intentar abrir el fichero 'C:\\M\\Rebanex.txt'\r\r\r"
-                     "Si no tienes ningún fichero de Reemplazos utiliza el menú\r"
-                     "'Opciones/Abrir Fichero de Reemplazos' para generar uno.",
-                     "Cachis la mar...!!!", Icono::Exclamacion, Botones::Aceptar}));
-    EXPECT_EQ(AvisoLineaRara(12, "C:\\R.txt"),
-              (Aviso{"Error en la línea nº 12 en el fichero C:\\R.txt\r\r¿Sigo Reemplazando?",
-                     "Upss!!! Línea RaRa!!", Icono::Exclamacion, Botones::SiNo}));
-    EXPECT_EQ(std::string("Línea").size(), 5u);  // Windows-1252 bytes, not UTF-8
 }
 
 }  // namespace
