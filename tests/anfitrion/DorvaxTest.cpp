@@ -70,7 +70,8 @@ bool AlFrente(HWND hwnd) {
 }
 
 void PonerEnPortapapeles(const std::string& texto) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
+    // Another program (Wine's own clipboard bridge among them) may hold it for a moment.
+    ASSERT_TRUE(Esperar([] { return OpenClipboard(nullptr) != FALSE; }));
     EmptyClipboard();
     HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
     memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);

@@ -222,7 +222,8 @@ void Rebanex::Escribir(Control c, const std::string& texto) {
 }
 
 void Rebanex::Pegar(Control c, const std::string& texto) {
-    if (!OpenClipboard(nullptr)) {
+    // Another program (Wine's own clipboard bridge among them) may hold it for a moment.
+    if (!Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
         return;
     }
     EmptyClipboard();

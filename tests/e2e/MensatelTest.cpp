@@ -57,7 +57,7 @@ std::vector<std::string> Pegados(const std::string& registro) {
 
 std::string LeerPortapapeles() {
     std::string texto = "<cerrado>";
-    if (OpenClipboard(nullptr)) {
+    if (Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
         texto.clear();
         if (HANDLE datos = GetClipboardData(CF_TEXT)) {
             texto = static_cast<const char*>(GlobalLock(datos));
