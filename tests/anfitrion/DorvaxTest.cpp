@@ -12,24 +12,6 @@
 namespace rebanex::e2e {
 namespace {
 
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
-std::string RutaWindows(std::string ruta) {
-    if (!ruta.empty() && ruta.front() == '/') {
-        ruta = "Z:" + ruta;
-    }
-    for (char& c : ruta) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return ruta;
-}
-
-std::string LeerFichero(const std::string& ruta) {
-    std::ifstream entrada(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
-}
-
 std::string TextoDe(HWND hwnd) {
     char texto[256] = {};
     SendMessageA(hwnd, WM_GETTEXT, sizeof(texto), reinterpret_cast<LPARAM>(texto));

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <thread>
 #include <vector>
 
@@ -106,7 +107,11 @@ DirectorioTemporal::~DirectorioTemporal() {
 std::string RutaRebanex() {
     const char* entorno = std::getenv("REBANEX_EXE");
     std::string ruta = entorno != nullptr && *entorno != '\0' ? entorno : REBANEX_EXE;
-    // A Unix path from a cross build: Wine shows the Unix root as drive Z:.
+    return RutaWindows(ruta);
+}
+
+// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
+std::string RutaWindows(std::string ruta) {
     if (!ruta.empty() && ruta.front() == '/') {
         ruta = "Z:" + ruta;
     }
@@ -116,6 +121,11 @@ std::string RutaRebanex() {
         }
     }
     return ruta;
+}
+
+std::string LeerFichero(const std::string& ruta) {
+    std::ifstream entrada(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
 Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {

@@ -43,6 +43,12 @@ class DirectorioTemporal {
 // The program under test: Rebanex.exe by the build's path or REBANEX_EXE, as a Windows path.
 std::string RutaRebanex();
 
+// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
+std::string RutaWindows(std::string ruta);
+
+// The whole file, or "" when it cannot be read.
+std::string LeerFichero(const std::string& ruta);
+
 struct Caja {
     HWND hwnd = nullptr;
     std::string titulo;

@@ -27,24 +27,6 @@ namespace {
 
 using enum Control;
 
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
-std::string RutaWindows(std::string ruta) {
-    if (!ruta.empty() && ruta.front() == '/') {
-        ruta = "Z:" + ruta;
-    }
-    for (char& c : ruta) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return ruta;
-}
-
-std::string Leer(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 void Escribir(const std::string& ruta, const std::string& bytes) {
     std::ofstream(ruta, std::ios::binary) << bytes;
 }
@@ -482,9 +464,9 @@ TEST_F(FicherosTest, EditarReemplazosQueFaltanLosCreaYLosAbreEnElEditor) {
         esperado += linea + "\r\n";
     }
     const std::string registro = instalacion.Fichero("Editor.txt");
-    ASSERT_TRUE(Esperar([&] { return Existe(registro); }, kPlazoLargo));
-    EXPECT_EQ(Leer(reglas), esperado);
-    EXPECT_EQ(Argumentos(Leer(registro)), "\"" + reglas + "\"");
+    ASSERT_TRUE(Esperar([&] { return LeerFichero(registro).ends_with("\r\n"); }, kPlazoLargo));
+    EXPECT_EQ(LeerFichero(reglas), esperado);
+    EXPECT_EQ(Argumentos(LeerFichero(registro)), "\"" + reglas + "\"");
 }
 
 TEST_F(FicherosTest, AyudaYCreditos) {
@@ -514,10 +496,9 @@ TEST_F(FicherosTest, LosEnlacesLlegamAlNavegadorYElCorreoASuPrograma) {
     for (const auto& [menu, url] : enlaces) {
         DeleteFileA(registro.c_str());
         app.Elegir(menu);
-        ASSERT_TRUE(
-            Esperar([&] { return Existe(registro) && !Leer(registro).empty(); }, kPlazoLargo))
+        ASSERT_TRUE(Esperar([&] { return LeerFichero(registro).ends_with("\r\n"); }, kPlazoLargo))
             << url;
-        EXPECT_EQ(Argumentos(Leer(registro)), url);
+        EXPECT_EQ(Argumentos(LeerFichero(registro)), url);
     }
     char temporal[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temporal);
@@ -525,8 +506,10 @@ TEST_F(FicherosTest, LosEnlacesLlegamAlNavegadorYElCorreoASuPrograma) {
 
     app.Elegir(Menu::mnu_ayuda_enviarmsg);
     const std::string correo = instalacion.Fichero("Correo.txt");
-    ASSERT_TRUE(Esperar([&] { return Existe(correo) && !Leer(correo).empty(); }, kPlazoLargo));
-    EXPECT_EQ(Argumentos(Leer(correo)), "\"mailto:" + std::string(Direcciones::kMailAutor) + "\"");
+    ASSERT_TRUE(
+        Esperar([&] { return Existe(correo) && !LeerFichero(correo).empty(); }, kPlazoLargo));
+    EXPECT_EQ(Argumentos(LeerFichero(correo)),
+              "\"mailto:" + std::string(Direcciones::kMailAutor) + "\"");
 }
 
 TEST_F(FicherosTest, SinNavegadorLoDice) {
@@ -572,8 +555,9 @@ class Actualizar : public FicherosTest {
     // The updater ran with its command line and Rebanex ended.
     void ComprobarActualizador(const std::string& web) {
         const std::string registro = instalacion_.Fichero("Actualix.txt");
-        ASSERT_TRUE(Esperar([&] { return Existe(registro); }, kPlazoLargo));
-        EXPECT_EQ(Leer(registro),
+        // The stub writes its line after creating the file: wait for the whole line.
+        ASSERT_TRUE(Esperar([&] { return LeerFichero(registro).ends_with("\r\n"); }, kPlazoLargo));
+        EXPECT_EQ(LeerFichero(registro),
                   LineaActualizador(instalacion_.Fichero("Rebanex.exe"), web) + "\r\n");
         EXPECT_EQ(app_->EsperarFin(kPlazoLargo), 0u);
     }
@@ -589,7 +573,7 @@ TEST_F(Actualizar, ConElActualizadorAlLadoLoArrancaYSeCierra) {
 }
 
 TEST_F(Actualizar, SinElLoDescargaSiSeQuiereYLoArranca) {
-    ServidorWeb web("/Actualix.exe", Leer(RutaWindows(GRABADOR_EXE)));
+    ServidorWeb web("/Actualix.exe", LeerFichero(RutaWindows(GRABADOR_EXE)));
     Pedir(web.Raiz(), IDYES);
     ComprobarActualizador(web.Raiz());
 }
@@ -613,8 +597,8 @@ TEST_F(Actualizar, SinQuererDescargarAbreLaPaginaDelArchivo) {
     const Asociacion html(".html", instalacion_.Grabador("Navegador.exe"));
     Pedir("http://127.0.0.1:9/web/", IDNO);
     const std::string registro = instalacion_.Fichero("Navegador.txt");
-    ASSERT_TRUE(Esperar([&] { return Existe(registro); }, kPlazoLargo));
-    EXPECT_EQ(Argumentos(Leer(registro)), "http://127.0.0.1:9/web/Rebanex.zip");
+    ASSERT_TRUE(Esperar([&] { return LeerFichero(registro).ends_with("\r\n"); }, kPlazoLargo));
+    EXPECT_EQ(Argumentos(LeerFichero(registro)), "http://127.0.0.1:9/web/Rebanex.zip");
 }
 
 }  // namespace

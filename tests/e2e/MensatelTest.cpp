@@ -25,24 +25,6 @@ constexpr char kEsperando[] = "Esperando al Mensatel... (Esc cancela)";
 const std::string kMensaje =
     "Mañana a las nueve en la plaza, que yo llevo la cámara y tú las entradas del concierto.";
 
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
-std::string RutaWindows(std::string ruta) {
-    if (!ruta.empty() && ruta.front() == '/') {
-        ruta = "Z:" + ruta;
-    }
-    for (char& c : ruta) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return ruta;
-}
-
-std::string LeerFichero(const std::string& ruta) {
-    std::ifstream entrada(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
-}
-
 // The pastes of the host's record, in order.
 std::vector<std::string> Pegados(const std::string& registro) {
     std::vector<std::string> pegados;
