@@ -51,17 +51,6 @@ bool AlFrente(HWND hwnd) {
     });
 }
 
-void PonerEnPortapapeles(const std::string& texto) {
-    // Another program (Wine's own clipboard bridge among them) may hold it for a moment.
-    ASSERT_TRUE(Esperar([] { return OpenClipboard(nullptr) != FALSE; }));
-    EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
-    memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
-    GlobalUnlock(memoria);
-    SetClipboardData(CF_TEXT, memoria);
-    CloseClipboard();
-}
-
 // dorvax.exe running from `exe`, with its record file in a temporary folder; closed at the end.
 class Anfitrion {
   public:
@@ -133,12 +122,12 @@ TEST(Dorvax, KeysPasteAndEmptyTheMessageFieldAndEveryPasteIsRecorded) {
     GetWindowRect(principal, &r);
     HWND mensaje = EnPunto(r, 120, 150);
 
-    PonerEnPortapapeles("Hola, Málaga");
+    ASSERT_TRUE(PonerEnPortapapeles("Hola, Málaga"));
     Teclas({VK_CONTROL, 'V'});
     ASSERT_TRUE(Esperar([&] { return TextoDe(mensaje) == "Hola, Málaga"; }));
     Teclas({VK_MENU, 'Z'});
     ASSERT_TRUE(Esperar([&] { return TextoDe(mensaje).empty(); }));
-    PonerEnPortapapeles("a\r\nb");
+    ASSERT_TRUE(PonerEnPortapapeles("a\r\nb"));
     SendMessageA(mensaje, WM_PASTE, 0, 0);
     SendMessageA(mensaje, WM_PASTE, 0, 0);
 

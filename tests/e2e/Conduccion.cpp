@@ -128,6 +128,20 @@ std::string LeerFichero(const std::string& ruta) {
     return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
+bool PonerEnPortapapeles(const std::string& texto) {
+    // Another program (Wine's own clipboard bridge among them) may hold it for a moment.
+    if (!Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
+        return false;
+    }
+    EmptyClipboard();
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
+    std::memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
+    GlobalUnlock(memoria);
+    SetClipboardData(CF_TEXT, memoria);
+    CloseClipboard();
+    return true;
+}
+
 Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {
     const std::string exe = RutaRebanex();
     std::string linea = "\"" + exe + "\"" + (argumentos.empty() ? "" : " " + argumentos);

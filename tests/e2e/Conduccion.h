@@ -49,6 +49,9 @@ std::string RutaWindows(std::string ruta);
 // The whole file, or "" when it cannot be read.
 std::string LeerFichero(const std::string& ruta);
 
+// Puts the text on the clipboard; false when the clipboard stayed busy.
+bool PonerEnPortapapeles(const std::string& texto);
+
 struct Caja {
     HWND hwnd = nullptr;
     std::string titulo;

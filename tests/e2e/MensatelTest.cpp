@@ -50,16 +50,6 @@ std::string LeerPortapapeles() {
     return texto;
 }
 
-void PonerEnPortapapeles(const std::string& texto) {
-    ASSERT_TRUE(Esperar([] { return OpenClipboard(nullptr) != FALSE; }));
-    EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
-    memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
-    GlobalUnlock(memoria);
-    SetClipboardData(CF_TEXT, memoria);
-    CloseClipboard();
-}
-
 // A click on a label: it tells its window as a click of the mouse does.
 void ClicEnEtiqueta(HWND etiqueta) {
     PostMessageA(etiqueta, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -173,7 +163,7 @@ TEST_F(MensatelTest, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles)
     ASSERT_NE(app.Ventana(), nullptr);
     Trocear(app, "40");
     ASSERT_EQ(app.Texto(Contador), "1/3");
-    PonerEnPortapapeles("lo de antes");
+    ASSERT_TRUE(PonerEnPortapapeles("lo de antes"));
 
     std::vector<std::string> trozos;
     for (int n = 1; n <= 3; ++n) {
