@@ -1,7 +1,8 @@
 #include "files/Ficheros.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "comun/Windows1252.h"
@@ -10,20 +11,28 @@ namespace rebanex::ficheros {
 
 namespace {
 
-namespace fs = std::filesystem;
+// The C runtime's calls rather than std::filesystem, which alone would triple the size of
+// each statically linked program.
+#ifdef _WIN32
+using RutaSistema = std::wstring;
+using EstadoSistema = struct _stat64;
+#else
+using RutaSistema = std::string;
+using EstadoSistema = struct stat;
+#endif
 
 // The path as the system names it. A narrow string would reach the system through the
-// runtime's own guess of its encoding (UTF-8 for std::filesystem on MinGW), not as Windows-1252.
-fs::path RutaNativa(std::string_view ruta) {
+// runtime's own guess of its encoding, not as Windows-1252.
+RutaSistema RutaNativa(std::string_view ruta) {
 #ifdef _WIN32
     std::wstring ancha;
     ancha.reserve(ruta.size());
     for (const char c : ruta) {
         ancha += static_cast<wchar_t>(CaracterWindows1252(static_cast<unsigned char>(c)));
     }
-    return fs::path(std::move(ancha));
+    return ancha;
 #else
-    return fs::path(AUtf8(ruta));
+    return AUtf8(ruta);
 #endif
 }
 
@@ -40,9 +49,15 @@ Fichero Abrir(const std::string& ruta, bool escribir) {
 #endif
 }
 
-fs::file_status Estado(const std::string& ruta) {
-    std::error_code error;
-    return fs::status(RutaNativa(ruta), error);
+// What is at the path; nullopt when nothing is.
+std::optional<EstadoSistema> Estado(const std::string& ruta) {
+    EstadoSistema estado{};
+#ifdef _WIN32
+    const int r = _wstat64(RutaNativa(ruta).c_str(), &estado);
+#else
+    const int r = stat(RutaNativa(ruta).c_str(), &estado);
+#endif
+    return r == 0 ? std::optional(estado) : std::nullopt;
 }
 
 }  // namespace
@@ -83,25 +98,32 @@ bool EscribirFichero(const std::string& ruta, std::string_view bytes) {
 }
 
 bool ExisteFichero(const std::string& ruta) {
-    return fs::is_regular_file(Estado(ruta));
+    const auto estado = Estado(ruta);
+    return estado && (estado->st_mode & S_IFMT) == S_IFREG;
 }
 
 bool EsDirectorio(const std::string& ruta) {
-    return fs::is_directory(Estado(ruta));
+    const auto estado = Estado(ruta);
+    return estado && (estado->st_mode & S_IFMT) == S_IFDIR;
 }
 
 bool Borrar(const std::string& ruta) {
-    std::error_code error;
-    return ExisteFichero(ruta) && fs::remove(RutaNativa(ruta), error);
+    if (!ExisteFichero(ruta)) {
+        return false;
+    }
+#ifdef _WIN32
+    return _wremove(RutaNativa(ruta).c_str()) == 0;
+#else
+    return std::remove(RutaNativa(ruta).c_str()) == 0;
+#endif
 }
 
 std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta) {
-    std::error_code error;
-    const std::uintmax_t tamano = fs::file_size(RutaNativa(ruta), error);
-    if (error || !ExisteFichero(ruta)) {
+    const auto estado = Estado(ruta);
+    if (!estado || (estado->st_mode & S_IFMT) != S_IFREG) {
         return std::nullopt;
     }
-    return tamano;
+    return static_cast<std::uintmax_t>(estado->st_size);
 }
 
 }  // namespace rebanex::ficheros
