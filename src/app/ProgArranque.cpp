@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/FechaVersion.h"
 #include "app/Prog.h"
+#include "comun/FechaVersion.h"
 #include "files/Direcciones.h"
 #include "host/AjustesMensatel.h"
 

@@ -1,5 +1,6 @@
 #include "files/Actualizador.h"
 
+#include "comun/FechaVersion.h"
 #include "files/Direcciones.h"
 #include "settings/Ajustes.h"
 #include "transforms/Caracteres.h"
@@ -25,9 +26,8 @@ std::string LineaActualizador(const std::string& rutaEjecutable, const std::stri
     std::string nombre = rutaEjecutable.substr(rutaEjecutable.find_last_of('\\') + 1);
     nombre = nombre.substr(0, nombre.find_last_of('.'));
     Troceado::CambiarLetras(nombre, false);
-    return directorio + std::string(kActualizador) + " " + std::string(kFechaVersionActualizador) +
-           "\"" + directorio + nombre + ".exe" + "\"" + web + "Rebanex.dat" + "\"" + web +
-           "Rebanex.exe";
+    return directorio + std::string(kActualizador) + " " + FechaActualizacion() + "\"" +
+           directorio + nombre + ".exe" + "\"" + web + "Rebanex.dat" + "\"" + web + "Rebanex.exe";
 }
 
 Aviso PreguntaBajarActualizador() {

@@ -9,8 +9,7 @@
 
 namespace rebanex {
 
-// The version date the updater compares (year/month/day).
-inline constexpr std::string_view kFechaVersionActualizador = "2002/01/01";
+// The updater's file name, beside Rebanex.exe.
 inline constexpr std::string_view kActualizador = "Actualix.exe";
 
 // The folder of the executable at `rutaEjecutable`, ending in one backslash.

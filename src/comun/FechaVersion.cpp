@@ -1,4 +1,4 @@
-#include "app/FechaVersion.h"
+#include "comun/FechaVersion.h"
 
 #include "comun/Numeros.h"
 
