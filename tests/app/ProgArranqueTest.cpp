@@ -1,140 +1,169 @@
-// Start-up: the settings file, the ticks it gives, the window's place, Mensatel's colours and
-// signature.
+// Start-up and the options menu: the ticks, the summary, and the commands that write the
+// settings file.
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "settings/Ajustes.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex::prueba {
 namespace {
 
 using ProgArranque = ProgPrueba;
-using Movimientos = std::vector<std::pair<double, double>>;
+using ProgOpciones = ProgPrueba;
 
-TEST_F(ProgArranque, PrimerArranqueDejaElFicheroCompletoYLasOpcionesPorDefecto) {
-    prog.Form_Load(kDirectorio, "");
-
-    EXPECT_EQ(memoria.Texto(kIni),
-              "[Rebanex]\r\n"
-              "Inverso=0\r\nNoAcentos=1\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
-              "CopiarTrozoAlMensatel=1\r\nObtenerTamañoMsg=1\r\nMsgMax=160\r\nLetras=1\r\n"
-              "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n"
-              "PosicionVentana=1\r\nAutoReemplazar=0\r\n"
-              "[FicherosReemplazos]\r\n"
-              "1=C:\\Rebanex\\Rebanex.txt\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
-    EXPECT_FALSE(memoria.Existe(kMensatelIni));  // Mensatel's file is only read
-
+TEST_F(ProgArranque, PrimerArranqueConLasOpcionesPorDefecto) {
+    Arrancar();
     EXPECT_EQ(Marcas(), "0 11111 100 100 00 0 1");
-    // Auto-signature is off, but at start-up only the position decides.
-    EXPECT_TRUE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero1].texto, "C:\\Rebanex\\Rebanex.txt");
-    EXPECT_EQ(prog.RutaReemplazos(), "C:\\Rebanex\\Rebanex.txt");
-    EXPECT_EQ(prog.FicheroIni(), kIni);
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones),
               std::string(3, ' ') + "A  E  P  O  n  d  " + std::string(9, ' ') + "#  ");
-    EXPECT_EQ(vista[Control::Opciones].ayuda,
-              " /  Eliminar Acentos  /  Eliminar MultiEspacios  /  Pegar al Mensatel  /  "
-              "Obtener Tamaño  /  Trozos tal cual ;)  /  Firmar Delante  /  # de Trozo  /  ");
-    EXPECT_TRUE(vista.movimientos.empty());  // no stored position yet
+    EXPECT_NE(vista[Control::Opciones].ayuda, "");
+    EXPECT_TRUE(memoria.Existe(kIni));
+    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_EQ(prog.FirmaMensatel(), "");
-    EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_FALSE(vista[Control::frmTrozo].visible);
-    EXPECT_EQ(vista.foco, Control::Msg);
     EXPECT_TRUE(vista.avisos.empty());
 }
 
-TEST_F(ProgArranque, CargaLasOpcionesGuardadas) {
-    for (const auto& [clave, valor] : std::vector<std::pair<std::string, std::string>>{
-             {"Inverso", "1"},
-             {"NoAcentos", "0"},
-             {"MsgMax", "abc"},
-             {"Letras", "3"},
-             {"FirmarAutomaticamente", "1"},
-             {"FirmarEnTrozos", "1"},
-             {"FirmarEnPosicion", "3"},
-             {"AutoReemplazar", "1"},
-         }) {
-        memoria.EscribirCadena(kIni, "Rebanex", clave, valor);
+TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
+    for (const auto& [clave, valor] :
+         std::vector<std::pair<std::string, std::string>>{{"Inverso", "1"},
+                                                          {"NoAcentos", "0"},
+                                                          {"MsgMax", "abc"},
+                                                          {"Letras", "3"},
+                                                          {"FirmarAutomaticamente", "1"},
+                                                          {"FirmarEnTrozos", "1"},
+                                                          {"FirmarEnPosicion", "3"},
+                                                          {"AutoReemplazar", "1"},
+                                                          {"PosicionVentana", "1"},
+             {"PosicionVentanaX", "1500"},
+                                                          {"PosicionVentanaY", "900"}}) {
+        Guardar("Rebanex", clave, valor);
     }
-    memoria.EscribirCadena(kIni, "FicherosReemplazos", "1", "D:\\reglas.txt");
-    memoria.EscribirCadena(kIni, "FicherosReemplazos", "2", "E:\\otras.txt");
+    Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
+    Guardar("FicherosReemplazos", "2", "E:\\otras.txt");
+    const std::string mensatelIni = "C:\\Rebanex\\mensatel.ini";
+    memoria.EscribirCadena(mensatelIni, "colores", "fondo", "16777215");
+    memoria.EscribirCadena(mensatelIni, "colores", "texto", "0");
+    memoria.EscribirCadena(mensatelIni, "Usuario", "firma", "Ana");
 
     Arrancar();
 
     EXPECT_EQ(Marcas(), "1 01111 001 001 11 1 1");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
-    // At the caret the position alone disables signing every piece, although auto-signature
-    // is on: the load sets its tick without running its command.
+    // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
     EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero2].texto, "E:\\otras.txt");
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
+    EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
+    for (Control c : {Control::Msg, Control::Trozo}) {
+        EXPECT_EQ(vista[c].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
+    }
+    EXPECT_EQ(prog.FirmaMensatel(), "Ana");
 }
 
-struct Posicion {
-    std::string recordar, x, y;  // "" leaves the key out
-    Movimientos movimientos;
-};
+// Every option of the table through its menu item: the tick, the value read back, and its
+// letter in its column of the summary; nothing is saved until asked.
+TEST_F(ProgOpciones, CadaOpcionSeCambiaYSaleEnElResumen) {
+    Arrancar();
+    const std::string ini = memoria.Texto(kIni), antes = Texto(Control::Opciones);
+    for (const DefOpcion& o : kOpciones) {
+        if (!o.menu || o.tipo != TipoOpcion::SiNo) {
+            continue;
+        }
+        SCOPED_TRACE(o.clave);
+        prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+        const bool marcado = vista[*o.menu].marcado;
+        prog.Menu_Click(*o.menu);
+        EXPECT_EQ(vista[*o.menu].marcado, !marcado);
+        EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
+        EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
+                  marcado ? ' ' : o.letras[0][0]);
+        prog.Menu_Click(*o.menu);
+        EXPECT_EQ(Texto(Control::Opciones), antes);
+    }
+    EXPECT_EQ(memoria.Texto(kIni), ini);
+}
 
-class ProgArranquePosicion : public ProgPrueba, public ::testing::WithParamInterface<Posicion> {};
-
-TEST_P(ProgArranquePosicion, ColocaLaVentana) {
-    const Posicion& p = GetParam();
-    for (const auto& [clave, valor] :
-         {std::pair{"PosicionVentana", p.recordar}, std::pair{"PosicionVentanaX", p.x},
-          std::pair{"PosicionVentanaY", p.y}}) {
-        if (!valor.empty()) {
-            memoria.EscribirCadena(kIni, "Rebanex", clave, valor);
+TEST_F(ProgOpciones, CadaGrupoTieneUnaSolaMarca) {
+    Arrancar();
+    for (const auto& [primero, columna, letras] :
+         {std::tuple{Menu::mnu_opciones_txtChar1, 15u, "nmM"},
+          std::tuple{Menu::mnu_opciones_firma_posicion1, 18u, "dfc"}}) {
+        for (int elegido : {2, 3, 3, 1}) {  // choosing the ticked item again changes nothing
+            SCOPED_TRACE(std::string(1, letras[0]) + std::to_string(elegido));
+            prog.Menu_Click(ItemDeGrupo(primero, elegido));
+            for (int k = 1; k <= 3; ++k) {
+                EXPECT_EQ(vista[ItemDeGrupo(primero, k)].marcado, k == elegido);
+            }
+            EXPECT_EQ(Texto(Control::Opciones)[columna], letras[elegido - 1]);
         }
     }
-    Arrancar();
-    EXPECT_EQ(vista[Menu::mnu_opciones_ventana].marcado, p.recordar != "0");
-    EXPECT_EQ(vista.movimientos, p.movimientos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Prog, ProgArranquePosicion,
-    ::testing::Values(
-        // (15360 - 4875) / 2 and (11520 - 3495) / 2 twips: centred, the stored place unused.
-        Posicion{"0", "1500", "900", {{5242.5, 4012.5}}},
-        Posicion{"1", "1500", "900", {{1500, 900}}},
-        Posicion{"1", "2880", "1440", {}},  // where it already is
-        Posicion{"1", "", "", {}}));        // no stored edges: it stays where it is
+// Signing every piece makes no sense at the caret nor without signing: the last of those two
+// commands decides whether its item is enabled, and a disabled tick does not count.
+TEST_F(ProgOpciones, FirmarTrozosDependeDeLaUltimaOrden) {
+    Arrancar();
+    const Menu trozos = Menu::mnu_opciones_firma_trozos;
+    prog.Menu_Click(trozos);
+    EXPECT_EQ(Texto(Control::Opciones)[24], 'T');
+    const struct {
+        Menu orden;
+        bool habilitado;
+    } pasos[] = {{Menu::mnu_opciones_firma_posicion3, false},
+                 {Menu::mnu_opciones_firma_auto, true},
+                 {Menu::mnu_opciones_firma_auto, false},
+                 {Menu::mnu_opciones_firma_posicion1, true}};
+    for (const auto& p : pasos) {
+        prog.Menu_Click(p.orden);
+        EXPECT_EQ(vista[trozos].habilitado, p.habilitado);
+        EXPECT_TRUE(vista[trozos].marcado);
+        EXPECT_EQ(Texto(Control::Opciones)[24], p.habilitado ? 'T' : ' ');
+    }
+}
 
-TEST_F(ProgArranque, TomaLosColoresYLaFirmaDeMensatel) {
-    memoria.EscribirCadena(kMensatelIni, "colores", "fondo", "16777215");
-    memoria.EscribirCadena(kMensatelIni, "colores", "texto", "0");
-
-    ArrancarConFirma("Ana");
-
-    const auto negroSobreBlanco = std::make_pair(int32_t{0}, int32_t{16777215});
-    EXPECT_EQ(vista[Control::Msg].colores, negroSobreBlanco);
-    EXPECT_EQ(vista[Control::Trozo].colores, negroSobreBlanco);
-    EXPECT_EQ(prog.FirmaMensatel(), "Ana");
-    // The settings go back to Rebanex.ini after Mensatel's file was read.
+TEST_F(ProgOpciones, GuardarEscribeLasMarcasYLaPosicion) {
+    Arrancar();
+    prog.Menu_Click(Menu::mnu_opciones_inverso);
+    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
+    vista.Escribir(Control::Lon, "12a");  // saved as typed
     prog.Menu_Click(Menu::mnu_opciones_guardar);
-    EXPECT_EQ(memoria.Contenido(kMensatelIni).size(), 2u);  // colores, Usuario: untouched
-    EXPECT_EQ(Texto(Control::Estado), "OK! Configuración Guardada!!");
-}
+    EXPECT_NE(memoria.Texto(kIni).find("Inverso=1\r\n"), std::string::npos);
+    EXPECT_NE(memoria.Texto(kIni).find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
 
-TEST_F(ProgArranque, SinColorDeTextoNoCambiaLosColores) {
-    memoria.EscribirCadena(kMensatelIni, "colores", "fondo", "255");
-    Arrancar();
-    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_FALSE(vista[Control::Trozo].colores.has_value());
-}
+    vista.ventana = Rectangulo{1440, -15, 4875, 3495};
+    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentanaX=1440\r\nPosicionVentanaY=-15\r\n"),
+              std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-TEST_F(ProgArranque, ConElFicheroDeSoloLecturaUsaLosValoresPorDefecto) {
-    memoria.SoloLectura(kIni);
-    Arrancar();
-    EXPECT_FALSE(memoria.Existe(kIni));
-    EXPECT_EQ(Marcas(), "0 11111 100 100 00 0 1");
-    EXPECT_EQ(Texto(Control::Lon), "160");
+    // Remembering the place is the one option written at once.
+    prog.Menu_Click(Menu::mnu_opciones_ventana);
+    EXPECT_FALSE(vista[Menu::mnu_opciones_ventana].marcado);
+    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0\r\n"), std::string::npos);
     EXPECT_TRUE(vista.avisos.empty());
+}
+
+TEST_F(ProgOpciones, GuardarEnFicheroDeSoloLecturaAvisaCadaVez) {
+    Arrancar();
+    memoria.SoloLectura(kIni);
+    for (int vez = 0; vez < 2; ++vez) {
+        prog.Menu_Click(Menu::mnu_opciones_guardar);
+        prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+        prog.Menu_Click(Menu::mnu_opciones_ventana);  // this one fails without a word
+    }
+    const Aviso configuracion = AvisoErrorGuardarConfiguracion();
+    const Aviso posicion = AvisoErrorGuardarPosicion();
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{configuracion, posicion, configuracion, posicion}));
+    EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 }  // namespace

@@ -1,98 +1,64 @@
-// Loading a message from a file or the command line; choosing, recalling and editing the
-// rules file.
+// Loading a message; the rules files and their recent list; help, links, the log viewer and
+// the hand-over to the updater.
 #include <string>
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "files/Actualizador.h"
+#include "files/Ayuda.h"
+#include "files/Direcciones.h"
+#include "files/Mensajes.h"
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::prueba {
 namespace {
 
-using namespace std::string_literals;
 using ProgFicheros = ProgPrueba;
+using V = std::vector<std::string>;
 
 TEST_F(ProgFicheros, CargarMensaje) {
     Arrancar();
-    disco.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
-    disco.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
-    disco.ficheros["C:\\M\\tel.sms"] = "hola\ncaracola#TEL#612345678@";
+    sistema.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
+    sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
     vista.Escribir(Control::Msg, "antes");
-    OlvidarRegistro();
-
     prog.Menu_Click(Menu::mnu_archivo_cargar);  // cancelled
-    EXPECT_EQ(dialogos.pedidos,
-              std::vector<std::string>{"Mensajes SMS (*.sms)\0 *.sms\0Archivos de Texto (*.txt)\0 "
-                                       "*.txt\0Todos los archivos (*.*) \0 *.*\0\0|Cargar "
-                                       "Mensaje...|C:\\Rebanex\\|0"s});
-    EXPECT_TRUE(vista.registro.empty());
-
-    dialogos.respuestas = {"C:\\M\\grande.sms", "  C:\\M\\justo.sms ", "C:\\M\\tel.sms",
-                           "C:\\M\\ya-no.sms"};
+    sistema.elegidos = {"C:\\M\\grande.sms", "C:\\M\\justo.sms", "C:\\M\\ya-no.sms"};
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "antes");
-    EXPECT_EQ(vista.Diario(), "Aviso Bruutoooooo!!!");
-    EXPECT_EQ(vista.avisos.back().texto, "Fichero muuuuuuuu gordo :P (Max 50KB)");
+    EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
 
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
-    EXPECT_EQ(vista.Registro("Texto Estado="),
-              (std::vector<std::string>{"Texto Estado=Cargando....", "Texto Estado="}));
-
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
-    EXPECT_EQ(Texto(Control::Msg), "hola\r\ncaracola");
+    EXPECT_EQ(Texto(Control::Estado), "");
 
     prog.Menu_Click(Menu::mnu_archivo_cargar);  // vanished after the dialog
     EXPECT_EQ(Texto(Control::Msg), "");
-    EXPECT_EQ(vista.avisos.back().texto, "Fichero <C:\\M\\ya-no.sms> no encontrado");
+    EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
 
 TEST_F(ProgFicheros, LineaDeComandos) {
-    disco.ficheros["C:\\Mis mensajes\\uno dos.sms"] = "con espacios\r\n";
-    disco.ficheros["C:\\Rebanex\\rel.txt"] = "en el inicio";
-    disco.ficheros["C:\\M\\grande.sms"] = std::string(70000, 'g');
-    struct Caso {
-        std::string linea, mensaje;
-        std::size_t avisos;
-    };
-    for (const Caso& c : std::vector<Caso>{
-             {"\"C:\\Mis mensajes\\uno dos.sms\"", "con espacios", 0},
-             {"rel.txt", "en el inicio", 0},
-             {"C:\\M\\grande.sms", std::string(70000, 'g'), 0},
-             {"\"no-esta.sms\"", "", 1},
-         }) {
-        vista.avisos.clear();
-        prog.Form_Load(kDirectorio, c.linea);
-        EXPECT_EQ(Texto(Control::Msg), c.mensaje) << c.linea;
-        EXPECT_EQ(vista.avisos.size(), c.avisos) << c.linea;
-    }
-    EXPECT_EQ(vista.avisos.back().texto, "Fichero <no-esta.sms> no encontrado");
-
-    prog.Form_Load(kDirectorio, "\thola que tal");
+    Arrancar("\thola que tal");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
-    EXPECT_EQ(vista.Registro("Seleccion Msg").back(), "Seleccion Msg 12,1");
+    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
+    sistema.ficheros["C:\\Rebanex\\rel.txt"] = "en el inicio\r\n";
+    Arrancar("\"rel.txt\"");
+    EXPECT_EQ(Texto(Control::Msg), "en el inicio");
+    EXPECT_TRUE(vista.avisos.empty());
 }
 
-// Entry 1 first; the settings file holds the same under keys "1" to "5".
-class ListaReemplazosProg : public ProgPrueba {
+// The menu is the list, entry 1 the file in use; the settings file holds the same at once.
+class ListaReemplazos : public ProgPrueba {
   protected:
-    void EmpezarCon(const std::vector<std::string>& lista) {
-        for (int i = 1; i <= 5; ++i) {
-            memoria.EscribirCadena(kIni, "FicherosReemplazos", std::to_string(i),
-                                   lista[static_cast<std::size_t>(i - 1)]);
-        }
-        Arrancar();
-    }
-    std::vector<std::string> Menus() {
-        std::vector<std::string> v;
+    V Menus() {
+        V v;
         for (int i = 1; i <= 5; ++i) {
             v.push_back(vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
     }
-    std::vector<std::string> Claves() {
-        std::vector<std::string> v;
+    V Claves() {
+        V v;
         for (int i = 1; i <= 5; ++i) {
             v.push_back(
                 memoria.ObtenerCadena(kIni, "FicherosReemplazos", std::to_string(i), "?", 255));
@@ -101,93 +67,186 @@ class ListaReemplazosProg : public ProgPrueba {
     }
 };
 
-TEST_F(ListaReemplazosProg, MovimientosDeLaLista) {
-    using V = std::vector<std::string>;
+TEST_F(ListaReemplazos, ElElegidoSubeALaCabeza) {
     const V llena = {"R1", "R2", "R3", "R4", "R5"};
-    struct Caso {
+    const struct {
         V antes;
         Menu item;
-        std::vector<std::string> dialogo;  // what the user picks in the dialog, if it opens
+        V dialogo;  // what the user picks in the dialog, if it opens
         V despues;
-    };
-    const std::vector<Caso> casos = {
+    } casos[] = {
         {llena, Menu::mnu_reemplazos_fichero3, {}, {"R3", "R1", "R2", "R4", "R5"}},
         {llena, Menu::mnu_reemplazos_fichero1, {}, llena},
         {llena, Menu::mnu_reemplazos_abrir, {"r2"}, {"R2", "R1", "R3", "R4", "R5"}},
-        {llena, Menu::mnu_reemplazos_abrir, {"R5"}, {"R5", "R1", "R2", "R3", "R4"}},
         {llena, Menu::mnu_reemplazos_abrir, {"R6"}, {"R6", "R1", "R2", "R3", "R4"}},
         {llena, Menu::mnu_reemplazos_abrir, {}, llena},
         {{"R1", "", "", "", ""}, Menu::mnu_reemplazos_fichero4, {"R7"}, {"R7", "R1", "", "", ""}},
     };
-    for (const Caso& c : casos) {
-        EmpezarCon(c.antes);
-        dialogos.pedidos.clear();
-        dialogos.respuestas.assign(c.dialogo.begin(), c.dialogo.end());
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.despues[0] + " " + std::to_string(static_cast<int>(c.item)));
+        for (int i = 1; i <= 5; ++i) {
+            Guardar("FicherosReemplazos", std::to_string(i), c.antes[i - 1]);
+        }
+        Arrancar();
+        sistema.elegidos.assign(c.dialogo.begin(), c.dialogo.end());
+        sistema.dialogos = 0;
         prog.Menu_Click(c.item);
-        const std::string como = c.despues[0] + " " + std::to_string(static_cast<int>(c.item));
-        EXPECT_EQ(Menus(), c.despues) << como;
-        EXPECT_EQ(Claves(), c.despues) << como;
-        EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]) << como;
-        EXPECT_EQ(dialogos.pedidos.size(),
+        EXPECT_EQ(Menus(), c.despues);
+        EXPECT_EQ(Claves(), c.despues);
+        EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
+        EXPECT_EQ(sistema.dialogos,
                   c.item == Menu::mnu_reemplazos_fichero3 || c.item == Menu::mnu_reemplazos_fichero1
-                      ? 0u
-                      : 1u)
-            << como;
+                      ? 0
+                      : 1);
     }
-    EXPECT_EQ(dialogos.pedidos[0],
-              "Archivos TXT (*.txt) \0 *.txt\0\0|Cargar Archivo de Reemplazos...|C:\\Rebanex\\|0"s);
-}
-
-TEST_F(ListaReemplazosProg, CadaCambioSeEscribeEnSeguida) {
-    EmpezarCon({"R1", "R2", "R3", "R4", "R5"});
-    prog.Menu_Click(Menu::mnu_reemplazos_fichero3);
-    EXPECT_EQ(perfil.escrituras,
-              (std::vector<std::string>{"FicherosReemplazos/3=R2", "FicherosReemplazos/2=R1",
-                                        "FicherosReemplazos/1=R3"}));
-
-    // A read-only Rebanex.ini keeps its keys; the menu and the current file change anyway.
+    // A read-only settings file keeps its keys; the menu and the file in use change anyway.
     memoria.SoloLectura(kIni);
-    dialogos.respuestas = {"R9"};
+    sistema.elegidos = {"R9"};
     prog.Menu_Click(Menu::mnu_reemplazos_abrir);
-    EXPECT_EQ(Menus(), (std::vector<std::string>{"R9", "R3", "R1", "R2", "R4"}));
-    EXPECT_EQ(Claves(), (std::vector<std::string>{"R3", "R1", "R2", "R4", "R5"}));
+    EXPECT_EQ(Menus(), (V{"R9", "R7", "R1", "", ""}));
+    EXPECT_EQ(Claves(), (V{"R7", "R1", "", "", ""}));
     EXPECT_EQ(prog.RutaReemplazos(), "R9");
 }
 
-TEST_F(ProgFicheros, AbrirFicheroDeReemplazos) {
-    Arrancar();  // the current file is C:\Rebanex\Rebanex.txt, still missing
+// A missing rules file is created with the default rules before the editor opens it; one
+// named relative to the start directory is found there.
+TEST_F(ListaReemplazos, EditarElFicheroDeReglas) {
+    Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
-    const std::string abrir = "Abrir " + ruta + "|||5";
-
-    disco.soloLectura.insert(ruta);
+    sistema.soloLectura.insert(ruta);
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(vista.Diario(), "Aviso Upss no ta!!!; Aviso Ein!!! No puidorrrllll!!!");
-    EXPECT_EQ(vista.avisos.back().texto, "Error al intentar escribir en " + ruta);
-    EXPECT_TRUE(shell.llamadas.empty());
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
+                                                Troceado::AvisoErrorEscribirReemplazos(ruta)}));
+    EXPECT_TRUE(sistema.abiertos.empty());
 
-    disco.soloLectura.clear();
-    OlvidarRegistro();
+    sistema.soloLectura.clear();
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(vista.Diario(), "Aviso Upss no ta!!!");
-    EXPECT_EQ(vista.avisos.back().texto,
-              "No he encontrado el fichero de Reemplazos '" + ruta + "', voy a Crearlo!!!");
-    EXPECT_EQ(disco.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
-    EXPECT_EQ(shell.llamadas, std::vector<std::string>{abrir});
+    EXPECT_EQ(vista.avisos.size(), 3u);
+    EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
+    EXPECT_EQ(sistema.abiertos, V{ruta + "||"});
 
-    OlvidarRegistro();
-    disco.ficheros[ruta] = "cambiado";
+    sistema.ficheros[ruta] = "cambiado";
     prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
-    EXPECT_TRUE(vista.registro.empty());
-    EXPECT_EQ(disco.ficheros[ruta], "cambiado");
-    EXPECT_EQ(shell.llamadas.back(), abrir);
+    EXPECT_EQ(vista.avisos.size(), 3u);
+    EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
+
+    Guardar("FicherosReemplazos", "1", "reglas.txt");
+    sistema.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
+    Arrancar();
+    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    EXPECT_EQ(sistema.abiertos.back(), "C:\\Rebanex\\reglas.txt||");
+    EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
-TEST_F(ListaReemplazosProg, FicheroDeReemplazosRelativoAlInicio) {
-    EmpezarCon({"reglas.txt", "", "", "", ""});
-    disco.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
+TEST_F(ProgFicheros, AyudaCreditosCorreoYMensatelLog) {
+    Arrancar();
+    prog.Menu_Click(Menu::mnu_ayuda_utilidad);
+    prog.Menu_Click(Menu::mnu_ayuda_acerca);
+    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    EXPECT_EQ(vista.avisos,
+              (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente()}));
+    prog.Menu_Click(Menu::mnu_ayuda_enviarmsg);
+    sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
+    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    EXPECT_EQ(sistema.abiertos,
+              (V{"mailto:quelvo@example.com||", "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
+    EXPECT_EQ(vista.avisos.size(), 3u);
+}
+
+// The browser is the program that opens a placeholder page, which is gone afterwards.
+TEST_F(ProgFicheros, EnlacesEnElNavegador) {
+    Arrancar();
+    sistema.navegador = "  C:\\Navegador\\nav.exe ";
+    for (const auto& [menu, url] : {std::pair{Menu::mnu_ayuda_peich, Direcciones::kPeichMensatel},
+                                    {Menu::mnu_ayuda_foro, Direcciones::kForoMensatel},
+                                    {Menu::mnu_ayuda_chat, Direcciones::kChatMensatel},
+                                    {Menu::mnu_ayuda_faqMensatel, Direcciones::kFaqMensatel}}) {
+        prog.Menu_Click(menu);
+        EXPECT_EQ(sistema.abiertos.back(), "C:\\Navegador\\nav.exe|" + std::string(url) + "|");
+        EXPECT_TRUE(sistema.marcadorPresente);
+        EXPECT_FALSE(sistema.EsFichero(kMarcador));
+    }
     EXPECT_TRUE(vista.avisos.empty());
-    EXPECT_EQ(shell.llamadas, std::vector<std::string>{"Abrir C:\\Rebanex\\reglas.txt|||5"});
+
+    const struct {
+        bool escribible;
+        std::optional<std::string> navegador;
+        int resultado;
+        Aviso aviso;
+    } fallos[] = {{true, std::nullopt, 42, AvisoSinNavegador()},
+                  {false, "C:\\nav.exe", 42, AvisoSinNavegador()},
+                  {true, "C:\\nav.exe", 32, AvisoErrorNavegador()}};
+    for (const auto& f : fallos) {
+        sistema.soloLectura.clear();
+        if (!f.escribible) {
+            sistema.soloLectura.insert(kMarcador);
+        }
+        sistema.navegador = f.navegador;
+        sistema.resultadoAbrir = f.resultado;
+        vista.avisos.clear();
+        prog.Menu_Click(Menu::mnu_ayuda_foro);
+        EXPECT_EQ(vista.avisos, std::vector<Aviso>{f.aviso});
+        EXPECT_FALSE(sistema.EsFichero(kMarcador));
+    }
+}
+
+// The updater beside the program is started and Rebanex closes; without it the user is asked
+// to download it, or sent to the archive's page.
+TEST_F(ProgFicheros, Actualizar) {
+    const std::string web(Direcciones::kWebActualizaciones),
+        actualix = "C:\\Mensatel\\Actualix.exe";
+    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe", web);
+    const std::string descarga = web + "Actualix.exe>" + actualix;
+    const struct {
+        bool presente;
+        Respuesta respuesta;
+        bool descarga, arranca;
+        V descargas, ejecutados;
+        std::vector<Aviso> avisos;
+        bool cerrada;
+    } casos[] = {
+        {true, Respuesta::Si, true, true, {}, {linea}, {}, true},
+        {false, Respuesta::Si, true, true, {descarga}, {linea}, {}, true},
+        {false, Respuesta::Si, false, true, {descarga}, {}, {AvisoDescargaFallida()}, false},
+        {false,
+         Respuesta::Si,
+         true,
+         false,
+         {descarga},
+         {linea},
+         {AvisoActualizadorNoArranca(actualix)},
+         false},
+        {false, Respuesta::No, true, true, {}, {}, {}, false},
+    };
+    for (const auto& c : casos) {
+        vista.avisos.clear();
+        vista.cerrada = false;
+        vista.respuestas = {c.respuesta};
+        for (V* v : {&sistema.descargas, &sistema.ejecutados, &sistema.abiertos}) {
+            v->clear();
+        }
+        sistema.ficheros.clear();
+        if (c.presente) {
+            sistema.ficheros[actualix] = "";
+        }
+        Arrancar();
+        sistema.descarga = c.descarga;
+        sistema.arranca = c.arranca;
+        sistema.navegador = "C:\\nav.exe";
+        prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+        EXPECT_EQ(sistema.descargas, c.descargas);
+        EXPECT_EQ(sistema.ejecutados, c.ejecutados);
+        std::vector<Aviso> avisos = c.avisos;
+        if (!c.presente) {
+            avisos.insert(avisos.begin(), PreguntaBajarActualizador());
+        }
+        EXPECT_EQ(vista.avisos, avisos);
+        EXPECT_EQ(vista.cerrada, c.cerrada);
+        if (!c.cerrada) {
+            EXPECT_EQ(Texto(Control::Estado), "");
+        }
+    }
+    EXPECT_EQ(sistema.abiertos, V{"C:\\nav.exe|" + web + "Rebanex.zip|"});
 }
 
 }  // namespace

@@ -1,18 +1,21 @@
-// The window's behaviour on a fake view, an in-memory settings file and a scripted Mensatel.
+// The window's behaviour on a fake view, settings in memory, a scripted Mensatel and a system
+// made of data.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <cstdint>
+#include <deque>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "FakeVista.h"
-#include "SistemaFalso.h"
-#include "app/Prog.h"
+#include "files/Dialogos.h"
+#include "files/Disco.h"
+#include "files/Shell.h"
 #include "host/Anfitrion.h"
 #include "settings/PerfilEnMemoria.h"
 
@@ -41,63 +44,84 @@ class AnfitrionFalso : public Anfitrion {
     bool ocupado = false;
 };
 
-// The clipboard: the last text copied, if any.
-class PortapapelesFalso : public Portapapeles {
+inline const std::string kMarcador = "C:\\Temp\\TempHtm.html";  // how the browser is found
+
+// The clipboard, the disk, the open dialog and the shell.
+class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
   public:
-    void Copiar(const std::string& t) override { texto = t; }
-    std::optional<std::string> texto;
-};
+    void Copiar(const std::string& texto) override { portapapeles = texto; }
 
-// Settings in memory, with every write kept in order as "Seccion/clave=valor".
-class PerfilRegistrado : public PerfilPrivado {
-  public:
-    explicit PerfilRegistrado(PerfilEnMemoria& memoria) : memoria_(memoria) {}
-
-    std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
-                              std::string_view clave, std::string_view porDefecto,
-                              std::size_t tamano) override {
-        return memoria_.ObtenerCadena(fichero, seccion, clave, porDefecto, tamano);
+    bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
+    std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
+        const auto f = ficheros.find(ruta);
+        return f == ficheros.end() ? std::nullopt : std::optional<std::uint64_t>(f->second.size());
     }
-    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                        std::string_view clave, std::string_view valor) override {
-        escrituras.push_back(std::string(seccion) + "/" + std::string(clave) + "=" +
-                             std::string(valor));
-        return memoria_.EscribirCadena(fichero, seccion, clave, valor);
+    std::optional<std::string> LeerTexto(const std::string& ruta) override {
+        const auto f = ficheros.find(ruta);
+        return f == ficheros.end() ? std::nullopt : std::optional<std::string>(f->second);
+    }
+    bool Escribir(const std::string& ruta, const std::string& bytes) override {
+        return !soloLectura.contains(ruta) && (ficheros[ruta] = bytes, true);
+    }
+    bool Borrar(const std::string& ruta) override { return ficheros.erase(ruta) != 0; }
+    std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
+
+    std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
+                             std::uint32_t) override {
+        ++dialogos;
+        const std::string r = elegidos.empty() ? "" : elegidos.front();
+        if (!elegidos.empty()) {
+            elegidos.pop_front();
+        }
+        return r;
     }
 
-    std::vector<std::string> escrituras;  // failed ones too
+    // The placeholder must still be there while the browser is started.
+    int Abrir(const std::string& fichero, const std::string& parametros,
+              const std::string& directorio, int) override {
+        abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
+        marcadorPresente = EsFichero(kMarcador);
+        return resultadoAbrir;
+    }
+    std::optional<std::string> BuscarEjecutable(const std::string&) override { return navegador; }
+    bool Ejecutar(const std::string& linea) override {
+        ejecutados.push_back(linea);
+        return arranca;
+    }
+    bool Descargar(const std::string& url, const std::string& destino) override {
+        descargas.push_back(url + ">" + destino);
+        return descarga;
+    }
+    std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
-  private:
-    PerfilEnMemoria& memoria_;
+    std::optional<std::string> portapapeles;
+    std::map<std::string, std::string> ficheros;
+    std::set<std::string> soloLectura;
+    std::deque<std::string> elegidos;  // what the user picks in the dialog; then cancel
+    int dialogos = 0;
+    std::vector<std::string> abiertos, ejecutados, descargas;  // "fichero|parametros|directorio"
+    std::optional<std::string> navegador;
+    int resultadoAbrir = 42;
+    bool marcadorPresente = false, arranca = true, descarga = true;
 };
 
 class ProgPrueba : public ::testing::Test {
   protected:
-    static constexpr const char* kDirectorio = "C:\\Rebanex";
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
-    static constexpr const char* kMensatelIni = "C:\\Rebanex\\mensatel.ini";
 
     ProgPrueba() { vista.Conectar(prog); }
 
-    // Start with an empty command line; the journal then starts afresh.
-    void Arrancar() {
-        prog.Form_Load(kDirectorio, "");
-        OlvidarRegistro();
+    void Arrancar(const std::string& lineaComandos = "") {
+        prog.Form_Load("C:\\Rebanex", lineaComandos);
     }
-    void ArrancarConFirma(const std::string& firma) {
-        memoria.EscribirCadena(kMensatelIni, "Usuario", "firma", firma);
-        Arrancar();
+    void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
+        memoria.EscribirCadena(kIni, seccion, clave, valor);
     }
-    void OlvidarRegistro() {
-        vista.registro.clear();
-        perfil.escrituras.clear();
-    }
-    void Marcar(Menu m, bool si) { vista[m].marcado = si; }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
         for (Menu m : {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios,
                        Menu::mnu_opciones_indicador, Menu::mnu_opciones_getTamanyo}) {
-            Marcar(m, false);
+            vista[m].marcado = false;
         }
     }
     void Trocear(const std::string& mensaje, const std::string& lon) {
@@ -132,36 +156,11 @@ class ProgPrueba : public ::testing::Test {
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
-    // A rules file on disk, named after the running test so that parallel runs do not meet.
-    std::string EscribirReglas(const std::string& contenido) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nombre =
-            std::string("rebanex_") + info->test_suite_name() + "_" + info->name() + ".txt";
-        std::replace(nombre.begin(), nombre.end(), '/', '_');  // parameterised names
-        const auto ruta = std::filesystem::temp_directory_path() / nombre;
-        std::ofstream(ruta, std::ios::binary) << contenido;
-        ficherosTemporales_.push_back(ruta);
-        return ruta.string();
-    }
-    ~ProgPrueba() override {
-        for (const auto& ruta : ficherosTemporales_) {
-            std::error_code ignorado;
-            std::filesystem::remove(ruta, ignorado);
-        }
-    }
-
     PerfilEnMemoria memoria;
-    PerfilRegistrado perfil{memoria};
     FakeVista vista;
     AnfitrionFalso anfitrion;
-    PortapapelesFalso portapapeles;
-    DiscoFalso disco;
-    DialogosFalsos dialogos;
-    ShellFalso shell{&disco};
-    Prog prog{Entorno{vista, perfil, anfitrion, portapapeles, disco, dialogos, shell}};
-
-  private:
-    std::vector<std::filesystem::path> ficherosTemporales_;
+    SistemaFalso sistema;
+    Prog prog{Entorno{vista, memoria, anfitrion, sistema, sistema, sistema, sistema}};
 };
 
 }  // namespace rebanex::prueba
