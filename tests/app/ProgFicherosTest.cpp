@@ -17,124 +17,93 @@ namespace {
 using ProgFicheros = ProgPrueba;
 using V = std::vector<std::string>;
 
-TEST_F(ProgFicheros, CargarMensaje) {
-    Arrancar();
+TEST_F(ProgFicheros, CargarMensajeOLineaDeComandos) {
+    Arrancar("\thola que tal");
+    EXPECT_EQ(Texto(Control::Msg), "hola que tal");
+    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
     sistema.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
     sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
-    vista.Escribir(Control::Msg, "antes");
-    prog.Menu_Click(Menu::mnu_archivo_cargar);  // cancelled
-    sistema.elegidos = {"C:\\M\\grande.sms", "C:\\M\\justo.sms", "C:\\M\\ya-no.sms"};
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
-    EXPECT_EQ(Texto(Control::Msg), "antes");
+    for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
+        sistema.elegido = elegido;
+        prog.Menu_Click(Menu::mnu_archivo_cargar);
+        EXPECT_EQ(Texto(Control::Msg), "hola que tal");
+    }
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
-
+    sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
-    EXPECT_EQ(Texto(Control::Estado), "");
-
-    prog.Menu_Click(Menu::mnu_archivo_cargar);  // vanished after the dialog
+    sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
 
-TEST_F(ProgFicheros, LineaDeComandos) {
-    Arrancar("\thola que tal");
-    EXPECT_EQ(Texto(Control::Msg), "hola que tal");
-    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
-    sistema.ficheros["C:\\Rebanex\\rel.txt"] = "en el inicio\r\n";
-    Arrancar("\"rel.txt\"");
-    EXPECT_EQ(Texto(Control::Msg), "en el inicio");
-    EXPECT_TRUE(vista.avisos.empty());
-}
-
-// The menu is the list, entry 1 the file in use; the settings file holds the same at once.
-class ListaReemplazos : public ProgPrueba {
-  protected:
-    V Menus() {
+// The menu is the list, entry 1 the file in use; the settings file follows at once, but a
+// read-only one does not stop the menu from changing.
+TEST_F(ProgFicheros, ElFicheroDeReglasElegidoSubeALaCabeza) {
+    const auto lista = [&](bool claves) {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            v.push_back(vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos",
+                                                       std::to_string(i), "?", 255)
+                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
-    }
-    V Claves() {
-        V v;
-        for (int i = 1; i <= 5; ++i) {
-            v.push_back(
-                memoria.ObtenerCadena(kIni, "FicherosReemplazos", std::to_string(i), "?", 255));
-        }
-        return v;
-    }
-};
-
-TEST_F(ListaReemplazos, ElElegidoSubeALaCabeza) {
+    };
     const V llena = {"R1", "R2", "R3", "R4", "R5"};
     const struct {
         V antes;
         Menu item;
-        V dialogo;  // what the user picks in the dialog, if it opens
+        std::string elegido;  // in the dialog, if it opens
         V despues;
     } casos[] = {
-        {llena, Menu::mnu_reemplazos_fichero3, {}, {"R3", "R1", "R2", "R4", "R5"}},
-        {llena, Menu::mnu_reemplazos_fichero1, {}, llena},
-        {llena, Menu::mnu_reemplazos_abrir, {"r2"}, {"R2", "R1", "R3", "R4", "R5"}},
-        {llena, Menu::mnu_reemplazos_abrir, {"R6"}, {"R6", "R1", "R2", "R3", "R4"}},
-        {llena, Menu::mnu_reemplazos_abrir, {}, llena},
-        {{"R1", "", "", "", ""}, Menu::mnu_reemplazos_fichero4, {"R7"}, {"R7", "R1", "", "", ""}},
+        {llena, Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
+        {llena, Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
+        {llena, Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
+        {llena, Menu::mnu_reemplazos_abrir, "", llena},
+        {{"R1", "", "", "", ""}, Menu::mnu_reemplazos_fichero4, "R7", {"R7", "R1", "", "", ""}},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.despues[0] + " " + std::to_string(static_cast<int>(c.item)));
+        SCOPED_TRACE(c.despues[0] + " " + c.elegido);
         for (int i = 1; i <= 5; ++i) {
             Guardar("FicherosReemplazos", std::to_string(i), c.antes[i - 1]);
         }
         Arrancar();
-        sistema.elegidos.assign(c.dialogo.begin(), c.dialogo.end());
-        sistema.dialogos = 0;
+        sistema.elegido = c.elegido;
         prog.Menu_Click(c.item);
-        EXPECT_EQ(Menus(), c.despues);
-        EXPECT_EQ(Claves(), c.despues);
+        EXPECT_EQ(lista(false), c.despues);
+        EXPECT_EQ(lista(true), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
-        EXPECT_EQ(sistema.dialogos,
-                  c.item == Menu::mnu_reemplazos_fichero3 || c.item == Menu::mnu_reemplazos_fichero1
-                      ? 0
-                      : 1);
     }
-    // A read-only settings file keeps its keys; the menu and the file in use change anyway.
+    EXPECT_EQ(sistema.dialogos, 4);  // not for an entry that holds a file
     memoria.SoloLectura(kIni);
-    sistema.elegidos = {"R9"};
-    prog.Menu_Click(Menu::mnu_reemplazos_abrir);
-    EXPECT_EQ(Menus(), (V{"R9", "R7", "R1", "", ""}));
-    EXPECT_EQ(Claves(), (V{"R7", "R1", "", "", ""}));
-    EXPECT_EQ(prog.RutaReemplazos(), "R9");
+    prog.Menu_Click(Menu::mnu_reemplazos_fichero2);
+    EXPECT_EQ(lista(false), (V{"R1", "R7", "", "", ""}));
+    EXPECT_EQ(lista(true), (V{"R7", "R1", "", "", ""}));
+    EXPECT_EQ(prog.RutaReemplazos(), "R1");
 }
 
 // A missing rules file is created with the default rules before the editor opens it; one
 // named relative to the start directory is found there.
-TEST_F(ListaReemplazos, EditarElFicheroDeReglas) {
+TEST_F(ProgFicheros, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
     sistema.soloLectura.insert(ruta);
     prog.Menu_Click(Menu::mnu_opciones_fichR);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
                                                 Troceado::AvisoErrorEscribirReemplazos(ruta)}));
-    EXPECT_TRUE(sistema.abiertos.empty());
-
     sistema.soloLectura.clear();
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(vista.avisos.size(), 3u);
     EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
-    EXPECT_EQ(sistema.abiertos, V{ruta + "||"});
-
     sistema.ficheros[ruta] = "cambiado";
     prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
-    EXPECT_EQ(vista.avisos.size(), 3u);
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
     Guardar("FicherosReemplazos", "1", "reglas.txt");
     sistema.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
     Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(sistema.abiertos.back(), "C:\\Rebanex\\reglas.txt||");
+    EXPECT_EQ(sistema.abiertos, (V{ruta + "||", ruta + "||", "C:\\Rebanex\\reglas.txt||"}));
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
@@ -166,28 +135,16 @@ TEST_F(ProgFicheros, EnlacesEnElNavegador) {
         EXPECT_TRUE(sistema.marcadorPresente);
         EXPECT_FALSE(sistema.EsFichero(kMarcador));
     }
-    EXPECT_TRUE(vista.avisos.empty());
-
-    const struct {
-        bool escribible;
-        std::optional<std::string> navegador;
-        int resultado;
-        Aviso aviso;
-    } fallos[] = {{true, std::nullopt, 42, AvisoSinNavegador()},
-                  {false, "C:\\nav.exe", 42, AvisoSinNavegador()},
-                  {true, "C:\\nav.exe", 32, AvisoErrorNavegador()}};
-    for (const auto& f : fallos) {
-        sistema.soloLectura.clear();
-        if (!f.escribible) {
-            sistema.soloLectura.insert(kMarcador);
-        }
-        sistema.navegador = f.navegador;
-        sistema.resultadoAbrir = f.resultado;
-        vista.avisos.clear();
-        prog.Menu_Click(Menu::mnu_ayuda_foro);
-        EXPECT_EQ(vista.avisos, std::vector<Aviso>{f.aviso});
-        EXPECT_FALSE(sistema.EsFichero(kMarcador));
-    }
+    sistema.resultadoAbrir = 32;
+    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    sistema.soloLectura.insert(kMarcador);
+    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    sistema.soloLectura.clear();
+    sistema.navegador = std::nullopt;
+    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoErrorNavegador(), AvisoSinNavegador(),
+                                                AvisoSinNavegador()}));
+    EXPECT_FALSE(sistema.EsFichero(kMarcador));
 }
 
 // The updater beside the program is started and Rebanex closes; without it the user is asked
@@ -196,57 +153,43 @@ TEST_F(ProgFicheros, Actualizar) {
     const std::string web(Direcciones::kWebActualizaciones),
         actualix = "C:\\Mensatel\\Actualix.exe";
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe", web);
-    const std::string descarga = web + "Actualix.exe>" + actualix;
     const struct {
-        bool presente;
-        Respuesta respuesta;
-        bool descarga, arranca;
-        V descargas, ejecutados;
-        std::vector<Aviso> avisos;
-        bool cerrada;
+        bool presente, descarga, arranca;
+        V ejecutados;
+        std::vector<Aviso> avisos;  // after the question, if asked
     } casos[] = {
-        {true, Respuesta::Si, true, true, {}, {linea}, {}, true},
-        {false, Respuesta::Si, true, true, {descarga}, {linea}, {}, true},
-        {false, Respuesta::Si, false, true, {descarga}, {}, {AvisoDescargaFallida()}, false},
-        {false,
-         Respuesta::Si,
-         true,
-         false,
-         {descarga},
-         {linea},
-         {AvisoActualizadorNoArranca(actualix)},
-         false},
-        {false, Respuesta::No, true, true, {}, {}, {}, false},
+        {true, true, true, {linea}, {}},
+        {false, true, true, {linea}, {}},
+        {false, false, true, {}, {AvisoDescargaFallida()}},
+        {false, true, false, {linea}, {AvisoActualizadorNoArranca(actualix)}},
     };
+    Arrancar();
     for (const auto& c : casos) {
-        vista.avisos.clear();
-        vista.cerrada = false;
-        vista.respuestas = {c.respuesta};
-        for (V* v : {&sistema.descargas, &sistema.ejecutados, &sistema.abiertos}) {
-            v->clear();
-        }
         sistema.ficheros.clear();
         if (c.presente) {
             sistema.ficheros[actualix] = "";
         }
-        Arrancar();
         sistema.descarga = c.descarga;
         sistema.arranca = c.arranca;
-        sistema.navegador = "C:\\nav.exe";
+        vista.avisos.clear();
+        vista.cerrada = false;
+        sistema.ejecutados.clear();
         prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-        EXPECT_EQ(sistema.descargas, c.descargas);
         EXPECT_EQ(sistema.ejecutados, c.ejecutados);
-        std::vector<Aviso> avisos = c.avisos;
-        if (!c.presente) {
-            avisos.insert(avisos.begin(), PreguntaBajarActualizador());
-        }
-        EXPECT_EQ(vista.avisos, avisos);
-        EXPECT_EQ(vista.cerrada, c.cerrada);
-        if (!c.cerrada) {
-            EXPECT_EQ(Texto(Control::Estado), "");
-        }
+        ASSERT_EQ(vista.avisos.empty(), c.presente);
+        EXPECT_EQ(std::vector<Aviso>(vista.avisos.begin() + !c.presente, vista.avisos.end()),
+                  c.avisos);
+        EXPECT_EQ(vista.cerrada, c.avisos.empty());
     }
+    EXPECT_EQ(sistema.descargas, V(3, web + "Actualix.exe>" + actualix));
+    EXPECT_EQ(vista.avisos.front(), PreguntaBajarActualizador());
+    EXPECT_EQ(Texto(Control::Estado), "");
+
+    vista.respuesta = Respuesta::No;
+    sistema.navegador = "C:\\nav.exe";
+    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
     EXPECT_EQ(sistema.abiertos, V{"C:\\nav.exe|" + web + "Rebanex.zip|"});
+    EXPECT_EQ(sistema.descargas.size(), 3u);
 }
 
 }  // namespace

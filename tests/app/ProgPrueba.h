@@ -4,22 +4,115 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <deque>
+#include <array>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "FakeVista.h"
-#include "files/Dialogos.h"
-#include "files/Disco.h"
-#include "files/Shell.h"
-#include "host/Anfitrion.h"
+#include "app/Prog.h"
+#include "app/TablaControles.h"
 #include "settings/PerfilEnMemoria.h"
 
 namespace rebanex::prueba {
+
+// A window without a screen: every control and menu item as plain data, starting as the form
+// is designed. Setting the text of Msg or Trozo raises their change handlers, as the real
+// edit controls do.
+class FakeVista : public Vista {
+  public:
+    struct EstadoControl {
+        std::string texto;
+        bool visible = true, habilitado = true;
+        long long inicio = 0, seleccion = 0;                 // the caret, or a selected span
+        std::optional<std::pair<int32_t, int32_t>> colores;  // texto, fondo
+    };
+    struct EstadoMenu {
+        bool marcado = false, habilitado = true;
+        std::string texto;
+    };
+
+    explicit FakeVista(Prog& prog) : prog_(prog) {
+        for (const DefControl& d : kTablaControles) {
+            (*this)[d.control].texto = std::string(d.texto);
+            (*this)[d.control].habilitado = d.habilitado;
+        }
+        (*this)[Control::frmTrozo].visible = (*this)[Control::frmTrozo].habilitado = false;
+        for (Menu m : kMenus) {
+            (*this)[m].marcado = MarcadoAlAbrir(m);
+        }
+    }
+    // The user types a whole new text; the caret ends up after it.
+    void Escribir(Control c, const std::string& texto) {
+        FijarTexto(c, texto);
+        (*this)[c].inicio = static_cast<long long>(texto.size());
+    }
+    EstadoControl& operator[](Control c) { return controles_[static_cast<size_t>(c)]; }
+    EstadoMenu& operator[](Menu m) { return menus_[static_cast<size_t>(m)]; }
+
+    std::vector<Aviso> avisos;
+    Respuesta respuesta = Respuesta::Si;  // to every question
+    Control foco = Control::Msg;          // first in the tab order
+    std::string titulo = "Rebanex";
+    Rectangulo ventana{2880, 1440, 4875, 3495};
+    bool cerrada = false;
+    int menusOpciones = 0;
+
+    // Vista
+    std::string Texto(Control c) override { return (*this)[c].texto; }
+    long long Longitud(Control c) override { return std::ssize((*this)[c].texto); }
+    void FijarTexto(Control c, const std::string& texto) override {
+        (*this)[c].texto = texto;
+        (*this)[c].inicio = 0;
+        if (c == Control::Msg) {
+            prog_.Msg_Change();
+        } else if (c == Control::Trozo) {
+            prog_.Trozo_Change();
+        }
+    }
+    long long InicioSeleccion(Control c) override { return (*this)[c].inicio; }
+    void Seleccionar(Control c, long long inicio, long long largo) override {
+        (*this)[c].inicio = inicio;
+        (*this)[c].seleccion = largo;
+    }
+    void Enfocar(Control c) override { foco = c; }
+    bool Visible(Control c) override { return (*this)[c].visible; }
+    void FijarVisible(Control c, bool si) override { (*this)[c].visible = si; }
+    bool Habilitado(Control c) override { return (*this)[c].habilitado; }
+    void FijarHabilitado(Control c, bool si) override { (*this)[c].habilitado = si; }
+    void FijarAyuda(Control, const std::string&) override {}
+    void Repintar(Control) override {}
+    void FijarColores(Control c, int32_t texto, int32_t fondo) override {
+        (*this)[c].colores = std::make_pair(texto, fondo);
+    }
+    bool Marcado(Menu m) override { return (*this)[m].marcado; }
+    void FijarMarcado(Menu m, bool si) override { (*this)[m].marcado = si; }
+    bool MenuHabilitado(Menu m) override { return (*this)[m].habilitado; }
+    void FijarMenuHabilitado(Menu m, bool si) override { (*this)[m].habilitado = si; }
+    std::string TextoMenu(Menu m) override { return (*this)[m].texto; }
+    void FijarTextoMenu(Menu m, const std::string& texto) override { (*this)[m].texto = texto; }
+    void MostrarMenuOpciones() override { ++menusOpciones; }
+    std::string Titulo() override { return titulo; }
+    void FijarTitulo(const std::string& texto) override { titulo = texto; }
+    Rectangulo Ventana() override { return ventana; }
+    void MoverVentana(double izquierda, double arriba) override {
+        ventana = {izquierda, arriba, ventana.ancho, ventana.alto};
+    }
+    Rectangulo Pantalla() override { return {0, 0, 15360, 11520}; }
+    void Cerrar() override { cerrada = true; }
+    std::string SeparadorMiles() override { return std::string(1, ','); }
+    Respuesta Avisar(const Aviso& aviso) override {
+        avisos.push_back(aviso);
+        return aviso.botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
+    }
+
+  private:
+    Prog& prog_;
+    std::array<EstadoControl, kNumControles> controles_;
+    std::array<EstadoMenu, kNumMenus> menus_;
+};
 
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
 class AnfitrionFalso : public Anfitrion {
@@ -50,32 +143,23 @@ inline const std::string kMarcador = "C:\\Temp\\TempHtm.html";  // how the brows
 class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
   public:
     void Copiar(const std::string& texto) override { portapapeles = texto; }
-
     bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
     std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
-        const auto f = ficheros.find(ruta);
-        return f == ficheros.end() ? std::nullopt : std::optional<std::uint64_t>(f->second.size());
+        return EsFichero(ruta) ? std::optional(ficheros[ruta].size()) : std::nullopt;
     }
     std::optional<std::string> LeerTexto(const std::string& ruta) override {
-        const auto f = ficheros.find(ruta);
-        return f == ficheros.end() ? std::nullopt : std::optional<std::string>(f->second);
+        return EsFichero(ruta) ? std::optional(ficheros[ruta]) : std::nullopt;
     }
     bool Escribir(const std::string& ruta, const std::string& bytes) override {
         return !soloLectura.contains(ruta) && (ficheros[ruta] = bytes, true);
     }
     bool Borrar(const std::string& ruta) override { return ficheros.erase(ruta) != 0; }
     std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
-
     std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
                              std::uint32_t) override {
         ++dialogos;
-        const std::string r = elegidos.empty() ? "" : elegidos.front();
-        if (!elegidos.empty()) {
-            elegidos.pop_front();
-        }
-        return r;
+        return std::exchange(elegido, "");
     }
-
     // The placeholder must still be there while the browser is started.
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int) override {
@@ -94,22 +178,18 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     }
     std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
-    std::optional<std::string> portapapeles;
+    std::optional<std::string> portapapeles, navegador;
     std::map<std::string, std::string> ficheros;
     std::set<std::string> soloLectura;
-    std::deque<std::string> elegidos;  // what the user picks in the dialog; then cancel
-    int dialogos = 0;
+    std::string elegido;  // what the user picks in the next open dialog; "" cancels
     std::vector<std::string> abiertos, ejecutados, descargas;  // "fichero|parametros|directorio"
-    std::optional<std::string> navegador;
-    int resultadoAbrir = 42;
+    int dialogos = 0, resultadoAbrir = 42;
     bool marcadorPresente = false, arranca = true, descarga = true;
 };
 
 class ProgPrueba : public ::testing::Test {
   protected:
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
-
-    ProgPrueba() { vista.Conectar(prog); }
 
     void Arrancar(const std::string& lineaComandos = "") {
         prog.Form_Load("C:\\Rebanex", lineaComandos);
@@ -129,27 +209,23 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks of the options menu, grouped: inverso; acentos, espacios, indicador, pegar,
-    // getTamanyo; txtChar 1 to 3; firma_posicion 1 to 3; firma_auto, firma_trozos; auto;
-    // ventana. The defaults read "0 11111 100 100 00 0 1".
+    // The ticks of inverso; acentos, espacios, indicador, pegar, getTamanyo; txtChar 1 to 3;
+    // firma_posicion 1 to 3; firma_auto, firma_trozos; auto; ventana. At first
+    // "0 11111 100 100 00 0 1".
     std::string Marcas() {
         using enum Menu;
-        const std::vector<std::vector<Menu>> grupos = {
-            {mnu_opciones_inverso},
-            {mnu_opciones_acentos, mnu_opciones_espacios, mnu_opciones_indicador,
-             mnu_opciones_pegar, mnu_opciones_getTamanyo},
-            {mnu_opciones_txtChar1, mnu_opciones_txtChar2, mnu_opciones_txtChar3},
-            {mnu_opciones_firma_posicion1, mnu_opciones_firma_posicion2,
-             mnu_opciones_firma_posicion3},
-            {mnu_opciones_firma_auto, mnu_opciones_firma_trozos},
-            {mnu_opciones_auto},
-            {mnu_opciones_ventana}};
         std::string s;
-        for (const std::vector<Menu>& grupo : grupos) {
-            s += s.empty() ? "" : " ";
-            for (Menu m : grupo) {
-                s += vista[m].marcado ? '1' : '0';
-            }
+        for (Menu m : {mnu_opciones_inverso, mnu_opciones_acentos, mnu_opciones_espacios,
+                       mnu_opciones_indicador, mnu_opciones_pegar, mnu_opciones_getTamanyo,
+                       mnu_opciones_txtChar1, mnu_opciones_txtChar2, mnu_opciones_txtChar3,
+                       mnu_opciones_firma_posicion1, mnu_opciones_firma_posicion2,
+                       mnu_opciones_firma_posicion3, mnu_opciones_firma_auto,
+                       mnu_opciones_firma_trozos, mnu_opciones_auto, mnu_opciones_ventana}) {
+            s += vista[m].marcado ? '1' : '0';
+            s += std::string(m == mnu_opciones_inverso || m == mnu_opciones_getTamanyo ||
+                                 m == mnu_opciones_txtChar3 || m == mnu_opciones_firma_posicion3 ||
+                                 m == mnu_opciones_firma_trozos || m == mnu_opciones_auto,
+                             ' ');
         }
         return s;
     }
@@ -157,10 +233,10 @@ class ProgPrueba : public ::testing::Test {
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
     PerfilEnMemoria memoria;
-    FakeVista vista;
     AnfitrionFalso anfitrion;
     SistemaFalso sistema;
     Prog prog{Entorno{vista, memoria, anfitrion, sistema, sistema, sistema, sistema}};
+    FakeVista vista{prog};
 };
 
 }  // namespace rebanex::prueba

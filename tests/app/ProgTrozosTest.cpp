@@ -10,11 +10,10 @@ namespace {
 class ProgTrozos : public ProgPrueba {
   protected:
     // Three plain pieces: "uno ", "dos ", "tres".
-    void TresTrozos() {
+    void SetUp() override {
         Arrancar();
         SinTransformaciones();
         Trocear("uno dos tres", "5");
-        ASSERT_EQ(prog.Trozos().size(), 3u);
     }
     // Which of topeIzq, izq, der, topeDer are enabled, as "0110".
     std::string Flechas() {
@@ -28,19 +27,18 @@ class ProgTrozos : public ProgPrueba {
 
 // The arrows stop at the ends; an edit in the piece box is lost when another piece shows.
 TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
-    TresTrozos();
     EXPECT_EQ(Flechas(), "0011");
     vista.Escribir(Control::Trozo, "cambiado");
-    struct Paso {
+    const struct {
         void (Prog::*clic)();
         std::string trozo, contador, flechas;
-    };
-    for (const Paso& p : {Paso{&Prog::izq_Click, "cambiado", "1/3", "0011"},
-                          Paso{&Prog::der_Click, "dos ", "2/3", "1111"},
-                          Paso{&Prog::topeDer_Click, "tres", "3/3", "1100"},
-                          Paso{&Prog::der_Click, "tres", "3/3", "1100"},
-                          Paso{&Prog::izq_Click, "dos ", "2/3", "1111"},
-                          Paso{&Prog::topeIzq_Click, "uno ", "1/3", "0011"}}) {
+    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "0011"},
+                 {&Prog::der_Click, "dos ", "2/3", "1111"},
+                 {&Prog::topeDer_Click, "tres", "3/3", "1100"},
+                 {&Prog::der_Click, "tres", "3/3", "1100"},
+                 {&Prog::izq_Click, "dos ", "2/3", "1111"},
+                 {&Prog::topeIzq_Click, "uno ", "1/3", "0011"}};
+    for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
         EXPECT_EQ(Texto(Control::Trozo), p.trozo);
@@ -52,65 +50,51 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
 
 // Spaces only: one empty piece, nothing to copy until something is typed.
 TEST_F(ProgTrozos, UnTrozoVacioSinFlechasNiCopiar) {
-    Arrancar();
+    prog.Editar_Click();
     Trocear("   ", "160");
     EXPECT_EQ(Texto(Control::Contador), "1/1");
     EXPECT_EQ(Flechas(), "0000");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     vista.Escribir(Control::Trozo, "x");
     EXPECT_TRUE(Habilitado(Control::Copiar));
-    EXPECT_EQ(Texto(Control::LonTrozo), "1");
-}
-
-TEST_F(ProgTrozos, SinPegarAlMensatelCopiaElMensajeEntero) {
-    TresTrozos();
-    vista[Menu::mnu_opciones_pegar].marcado = false;
-    prog.der_Click();
-    prog.Copiar_Click();
-    EXPECT_EQ(sistema.portapapeles, "uno dos tres");
-    EXPECT_EQ(Texto(Control::Contador), "2/3");  // the view does not move
-    EXPECT_TRUE(anfitrion.pegados.empty());
 }
 
 // The piece goes as shown, edits included; the view moves on when it went, or when Mensatel
 // is not there at all, and never past the last piece.
 TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
-    const struct {
-        ResultadoPegar respuesta;
-        std::string contador;
-    } casos[] = {{ResultadoPegar::Pegado, "2/3"},     {ResultadoPegar::SinMensatel, "2/3"},
-                 {ResultadoPegar::Rechazado, "1/3"},  {ResultadoPegar::SinVentana, "1/3"},
-                 {ResultadoPegar::CampoLleno, "1/3"}, {ResultadoPegar::Ocupado, "1/3"}};
-    TresTrozos();
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.contador + std::to_string(static_cast<int>(c.respuesta)));
+    using enum ResultadoPegar;
+    for (const auto& [respuesta, contador] : {std::pair{Pegado, "2/3"},
+                                              {SinMensatel, "2/3"},
+                                              {Rechazado, "1/3"},
+                                              {SinVentana, "1/3"},
+                                              {CampoLleno, "1/3"},
+                                              {Ocupado, "1/3"}}) {
+        SCOPED_TRACE(static_cast<int>(respuesta));
         prog.topeIzq_Click();
         vista.Escribir(Control::Trozo, "uno editado");
-        anfitrion.respuesta = c.respuesta;
+        anfitrion.respuesta = respuesta;
         prog.Copiar_Click();
         EXPECT_EQ(anfitrion.pegados.back(), "uno editado");
-        EXPECT_EQ(Texto(Control::Contador), c.contador);
+        EXPECT_EQ(Texto(Control::Contador), contador);
     }
-    anfitrion.respuesta = ResultadoPegar::Pegado;
+    anfitrion.respuesta = Pegado;
     prog.topeDer_Click();
     prog.Copiar_Click();
     EXPECT_EQ(Texto(Control::Contador), "3/3");
-    EXPECT_EQ(Flechas(), "1100");
     EXPECT_FALSE(sistema.portapapeles.has_value());
-}
 
-TEST_F(ProgTrozos, MensatelSeMuestraOSeEjecuta) {
-    TresTrozos();
-    prog.Mensatel_Click();
-    prog.Menu_Click(Menu::mnu_archivo_mensatel);
-    EXPECT_EQ(anfitrion.mostrados, 1);
-    EXPECT_EQ(anfitrion.ejecutados, 1);
+    // Without pasting, the whole message goes to the clipboard and the view stays.
+    vista[Menu::mnu_opciones_pegar].marcado = false;
+    prog.izq_Click();
+    prog.Copiar_Click();
+    EXPECT_EQ(sistema.portapapeles, "uno dos tres");
+    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    EXPECT_EQ(anfitrion.pegados.size(), 7u);
 }
 
 // While a paste waits for Mensatel, Escape ends the wait and nothing else; a split is
 // refused; the rest of the window works.
 TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
-    TresTrozos();
     anfitrion.ocupado = true;
     prog.Form_KeyDown(27, 0);
     EXPECT_EQ(anfitrion.cancelados, 1);
@@ -121,6 +105,10 @@ TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     Trocear("otro mensaje", "160");
     EXPECT_EQ(prog.Trozos().size(), 3u);
     EXPECT_TRUE(vista[Control::frmMsg].visible);
+    prog.Mensatel_Click();  // starting another copy waits for nothing
+    prog.Menu_Click(Menu::mnu_archivo_mensatel);
+    EXPECT_EQ(anfitrion.mostrados, 1);
+    EXPECT_EQ(anfitrion.ejecutados, 1);
 
     anfitrion.ocupado = false;
     prog.Form_KeyDown(27, 0);  // the message view's Escape again: clears the message
