@@ -53,8 +53,7 @@ class FakeVista : public Vista {
     EstadoMenu& operator[](Menu m) { return menus_[static_cast<size_t>(m)]; }
 
     std::vector<Aviso> avisos;
-    Respuesta respuesta = Respuesta::Si;  // to every question
-    Control foco = Control::Msg;          // first in the tab order
+    Control foco = Control::Msg;  // first in the tab order
     std::string titulo = "Rebanex";
     Rectangulo ventana{2880, 1440, 4875, 3495};
     bool cerrada = false;
@@ -105,7 +104,7 @@ class FakeVista : public Vista {
     std::string SeparadorMiles() override { return std::string(1, ','); }
     Respuesta Avisar(const Aviso& aviso) override {
         avisos.push_back(aviso);
-        return aviso.botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
+        return aviso.botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
     }
 
   private:

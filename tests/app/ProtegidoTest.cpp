@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -14,17 +13,12 @@ namespace {
 TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
     std::vector<Aviso> avisos;
     const auto avisar = [&](const std::exception_ptr& e) { avisos.push_back(AvisoDeFallo(e)); };
-    const auto memoria = std::make_exception_ptr(std::bad_alloc());
-    const auto otra = std::make_exception_ptr(std::runtime_error("x"));
+    const auto fallo = std::make_exception_ptr(std::runtime_error("x"));
     EXPECT_EQ(Protegido([] { return 7L; }, avisar), 7L);
-    EXPECT_EQ(Protegido([&]() -> long { std::rethrow_exception(memoria); }, avisar), 0L);
-    Protegido([&] { std::rethrow_exception(otra); }, avisar);
-    EXPECT_EQ(avisos, (std::vector<Aviso>{AvisoDeFallo(memoria), AvisoDeFallo(otra)}));
-    EXPECT_NE(avisos[0], avisos[1]);
+    EXPECT_EQ(Protegido([&]() -> long { std::rethrow_exception(fallo); }, avisar), 0L);
+    EXPECT_EQ(avisos, std::vector<Aviso>{AvisoDeFallo(fallo)});
     // What the report itself throws is dropped: the boundary still holds.
-    EXPECT_EQ(Protegido([]() -> int { throw 1; },
-                        [](const std::exception_ptr&) { throw std::bad_alloc(); }),
-              0);
+    EXPECT_EQ(Protegido([]() -> int { throw 1; }, [](const std::exception_ptr&) { throw 2; }), 0);
 }
 
 }  // namespace

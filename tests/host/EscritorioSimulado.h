@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,12 +21,6 @@ struct VentanaSimulada {
     std::string titulo;  // a field's text for a child
     RectVentana rect;    // screen pixels; a child's is relative to its parent's corner
     VentanaId padre = 0;
-    bool minimizada = false, cierraConEscape = false;
-};
-
-// The windows of one running Mensatel.
-struct MensatelSimulado {
-    VentanaId aplicacion = 0, principal = 0, mensaje = 0;
 };
 
 inline const std::string kEjecutable = "C:\\Mensatel\\", kInicio = "C:\\Inicio\\";
@@ -45,13 +38,13 @@ class EscritorioSimulado : public Escritorio {
         return ultima;
     }
     // "Dorvax" and its main window, with fields around the fixed points (120, 150) and
-    // (204, 237), the size field reading `tamanyo`.
-    MensatelSimulado CrearMensatel(const std::string& titulo = "\\\\ensatel",
-                                   RectVentana rect = kRect, const std::string& tamanyo = "160") {
-        MensatelSimulado m{Crear({"Dorvax", {}}), Crear({titulo, rect})};
-        m.mensaje = Crear({"", {100, 140, 300, 160}, m.principal});
-        Crear({tamanyo, {190, 230, 260, 245}, m.principal});
-        return m;
+    // (204, 237), the size field reading `tamanyo`. Returns the message field.
+    VentanaId CrearMensatel(const std::string& titulo = "\\\\ensatel", RectVentana rect = kRect,
+                            const std::string& tamanyo = "160") {
+        Crear({"Dorvax", {}});
+        const VentanaId principal = Crear({titulo, rect});
+        Crear({tamanyo, {190, 230, 260, 245}, principal});
+        return Crear({"", {100, 140, 300, 160}, principal});
     }
 
     // Escritorio
@@ -62,11 +55,8 @@ class EscritorioSimulado : public Escritorio {
         return Buscar([&](const std::string& titulo) { return titulo.starts_with(p); });
     }
     VentanaId VentanaPropia() override { return propia; }
-    bool Minimizada(VentanaId v) override { return ventanas[v].minimizada; }
-    void Restaurar(VentanaId v) override {
-        ventanas[v].minimizada = false;
-        PonerEnPrimerPlano(v);
-    }
+    bool Minimizada(VentanaId) override { return false; }
+    void Restaurar(VentanaId v) override { PonerEnPrimerPlano(v); }
     bool PonerEnPrimerPlano(VentanaId v) override {
         SubirYActivar(v);
         primerPlano = v;
@@ -81,11 +71,11 @@ class EscritorioSimulado : public Escritorio {
         ventanas[v].rect = {x, y, x + ancho, y + alto};
     }
     Tamanyo PantallaPrincipal() override { return {1024, 768}; }
-    // The front window shown at the point, or its child field there.
+    // The front window at the point, or its child field there.
     VentanaId VentanaEnPunto(Punto p) override {
         for (VentanaId v : orden_) {
             const RectVentana& r = ventanas[v].rect;
-            if (!ventanas[v].minimizada && Contiene(r, p)) {
+            if (Contiene(r, p)) {
                 for (const auto& [hijo, campo] : ventanas) {
                     if (campo.padre == v &&
                         Contiene(campo.rect, {p.x - r.izquierda, p.y - r.arriba})) {
@@ -101,17 +91,13 @@ class EscritorioSimulado : public Escritorio {
     Punto Cursor() override { return cursor; }
     void MoverCursor(Punto p) override { cursor = p; }
     void BotonIzquierdo(bool abajo) override {  // a press brings its top-level window forward
-        VentanaId v = abajo ? VentanaEnPunto(cursor) : 0;
+        const VentanaId v = abajo ? VentanaEnPunto(cursor) : 0;
         if (v != 0) {
             clicks.push_back(cursor);
             PonerEnPrimerPlano(ventanas[v].padre != 0 ? ventanas[v].padre : v);
         }
     }
     void PulsarTeclas(Tecla t) override {
-        if (t == Tecla::Escape && ventanas[primerPlano].cierraConEscape) {
-            std::erase(orden_, primerPlano);
-            ventanas.erase(primerPlano);
-        }
         for (auto& [id, campo] : ventanas) {  // only the message field takes keys
             if (campo.padre == primerPlano && Contiene(campo.rect, kCampoMensaje)) {
                 if (t == Tecla::CtrlV) {
@@ -134,7 +120,7 @@ class EscritorioSimulado : public Escritorio {
     }
     int64_t Milisegundos() override { return reloj; }
     bool ExisteFichero(const std::string& ruta) override {
-        return ruta == kEjecutable + "dorvax.exe" && conDorvax;
+        return conDorvax && ruta == kEjecutable + "dorvax.exe";
     }
     std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override {
         aperturas.push_back(ruta + "|" + directorio);
