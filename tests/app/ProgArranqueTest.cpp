@@ -16,15 +16,12 @@ using ProgOpciones = ProgPrueba;
 
 TEST_F(ProgArranque, PrimerArranqueConLasOpcionesPorDefecto) {
     Arrancar();
-    EXPECT_EQ(Marcas(), "0 11111 100 100 00 0 1");
+    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
     EXPECT_EQ(Texto(Control::Lon), "160");
-    EXPECT_EQ(vista[Menu::mnu_reemplazos_fichero1].texto, "C:\\Rebanex\\Rebanex.txt");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
-    EXPECT_TRUE(memoria.Existe(kIni));
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_FALSE(vista[Control::frmTrozo].visible);
     EXPECT_TRUE(vista.avisos.empty());
 }
 
@@ -43,7 +40,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 
     Arrancar();
 
-    EXPECT_EQ(Marcas(), "1 01111 001 001 11 1 1");
+    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);

@@ -15,6 +15,7 @@
 #include "app/Prog.h"
 #include "app/TablaControles.h"
 #include "settings/PerfilEnMemoria.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex::prueba {
 
@@ -156,7 +157,6 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
     std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
                              std::uint32_t) override {
-        ++dialogos;
         return std::exchange(elegido, "");
     }
     // The placeholder must still be there while the browser is started.
@@ -171,9 +171,8 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
         ejecutados.push_back(linea);
         return arranca;
     }
-    bool Descargar(const std::string& url, const std::string& destino) override {
-        descargas.push_back(url + ">" + destino);
-        return descarga;
+    bool Descargar(const std::string&, const std::string&) override {
+        return ++descargas, descarga;
     }
     std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
@@ -181,8 +180,8 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::map<std::string, std::string> ficheros;
     std::set<std::string> soloLectura;
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
-    std::vector<std::string> abiertos, ejecutados, descargas;  // "fichero|parametros|directorio"
-    int dialogos = 0, resultadoAbrir = 42;
+    std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
+    int resultadoAbrir = 42, descargas = 0;
     bool marcadorPresente = false, arranca = true, descarga = true;
 };
 
@@ -208,25 +207,17 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks of inverso; acentos, espacios, indicador, pegar, getTamanyo; txtChar 1 to 3;
-    // firma_posicion 1 to 3; firma_auto, firma_trozos; auto; ventana. At first
-    // "0 11111 100 100 00 0 1".
+    // The ticks of the options in the order of the settings file, one group a word, then
+    // the window's place: "0 1 1 1 1 1 100 0 0 100 0 1" at first.
     std::string Marcas() {
-        using enum Menu;
         std::string s;
-        for (Menu m : {mnu_opciones_inverso, mnu_opciones_acentos, mnu_opciones_espacios,
-                       mnu_opciones_indicador, mnu_opciones_pegar, mnu_opciones_getTamanyo,
-                       mnu_opciones_txtChar1, mnu_opciones_txtChar2, mnu_opciones_txtChar3,
-                       mnu_opciones_firma_posicion1, mnu_opciones_firma_posicion2,
-                       mnu_opciones_firma_posicion3, mnu_opciones_firma_auto,
-                       mnu_opciones_firma_trozos, mnu_opciones_auto, mnu_opciones_ventana}) {
-            s += vista[m].marcado ? '1' : '0';
-            s += std::string(m == mnu_opciones_inverso || m == mnu_opciones_getTamanyo ||
-                                 m == mnu_opciones_txtChar3 || m == mnu_opciones_firma_posicion3 ||
-                                 m == mnu_opciones_firma_trozos || m == mnu_opciones_auto,
-                             ' ');
+        for (const DefOpcion& o : kOpciones) {
+            for (int k = 1; o.menu && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
+                s += vista[ItemDeGrupo(*o.menu, k)].marcado ? '1' : '0';
+            }
+            s += o.menu ? " " : "";
         }
-        return s;
+        return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
     }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
