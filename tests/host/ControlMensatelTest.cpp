@@ -74,24 +74,37 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     }
 }
 
-// The main window's titles in the order they are tried, spelt out: Mensatel's own. The
-// centre click leaves the window found in front.
-TEST_F(ControlMensatelTest, ElPrimerTituloPresenteEnSuOrden) {
+// The main window is the first present of Mensatel's own titles, in their order (spelt out
+// here). It is moved so that its fields are on screen, and its centre is clicked, which leaves
+// it in front.
+TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
     const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
                                    "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
-    const std::vector<std::pair<std::vector<int>, int>> casos = {
-        {{0}, 0}, {{1}, 1}, {{2}, 2}, {{3}, 3}, {{4}, 4}, {{2, 1}, 1}, {{4, 3, 2, 1, 0}, 0}};
-    for (const auto& [presentes, elegido] : casos) {
+    const struct {
+        std::vector<int> presentes;
+        int elegido;
+        RectVentana antes, despues;
+    } casos[] = {
+        {{0}, 0, kRect, kRect},
+        {{1}, 1, {900, 100, 1054, 400}, {870, 100, 1024, 400}},  // 30 beyond the right edge
+        {{2}, 2, {100, -50, 400, 800}, {100, -82, 400, 768}},    // above and below: bottom wins
+        {{3}, 3, {-20, -10, 300, 290}, {0, 0, 320, 300}},        // left of and above the screen
+        {{4}, 4, {-20, 100, 1100, 400}, {-96, 100, 1024, 400}},  // too wide: right wins
+        {{2, 1}, 1, kRect, kRect},
+        {{4, 3, 2, 1, 0}, 0, {0, 0, 1024, 768}, {0, 0, 1024, 768}}};
+    for (const auto& c : casos) {
         EscritorioSimulado otro;
-        for (int i : presentes) {
-            otro.CrearMensatel(titulos[i]);
+        for (int i : c.presentes) {
+            otro.CrearMensatel(titulos[i], c.antes);
         }
         VentanaId ventana = 0;
         RectVentana rect;
         ControlMensatel(otro, avisador, kEjecutable, kInicio).BuscarVentanaMensatel(ventana, rect);
-        EXPECT_EQ(otro.ventanas[ventana].titulo, titulos[elegido]);
+        EXPECT_EQ(otro.ventanas[ventana].titulo, titulos[c.elegido]);
+        EXPECT_EQ(rect, c.despues);
         EXPECT_EQ(otro.primerPlano, ventana);
-        EXPECT_EQ(otro.clicks, std::vector<Punto>{(Punto{300, 250})});
+        EXPECT_EQ(otro.clicks, std::vector<Punto>{(Punto{(rect.izquierda + rect.derecha) / 2,
+                                                         (rect.arriba + rect.abajo) / 2})});
     }
 }
 
@@ -119,11 +132,10 @@ TEST_F(ControlMensatelTest, SeArrancaYSeEsperaSuVentanaOSeTraeAlFrente) {
 
 // Meanwhile the window works, but every command that would wait again is refused quietly.
 TEST_F(ControlMensatelTest, EscapeTerminaLaEsperaYNadaEntraMientras) {
-    std::vector<ResultadoPegar> pegados;
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
             EXPECT_TRUE(control.Ocupado());
-            pegados.push_back(control.Pegar("otro"));
+            EXPECT_EQ(control.Pegar("otro"), ResultadoPegar::Ocupado);
             EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
             control.Mostrar();
         } else if (escritorio.reloj == 500) {
@@ -131,34 +143,14 @@ TEST_F(ControlMensatelTest, EscapeTerminaLaEsperaYNadaEntraMientras) {
         }
     };
     EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
+    EXPECT_GE(escritorio.reloj, 500);  // cancelled then
     EXPECT_LT(escritorio.reloj, 600);
-    EXPECT_EQ(pegados, std::vector<ResultadoPegar>{ResultadoPegar::Ocupado});
     EXPECT_EQ(escritorio.aperturas.size(), 1u);
     EXPECT_EQ(avisador.avisos, std::vector<Aviso>{AvisoSinVentanaMensatel()});
 
     // A new command starts with the wait uncancelled.
     escritorio.alProcesar = [this] { escritorio.CrearMensatel(); };
     EXPECT_EQ(control.LeerLongitudMaxima(), "160");
-}
-
-// Moved so that its fields are on screen; the centre of the moved window is clicked.
-TEST_F(ControlMensatelTest, LaVentanaVuelveALaPantalla) {
-    const std::vector<std::pair<RectVentana, RectVentana>> casos = {
-        {{900, 100, 1054, 400}, {870, 100, 1024, 400}},  // 30 beyond the right edge
-        {{100, -50, 400, 800}, {100, -82, 400, 768}},    // above and below: the bottom wins
-        {{-20, -10, 300, 290}, {0, 0, 320, 300}},        // left of and above the screen
-        {{-20, 100, 1100, 400}, {-96, 100, 1024, 400}},  // wider than the screen: right wins
-        {{0, 0, 1024, 768}, {0, 0, 1024, 768}}};
-    for (const auto& [antes, despues] : casos) {
-        EscritorioSimulado otro;
-        otro.CrearMensatel("\\\\ensatel", antes);
-        VentanaId ventana = 0;
-        RectVentana rect;
-        ControlMensatel(otro, avisador, kEjecutable, kInicio).BuscarVentanaMensatel(ventana, rect);
-        EXPECT_EQ(rect, despues);
-        EXPECT_EQ(otro.clicks, std::vector<Punto>{(Punto{(rect.izquierda + rect.derecha) / 2,
-                                                         (rect.arriba + rect.abajo) / 2})});
-    }
 }
 
 }  // namespace
