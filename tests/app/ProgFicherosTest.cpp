@@ -44,29 +44,25 @@ TEST_F(ProgFicheros, ElFicheroDeReglasElegidoSubeALaCabeza) {
     const auto lista = [&](bool claves) {
         V v;
         for (int i = 1; i <= 5; ++i) {
+            const Menu m = ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i);
             v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos",
                                                        std::to_string(i), "?", 255)
-                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+                               : vista[m].texto);
         }
         return v;
     };
-    const V llena = {"R1", "R2", "R3", "R4", "R5"};
     const struct {
-        V antes;
         Menu item;
         std::string elegido;  // in the dialog, if it opens
         V despues;
-    } casos[] = {
-        {llena, Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
-        {llena, Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
-        {llena, Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
-        {llena, Menu::mnu_reemplazos_abrir, "", llena},
-        {{"R1", "", "", "", ""}, Menu::mnu_reemplazos_fichero4, "R7", {"R7", "R1", "", "", ""}},
-    };
+    } casos[] = {{Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
+                 {Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
+                 {Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
+                 {Menu::mnu_reemplazos_abrir, "", {"R1", "R2", "R3", "R4", "R5"}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.despues[0] + " " + c.elegido);
         for (int i = 1; i <= 5; ++i) {
-            Guardar("FicherosReemplazos", std::to_string(i), c.antes[i - 1]);
+            Guardar("FicherosReemplazos", std::to_string(i), "R" + std::to_string(i));
         }
         Arrancar();
         sistema.elegido = c.elegido;
@@ -75,11 +71,14 @@ TEST_F(ProgFicheros, ElFicheroDeReglasElegidoSubeALaCabeza) {
         EXPECT_EQ(lista(true), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
+    // An empty entry asks for a file.
     memoria.SoloLectura(kIni);
-    prog.Menu_Click(Menu::mnu_reemplazos_fichero2);
-    EXPECT_EQ(lista(false), (V{"R1", "R7", "", "", ""}));
-    EXPECT_EQ(lista(true), (V{"R7", "R1", "", "", ""}));
-    EXPECT_EQ(prog.RutaReemplazos(), "R1");
+    vista[Menu::mnu_reemplazos_fichero5].texto = "";
+    sistema.elegido = "R7";
+    prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
+    EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
+    EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
+    EXPECT_EQ(prog.RutaReemplazos(), "R7");
 }
 
 // A missing rules file is created with the default rules before the editor opens it; one

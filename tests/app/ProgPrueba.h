@@ -125,15 +125,15 @@ class AnfitrionFalso : public Anfitrion {
         ++lecturas;
         return tamanyo;
     }
-    void Mostrar() override { ++mostrados; }
-    void Ejecutar() override { ++ejecutados; }
+    void Mostrar() override {}
+    void Ejecutar() override {}
     bool Ocupado() const override { return ocupado; }
     void Cancelar() override { ++cancelados; }
 
     ResultadoPegar respuesta = ResultadoPegar::Pegado;
     std::optional<std::string> tamanyo;  // nullopt as when Mensatel is not there
     std::vector<std::string> pegados;
-    int lecturas = 0, mostrados = 0, ejecutados = 0, cancelados = 0;
+    int lecturas = 0, cancelados = 0;
     bool ocupado = false;
 };
 
