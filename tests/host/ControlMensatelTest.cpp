@@ -24,20 +24,20 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
                  {"caracteres: 9", "0", 1, false}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.tamanyo + " / " + std::to_string(caso.largo));
-        EscritorioSimulado otro;
-        const VentanaId mensaje = otro.CrearMensatel("\\\\ensatel", kRect, caso.tamanyo);
-        otro.ventanas[mensaje].titulo = "escrito a mano";
-        AvisadorAnotado avisos;
-        ControlMensatel c{otro, avisos, kEjecutable, kInicio};
+        Escena e;
+        const VentanaId mensaje = e.escritorio.CrearMensatel("\\\\ensatel", kRect, caso.tamanyo);
+        e.escritorio.ventanas[mensaje].titulo = "escrito a mano";
         const std::string trozo(caso.largo, 'a');
-        EXPECT_EQ(c.Pegar(trozo), caso.pegado ? ResultadoPegar::Pegado : ResultadoPegar::Rechazado);
-        EXPECT_EQ(otro.ventanas[mensaje].titulo, caso.pegado ? trozo : "");
-        EXPECT_EQ(avisos.avisos, std::vector<Aviso>(!caso.pegado, AvisoTrozoDemasiadoLargo()));
+        EXPECT_EQ(e.control.Pegar(trozo),
+                  caso.pegado ? ResultadoPegar::Pegado : ResultadoPegar::Rechazado);
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.pegado ? trozo : "");
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(!caso.pegado, AvisoTrozoDemasiadoLargo()));
         // Refused: Rebanex comes back in front of Mensatel for the box.
-        EXPECT_EQ(otro.primerPlano, caso.pegado ? otro.ventanas[mensaje].padre : otro.propia);
-        EXPECT_EQ(c.LeerLongitudMaxima(), caso.lon);
-        EXPECT_EQ(otro.portapapeles, "antes");
-        EXPECT_EQ(otro.cursor, (Punto{5, 5}));
+        EXPECT_EQ(e.escritorio.primerPlano,
+                  caso.pegado ? e.escritorio.ventanas[mensaje].padre : e.escritorio.propia);
+        EXPECT_EQ(e.control.LeerLongitudMaxima(), caso.lon);
+        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
 
@@ -56,21 +56,19 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
         {true, true, ResultadoPegar::CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.espera);
-        EscritorioSimulado otro;
-        otro.conDorvax = caso.conDorvax;
+        Escena e;
+        e.escritorio.conDorvax = caso.conDorvax;
         if (caso.abierto) {
-            otro.ventanas[otro.CrearMensatel()].titulo = "no me borres";
-            otro.rehusaVaciar = true;
+            e.escritorio.ventanas[e.escritorio.CrearMensatel()].titulo = "no me borres";
+            e.escritorio.rehusaVaciar = true;
         }
-        AvisadorAnotado avisos;
-        ControlMensatel c{otro, avisos, kEjecutable, kInicio};
-        EXPECT_EQ(c.Pegar("hola"), caso.resultado);
-        EXPECT_GE(otro.reloj, caso.espera);
-        EXPECT_LT(otro.reloj, caso.espera + 400);
-        EXPECT_EQ(avisos.avisos, std::vector<Aviso>{caso.aviso});
-        EXPECT_FALSE(c.Ocupado());
-        EXPECT_EQ(otro.portapapeles, "antes");
-        EXPECT_EQ(otro.cursor, (Punto{5, 5}));
+        EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
+        EXPECT_GE(e.escritorio.reloj, caso.espera);
+        EXPECT_LT(e.escritorio.reloj, caso.espera + 400);
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
+        EXPECT_FALSE(e.control.Ocupado());
+        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
 

@@ -152,11 +152,11 @@ class EscritorioSimulado : public Escritorio {
 };
 
 // Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
-class ControlPrueba : public ::testing::Test {
-  protected:
+struct Escena {
     EscritorioSimulado escritorio;
     AvisadorAnotado avisador;
     ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
 };
+class ControlPrueba : public ::testing::Test, protected Escena {};
 
 }  // namespace rebanex::pruebas
