@@ -1,11 +1,9 @@
-// Loading a message; the rules files and their recent list; links, the log viewer and the
-// hand-over to the updater.
+// Loading a message; the rules files and their recent list; the hand-over to the updater.
 #include <string>
 #include <vector>
 
 #include "ProgPrueba.h"
 #include "files/Actualizador.h"
-#include "files/Ayuda.h"
 #include "files/Direcciones.h"
 #include "files/Mensajes.h"
 #include "transforms/Reemplazos.h"
@@ -103,28 +101,6 @@ TEST_F(ProgFicheros, EditarElFicheroDeReglas) {
     prog.Menu_Click(Menu::mnu_opciones_fichR);
     EXPECT_EQ(sistema.abiertos, (V{ruta + "||", ruta + "||", "C:\\Rebanex\\reglas.txt||"}));
     EXPECT_EQ(vista.avisos.size(), 3u);
-}
-
-// A browser is the program that opens a placeholder page, which is there while it starts and
-// gone afterwards; the log viewer is started when it is beside the program.
-TEST_F(ProgFicheros, EnlacesYMensatelLog) {
-    Arrancar();
-    sistema.navegador = "  C:\\nav.exe ";
-    prog.Menu_Click(Menu::mnu_ayuda_chat);
-    EXPECT_TRUE(sistema.marcadorPresente);
-    sistema.resultadoAbrir = 32;
-    prog.Menu_Click(Menu::mnu_ayuda_foro);
-    sistema.soloLectura.insert(kMarcador);
-    prog.Menu_Click(Menu::mnu_ayuda_faqMensatel);
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
-    sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
-    EXPECT_EQ(sistema.abiertos, (V{"C:\\nav.exe|" + std::string(Direcciones::kChatMensatel) + "|",
-                                   "C:\\nav.exe|" + std::string(Direcciones::kForoMensatel) + "|",
-                                   "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
-    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoErrorNavegador(), AvisoSinNavegador(),
-                                                AvisoMensatelLogAusente()}));
-    EXPECT_FALSE(sistema.EsFichero(kMarcador));
 }
 
 // Without the updater beside the program the user is asked to download it; a download or a

@@ -137,8 +137,6 @@ class AnfitrionFalso : public Anfitrion {
     bool ocupado = false;
 };
 
-inline const std::string kMarcador = "C:\\Temp\\TempHtm.html";  // how the browser is found
-
 // The clipboard, the disk, the open dialog and the shell.
 class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
   public:
@@ -159,14 +157,12 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
                              std::uint32_t) override {
         return std::exchange(elegido, "");
     }
-    // The placeholder must still be there while the browser is started.
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int) override {
         abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
-        marcadorPresente = EsFichero(kMarcador);
-        return resultadoAbrir;
+        return 42;
     }
-    std::optional<std::string> BuscarEjecutable(const std::string&) override { return navegador; }
+    std::optional<std::string> BuscarEjecutable(const std::string&) override { return {}; }
     bool Ejecutar(const std::string& linea) override {
         ejecutados.push_back(linea);
         return arranca;
@@ -176,13 +172,13 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     }
     std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
-    std::optional<std::string> portapapeles, navegador;
+    std::optional<std::string> portapapeles;
     std::map<std::string, std::string> ficheros;
     std::set<std::string> soloLectura;
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
     std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
-    int resultadoAbrir = 42, descargas = 0;
-    bool marcadorPresente = false, arranca = true, descarga = true;
+    int descargas = 0;
+    bool arranca = true, descarga = true;
 };
 
 class ProgPrueba : public ::testing::Test {
