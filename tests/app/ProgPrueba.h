@@ -1,5 +1,4 @@
-// The window's behaviour on a fake view, settings in memory, a scripted Mensatel and a system
-// made of data.
+// The window's behaviour on a fake view, settings in memory, a fake Mensatel and system.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,9 +18,8 @@
 
 namespace rebanex::prueba {
 
-// A window without a screen: every control and menu item as plain data, starting as the form
-// is designed. Setting the text of Msg or Trozo raises their change handlers, as the real
-// edit controls do.
+// A window without a screen, starting as the form is designed. Setting the text of Msg or
+// Trozo raises their change handlers, as the real edit controls do.
 class FakeVista : public Vista {
   public:
     struct EstadoControl {

@@ -50,7 +50,6 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
 
 // Spaces only: one empty piece, nothing to copy until something is typed.
 TEST_F(ProgTrozos, UnTrozoVacioSinFlechasNiCopiar) {
-    prog.Editar_Click();
     Trocear("   ", "160");
     EXPECT_EQ(Texto(Control::Contador), "1/1");
     EXPECT_EQ(Flechas(), "0000");
