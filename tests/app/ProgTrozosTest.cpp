@@ -1,4 +1,4 @@
-// The piece view: the four arrows, edits in the piece box, the copy button and Mensatel.
+// The piece view: the arrows, edits in the piece box, the copy button, waiting for Mensatel.
 #include <string>
 #include <vector>
 
