@@ -1,109 +1,122 @@
-// The message view: live counter, Escape, clearing, going back, the right-click menu,
-// leaving, and the commands still to come.
+// The message view: the split button and its refusals, the live counter, Escape, the
+// right button, the format menu and the signature button.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "split/Partir.h"
 
 namespace rebanex::prueba {
 namespace {
 
 using ProgMensaje = ProgPrueba;
-
 constexpr int kEscape = 27;
 
-TEST_F(ProgMensaje, ElContadorSigueAlMensajeNoAlTamanyo) {
+// The core's cut reaches the piece view, which replaces the message view.
+TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     Arrancar();
-    vista.Escribir(Control::Msg, std::string(161, 'x'));
-    EXPECT_EQ(Texto(Control::Stat), "2 / 161");
-
-    vista.Escribir(Control::Lon, "10");  // no refresh until the message changes
-    EXPECT_EQ(Texto(Control::Stat), "2 / 161");
-    vista.separadorMiles = std::string(1, ',');  // GCC 12 -Wrestrict misfires on = ","
-    vista.Escribir(Control::Msg, std::string(1234, 'x'));
-    EXPECT_EQ(Texto(Control::Stat), "124 / 1,234");  // the user's thousands separator
-    vista.Escribir(Control::Msg, "");
-    EXPECT_EQ(Texto(Control::Stat), "0 / 0");
+    anfitrion.tamanyo = "145";  // ObtenerTamañoMsg is on by default: it counts from the next
+    Trocear("hola mundo que tal estas", "20");
+    EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
+    EXPECT_EQ(Texto(Control::Contador), "1/2");
+    EXPECT_TRUE(Habilitado(Control::Copiar));
+    EXPECT_FALSE(vista[Control::frmMsg].visible || Habilitado(Control::frmMsg));
+    EXPECT_TRUE(vista[Control::frmTrozo].visible && Habilitado(Control::frmTrozo));
+    EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
+    EXPECT_EQ(Texto(Control::Lon), "145");
+    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: Lon stays
+    prog.etLongMax_Click();
+    EXPECT_EQ(Texto(Control::Lon), "145");
+    EXPECT_TRUE(vista.avisos.empty());
 }
 
-TEST_F(ProgMensaje, EscapeBorraElMensajeYLuegoSale) {
+// A refused split shows its box, puts the focus where the fault is, and changes nothing else;
+// Mensatel is not asked before the checks pass.
+TEST_F(ProgMensaje, UnTroceoRechazadoAvisaEnfocaYNoCambiaNadaMas) {
     Arrancar();
-    Trocear("uno dos tres cuatro", "12");
+    Trocear("anterior", "160");
     prog.Editar_Click();
-    ASSERT_TRUE(Habilitado(Control::topeDer));
-    OlvidarRegistro();
-
-    prog.Form_KeyDown(kEscape, 0);
-
-    EXPECT_EQ(vista.Diario(),
-              "Texto Msg=; Texto Stat=0 / 0; Texto Trozo=; Habilitado Copiar=0; "
-              "Texto LonTrozo=0; Texto Contador=; Habilitado izq=0; Habilitado der=0; Foco Msg");
-    EXPECT_TRUE(Habilitado(Control::topeDer));  // left as it was
-    EXPECT_EQ(prog.Trozos().size(), 3u);        // the pieces are not touched
-    EXPECT_FALSE(vista.cerrada);
-
-    prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
-    EXPECT_TRUE(vista.cerrada);
-    EXPECT_TRUE(perfil.escrituras.empty());  // nothing is saved on the way out
-}
-
-TEST_F(ProgMensaje, EditarYEscapeEnLosTrozosVuelvenAlMensaje) {
-    Arrancar();
-    for (bool tecla : {false, true}) {
-        Trocear("hola", "160");
-        ASSERT_TRUE(vista[Control::frmTrozo].visible);
-        OlvidarRegistro();
-
-        tecla ? prog.Form_KeyDown(kEscape, 0) : prog.Editar_Click();
-
-        EXPECT_EQ(vista.Diario(),
-                  "Visible frmMsg=1; Habilitado frmMsg=1; Visible frmTrozo=0; "
-                  "Habilitado frmTrozo=0; Foco Msg");
-        EXPECT_EQ(Texto(Control::Msg), "hola");
-        EXPECT_FALSE(vista.cerrada);
+    const struct {
+        std::string mensaje, lon;
+        Aviso aviso;
+        Control foco;
+        long long seleccion;
+    } casos[] = {{"", "160", AvisoMensajeVacio(), Control::Msg, 0},
+                 {"hola", "16a", AvisoSoloNumeros(), Control::Lon, 3},
+                 {"hola", "11", AvisoMinimoIndicadores(), Control::Lon, 0}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.lon);
+        vista.avisos.clear();
+        vista.foco = Control::Partir;
+        Trocear(c.mensaje, c.lon);
+        EXPECT_EQ(vista.avisos, std::vector<Aviso>{c.aviso});
+        EXPECT_EQ(vista.foco, c.foco);
+        EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
+        EXPECT_TRUE(vista[Control::frmMsg].visible);
+        EXPECT_EQ(prog.Trozos(), std::vector<std::string>{"anterior"});
+        EXPECT_EQ(anfitrion.lecturas, 1);
     }
 }
 
-TEST_F(ProgMensaje, OtrasTeclasNoHacenNada) {
+// In the piece view Escape goes back to the message; in the message view it clears the
+// message, and on an empty one leaves without saving. Other keys and buttons do nothing.
+TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     Arrancar();
-    vista.Escribir(Control::Msg, "hola");
-    OlvidarRegistro();
+    Trocear("uno dos tres cuatro", "12");
+    const std::string ini = memoria.Texto(kIni);
     for (int tecla : {13, 9, 32, 112, 0}) {
         prog.Form_KeyDown(tecla, 0);
     }
-    EXPECT_TRUE(vista.registro.empty());
-}
-
-TEST_F(ProgMensaje, ClicDerechoAbreLasOpcionesSinTrocear) {
-    Arrancar();
-    prog.Partir_MouseDown(2, 0, 10.0f, 5.0f);
-    prog.Opciones_MouseDown(2, 1, 0.0f, 0.0f);
-    EXPECT_EQ(vista.menusOpciones, 2);
-
-    prog.Partir_MouseDown(1, 0, 10.0f, 5.0f);
-    prog.Opciones_MouseDown(4, 0, 10.0f, 5.0f);
-    EXPECT_EQ(vista.menusOpciones, 2);
-    // An empty message would have been refused by a split.
-    EXPECT_TRUE(vista.avisos.empty());
-    EXPECT_TRUE(vista.registro.empty());
-}
-
-TEST_F(ProgMensaje, LosComandosQueFaltanNoHacenNada) {
-    Arrancar();
-    vista.Escribir(Control::Msg, "hola");
-    OlvidarRegistro();
-    for (Menu m : {Menu::mnu_archivo_guardar, Menu::mnu_archivo_mensatel}) {
-        prog.Menu_Click(m);
-    }
-    prog.Mensatel_Click();
-    EXPECT_TRUE(vista.registro.empty());
-    EXPECT_TRUE(perfil.escrituras.empty());
-    EXPECT_TRUE(vista.avisos.empty());
+    prog.Partir_MouseDown(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
+    prog.Opciones_MouseDown(1, 0, 10.0f, 5.0f);
+    EXPECT_EQ(vista.menusOpciones, 1);
+    EXPECT_TRUE(vista[Control::frmTrozo].visible);
+    prog.Form_KeyDown(kEscape, 0);
+    EXPECT_TRUE(vista[Control::frmMsg].visible && Habilitado(Control::frmMsg));
+    EXPECT_FALSE(vista[Control::frmTrozo].visible || Habilitado(Control::frmTrozo));
+    EXPECT_EQ(Texto(Control::Msg), "uno dos tres cuatro");
+    vista.foco = Control::Partir;
+    prog.Form_KeyDown(kEscape, 0);
+    EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::Stat), "0 / 0");
+    EXPECT_FALSE(Habilitado(Control::Copiar));
+    EXPECT_EQ(vista.foco, Control::Msg);
     EXPECT_FALSE(vista.cerrada);
-    EXPECT_EQ(prog.RutaReemplazos(), "C:\\Rebanex\\Rebanex.txt");
-
-    prog.Menu_Click(Menu::mnu_archivo_salir);
+    prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
     EXPECT_TRUE(vista.cerrada);
+    EXPECT_EQ(memoria.Texto(kIni), ini);
+}
+
+// The format commands change the whole message whatever the options; the counter follows,
+// with the user's thousands separator.
+TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
+    Arrancar();
+    SinTransformaciones();
+    vista.Escribir(Control::Msg, "canción\r\nÁRBOL   él" + std::string(1000, ' '));
+    prog.Menu_Click(Menu::mnu_formato_acentos);
+    prog.Menu_Click(Menu::mnu_formato_letras2);
+    EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
+    EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
+    EXPECT_EQ(Texto(Control::Estado), "");
+}
+
+// The signature goes where its position tick says; without one the button does nothing.
+TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
+    for (const auto& [firma, posicion, firmado] :
+         {std::tuple{"", Menu::mnu_opciones_firma_posicion1, "hola"},
+          {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
+          {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
+          {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
+        memoria.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
+        Arrancar();
+        prog.Menu_Click(posicion);
+        vista.Escribir(Control::Msg, "hola");
+        vista[Control::Msg].inicio = 2;
+        vista.foco = Control::Partir;
+        prog.Menu_Click(Menu::mnu_formato_firma);  // the button's command
+        EXPECT_EQ(Texto(Control::Msg), firmado);
+        EXPECT_EQ(vista.foco, *firma ? Control::Msg : Control::Partir);
+    }
 }
 
 }  // namespace

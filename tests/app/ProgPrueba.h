@@ -1,22 +1,116 @@
-// The window's behaviour on a fake view, an in-memory settings file and a scripted Mensatel.
+// The window's behaviour on a fake view, settings in memory, a fake Mensatel and system.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <array>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "FakeVista.h"
-#include "SistemaFalso.h"
 #include "app/Prog.h"
-#include "host/Anfitrion.h"
+#include "app/TablaControles.h"
 #include "settings/PerfilEnMemoria.h"
+#include "settings/TablaOpciones.h"
 
 namespace rebanex::prueba {
+
+// A window without a screen, starting as the form is designed. Setting the text of Msg or
+// Trozo raises their change handlers, as the real edit controls do.
+class FakeVista : public Vista {
+  public:
+    struct EstadoControl {
+        std::string texto;
+        bool visible = true, habilitado = true;
+        long long inicio = 0, seleccion = 0;                 // the caret, or a selected span
+        std::optional<std::pair<int32_t, int32_t>> colores;  // texto, fondo
+    };
+    struct EstadoMenu {
+        bool marcado = false, habilitado = true;
+        std::string texto;
+    };
+
+    explicit FakeVista(Prog& prog) : prog_(prog) {
+        for (const DefControl& d : kTablaControles) {
+            (*this)[d.control].texto = std::string(d.texto);
+            (*this)[d.control].habilitado = d.habilitado;
+        }
+        (*this)[Control::frmTrozo].visible = (*this)[Control::frmTrozo].habilitado = false;
+        for (Menu m : kMenus) {
+            (*this)[m].marcado = MarcadoAlAbrir(m);
+        }
+    }
+    // The user types a whole new text; the caret ends up after it.
+    void Escribir(Control c, const std::string& texto) {
+        FijarTexto(c, texto);
+        (*this)[c].inicio = static_cast<long long>(texto.size());
+    }
+    EstadoControl& operator[](Control c) { return controles_[static_cast<size_t>(c)]; }
+    EstadoMenu& operator[](Menu m) { return menus_[static_cast<size_t>(m)]; }
+
+    std::vector<Aviso> avisos;
+    Control foco = Control::Msg;  // first in the tab order
+    std::string titulo = "Rebanex";
+    Rectangulo ventana{2880, 1440, 4875, 3495};
+    bool cerrada = false;
+    int menusOpciones = 0;
+
+    // Vista
+    std::string Texto(Control c) override { return (*this)[c].texto; }
+    long long Longitud(Control c) override { return std::ssize((*this)[c].texto); }
+    void FijarTexto(Control c, const std::string& texto) override {
+        (*this)[c].texto = texto;
+        (*this)[c].inicio = 0;
+        if (c == Control::Msg) {
+            prog_.Msg_Change();
+        } else if (c == Control::Trozo) {
+            prog_.Trozo_Change();
+        }
+    }
+    long long InicioSeleccion(Control c) override { return (*this)[c].inicio; }
+    void Seleccionar(Control c, long long inicio, long long largo) override {
+        (*this)[c].inicio = inicio;
+        (*this)[c].seleccion = largo;
+    }
+    void Enfocar(Control c) override { foco = c; }
+    bool Visible(Control c) override { return (*this)[c].visible; }
+    void FijarVisible(Control c, bool si) override { (*this)[c].visible = si; }
+    bool Habilitado(Control c) override { return (*this)[c].habilitado; }
+    void FijarHabilitado(Control c, bool si) override { (*this)[c].habilitado = si; }
+    void FijarAyuda(Control, const std::string&) override {}
+    void Repintar(Control) override {}
+    void FijarColores(Control c, int32_t texto, int32_t fondo) override {
+        (*this)[c].colores = std::make_pair(texto, fondo);
+    }
+    bool Marcado(Menu m) override { return (*this)[m].marcado; }
+    void FijarMarcado(Menu m, bool si) override { (*this)[m].marcado = si; }
+    bool MenuHabilitado(Menu m) override { return (*this)[m].habilitado; }
+    void FijarMenuHabilitado(Menu m, bool si) override { (*this)[m].habilitado = si; }
+    std::string TextoMenu(Menu m) override { return (*this)[m].texto; }
+    void FijarTextoMenu(Menu m, const std::string& texto) override { (*this)[m].texto = texto; }
+    void MostrarMenuOpciones() override { ++menusOpciones; }
+    std::string Titulo() override { return titulo; }
+    void FijarTitulo(const std::string& texto) override { titulo = texto; }
+    Rectangulo Ventana() override { return ventana; }
+    void MoverVentana(double izquierda, double arriba) override {
+        ventana = {izquierda, arriba, ventana.ancho, ventana.alto};
+    }
+    Rectangulo Pantalla() override { return {0, 0, 15360, 11520}; }
+    void Cerrar() override { cerrada = true; }
+    std::string SeparadorMiles() override { return std::string(1, ','); }
+    Respuesta Avisar(const Aviso& aviso) override {
+        avisos.push_back(aviso);
+        return aviso.botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
+    }
+
+  private:
+    Prog& prog_;
+    std::array<EstadoControl, kNumControles> controles_;
+    std::array<EstadoMenu, kNumMenus> menus_;
+};
 
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
 class AnfitrionFalso : public Anfitrion {
@@ -29,75 +123,77 @@ class AnfitrionFalso : public Anfitrion {
         ++lecturas;
         return tamanyo;
     }
-    void Mostrar() override { ++mostrados; }
-    void Ejecutar() override { ++ejecutados; }
+    void Mostrar() override {}
+    void Ejecutar() override {}
     bool Ocupado() const override { return ocupado; }
     void Cancelar() override { ++cancelados; }
 
     ResultadoPegar respuesta = ResultadoPegar::Pegado;
     std::optional<std::string> tamanyo;  // nullopt as when Mensatel is not there
     std::vector<std::string> pegados;
-    int lecturas = 0, mostrados = 0, ejecutados = 0, cancelados = 0;
+    int lecturas = 0, cancelados = 0;
     bool ocupado = false;
 };
 
-// The clipboard: the last text copied, if any.
-class PortapapelesFalso : public Portapapeles {
+// The clipboard, the disk, the open dialog and the shell.
+class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
   public:
-    void Copiar(const std::string& t) override { texto = t; }
-    std::optional<std::string> texto;
-};
-
-// Settings in memory, with every write kept in order as "Seccion/clave=valor".
-class PerfilRegistrado : public PerfilPrivado {
-  public:
-    explicit PerfilRegistrado(PerfilEnMemoria& memoria) : memoria_(memoria) {}
-
-    std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
-                              std::string_view clave, std::string_view porDefecto,
-                              std::size_t tamano) override {
-        return memoria_.ObtenerCadena(fichero, seccion, clave, porDefecto, tamano);
+    void Copiar(const std::string& texto) override { portapapeles = texto; }
+    bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
+    std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
+        return EsFichero(ruta) ? std::optional(ficheros[ruta].size()) : std::nullopt;
     }
-    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                        std::string_view clave, std::string_view valor) override {
-        escrituras.push_back(std::string(seccion) + "/" + std::string(clave) + "=" +
-                             std::string(valor));
-        return memoria_.EscribirCadena(fichero, seccion, clave, valor);
+    std::optional<std::string> LeerTexto(const std::string& ruta) override {
+        return EsFichero(ruta) ? std::optional(ficheros[ruta]) : std::nullopt;
     }
+    bool Escribir(const std::string& ruta, const std::string& bytes) override {
+        return !soloLectura.contains(ruta) && (ficheros[ruta] = bytes, true);
+    }
+    bool Borrar(const std::string& ruta) override { return ficheros.erase(ruta) != 0; }
+    std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
+    std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
+                             std::uint32_t) override {
+        return std::exchange(elegido, "");
+    }
+    int Abrir(const std::string& fichero, const std::string& parametros,
+              const std::string& directorio, int) override {
+        abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
+        return 42;
+    }
+    std::optional<std::string> BuscarEjecutable(const std::string&) override { return {}; }
+    bool Ejecutar(const std::string& linea) override {
+        ejecutados.push_back(linea);
+        return arranca;
+    }
+    bool Descargar(const std::string&, const std::string&) override {
+        return ++descargas, descarga;
+    }
+    std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
-    std::vector<std::string> escrituras;  // failed ones too
-
-  private:
-    PerfilEnMemoria& memoria_;
+    std::optional<std::string> portapapeles;
+    std::map<std::string, std::string> ficheros;
+    std::set<std::string> soloLectura;
+    std::string elegido;  // what the user picks in the next open dialog; "" cancels
+    std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
+    int descargas = 0;
+    bool arranca = true, descarga = true;
 };
 
 class ProgPrueba : public ::testing::Test {
   protected:
-    static constexpr const char* kDirectorio = "C:\\Rebanex";
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
-    static constexpr const char* kMensatelIni = "C:\\Rebanex\\mensatel.ini";
 
-    ProgPrueba() { vista.Conectar(prog); }
-
-    // Start with an empty command line; the journal then starts afresh.
-    void Arrancar() {
-        prog.Form_Load(kDirectorio, "");
-        OlvidarRegistro();
+    void Arrancar(const std::string& lineaComandos = "") {
+        prog.Form_Load("C:\\Rebanex", lineaComandos);
     }
-    void ArrancarConFirma(const std::string& firma) {
-        memoria.EscribirCadena(kMensatelIni, "Usuario", "firma", firma);
-        Arrancar();
+    void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
+        memoria.EscribirCadena(kIni, seccion, clave, valor);
     }
-    void OlvidarRegistro() {
-        vista.registro.clear();
-        perfil.escrituras.clear();
-    }
-    void Marcar(Menu m, bool si) { vista[m].marcado = si; }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
         for (Menu m : {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios,
                        Menu::mnu_opciones_indicador, Menu::mnu_opciones_getTamanyo}) {
-            Marcar(m, false);
+            vista[m].marcado = false;
         }
     }
     void Trocear(const std::string& mensaje, const std::string& lon) {
@@ -105,63 +201,26 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks of the options menu, grouped: inverso; acentos, espacios, indicador, pegar,
-    // getTamanyo; txtChar 1 to 3; firma_posicion 1 to 3; firma_auto, firma_trozos; auto;
-    // ventana. The defaults read "0 11111 100 100 00 0 1".
+    // The ticks of the options in the order of the settings file, one group a word, then
+    // the window's place: "0 1 1 1 1 1 100 0 0 100 0 1" at first.
     std::string Marcas() {
-        using enum Menu;
-        const std::vector<std::vector<Menu>> grupos = {
-            {mnu_opciones_inverso},
-            {mnu_opciones_acentos, mnu_opciones_espacios, mnu_opciones_indicador,
-             mnu_opciones_pegar, mnu_opciones_getTamanyo},
-            {mnu_opciones_txtChar1, mnu_opciones_txtChar2, mnu_opciones_txtChar3},
-            {mnu_opciones_firma_posicion1, mnu_opciones_firma_posicion2,
-             mnu_opciones_firma_posicion3},
-            {mnu_opciones_firma_auto, mnu_opciones_firma_trozos},
-            {mnu_opciones_auto},
-            {mnu_opciones_ventana}};
         std::string s;
-        for (const std::vector<Menu>& grupo : grupos) {
-            s += s.empty() ? "" : " ";
-            for (Menu m : grupo) {
-                s += vista[m].marcado ? '1' : '0';
+        for (const DefOpcion& o : kOpciones) {
+            for (int k = 1; o.menu && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
+                s += vista[ItemDeGrupo(*o.menu, k)].marcado ? '1' : '0';
             }
+            s += o.menu ? " " : "";
         }
-        return s;
+        return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
     }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
-    // A rules file on disk, named after the running test so that parallel runs do not meet.
-    std::string EscribirReglas(const std::string& contenido) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nombre =
-            std::string("rebanex_") + info->test_suite_name() + "_" + info->name() + ".txt";
-        std::replace(nombre.begin(), nombre.end(), '/', '_');  // parameterised names
-        const auto ruta = std::filesystem::temp_directory_path() / nombre;
-        std::ofstream(ruta, std::ios::binary) << contenido;
-        ficherosTemporales_.push_back(ruta);
-        return ruta.string();
-    }
-    ~ProgPrueba() override {
-        for (const auto& ruta : ficherosTemporales_) {
-            std::error_code ignorado;
-            std::filesystem::remove(ruta, ignorado);
-        }
-    }
-
     PerfilEnMemoria memoria;
-    PerfilRegistrado perfil{memoria};
-    FakeVista vista;
     AnfitrionFalso anfitrion;
-    PortapapelesFalso portapapeles;
-    DiscoFalso disco;
-    DialogosFalsos dialogos;
-    ShellFalso shell{&disco};
-    Prog prog{Entorno{vista, perfil, anfitrion, portapapeles, disco, dialogos, shell}};
-
-  private:
-    std::vector<std::filesystem::path> ficherosTemporales_;
+    SistemaFalso sistema;
+    Prog prog{Entorno{vista, memoria, anfitrion, sistema, sistema, sistema, sistema}};
+    FakeVista vista{prog};
 };
 
 }  // namespace rebanex::prueba

@@ -1,17 +1,19 @@
-// A desktop in memory for the Mensatel automation: top-level windows with titles,
-// rectangles, a window order and a foreground window; child fields with texts; the cursor,
-// the clipboard and a clock that sleeps advance. A scripted Mensatel empties its message
-// field on Alt+Z and pastes the clipboard into it on Ctrl+V.
+// A desktop in memory for the Mensatel automation: top-level windows front first, child fields
+// with texts, the cursor, the clipboard and a clock that sleeps advance. A scripted Mensatel
+// empties its message field on Alt+Z and pastes the clipboard into it on Ctrl+V.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "host/Escritorio.h"
+#include "comun/AvisadorAnotado.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex::pruebas {
 
@@ -19,85 +21,142 @@ struct VentanaSimulada {
     std::string titulo;  // a field's text for a child
     RectVentana rect;    // screen pixels; a child's is relative to its parent's corner
     VentanaId padre = 0;
-    bool minimizada = false;
-    int64_t apareceEn = 0;  // the clock's time at which it exists
-    bool cierraConEscape = false;
 };
 
-// The windows of one running Mensatel.
-struct MensatelSimulado {
-    VentanaId aplicacion = 0, principal = 0, mensaje = 0, tamanyo = 0;
-};
+inline const std::string kEjecutable = "C:\\Mensatel\\", kInicio = "C:\\Inicio\\";
+inline constexpr RectVentana kRect{100, 100, 501, 401};  // centre (300, 250)
 
 class EscritorioSimulado : public Escritorio {
   public:
-    EscritorioSimulado();
+    EscritorioSimulado() { propia = primerPlano = Crear({"Rebanex", {600, 400, 1000, 700}}); }
 
-    VentanaId Crear(const VentanaSimulada& v);  // in front of the others
-    // "Dorvax" at once; the main window `retraso` ms from now, its size field reading
-    // `tamanyo`.
-    MensatelSimulado CrearMensatel(const std::string& titulo, RectVentana rect,
-                                   const std::string& tamanyo = "160", int64_t retraso = 0);
-    bool Existe(VentanaId v) const;
-    VentanaSimulada& operator[](VentanaId v) { return ventanas_.at(v); }
-    std::vector<std::string> Titulos() const;  // the top-level windows, front first
+    VentanaId Crear(const VentanaSimulada& v) {  // in front of the others
+        ventanas[++ultima] = v;
+        if (v.padre == 0) {
+            orden_.insert(orden_.begin(), ultima);
+        }
+        return ultima;
+    }
+    // "Dorvax" and its main window, with fields around the fixed points (120, 150) and
+    // (204, 237), the size field reading `tamanyo`. Returns the message field.
+    VentanaId CrearMensatel(const std::string& titulo = "\\\\ensatel", RectVentana rect = kRect,
+                            const std::string& tamanyo = "160") {
+        Crear({"Dorvax", {}});
+        const VentanaId principal = Crear({titulo, rect});
+        Crear({tamanyo, {190, 230, 260, 245}, principal});
+        return Crear({"", {100, 140, 300, 160}, principal});
+    }
 
     // Escritorio
-    VentanaId BuscarVentana(std::string_view titulo) override;
-    VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) override;
+    VentanaId BuscarVentana(std::string_view t) override {
+        return Buscar([&](const std::string& titulo) { return titulo == t; });
+    }
+    VentanaId BuscarVentanaPorPrefijo(std::string_view p) override {
+        return Buscar([&](const std::string& titulo) { return titulo.starts_with(p); });
+    }
     VentanaId VentanaPropia() override { return propia; }
-    bool Minimizada(VentanaId v) override;
-    void Restaurar(VentanaId v) override;
-    bool PonerEnPrimerPlano(VentanaId v) override;
-    void SubirYActivar(VentanaId v) override;
-    RectVentana Rectangulo(VentanaId v) override;
-    void Colocar(VentanaId v, int32_t x, int32_t y, int32_t ancho, int32_t alto) override;
-    Tamanyo PantallaPrincipal() override { return pantalla; }
-    VentanaId VentanaEnPunto(Punto p) override;
-    std::string TextoVentana(VentanaId v) override;
-    Punto Cursor() override;
-    void MoverCursor(Punto p) override;
-    void BotonIzquierdo(bool abajo) override;
-    void PulsarTeclas(Tecla t) override;
+    bool Minimizada(VentanaId) override { return false; }
+    void Restaurar(VentanaId v) override { PonerEnPrimerPlano(v); }
+    bool PonerEnPrimerPlano(VentanaId v) override {
+        SubirYActivar(v);
+        primerPlano = v;
+        return true;
+    }
+    void SubirYActivar(VentanaId v) override {
+        std::erase(orden_, v);
+        orden_.insert(orden_.begin(), v);
+    }
+    RectVentana Rectangulo(VentanaId v) override { return ventanas[v].rect; }
+    void Colocar(VentanaId v, int32_t x, int32_t y, int32_t ancho, int32_t alto) override {
+        ventanas[v].rect = {x, y, x + ancho, y + alto};
+    }
+    Tamanyo PantallaPrincipal() override { return {1024, 768}; }
+    // The front window at the point, or its child field there.
+    VentanaId VentanaEnPunto(Punto p) override {
+        for (VentanaId v : orden_) {
+            const RectVentana& r = ventanas[v].rect;
+            if (Contiene(r, p)) {
+                for (const auto& [hijo, campo] : ventanas) {
+                    if (campo.padre == v &&
+                        Contiene(campo.rect, {p.x - r.izquierda, p.y - r.arriba})) {
+                        return hijo;
+                    }
+                }
+                return v;
+            }
+        }
+        return 0;
+    }
+    std::string TextoVentana(VentanaId v) override { return ventanas[v].titulo; }
+    Punto Cursor() override { return cursor; }
+    void MoverCursor(Punto p) override { cursor = p; }
+    void BotonIzquierdo(bool abajo) override {  // a press brings its top-level window forward
+        const VentanaId v = abajo ? VentanaEnPunto(cursor) : 0;
+        if (v != 0) {
+            clicks.push_back(cursor);
+            PonerEnPrimerPlano(ventanas[v].padre != 0 ? ventanas[v].padre : v);
+        }
+    }
+    void PulsarTeclas(Tecla t) override {
+        for (auto& [id, campo] : ventanas) {  // only the message field takes keys
+            if (campo.padre == primerPlano && Contiene(campo.rect, kCampoMensaje)) {
+                if (t == Tecla::CtrlV) {
+                    campo.titulo += portapapeles.value_or("");
+                } else if (t == Tecla::AltZ && !rehusaVaciar) {
+                    campo.titulo.clear();
+                }
+            }
+        }
+    }
     std::string LeerPortapapeles() override { return portapapeles.value_or(""); }
     void VaciarPortapapeles() override { portapapeles.reset(); }
     void EscribirPortapapeles(const std::string& texto) override { portapapeles = texto; }
     void Dormir(int32_t ms) override { reloj += ms; }
-    void ProcesarEventos() override;
+    void ProcesarEventos() override {
+        ++reloj;  // handling the pending events takes a moment
+        if (alProcesar) {
+            alProcesar();
+        }
+    }
     int64_t Milisegundos() override { return reloj; }
-    bool ExisteFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
-    std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override;
+    bool ExisteFichero(const std::string& ruta) override {
+        return conDorvax && ruta == kEjecutable + "dorvax.exe";
+    }
+    std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override {
+        aperturas.push_back(ruta + "|" + directorio);
+        return 42;
+    }
     void MostrarEstado(const std::string& texto) override { estados.push_back(texto); }
 
-    VentanaId propia = 0;  // Rebanex's window
-    VentanaId primerPlano = 0, activa = 0;
-    Tamanyo pantalla{1024, 768};
+    std::map<VentanaId, VentanaSimulada> ventanas;
+    VentanaId propia = 0, primerPlano = 0, ultima = 0;
     Punto cursor{5, 5};
-    int64_t cursorAtrasadoMs = 0;  // how long after a move the cursor reads its old place
-    std::optional<std::string> portapapeles;
+    std::optional<std::string> portapapeles = "antes";
     int64_t reloj = 0;
-    std::set<std::string> ficheros;
-    std::intptr_t resultadoShell = 42;
-    std::function<void()> alAbrir;     // what the shell's start does
-    std::function<void()> alProcesar;  // the user, while events are processed
-    bool rehusaVaciar = false;         // Mensatel's message field ignores Alt+Z
-
-    std::vector<std::pair<std::string, std::string>> aperturas;  // file, working directory
+    bool conDorvax = true, rehusaVaciar = false;  // Mensatel's message field ignores Alt+Z
+    std::function<void()> alProcesar;             // the user, while events are processed
+    std::vector<std::string> aperturas, estados;  // "file|directory"; the status label's texts
     std::vector<Punto> clicks;
-    std::vector<std::string> teclas;   // "AltZ" and so on, with the foreground's title
-    std::vector<std::string> pegados;  // the message field after each Ctrl+V
-    std::vector<std::string> estados;  // the status label's texts
-    std::vector<VentanaId> colocadas;  // windows moved by Colocar
 
   private:
-    bool Visible(VentanaId v) const;  // exists now and not minimised
-    void AlFrente(VentanaId v);
+    static bool Contiene(const RectVentana& r, Punto p) {
+        return p.x >= r.izquierda && p.x < r.derecha && p.y >= r.arriba && p.y < r.abajo;
+    }
+    VentanaId Buscar(const std::function<bool(const std::string&)>& es) {
+        const auto v = std::find_if(orden_.begin(), orden_.end(),
+                                    [&](VentanaId v) { return es(ventanas[v].titulo); });
+        return v == orden_.end() ? 0 : *v;
+    }
 
-    std::map<VentanaId, VentanaSimulada> ventanas_;
-    std::vector<VentanaId> orden_;  // top-level windows, front first
-    VentanaId siguiente_ = 1;
-    Punto cursorAnterior_;
-    int64_t atrasadoHasta_ = 0;
+    std::vector<VentanaId> orden_;
 };
+
+// Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
+struct Escena {
+    EscritorioSimulado escritorio;
+    AvisadorAnotado avisador;
+    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
+};
+class ControlPrueba : public ::testing::Test, protected Escena {};
 
 }  // namespace rebanex::pruebas

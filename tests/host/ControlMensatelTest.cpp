@@ -1,0 +1,146 @@
+// Pasting pieces into Mensatel, reading its size limit, finding and starting it.
+#include <vector>
+
+#include "EscritorioSimulado.h"
+
+namespace rebanex::pruebas {
+namespace {
+
+using ControlMensatelTest = ControlPrueba;
+
+// The size field's number decides; the user's text in the message field is discarded first;
+// the clipboard ends as it was and the cursor where it was.
+TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
+    const struct {
+        std::string tamanyo, lon;
+        std::size_t largo;
+        bool pegado;
+    } casos[] = {{"160", "160", 160, true},
+                 {"160", "160", 161, false},
+                 {"145 caracteres", "145", 146, false},
+                 {"152.5 car.", "152.5", 152, true},
+                 {"", "0", 0, true},
+                 {"caracteres: 9", "0", 1, false}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.tamanyo + " / " + std::to_string(caso.largo));
+        Escena e;
+        const VentanaId mensaje = e.escritorio.CrearMensatel("\\\\ensatel", kRect, caso.tamanyo);
+        e.escritorio.ventanas[mensaje].titulo = "escrito a mano";
+        const std::string trozo(caso.largo, 'a');
+        EXPECT_EQ(e.control.Pegar(trozo),
+                  caso.pegado ? ResultadoPegar::Pegado : ResultadoPegar::Rechazado);
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.pegado ? trozo : "");
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(!caso.pegado, AvisoTrozoDemasiadoLargo()));
+        // Refused: Rebanex comes back in front of Mensatel for the box.
+        EXPECT_EQ(e.escritorio.primerPlano,
+                  caso.pegado ? e.escritorio.ventanas[mensaje].padre : e.escritorio.propia);
+        EXPECT_EQ(e.control.LeerLongitudMaxima(), caso.lon);
+        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
+    }
+}
+
+// Each failure says so in its box, waits no longer than its bound, and leaves the clipboard
+// and the cursor alone: no dorvax.exe, a main window that never shows, a message field that
+// will not empty.
+TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
+    const struct {
+        bool conDorvax, abierto;
+        ResultadoPegar resultado;
+        Aviso aviso;
+        int64_t espera;
+    } casos[] = {
+        {false, false, ResultadoPegar::SinMensatel, AvisoSinDorvax(), 0},
+        {true, false, ResultadoPegar::SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
+        {true, true, ResultadoPegar::CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.espera);
+        Escena e;
+        e.escritorio.conDorvax = caso.conDorvax;
+        if (caso.abierto) {
+            e.escritorio.ventanas[e.escritorio.CrearMensatel()].titulo = "no me borres";
+            e.escritorio.rehusaVaciar = true;
+        }
+        EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
+        EXPECT_GE(e.escritorio.reloj, caso.espera);
+        EXPECT_LT(e.escritorio.reloj, caso.espera + 400);
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
+        EXPECT_FALSE(e.control.Ocupado());
+        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
+    }
+}
+
+// The main window is the first present of Mensatel's own titles, in their order (spelt out
+// here). It is moved so that its fields are on screen, and its centre is clicked, which leaves
+// it in front.
+TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
+    const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
+                                   "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
+    const struct {
+        std::vector<int> presentes;
+        int elegido;
+        RectVentana antes, despues;
+    } casos[] = {
+        {{0}, 0, kRect, kRect},
+        {{1}, 1, {900, 100, 1054, 400}, {870, 100, 1024, 400}},  // 30 beyond the right edge
+        {{2}, 2, {100, -50, 400, 800}, {100, -82, 400, 768}},    // above and below: bottom wins
+        {{3}, 3, {-20, -10, 300, 290}, {0, 0, 320, 300}},        // left of and above the screen
+        {{4}, 4, {-20, 100, 1100, 400}, {-96, 100, 1024, 400}},  // too wide: right wins
+        {{2, 1}, 1, kRect, kRect},
+        {{4, 3, 2, 1, 0}, 0, {0, 0, 1024, 768}, {0, 0, 1024, 768}}};
+    for (const auto& c : casos) {
+        EscritorioSimulado otro;
+        for (int i : c.presentes) {
+            otro.CrearMensatel(titulos[i], c.antes);
+        }
+        VentanaId ventana = 0;
+        RectVentana rect;
+        ControlMensatel(otro, avisador, kEjecutable, kInicio).BuscarVentanaMensatel(ventana, rect);
+        EXPECT_EQ(otro.ventanas[ventana].titulo, titulos[c.elegido]);
+        EXPECT_EQ(rect, c.despues);
+        EXPECT_EQ(otro.primerPlano, ventana);
+        EXPECT_EQ(otro.clicks, std::vector<Punto>{(Punto{(rect.izquierda + rect.derecha) / 2,
+                                                         (rect.arriba + rect.abajo) / 2})});
+    }
+}
+
+// Not running: started in the start directory, then waited for until its main window shows.
+TEST_F(ControlMensatelTest, SeArrancaYSeEsperaSuVentana) {
+    escritorio.alProcesar = [this] {
+        if (escritorio.reloj >= 2000 && escritorio.BuscarVentana("Dorvax") == 0) {
+            escritorio.CrearMensatel("\\\\ensatel - Vodafone", kRect, "145");
+        }
+    };
+    EXPECT_EQ(control.LeerLongitudMaxima(), "145");
+    EXPECT_EQ(escritorio.aperturas,
+              std::vector<std::string>{kEjecutable + "dorvax.exe|" + kInicio});
+    EXPECT_LT(escritorio.reloj, 2400);
+    EXPECT_EQ(escritorio.estados, (std::vector<std::string>{std::string(kEstadoEsperando), ""}));
+    EXPECT_TRUE(avisador.avisos.empty());
+}
+
+// Meanwhile the window works, but every command that would wait again is refused quietly.
+TEST_F(ControlMensatelTest, EscapeTerminaLaEsperaYNadaEntraMientras) {
+    escritorio.alProcesar = [&] {
+        if (escritorio.reloj == 300) {
+            EXPECT_TRUE(control.Ocupado());
+            EXPECT_EQ(control.Pegar("otro"), ResultadoPegar::Ocupado);
+            EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
+            control.Mostrar();
+        } else if (escritorio.reloj == 500) {
+            control.Cancelar();
+        }
+    };
+    EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
+    EXPECT_LT(escritorio.reloj, 600);
+    EXPECT_EQ(escritorio.aperturas.size(), 1u);
+    EXPECT_EQ(avisador.avisos, std::vector<Aviso>{AvisoSinVentanaMensatel()});
+
+    // A new command starts with the wait uncancelled.
+    escritorio.alProcesar = [this] { escritorio.CrearMensatel(); };
+    EXPECT_EQ(control.LeerLongitudMaxima(), "160");
+}
+
+}  // namespace
+}  // namespace rebanex::pruebas
