@@ -24,8 +24,6 @@ namespace {
 
 const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
 
-const char* const kIconos[] = {"Exclamacion", "Pregunta", "Informacion"};
-
 std::vector<std::pair<std::string, Aviso>> Todos() {
     using namespace Troceado;
     return {
@@ -62,20 +60,15 @@ std::vector<std::pair<std::string, Aviso>> Todos() {
     };
 }
 
-// Every CR of the text shows as "\r" and ends a line, so that a changed line diffs alone.
+// One line "[name] icon buttons: title", then the text with each CR ending a line.
 std::string Dibujar(const std::string& nombre, const Aviso& a) {
-    std::string s = "[" + nombre + "]\ntitulo: " + a.titulo +
-                    "\nicono: " + kIconos[static_cast<int>(a.icono)] +
-                    "\nbotones: " + (a.botones == Botones::SiNo ? "SiNo" : "Aceptar") + "\ntexto: ";
+    const char* const iconos[] = {"Exclamacion", "Pregunta", "Informacion"};
+    std::string s = "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
+                    (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + "\n";
     for (char c : a.texto) {
-        s += c == '\r' ? "\\r\n| " : c == '\n' ? "\\n" : std::string(1, c);
+        s += c == '\r' ? "\n" : c == '\n' ? "\\n" : std::string(1, c);
     }
-    s += "\n\n";
-    // An empty line of the text leaves no trailing blank for an editor to strip.
-    for (std::size_t p = 0; (p = s.find("\n| \n", p)) != std::string::npos;) {
-        s.erase(p + 2, 1);
-    }
-    return s;
+    return s + "\n\n";  // a blank line between boxes
 }
 
 TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {

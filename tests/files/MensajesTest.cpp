@@ -1,5 +1,5 @@
-// Message files: line endings, the telephone trailer, where a named file is looked for, the
-// command line and the open dialog's filter.
+// Message files (line ends, the telephone trailer, where a named file is looked for), the
+// command line, the open dialog's filter and the updater's command line.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,47 +7,42 @@
 #include <vector>
 
 #include "comun/AvisadorAnotado.h"
+#include "files/Actualizador.h"
+#include "files/Direcciones.h"
 #include "files/Filtro.h"
 #include "files/Mensajes.h"
+#include "settings/PerfilEnMemoria.h"
 
 namespace rebanex {
 namespace {
 
 using namespace std::string_literals;
 
-TEST(Mensajes, SaltosDeLinea) {
-    const std::vector<std::pair<std::string, std::string>> casos = {
-        {"", ""},
-        {"uno", "uno"},
-        {"uno\r\ndos\r\n", "uno\r\ndos"},
-        {"uno\rdos\r", "uno\r\ndos"},
-        {"uno\ndos\n", "uno\r\ndos"},
-        {"uno\r\n\r\n", "uno\r\n"},
-        {"uno\n\rdos", "uno\r\n\r\ndos"},
-        {"a\0b\0"s, "a b "},
-    };
-    for (const auto& [bytes, texto] : casos) {
+TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
+    const std::pair<std::string, std::string> saltos[] = {
+        {"uno\r\ndos\r\n", "uno\r\ndos"}, {"uno\rdos\r", "uno\r\ndos"},
+        {"uno\ndos\n", "uno\r\ndos"},     {"uno\r\n\r\n", "uno\r\n"},
+        {"uno\n\rdos", "uno\r\n\r\ndos"}, {"a\0b\0"s, "a b "}};
+    for (const auto& [bytes, texto] : saltos) {
         EXPECT_EQ(TextoConSaltos(bytes), texto) << bytes;
     }
-}
-
-TEST(Mensajes, TelefonoFinal) {
     const std::string veinte(20, '9');
-    const std::vector<std::pair<std::string, std::string>> casos = {
+    const std::pair<std::string, std::string> telefonos[] = {
         {"hola#TEL#612345678@", "hola"},
-        {"hola#TEL#@", "hola"},
-        {"hola@", "hola@"},
-        {"#TEL#@", ""},
         {"#TEL#" + veinte + "@", ""},
-        {"x#TEL#" + veinte + "9@", "x#TEL#" + veinte + "9@"},  // 21 characters: no trailer
+        {"x#TEL#9" + veinte + "@", "x#TEL#9" + veinte + "@"},  // 21 characters: no trailer
         {"#TEL#1@#TEL#2@", "#TEL#1@"},                         // the nearest marker wins
-        {"hola#TEL#612", "hola#TEL#612"},
-        {"@", "@"},
-    };
-    for (const auto& [antes, despues] : casos) {
-        std::string texto = antes;
+        {"hola#TEL#612", "hola#TEL#612"}};
+    for (auto [texto, despues] : telefonos) {
         QuitarTelefono(texto);
-        EXPECT_EQ(texto, despues) << antes;
+        EXPECT_EQ(texto, despues);
+    }
+    const std::pair<std::string, LineaComandos> lineas[] = {
+        {"\thola que tal", {true, "hola que tal"}},
+        {"\"C:\\Mis mensajes\\uno.sms\"", {false, "C:\\Mis mensajes\\uno.sms"}},
+        {" \thola", {false, " \thola"}}};
+    for (const auto& [cmd, esperada] : lineas) {
+        EXPECT_EQ(InterpretarLineaComandos(cmd), esperada) << cmd;
     }
 }
 
@@ -62,41 +57,37 @@ class DiscoEnMemoria : public DiscoAusente {
 
 TEST(Mensajes, FicheroBuscadoTalCualYLuegoEnElDirectorioDeInicio) {
     DiscoEnMemoria disco;
-    disco.ficheros = {{"C:\\a.sms", "tal cual\r\n"},
-                      {"C:\\Inicio\\b.sms", "uno\rdos#TEL#600@"},
-                      {"b.sms", "sin leer"}};
+    disco.ficheros = {{"b.sms", "sin leer"}, {"C:\\Inicio\\b.sms", "uno\rdos#TEL#600@"}};
     pruebas::AvisadorAnotado avisador;
-
-    EXPECT_EQ(CargarFicheroMensaje("C:\\a.sms", "C:\\Inicio\\", disco, avisador), "tal cual");
     EXPECT_EQ(CargarFicheroMensaje("b.sms", "C:\\Inicio\\", disco, avisador), "sin leer");
     disco.ficheros.erase("b.sms");
     EXPECT_EQ(CargarFicheroMensaje("b.sms", "C:\\Inicio\\", disco, avisador), "uno\r\ndos");
     EXPECT_TRUE(avisador.avisos.empty());
-
     EXPECT_EQ(CargarFicheroMensaje("c.sms", "C:\\Inicio\\", disco, avisador), "");
-    ASSERT_EQ(avisador.avisos.size(), 1u);
-    EXPECT_EQ(avisador.avisos[0], AvisoFicheroNoEncontrado("c.sms"));
-}
-
-TEST(Mensajes, LineaDeComandos) {
-    const std::vector<std::pair<std::string, LineaComandos>> casos = {
-        {"\thola que tal", {true, "hola que tal"}},
-        {"\t", {true, ""}},
-        {"\"C:\\Mis mensajes\\uno.sms\"", {false, "C:\\Mis mensajes\\uno.sms"}},
-        {"uno.sms", {false, "uno.sms"}},
-        {" \thola", {false, " \thola"}},
-    };
-    for (const auto& [cmd, esperada] : casos) {
-        EXPECT_EQ(InterpretarLineaComandos(cmd), esperada) << cmd;
-    }
+    EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoFicheroNoEncontrado("c.sms")}));
 }
 
 TEST(Mensajes, FiltroDelDialogo) {
     EXPECT_EQ(FiltroDialogo(kFiltroMensajes),
               "Mensajes SMS (*.sms)\0 *.sms\0Archivos de Texto (*.txt)\0 *.txt\0"
               "Todos los archivos (*.*) \0 *.*\0\0"s);
-    EXPECT_EQ(FiltroDialogo("Archivos TXT (*.txt) | *.txt"), "Archivos TXT (*.txt) \0 *.txt\0\0"s);
     EXPECT_EQ(FiltroDialogo("a|b|"), "a\0b\0\0"s);
+}
+
+TEST(Actualizador, LineaDeComandosYDireccionDeRebanexIni) {
+    const std::string datos = "\"https://w.example/Rebanex.dat\"https://w.example/Rebanex.exe";
+    EXPECT_EQ(LineaActualizador("C:\\Mensatel\\Rebanex.EXE", "https://w.example/"),
+              "C:\\Mensatel\\Actualix.exe 2002/01/01\"C:\\Mensatel\\rebanex.exe" + datos);
+    // Installed at a drive's root: no doubled backslash.
+    EXPECT_EQ(LineaActualizador("D:\\REBANEX.exe", "https://w.example/"),
+              "D:\\Actualix.exe 2002/01/01\"D:\\rebanex.exe" + datos);
+    PerfilEnMemoria memoria;
+    Ini ini(memoria);
+    ini.FijarFicheroIni("C:\\R\\Rebanex.ini");
+    EXPECT_EQ(WebActualizaciones(ini), Direcciones::kWebActualizaciones);
+    EXPECT_FALSE(memoria.Existe("C:\\R\\Rebanex.ini"));  // read, never written
+    memoria.EscribirCadena("C:\\R\\Rebanex.ini", "Rebanex", "WebActualizaciones", "http://h:80");
+    EXPECT_EQ(WebActualizaciones(ini), "http://h:80/");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The split command: its checks in their order, then the transforms and the cut.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,35 +15,70 @@ namespace {
 
 using Textos = std::vector<std::string>;
 
+TEST(ComprobarPartir, PrimerFalloEnSuOrdenYDondeVaElFoco) {
+    const struct {
+        std::string mensaje, lon;
+        bool indicador = false;
+        std::string firmaEnTrozos;   // non-empty: FirmarEnTrozos ticked with this signature
+        std::optional<Aviso> aviso;  // nullopt: accepted
+    } casos[] = {
+        {"", "abc", false, "", AvisoMensajeVacio()},  // the empty message is checked first
+        {"   ", "32767", false, "", std::nullopt},
+        {"hola", "", false, "", AvisoSoloNumeros()},
+        {"hola", " 160", false, "", AvisoSoloNumeros()},
+        {"hola", "0160", false, "", AvisoSoloNumeros()},
+        {"hola", "32768", false, "", AvisoSoloNumeros()},  // beyond int16
+        {"hola", "0", true, "", AvisoTamanyoCero()},
+        {"hola", "1", true, "", AvisoSinSitioGuion()},
+        {"hola", "-32768", false, "", AvisoSinSitioGuion()},
+        {"hola", "11", true, "", AvisoMinimoIndicadores()},
+        {"hola", "12", true, "", std::nullopt},
+        {"hola", "15", false, "1234567", std::nullopt},
+        {"hola", "15", false, "12345678", AvisoFirmaGrande()},
+    };
+    for (const auto& c : casos) {
+        EntradaPartir entrada;
+        entrada.mensaje = c.mensaje;
+        entrada.opciones.MsgMax = c.lon;
+        entrada.opciones.IndicadorTrozos = c.indicador;
+        entrada.opciones.FirmarEnTrozos = !c.firmaEnTrozos.empty();
+        entrada.opciones.FirmarEnTrozosHabilitado = false;  // the tick alone counts here
+        entrada.firma = c.firmaEnTrozos.empty() ? "una firma muy larga" : c.firmaEnTrozos;
+        int16_t msgMax = -999;
+        const std::optional<FalloPartir> fallo = ComprobarPartir(entrada, msgMax);
+        SCOPED_TRACE("'" + c.mensaje + "' '" + c.lon + "'");
+        ASSERT_EQ(fallo.has_value(), c.aviso.has_value());
+        if (!c.aviso) {
+            EXPECT_EQ(std::to_string(msgMax), c.lon);
+            continue;
+        }
+        EXPECT_EQ(fallo->aviso, *c.aviso);
+        const bool enMensaje = *c.aviso == AvisoMensajeVacio() || *c.aviso == AvisoFirmaGrande();
+        EXPECT_EQ(fallo->foco, enMensaje ? ControlFoco::Msg : ControlFoco::Lon);
+        EXPECT_EQ(fallo->seleccionarTodo, *c.aviso == AvisoSoloNumeros());
+    }
+}
+
 class PartirTest : public ::testing::Test {
   protected:
     PartirTest() {
-        // Every transform off: each test switches on what it is about.
-        Configuracion& o = entrada.opciones;
+        Configuracion& o = entrada.opciones;  // each test switches on what it is about
         o.NoAcentos = o.NoMultiEspacios = o.IndicadorTrozos = o.ObtenerTamanyoMsg = false;
         pasos.mostrarEstado = [this](const std::string& t) { sucesos.push_back(t); };
         pasos.obtenerTamanyo = [this] { sucesos.push_back("<obtenerTamanyo>"); };
     }
-
+    ResultadoPartir Resultado() { return Partir(entrada, avisador, pasos); }
     Textos PartirBien() {
-        const ResultadoPartir r = Partir(entrada, avisador, pasos);
-        const auto* fallo = std::get_if<FalloPartir>(&r);
-        EXPECT_EQ(fallo, nullptr) << fallo->aviso.texto;
-        return fallo ? Textos{} : std::get<ListaTrozos>(r).Textos();
+        const ResultadoPartir r = Resultado();
+        const auto* lista = std::get_if<ListaTrozos>(&r);
+        EXPECT_NE(lista, nullptr) << std::get<FalloPartir>(r).aviso.texto;
+        return lista ? lista->Textos() : Textos{};
     }
-
-    std::optional<FalloPartir> Rechazo() {
-        const ResultadoPartir r = Partir(entrada, avisador, pasos);
-        const auto* fallo = std::get_if<FalloPartir>(&r);
-        return fallo ? std::optional<FalloPartir>(*fallo) : std::nullopt;
-    }
-
-    // Auto-signature on; "in every piece" ticked or not, enabled unless at the caret.
-    void FirmarAutomaticamente(int posicion, bool enTrozos) {
+    void Firmar(int posicion, bool enTrozos, bool habilitado) {
         Configuracion& o = entrada.opciones;
         o.FirmarAutomaticamente = true;
         o.FirmarEnTrozos = enTrozos;
-        o.FirmarEnTrozosHabilitado = posicion != 3;
+        o.FirmarEnTrozosHabilitado = habilitado;
         o.FirmarEnPosicion = posicion;
         entrada.firma = "Ana";
     }
@@ -49,13 +86,13 @@ class PartirTest : public ::testing::Test {
     EntradaPartir entrada;
     PasosPartir pasos;
     pruebas::AvisadorAnotado avisador;
+    pruebas::CarpetaTemporal carpeta;
     Textos sucesos;
 };
 
 TEST_F(PartirTest, TransformacionesYTextosDeEstadoEnSuOrden) {
-    // Accents go before the rules (canción), line breaks before the rules (a word after
-    // CR LF), the rules before the squeezing (an empty replacement leaves two spaces).
-    pruebas::CarpetaTemporal carpeta;
+    // Accents and line breaks go before the rules (canción, a word after CR LF), the rules
+    // before the squeezing (an empty replacement leaves two spaces).
     entrada.rutaReemplazos = carpeta.Escribir("r.txt", "cancion\tcanc\r\nque\t\r\n");
     Configuracion& o = entrada.opciones;
     o.NoAcentos = o.NoMultiEspacios = o.AutoReemplazar = o.ObtenerTamanyoMsg = true;
@@ -65,102 +102,60 @@ TEST_F(PartirTest, TransformacionesYTextosDeEstadoEnSuOrden) {
     EXPECT_EQ(sucesos, (Textos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",
                                "Eliminando Multi-Espacios...", "Troceando..."}));
-    o.Letras = 3;
-    EXPECT_EQ(PrepararTexto(entrada.mensaje, entrada, avisador, pasos), "CANC BONITA");
     EXPECT_TRUE(avisador.avisos.empty());
+    // A missing rules file is reported and the split goes on.
+    entrada.rutaReemplazos = carpeta.Fichero("falta.txt");
+    EXPECT_EQ(PartirBien(), (Textos{"cancion que bonita"}));
+    EXPECT_EQ(avisador.avisos,
+              (std::vector<Aviso>{Troceado::AvisoErrorAbrirReemplazos(entrada.rutaReemplazos)}));
 }
 
 TEST_F(PartirTest, ElTamanyoDeMensatelCuentaDesdeElSiguienteTroceo) {
     entrada.mensaje = "hola mundo";
     entrada.opciones.MsgMax = "6";
     entrada.opciones.ObtenerTamanyoMsg = true;
-    pasos.obtenerTamanyo = [this] {
-        sucesos.push_back("<obtenerTamanyo>");
-        entrada.opciones.MsgMax = "160";  // Mensatel writes a new size into Lon
-    };
+    pasos.obtenerTamanyo = [this] { entrada.opciones.MsgMax = "160"; };  // Mensatel's new size
     EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo"}));
-    // Not asked when a check fails.
-    sucesos.clear();
-    entrada.opciones.MsgMax = "0";
-    EXPECT_TRUE(Rechazo().has_value());
-    EXPECT_TRUE(sucesos.empty());
 }
 
-TEST_F(PartirTest, FirmaEnElTextoEntero) {
-    // The caret sits right after "dos" in the box; the line break and a space go before it.
+TEST_F(PartirTest, LaFirma) {
+    // At the caret "in every piece" is disabled, so the text gets the signature where the
+    // caret was (after "dos": the line break and a space went before it).
     entrada.mensaje = "uno\r\ndos  tres";
     entrada.cursor = 8;
     entrada.opciones.NoMultiEspacios = true;
-    // At the caret "in every piece" is disabled, so the text gets the signature.
-    FirmarAutomaticamente(3, true);
+    Firmar(3, true, false);
     EXPECT_EQ(PartirBien(), (Textos{"uno dos Anatres"}));
-    // Ticked but disabled: the whole text is signed, the pieces are not.
     entrada.mensaje = "hola mundo";
     entrada.opciones.MsgMax = "6";
-    FirmarAutomaticamente(2, true);
-    entrada.opciones.FirmarEnTrozosHabilitado = false;
+    Firmar(2, true, false);  // ticked but disabled: the whole text is signed
     EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo ", "Ana"}));
-    // Enabled, every piece is signed and the text is not.
     entrada.opciones.MsgMax = "10";
-    entrada.opciones.FirmarEnTrozosHabilitado = true;
+    Firmar(2, true, true);  // enabled: every piece is, and the text is not
     EXPECT_EQ(PartirBien(), (Textos{"hola  Ana", "mundo Ana"}));
-    // Without auto-signature, nothing.
-    entrada.opciones.FirmarAutomaticamente = entrada.opciones.FirmarEnTrozos = false;
-    EXPECT_EQ(PartirBien(), (Textos{"hola mundo"}));
 }
 
-TEST_F(PartirTest, SinFicheroDeReglasAvisaYCortaIgual) {
-    pruebas::CarpetaTemporal carpeta;
-    entrada.opciones.AutoReemplazar = true;
-    entrada.rutaReemplazos = carpeta.Fichero("no-existe.txt");
-    entrada.mensaje = "que tal";
-    EXPECT_EQ(PartirBien(), (Textos{"que tal"}));
-    EXPECT_EQ(avisador.avisos,
-              (std::vector<Aviso>{Troceado::AvisoErrorAbrirReemplazos(entrada.rutaReemplazos)}));
-}
-
-TEST_F(PartirTest, UnTroceoRechazadoDiceQueYDonde) {
-    const auto rechazado = [this](const Aviso& aviso, ControlFoco foco) {
-        const std::optional<FalloPartir> fallo = Rechazo();
-        ASSERT_TRUE(fallo.has_value());
-        EXPECT_EQ(fallo->aviso, aviso);
-        EXPECT_EQ(fallo->foco, foco);
-    };
-    entrada.mensaje = "";
-    rechazado(AvisoMensajeVacio(), ControlFoco::Msg);
-    EXPECT_TRUE(sucesos.empty());
-
-    // Indicator and signature leave one character per piece: found while cutting.
+TEST_F(PartirTest, RechazosHalladosAlCortar) {
+    // Indicator and signature leave one character per piece.
     entrada.mensaje = "un mensaje de prueba";
     entrada.opciones.MsgMax = "12";
     entrada.opciones.IndicadorTrozos = true;
-    FirmarAutomaticamente(1, true);
+    Firmar(1, true, true);
     entrada.firma = "Firma6";
-    rechazado(AvisoSinSitioTexto(), ControlFoco::Lon);
+    const ResultadoPartir r = Resultado();
+    ASSERT_TRUE(std::holds_alternative<FalloPartir>(r));
+    EXPECT_EQ(std::get<FalloPartir>(r).aviso, AvisoSinSitioTexto());
+    EXPECT_EQ(std::get<FalloPartir>(r).foco, ControlFoco::Lon);
     EXPECT_EQ(sucesos, (Textos{"Troceando...", ""}));
-
     // One character and a hyphen per piece: more pieces than the count holds.
     entrada = EntradaPartir{};
     entrada.opciones.ObtenerTamanyoMsg = entrada.opciones.IndicadorTrozos = false;
     entrada.mensaje = std::string(70000, 'x');
     entrada.opciones.MsgMax = "2";
-    rechazado(AvisoDemasiadosTrozos(), ControlFoco::Msg);
-}
-
-TEST_F(PartirTest, CuatroMegasA160ConLasOpcionesPorDefecto) {
-    std::string mensaje;
-    while (mensaje.size() + 13 <= (4u << 20)) {
-        mensaje += "Tenéis razón ";
-    }
-    entrada.mensaje = mensaje;
-    entrada.opciones = Configuracion{};  // indicators, accents, spaces
-    entrada.opciones.ObtenerTamanyoMsg = false;
-    const Textos trozos = PartirBien();
-    ASSERT_GT(trozos.size(), 27000u);
-    EXPECT_EQ(trozos.front().substr(0, 8), "1/" + std::to_string(trozos.size()) + " ");
-    for (const auto& trozo : trozos) {
-        ASSERT_LE(trozo.size(), 160u);
-    }
+    const ResultadoPartir muchos = Resultado();
+    ASSERT_TRUE(std::holds_alternative<FalloPartir>(muchos));
+    EXPECT_EQ(std::get<FalloPartir>(muchos).aviso, AvisoDemasiadosTrozos());
+    EXPECT_EQ(std::get<FalloPartir>(muchos).foco, ControlFoco::Msg);
 }
 
 }  // namespace
