@@ -24,51 +24,37 @@ namespace {
 
 const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
 
+#define CAJA(funcion, ...) \
+    { #funcion, funcion(__VA_ARGS__) }
+
 std::vector<std::pair<std::string, Aviso>> Todos() {
     using namespace Troceado;
-    return {
-        {"AvisoMensajeVacio", AvisoMensajeVacio()},
-        {"AvisoSoloNumeros", AvisoSoloNumeros()},
-        {"AvisoTamanyoCero", AvisoTamanyoCero()},
-        {"AvisoSinSitioGuion", AvisoSinSitioGuion()},
-        {"AvisoMinimoIndicadores", AvisoMinimoIndicadores()},
-        {"AvisoFirmaGrande", AvisoFirmaGrande()},
-        {"AvisoSinSitioTexto", AvisoSinSitioTexto()},
-        {"AvisoDemasiadosTrozos", AvisoDemasiadosTrozos()},
-        {"AvisoErrorAbrirReemplazos", AvisoErrorAbrirReemplazos(kRuta)},
-        {"AvisoLineaRara", AvisoLineaRara(12, kRuta)},
-        {"AvisoReemplazosNoEncontrado", AvisoReemplazosNoEncontrado(kRuta)},
-        {"AvisoErrorEscribirReemplazos", AvisoErrorEscribirReemplazos(kRuta)},
-        {"AvisoErrorGuardarConfiguracion", AvisoErrorGuardarConfiguracion()},
-        {"AvisoErrorGuardarPosicion", AvisoErrorGuardarPosicion()},
-        {"AvisoFicheroNoEncontrado", AvisoFicheroNoEncontrado("uno.sms")},
-        {"AvisoFicheroGordo", AvisoFicheroGordo()},
-        {"AvisoAyuda", AvisoAyuda()},
-        {"AvisoCreditos", AvisoCreditos()},
-        {"AvisoMensatelLogAusente", AvisoMensatelLogAusente()},
-        {"AvisoSinNavegador", AvisoSinNavegador()},
-        {"AvisoErrorNavegador", AvisoErrorNavegador()},
-        {"PreguntaBajarActualizador", PreguntaBajarActualizador()},
-        {"AvisoDescargaFallida", AvisoDescargaFallida()},
-        {"AvisoActualizadorNoArranca", AvisoActualizadorNoArranca("C:\\Mensatel\\Actualix.exe")},
-        {"AvisoSinDorvax", AvisoSinDorvax()},
-        {"AvisoSinVentanaMensatel", AvisoSinVentanaMensatel()},
-        {"AvisoCampoMensajeLleno", AvisoCampoMensajeLleno()},
-        {"AvisoTrozoDemasiadoLargo", AvisoTrozoDemasiadoLargo()},
-        {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
-        {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))},
-    };
+    // clang-format off
+    return {CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),
+            CAJA(AvisoSinSitioGuion), CAJA(AvisoMinimoIndicadores), CAJA(AvisoFirmaGrande),
+            CAJA(AvisoSinSitioTexto), CAJA(AvisoDemasiadosTrozos),
+            CAJA(AvisoErrorAbrirReemplazos, kRuta), CAJA(AvisoLineaRara, 12, kRuta),
+            CAJA(AvisoReemplazosNoEncontrado, kRuta), CAJA(AvisoErrorEscribirReemplazos, kRuta),
+            CAJA(AvisoErrorGuardarConfiguracion), CAJA(AvisoErrorGuardarPosicion),
+            CAJA(AvisoFicheroNoEncontrado, "uno.sms"), CAJA(AvisoFicheroGordo), CAJA(AvisoAyuda),
+            CAJA(AvisoCreditos), CAJA(AvisoMensatelLogAusente), CAJA(AvisoSinNavegador),
+            CAJA(AvisoErrorNavegador), CAJA(PreguntaBajarActualizador), CAJA(AvisoDescargaFallida),
+            CAJA(AvisoActualizadorNoArranca, "C:\\Mensatel\\Actualix.exe"), CAJA(AvisoSinDorvax),
+            CAJA(AvisoSinVentanaMensatel), CAJA(AvisoCampoMensajeLleno), CAJA(AvisoTrozoDemasiadoLargo),
+            {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
+            {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))}};
+    // clang-format on
 }
 
-// One line "[name] icon buttons: title", then the text with each CR ending a line.
+// A line "[name] icon buttons: title", then the text on one line with its CRs shown.
 std::string Dibujar(const std::string& nombre, const Aviso& a) {
     const char* const iconos[] = {"Exclamacion", "Pregunta", "Informacion"};
     std::string s = "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
                     (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + "\n";
     for (char c : a.texto) {
-        s += c == '\r' ? "\n" : c == '\n' ? "\\n" : std::string(1, c);
+        s += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     }
-    return s + "\n\n";  // a blank line between boxes
+    return s + "\n";
 }
 
 TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {

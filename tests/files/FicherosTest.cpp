@@ -15,71 +15,56 @@
 namespace rebanex::ficheros {
 namespace {
 
-using pruebas::kSeparador;
-
 TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     std::string altos = "A\xF1o ";
     for (int b = 0x80; b <= 0x9F; ++b) {
         altos += static_cast<char>(b);
     }
-    pruebas::CarpetaTemporal temporal;
-    const std::string directorio = temporal.CrearCarpetaNativa(altos);
-    const std::string ruta = temporal.EscribirNativo(altos, altos + ".txt", "hola\r\n\x80");
-    EXPECT_TRUE(EsDirectorio(directorio) && !ExisteFichero(directorio));
+    pruebas::CarpetaTemporal t;
+    std::filesystem::create_directory(t.Nativo(altos));
+    const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");
+    EXPECT_TRUE(EsDirectorio(t.Fichero(altos)) && !ExisteFichero(t.Fichero(altos)));
     EXPECT_TRUE(ExisteFichero(ruta) && !EsDirectorio(ruta));
     EXPECT_EQ(LeerFichero(ruta), "hola\r\n\x80");
     EXPECT_EQ(TamanoFichero(ruta), 7u);
-    const std::string otro = directorio + kSeparador + "\xF1";
-    ASSERT_TRUE(EscribirFichero(otro, "adi\xF3s"));
-    EXPECT_EQ(pruebas::LeerBytes((std::filesystem::path(temporal.Ruta()) /
-                                  pruebas::NombreNativo(altos) / pruebas::NombreNativo("\xF1"))
-                                     .string()),
-              "adi\xF3s");
-    EXPECT_TRUE(Borrar(otro));
-    for (const std::string& falta : {otro, otro + kSeparador + "a.txt"}) {
-        EXPECT_FALSE(ExisteFichero(falta) || EsDirectorio(falta) || Borrar(falta));
-        EXPECT_EQ(LeerFichero(falta), std::nullopt);
-        EXPECT_EQ(TamanoFichero(falta), std::nullopt);
-    }
-    EXPECT_FALSE(EscribirFichero(otro + kSeparador + "a.txt", "x"));
-    EXPECT_EQ(LeerFichero(directorio), std::nullopt);
-    EXPECT_FALSE(Borrar(directorio));  // a folder is not a file
+    ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
+    EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
+    EXPECT_TRUE(Borrar(ruta));
+    EXPECT_FALSE(ExisteFichero(ruta) || EsDirectorio(ruta) || Borrar(ruta));
+    EXPECT_EQ(LeerFichero(ruta), std::nullopt);
+    EXPECT_EQ(TamanoFichero(ruta), std::nullopt);
+    EXPECT_FALSE(EscribirFichero(t.Fichero("falta/a.txt"), "x"));
+    EXPECT_EQ(LeerFichero(t.Ruta()), std::nullopt);
+    EXPECT_FALSE(Borrar(t.Ruta()));  // a folder is not a file
 }
 
-TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252) {
-    const std::string carpeta = "d\x80 a\xF1o";
-    pruebas::CarpetaTemporal temporal;
-    const std::string directorio = temporal.CrearCarpetaNativa(carpeta) + kSeparador;
-    const auto guardados = [](const std::string& cp1252) {
-        return std::vector<std::string>{cp1252, AUtf8(cp1252), "\xEF\xBB\xBF" + AUtf8(cp1252)};
-    };
-    for (const std::string& reglas : guardados("canci\xF3n\tcanc\r\n")) {
+TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
+    pruebas::CarpetaTemporal t;
+    std::filesystem::create_directory(t.Nativo("d\x80 a\xF1o"));
+    const std::string carpeta = t.Fichero("d\x80 a\xF1o") + "/";
+    // One file read as rules (its last two lines faulty), as Mensatel's settings and as a message.
+    const std::string cp1252 = "canci\xF3n\tcanc\r\n[Usuario]\r\nfirma=N\xFA\xF1o\r\n";
+    for (const std::string& guardado : {cp1252, AUtf8(cp1252), "\xEF\xBB\xBF" + AUtf8(cp1252)}) {
+        SCOPED_TRACE(guardado);
+        t.Escribir("d\x80 a\xF1o/mensatel.ini", guardado);
         std::string texto = "una canci\xF3n";
         pruebas::AvisadorAnotado avisador;
-        Troceado::AplicarReemplazos(texto, temporal.EscribirNativo(carpeta, "Rebanex.txt", reglas),
-                                    avisador);
-        EXPECT_EQ(texto, "una canc") << reglas;
-    }
-    for (const std::string& mensatel : guardados("[Usuario]\r\nfirma=N\xFA\xF1o\r\n")) {
-        temporal.EscribirNativo(carpeta, "mensatel.ini", mensatel);
+        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador);
+        EXPECT_EQ(texto, "una canc");
         PerfilFichero perfil;
         Ini ini(perfil);
-        EXPECT_EQ(LeerFirmaMensatel(ini, directorio), "N\xFA\xF1o") << mensatel;
-    }
-    for (const std::string& mensaje : guardados("Se\xF1or \x80")) {
-        const std::string ruta = temporal.EscribirNativo(carpeta, "m.txt", mensaje);
-        const auto r =
-            consola::prueba::Trocear({"--codificacion", "cp1252", "--opcion", "NoAcentos=0", ruta});
-        EXPECT_EQ(r.salida, "Se\xF1or \x80\r\n") << r.error;
+        EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
+        const auto r = consola::prueba::Trocear(
+            {"--codificacion", "cp1252", "--opcion", "NoAcentos=0", carpeta + "mensatel.ini"});
+        EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o \r\n") << r.error;
     }
     // trocear with its settings in that folder (once reported unreadable under Windows), the
     // paths given as a Windows console and as a Linux terminal pass them.
     const std::string ini =
-        temporal.EscribirNativo(carpeta, "Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
-    temporal.EscribirNativo(carpeta, "Rebanex.txt", "que\tq\r\n");
-    for (const bool utf8 : {false, true}) {
-        const auto arg = [&](const std::string& s) { return utf8 ? AUtf8(s) : s; };
-        const auto r = consola::prueba::Trocear({"--ini", arg(ini), "-"}, "que");
+        t.Escribir("d\x80 a\xF1o/Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
+    t.Escribir("d\x80 a\xF1o/Rebanex.txt", "que\tq\r\n");
+    for (const std::string& arg : {ini, AUtf8(ini)}) {
+        const auto r = consola::prueba::Trocear({"--ini", arg}, "que");
         EXPECT_EQ(r.salida, "q\n") << r.error;
     }
 }

@@ -61,8 +61,7 @@ TEST(TablaOpciones, ResumenYFirmaEnTrozos) {
          "Pegar al Mensatel  /  Obtener Tamaño  /  Trozos en mayúsculas  /  "
          "Firmar al Final  /  Auto-Firma  /  Firmar Trozos  /  Auto-Reemplazo  /  # de Trozo  /  "},
         {poco, std::string(15, ' ') + "m  c  " + std::string(12, ' '),
-         " /  Trozos en mínusculas  /  Firmar en cursor  /  "},
-    };
+         " /  Trozos en mínusculas  /  Firmar en cursor  /  "}};
     for (const auto& [c, corto, largo] : casos) {
         EXPECT_EQ(ConstruirResumen(c).corto, corto);
         EXPECT_EQ(ConstruirResumen(c).largo, largo);

@@ -74,8 +74,7 @@ TEST(Cortador, Tabla) {
         {std::string(40, 'x'), Con(12, true, false, 1, "Firma6"), -1, std::nullopt},
         {std::string(40, 'x'), Con(12, true, false, 1, "Firm5"), -1, std::nullopt},
         // An estimate beyond int16 that turns out to be one piece is fine.
-        {std::string(100000, ' '), Con(2), -1, Trozos{""}},
-    };
+        {std::string(100000, ' '), Con(2), -1, Trozos{""}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto.substr(0, 30));
         EXPECT_EQ(Cortar(c.texto, c.p, c.caja), c.esperado);
