@@ -1,5 +1,5 @@
 // Loading and saving Rebanex.ini: the keys in their order, what a stored value means, what a
-// missing one becomes, the window's position and failed writes.
+// missing one becomes, and failed writes.
 #include "settings/Ajustes.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,6 @@ namespace {
 
 const std::string kIni = "C:\\M\\Rebanex.ini";
 const std::string kReglas = "C:\\M\\Rebanex.txt";
-const Rectangulo kPantalla{0, 0, 19200, 14400};
-const Rectangulo kVentanaInicial{1200, 900, 6000, 4500};
 using Ficheros = std::array<std::string, 5>;
 // The keys of the first start, with their defaults, in the order they are written.
 const std::string kOpcionesIni =
@@ -26,16 +24,13 @@ const std::string kOpcionesIni =
 
 class AjustesTest : public ::testing::Test {
   protected:
-    AjustesTest() {
-        ini.FijarFicheroIni(kIni);
-        estado.ventana = kVentanaInicial;
-    }
+    AjustesTest() { ini.FijarFicheroIni(kIni); }
     void Guardar(std::string_view clave, std::string_view valor,
                  std::string_view seccion = kSeccionRebanex) {
         perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
-    void Cargar(const Rectangulo& pantalla = kPantalla, const std::string& directorio = "C:\\M\\") {
-        CargarConfiguracion(ini, directorio, pantalla, estado);
+    void Cargar(const std::string& directorio = "C:\\M\\") {
+        CargarConfiguracion(ini, directorio, {0, 0, 19200, 14400}, estado);
     }
     std::string Texto() { return perfil.Texto(kIni); }
 
@@ -61,32 +56,18 @@ TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
               std::string::npos);
     Cargar();
     EXPECT_EQ(Texto(), segundo);
-    // A read-only file: the defaults, nothing written, the save fails.
-    perfil.SoloLectura("C:\\O\\Rebanex.ini");
-    ini.FijarFicheroIni("C:\\O\\Rebanex.ini");
-    estado.opciones.AutoReemplazar = true;  // missing, this tick is left alone
-    Cargar(kPantalla, "C:\\O\\");
-    EXPECT_FALSE(perfil.Existe("C:\\O\\Rebanex.ini"));
-    EXPECT_TRUE(estado.opciones.AutoReemplazar);
-    EXPECT_EQ(estado.ficheros[0], "C:\\O\\Rebanex.txt");
-    EXPECT_FALSE(GuardarConfiguracion(ini, estado.opciones));
 }
 
 TEST_F(AjustesTest, ValoresGuardados) {
-    const std::pair<const char*, const char*> guardados[] = {
-        {"Inverso", "1"},
-        {"NoAcentos", "0"},
-        {"copiartrozoalmensatel", "0"},  // any letter case
-        {"MsgMax", "161.5"},             // rounded, halves to even
-        {"Letras", "3"},
-        {"FirmarAutomaticamente", "1e3"},  // any number but 0
-        {"FirmarEnTrozos", "-1"},
-        {"FirmarEnPosicion", "3"},
-        {"PosicionVentana", "1abc"},
-        {"AutoReemplazar", "1"}};
-    for (const auto& [clave, valor] : guardados) {
+    // clang-format off
+    for (const auto& [clave, valor] : {std::pair{"Inverso", "1"}, {"NoAcentos", "0"},
+             {"copiartrozoalmensatel", "0"} /* any letter case */, {"MsgMax", "161.5"} /* even */,
+             {"Letras", "3"}, {"FirmarAutomaticamente", "1e3"} /* any number but 0 */,
+             {"FirmarEnTrozos", "-1"}, {"FirmarEnPosicion", "3"}, {"PosicionVentana", "1abc"},
+             {"AutoReemplazar", "1"}}) {
         Guardar(clave, valor);
     }
+    // clang-format on
     Guardar("1", "D:\\reglas.txt", kSeccionFicheros);
     Guardar("3", "E:\\otras.txt", kSeccionFicheros);
     const std::string antes = Texto();
@@ -109,37 +90,10 @@ TEST_F(AjustesTest, ValoresGuardados) {
     // The sentinel of a failed read and an empty first file count as missing.
     Guardar("Inverso", "** error **");
     Guardar("1", "", kSeccionFicheros);
-    Cargar(kPantalla, "E:\\Otro\\");
+    Cargar("E:\\Otro\\");
     EXPECT_FALSE(estado.opciones.Inverso);
     EXPECT_TRUE(Texto().starts_with("[Rebanex]\r\nInverso=0\r\n"));  // in place
     EXPECT_EQ(estado.ficheros, (Ficheros{"E:\\Otro\\Rebanex.txt", "", "E:\\otras.txt", "", ""}));
-}
-
-TEST_F(AjustesTest, PosicionDeLaVentana) {
-    Guardar("PosicionVentana", "1");  // ticked: the stored position, or the current one
-    Guardar("PosicionVentanaX", "-300");
-    Cargar();
-    EXPECT_EQ(estado.ventana, (Rectangulo{-300, 900, 6000, 4500}));
-    EXPECT_NE(Texto().find("PosicionVentanaY=900\r\n"), std::string::npos);
-    ASSERT_TRUE(GuardarPosicionVentana(ini, 3000, 450.5));
-    Cargar();
-    EXPECT_EQ(estado.ventana, (Rectangulo{3000, 450, 6000, 4500}));
-    // Not ticked: centred on the screen in single precision.
-    Guardar("PosicionVentana", "0");
-    estado.ventana = {10, 10, 6001, 4500};
-    Cargar(Rectangulo{0, 0, 19200, 14401});
-    EXPECT_EQ(estado.ventana, (Rectangulo{6599.5, 4950.5, 6001, 4500}));
-    estado.ventana = {0, 0, 0, 0};
-    Cargar(Rectangulo{0, 0, 33554433, 0});
-    EXPECT_EQ(estado.ventana.izquierda, 16777216.0);  // 16777216.5 in double
-    const std::pair<double, std::string> twips[] = {{-15, "-15"},
-                                                    {-0.0, "0"},
-                                                    {1234.5, "1234.5"},
-                                                    {16777217, "16777216"},
-                                                    {12345678, "12345678"}};
-    for (const auto& [valor, texto] : twips) {
-        EXPECT_EQ(TextoTwips(valor), texto);  // single precision, no exponent
-    }
 }
 
 TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
@@ -182,6 +136,9 @@ TEST(GuardarAjustes, CualquierEscrituraFallidaSeAvisaSinSaltarseLasDemas) {
         perfil.falla = clave;
         EXPECT_EQ(GuardarPosicionVentana(ini, 1440, -15), *clave == '\0') << clave;
     }
+    // Edges in twips as single precision, without exponent.
+    EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
+              "0 1234.5 16777216");
 }
 
 }  // namespace
