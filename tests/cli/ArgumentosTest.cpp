@@ -1,13 +1,11 @@
-// trocear's command line, the options it sets by key and the encodings of what it prints.
+// trocear's command line and the options it sets by key.
 #include "cli/Argumentos.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "cli/Codificacion.h"
 #include "cli/OpcionesPorClave.h"
-#include "cli/Salida.h"
 
 namespace rebanex::consola {
 namespace {
@@ -33,7 +31,6 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
               std::tie("a.ini", "Ram\xF3n", "\x80", "m.txt"));
     EXPECT_EQ(std::tie(a.cursor, a.codificacion, a.modo, a.formato),
               std::tuple(12, CodificacionConsola::Cp1252, Modo::Formato, ComandoFormato::Firma));
-    EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--firma Ram\xF3n")).firma, "Ram\xF3n");
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--contar --contar")).modo, Modo::Contar);
     EXPECT_FALSE(std::get<ArgumentosTrocear>(Leer("-")).fichero);
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("-- --json")).fichero, "--json");
@@ -72,15 +69,6 @@ TEST(TrocearArgumentos, OpcionesPorClaveComoLasLeeElFicheroDeAjustes) {
     esperada.MsgMax = " 0160";      // checked later like the text of Lon
     EXPECT_EQ(c, esperada);
     EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "1") || AsignarOpcion(c, "Inverso ", "1"));
-}
-
-TEST(TrocearArgumentos, SaltosCodificacionYJsonDeLaSalida) {
-    EXPECT_EQ(SaltosDeVentana("a\nb\r\nc\rd\r\r\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
-    EXPECT_EQ(SaltosDeConsola("a\r\nb\rc\nd\r\r\n"), "a\nb\rc\nd\r\n");
-    EXPECT_EQ(TextoAviso(Aviso{"uno\r\rdos\r", "Epp!!"}), "Epp!!: uno\n\ndos\n");
-    EXPECT_EQ(TrozosJson({}), "{\"trozos\": []}");
-    EXPECT_EQ(TrozosJson({"\"\\", "\r\n\t\x01\x1F/\x7F", "\xF1"}),
-              "{\"trozos\": [\"\\\"\\\\\", \"\\r\\n\\t\\u0001\\u001F/\x7F\", \"\xC3\xB1\"]}");
 }
 
 }  // namespace

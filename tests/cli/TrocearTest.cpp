@@ -60,8 +60,8 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     Ver(falta, "", 1, "", "trocear: no se puede leer el fichero '" + falta + "'\n");
     Ver("--firma Ana --opcion FirmarAutomaticamente=1 --opcion CopiarTrozoAlMensatel=1", "hola", 0,
         "Ana hola\n");
-    Ver("--json --max 6 --opcion IndicadorTrozos=0 --codificacion cp1252", "hola \"m\xF1\"", 0,
-        "{\"trozos\": [\"hola \", \"\\\"m\xC3\xB1\\\"\"]}\r\n");  // UTF-8 always
+    Ver("--json --max 6 --opcion IndicadorTrozos=0 --codificacion cp1252", "hola \"m\xF1\x01\"", 0,
+        "{\"trozos\": [\"hola \", \"\\\"m\xC3\xB1\\u0001\\\"\"]}\r\n");  // UTF-8 always
     Ver("--contar --max 100", std::string(1234, 'x'), 0, "13 / 1.234\n");
     Ver("--contar --max abc", "a\nb", 0, "4\n");  // the box holds CR LF; no checks
     // A format command: the whole message, no line break added; the caret counts CR LF as two.

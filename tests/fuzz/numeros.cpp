@@ -32,20 +32,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     }
     // The values in turn for every key of both settings files.
     PerfilEnMemoria perfil;
-    std::size_t i = 0;
-    const auto guardar = [&](const char* fichero, std::string_view seccion,
-                             std::string_view clave) {
-        perfil.EscribirCadena(fichero, seccion, clave, valores[i++ % valores.size()]);
-    };
+    std::vector<std::pair<const char*, std::string_view>> claves = {
+        {"colores", "fondo"},
+        {"colores", "texto"},
+        {"Usuario", "firma"},
+        {"Rebanex", "PosicionVentana"},
+        {"Rebanex", "PosicionVentanaX"},
+        {"Rebanex", "PosicionVentanaY"}};
     for (const DefOpcion& o : kOpciones) {
-        guardar("C:\\R\\Rebanex.ini", kSeccionRebanex, o.clave);
+        claves.emplace_back("Rebanex", o.clave);
     }
-    for (const char* clave : {"PosicionVentana", "PosicionVentanaX", "PosicionVentanaY"}) {
-        guardar("C:\\R\\Rebanex.ini", kSeccionRebanex, clave);
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+        const auto& [seccion, clave] = claves[i];
+        perfil.EscribirCadena(i < 3 ? "C:\\R\\mensatel.ini" : "C:\\R\\Rebanex.ini", seccion, clave,
+                              valores[i % valores.size()]);
     }
-    guardar("C:\\R\\mensatel.ini", "colores", "fondo");
-    guardar("C:\\R\\mensatel.ini", "colores", "texto");
-    guardar("C:\\R\\mensatel.ini", "Usuario", "firma");
     Ini ini(perfil);
     ini.FijarFicheroIni("C:\\R\\Rebanex.ini");
     EstadoAjustes estado;

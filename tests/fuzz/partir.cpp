@@ -1,6 +1,5 @@
 // The whole split command over any message, options, maximum and signature, the user
 // answering its boxes at random; every piece it makes fits the maximum.
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -10,6 +9,8 @@
 #include "files/Ficheros.h"
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
+
+#define EXIGIR(c) ((c) ? void() : std::abort())
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
@@ -47,15 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         auto maximo = static_cast<std::size_t>(*LeerEnteroEstricto(o.MsgMax));
         maximo += o.IndicadorTrozos && e.mensaje.size() < maximo ? 12 : 0;  // "nnnnn/nnnnn "
         for (std::size_t i = 0; i < trozos->Cuantos(); ++i) {
-            if (trozos->Trozo(i).size() > maximo) {
-                std::fprintf(stderr, "piece %zu of %zu: %zu characters, maximum %zu\n", i,
-                             trozos->Cuantos(), trozos->Trozo(i).size(), maximo);
-                std::abort();
-            }
+            EXIGIR(trozos->Trozo(i).size() <= maximo);
         }
-        if (trozos->Cuantos() == 0) {
-            std::abort();
-        }
+        EXIGIR(trozos->Cuantos() > 0);
     }
     return 0;
 }

@@ -9,7 +9,6 @@
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
-#include "transforms/Reemplazar.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::Troceado {
@@ -24,22 +23,12 @@ class Reglas : public ::testing::Test {
     pruebas::AvisadorAnotado avisador;
 };
 
-TEST_F(Reglas, ElFicheroPorDefectoComoEnLaReferenciaYLoQueHace) {
-    // Written when the user has none, byte for byte (CR LF, Windows-1252).
+TEST_F(Reglas, ClasesDeLineaEnOrdenSobreLoYaReemplazado) {
+    // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
     pruebas::CompararConReferencia("Rebanex.txt", TextoReemplazosPorDefecto());
-    const std::pair<std::string, std::string> casos[] = {
-        {"Porque que QUE por", "XP q Q x"},
-        {"dedos adosados dosmil DOS", "de2 a2a2 2mil DOS"},
-        {"mas+menos mas-menos", "mas+menos +--"},
-        {"Ej. dedo saca", "Ej. dedo saca"},  // the words of its comments are no rules
-    };
-    for (const auto& [texto, esperado] : casos) {
-        EXPECT_EQ(Aplicar(texto, TextoReemplazosPorDefecto()), esperado);
-    }
-    EXPECT_TRUE(avisador.avisos.empty());
-}
-
-TEST_F(Reglas, ClasesYFinesDeLinea) {
+    EXPECT_EQ(Aplicar("Porque que QUE por dedos adosados dosmil DOS mas+menos mas-menos Ej.",
+                      TextoReemplazosPorDefecto()),
+              "XP q Q x de2 a2a2 2mil DOS mas+menos +-- Ej.");  // comments are no rules
     EXPECT_EQ(Aplicar("dedo saca dosmil a que z",
                       ";que\tcomentario\r\n#de\td\r\n%ca\tk\r\n*dos\t2\r\na\tb\tc\r\nque\t\r\n"),
               "ddo sak 2mil b\tc  z");
@@ -48,33 +37,13 @@ TEST_F(Reglas, ClasesYFinesDeLinea) {
     // CR LF and a lone CR end a line; a lone LF belongs to the line.
     EXPECT_EQ(Aplicar("que por mas", "que\tq\rpor\tx\r\nmas\t+"), "q x +");
     EXPECT_EQ(Aplicar("que mas", "que\tq\nmas\t+\r\n"), "q\nmas\t+ mas");
+    // The capitals of the text stay in step with it as each rule shrinks or grows it.
+    EXPECT_EQ(Aplicar("QQ que", "*QQ\t\r\nque\tq\r\n"), " q");
+    EXPECT_EQ(Aplicar("ab queQQ", "*ab\tabcdef\r\n#que\tq\r\n"), "abcdef qQQ");
     EXPECT_TRUE(avisador.avisos.empty());
 }
 
-// The rules of one file share the capitals of the text, kept in step as each rule shrinks or
-// grows it: applying them one at a time on the text alone must give the same.
-TEST_F(Reglas, LasMayusculasSiguenAlTextoReglaTrasRegla) {
-    const std::pair<char, std::pair<std::string, std::string>> reglas[] = {
-        {' ', {"que", "q"}},    {'*', {"A", "\xC1\xC1"}}, {'#', {"\xE1", "e"}}, {'%', {"AS", ""}},
-        {' ', {"Q", "cual"}},   {'*', {"ll", "y"}},       {'#', {"CUAL", "k"}}, {'%', {"e", "EEE"}},
-        {' ', {"\xC1ye", "x"}}, {'*', {"  ", " "}},       {' ', {"k", "que"}},  {'%', {"Y", "ll"}}};
-    const std::string texto = "Que casas, QUE llamas; \xE1ll\xE1 que  Q alla Cuales \xC1ye";
-    std::string fichero, esperado = texto;
-    for (const auto& [marca, regla] : reglas) {
-        fichero += (marca == ' ' ? "" : std::string(1, marca)) + regla.first + "\t" + regla.second +
-                   "\r\n";
-        if (marca == '*') {
-            Reemplazar(esperado, regla.first, regla.second);
-        } else {
-            const int32_t tipo = marca == '#' ? Prefijo : marca == '%' ? Sufijo : PalabraCompleta;
-            ReemplazarPalabra(tipo, esperado, regla.first, regla.second);
-        }
-    }
-    EXPECT_EQ(Aplicar(texto, fichero), esperado);
-    EXPECT_NE(esperado, texto);
-}
-
-TEST_F(Reglas, LineasRarasPreguntanConSuNumeroYNoPara) {
+TEST_F(Reglas, LineasRarasPreguntanYElFicheroQueNoSeAbreSeAvisa) {
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n"), "q");
     EXPECT_EQ(avisador.avisos,
               (std::vector<Aviso>{AvisoLineaRara(2, "R.txt"), AvisoLineaRara(3, "R.txt"),
@@ -83,21 +52,12 @@ TEST_F(Reglas, LineasRarasPreguntanConSuNumeroYNoPara) {
     avisador.respuesta = Respuesta::No;  // keeps what was replaced
     EXPECT_EQ(Aplicar("que por", "que\tq\r\nmal\r\npor\tx\r\nfatal\r\n"), "q por");
     EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoLineaRara(2, "R.txt")}));
-}
-
-TEST_F(Reglas, ElFicheroSeLeeEnCadaUsoOSeAvisa) {
     pruebas::CarpetaTemporal carpeta;
-    for (const char* regla : {"que\tq\r\n", "que\tk\r\n"}) {
-        std::string texto = "que";
-        AplicarReemplazos(texto, carpeta.Escribir("R.txt", regla), avisador);
-        EXPECT_EQ(texto, std::string(1, regla[4]));
-    }
-    for (const std::string& ruta : {carpeta.Fichero("NoEsta.txt"), carpeta.Ruta()}) {
-        std::string texto = "que";
-        AplicarReemplazos(texto, ruta, avisador);
-        EXPECT_EQ(texto, "que");
-        EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(ruta));
-    }
+    std::string texto = "que";
+    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador);
+    AplicarReemplazos(texto, carpeta.Ruta(), avisador);
+    EXPECT_EQ(texto, "q");
+    EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
 }
 
 }  // namespace
