@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex::consola;
     std::vector<std::string> args(1);
     for (size_t i = 0; i < tamano; ++i) {
-        datos[i] == 0 ? args.emplace_back() : args.back().push_back(static_cast<char>(datos[i]));
+        datos[i] == 0 ? void(args.emplace_back())
+                      : args.back().push_back(static_cast<char>(datos[i]));
     }
     for (std::string& a : args) {
         TextoDeArgumento(a);

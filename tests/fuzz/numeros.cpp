@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
     std::vector<std::string> valores(1);
     for (size_t i = 0; i < tamano; ++i) {
-        datos[i] == '\n' ? valores.emplace_back()
+        datos[i] == '\n' ? void(valores.emplace_back())
                          : valores.back().push_back(static_cast<char>(datos[i]));
     }
     for (const std::string& v : valores) {
@@ -32,25 +32,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     }
     // The values in turn for every key of both settings files.
     PerfilEnMemoria perfil;
-    std::vector<std::pair<const char*, std::string_view>> claves = {
-        {"colores", "fondo"},
-        {"colores", "texto"},
-        {"Usuario", "firma"},
-        {"Rebanex", "PosicionVentana"},
-        {"Rebanex", "PosicionVentanaX"},
-        {"Rebanex", "PosicionVentanaY"}};
-    for (const DefOpcion& o : kOpciones) {
-        claves.emplace_back("Rebanex", o.clave);
+    std::size_t i = 0;
+    const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {
+        perfil.EscribirCadena(fichero, seccion, clave, valores[i++ % valores.size()]);
+    };
+    for (const char* clave : {"fondo", "texto"}) {
+        guardar("C:\\R\\mensatel.ini", "colores", clave);
     }
-    for (std::size_t i = 0; i < claves.size(); ++i) {
-        const auto& [seccion, clave] = claves[i];
-        perfil.EscribirCadena(i < 3 ? "C:\\R\\mensatel.ini" : "C:\\R\\Rebanex.ini", seccion, clave,
-                              valores[i % valores.size()]);
+    guardar("C:\\R\\mensatel.ini", "Usuario", "firma");
+    for (const char* clave : {"PosicionVentana", "PosicionVentanaX", "PosicionVentanaY"}) {
+        guardar("C:\\R\\Rebanex.ini", "Rebanex", clave);
+    }
+    for (const DefOpcion& o : kOpciones) {
+        guardar("C:\\R\\Rebanex.ini", "Rebanex", o.clave);
     }
     Ini ini(perfil);
     ini.FijarFicheroIni("C:\\R\\Rebanex.ini");
-    EstadoAjustes estado;
-    estado.ventana = {100, 200, 6000, 4000};
+    EstadoAjustes estado{{}, {100, 200, 6000, 4000}, {}, {}};
     CargarConfiguracion(ini, "C:\\R\\", {0, 0, 15360, 11520}, estado);
     int32_t texto = 0, fondo = 0;
     LeerColoresMensatel(ini, "C:\\R\\", texto, fondo);

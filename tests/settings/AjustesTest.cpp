@@ -59,15 +59,13 @@ TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
 }
 
 TEST_F(AjustesTest, ValoresGuardados) {
-    // clang-format off
-    for (const auto& [clave, valor] : {std::pair{"Inverso", "1"}, {"NoAcentos", "0"},
-             {"copiartrozoalmensatel", "0"} /* any letter case */, {"MsgMax", "161.5"} /* even */,
-             {"Letras", "3"}, {"FirmarAutomaticamente", "1e3"} /* any number but 0 */,
-             {"FirmarEnTrozos", "-1"}, {"FirmarEnPosicion", "3"}, {"PosicionVentana", "1abc"},
-             {"AutoReemplazar", "1"}}) {
-        Guardar(clave, valor);
+    // Names in any letter case; numbers rounded (halves to even); a flag is any number but 0.
+    for (const std::string g :
+         {"Inverso=1", "NoAcentos=0", "copiartrozoalmensatel=0", "MsgMax=161.5", "Letras=3",
+          "FirmarAutomaticamente=1e3", "FirmarEnTrozos=-1", "FirmarEnPosicion=3",
+          "PosicionVentana=1abc", "AutoReemplazar=1"}) {
+        Guardar(g.substr(0, g.find('=')), g.substr(g.find('=') + 1));
     }
-    // clang-format on
     Guardar("1", "D:\\reglas.txt", kSeccionFicheros);
     Guardar("3", "E:\\otras.txt", kSeccionFicheros);
     const std::string antes = Texto();
