@@ -54,16 +54,13 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
 }
 
 TEST(TrocearArgumentos, OpcionesPorClaveComoLasLeeElFicheroDeAjustes) {
-    Configuracion c;
-    for (const char* asignacion :
-         {"Inverso=1e3", "NOACENTOS=si", "NoMultiEspacios=1x", "obtenertamanyomsg=0",
-          "FirmarEnTrozos=-1", "Letras=2.5", "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
-        const std::string a = asignacion;
+    Configuracion c, esperada;
+    for (const std::string a : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
+                                "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
         ASSERT_TRUE(AsignarOpcion(c, a.substr(0, a.find('=')), a.substr(a.find('=') + 1))) << a;
     }
-    Configuracion esperada;
-    esperada.Inverso = esperada.FirmarEnTrozos = true;
-    esperada.NoAcentos = esperada.NoMultiEspacios = esperada.ObtenerTamanyoMsg = false;
+    esperada.Inverso = true;
+    esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
     esperada.Letras = 2;            // rounded, halves to even
     esperada.FirmarEnPosicion = 1;  // outside 1 to 3
     esperada.MsgMax = " 0160";      // checked later like the text of Lon

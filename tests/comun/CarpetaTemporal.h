@@ -42,7 +42,6 @@ class CarpetaTemporal {
         std::filesystem::remove_all(ruta_, ignorado);
     }
     CarpetaTemporal(const CarpetaTemporal&) = delete;
-    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
 
     std::string Ruta() const { return ruta_.string(); }
     // A file of the folder (named in Windows-1252), as the program passes paths around.

@@ -12,13 +12,12 @@
 namespace rebanex {
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
 TEST(Numeros, ValorNumericoValorSiNoYRedondeos) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
     const std::pair<std::string, double> numeros[] = {
-        {"160abc", 160}, {"\t 7x", 7}, {"-.5", -0.5}, {"5.", 5},  {"1.2.3", 1.2},
-        {"- 5", 0},      {"0x10", 0},  {"1e3", 1},    {"abc", 0}, {std::string(400, '9'), kInf}};
+        {"160abc", 160}, {"\t 7x", 7}, {"-.5", -0.5},
+        {"1.2.3", 1.2},  {"- 5", 0},   {"0x10", 0},
+        {"1e3", 1},      {"abc", 0},   {std::string(400, '9'), kInf}};
     for (const auto& [texto, valor] : numeros) {
         EXPECT_EQ(ValorNumerico(texto), valor) << texto;
     }
@@ -30,15 +29,12 @@ TEST(Numeros, ValorNumericoValorSiNoYRedondeos) {
         EXPECT_EQ(ValorSiNo(texto), si) << texto;
     }
     const std::pair<double, int32_t> redondeos[] = {
-        {2.5, 2},           {3.5, 4}, {-2.5, -2}, {2.5000001, 3}, {2147483647.5, INT32_MAX},
-        {-kInf, INT32_MIN}, {kNaN, 0}};
+        {2.5, 2},          {3.5, 4}, {-2.5, -2}, {2.5000001, 3}, {2147483647.5, INT32_MAX},
+        {-kInf, INT32_MIN}};
     for (const auto& [valor, redondeado] : redondeos) {
         EXPECT_EQ(RedondearPar(valor), redondeado) << valor;
     }
-    // For callers that keep their old value: refused instead of clamped.
-    EXPECT_EQ(RedondearParSiCabe(2147483647.4), INT32_MAX);
-    EXPECT_EQ(RedondearParSiCabe(2147483647.5), std::nullopt);
-    EXPECT_EQ(DecimalAgrupado(1234567, ","), "1,234,567");
+    EXPECT_EQ(RedondearParSiCabe(2147483647.5), std::nullopt);  // refused instead of clamped
     EXPECT_EQ(DecimalAgrupado(LLONG_MIN, "."), "-9.223.372.036.854.775.808");
 }
 
@@ -51,10 +47,8 @@ TEST(Windows1252, IdaYVueltaConUtf8) {
     // The euro and its neighbours above 0x7F; the holes stand for the C1 controls.
     EXPECT_EQ(AUtf8("\x80\x9F\xA0\xF1\x81"), "\xE2\x82\xAC\xC5\xB8\xC2\xA0\xC3\xB1\xC2\x81");
     // Not in the code page, or broken: one "?" per byte; a leading byte order mark goes.
-    EXPECT_EQ(DeUtf8("\xC2\x80 \xE6\x97\xA5 a\xE2\x82"), "? ? a??");
-    EXPECT_EQ(DeUtf8("\xEF\xBB\xBFhola\xED\xA0\x80"), "hola???");
+    EXPECT_EQ(DeUtf8("\xEF\xBB\xBF\xC2\x80 \xE6\x97\xA5 a\xE2\x82\xED\xA0\x80"), "? ? a?????");
     // Text from outside: valid UTF-8 (or a byte order mark) is converted, the rest kept.
-    EXPECT_EQ(TextoWindows1252("canci\xC3\xB3n \xE2\x82\xAC"), "canci\xF3n \x80");
     EXPECT_EQ(TextoWindows1252("\xEF\xBB\xBFque\r\n"), "que\r\n");
     EXPECT_EQ(TextoWindows1252("Ram\xC3\xB3n \xF1"), "Ram\xC3\xB3n \xF1");
 }

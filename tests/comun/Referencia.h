@@ -21,7 +21,6 @@ inline void CompararConReferencia(const std::string& nombre, const std::string& 
     if (std::getenv("REBANEX_ACTUALIZAR_GOLDEN") != nullptr) {
         EscribirBytes(ruta, real);
     }
-    // GoogleTest shows the lines that differ.
     EXPECT_EQ(LeerBytes(ruta), real) << ruta << ": if the change is meant, rewrite it with "
                                      << "REBANEX_ACTUALIZAR_GOLDEN=1 and review its diff.";
 }
