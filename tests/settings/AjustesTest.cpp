@@ -22,6 +22,17 @@ const std::string kOpcionesIni =
     "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=160\r\nLetras=1\r\n"
     "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n";
 
+// A file that takes every write but one.
+class PerfilQueFallaEn : public PerfilEnMemoria {
+  public:
+    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
+                        std::string_view clave, std::string_view valor) override {
+        PerfilEnMemoria::EscribirCadena(fichero, seccion, clave, valor);
+        return clave != falla;
+    }
+    std::string falla;
+};
+
 class AjustesTest : public ::testing::Test {
   protected:
     AjustesTest() { ini.FijarFicheroIni(kIni); }
@@ -34,7 +45,7 @@ class AjustesTest : public ::testing::Test {
     }
     std::string Texto() { return perfil.Texto(kIni); }
 
-    PerfilEnMemoria perfil;
+    PerfilQueFallaEn perfil;
     Ini ini{perfil};
     EstadoAjustes estado;
 };
@@ -108,28 +119,13 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
               "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=12a\r\nLetras=1\r\n"
               "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
               "AutoReemplazar=1\r\n");
-}
-
-// A file that takes every write but one.
-class PerfilQueFallaEn : public PerfilEnMemoria {
-  public:
-    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                        std::string_view clave, std::string_view valor) override {
-        PerfilEnMemoria::EscribirCadena(fichero, seccion, clave, valor);
-        return clave != falla;
-    }
-    std::string falla;
-};
-
-TEST(GuardarAjustes, CualquierEscrituraFallidaSeAvisaSinSaltarseLasDemas) {
-    PerfilQueFallaEn perfil;
-    Ini ini(perfil);
-    ini.FijarFicheroIni("R.ini");
-    for (const char* clave : {"Inverso", "AutoReemplazar", ""}) {
-        perfil.falla = clave;
-        EXPECT_EQ(GuardarConfiguracion(ini, Configuracion{}), *clave == '\0') << clave;
-        EXPECT_EQ(perfil.Contenido("R.ini").at(0).claves.size(), 12u) << clave;  // none skipped
-    }
+    // A failed write is reported, and the others are still made.
+    perfil.falla = "Inverso";
+    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
+    EXPECT_NE(Texto().find("NoAcentos=1\r\n"), std::string::npos);
+    EXPECT_NE(Texto().find("AutoReemplazar=0\r\n"), std::string::npos);
+    perfil.falla = "AutoReemplazar";
+    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
     for (const char* clave : {"PosicionVentanaX", "PosicionVentanaY", ""}) {
         perfil.falla = clave;
         EXPECT_EQ(GuardarPosicionVentana(ini, 1440, -15), *clave == '\0') << clave;
