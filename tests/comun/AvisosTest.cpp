@@ -46,11 +46,11 @@ std::vector<std::pair<std::string, Aviso>> Todos() {
     // clang-format on
 }
 
-// A line "[name] icon buttons: title", then the text on one line with its CRs shown.
+// One line per box: "[name] icon buttons: title | text", the CRs of the text shown.
 std::string Dibujar(const std::string& nombre, const Aviso& a) {
     const char* const iconos[] = {"Exclamacion", "Pregunta", "Informacion"};
     std::string s = "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
-                    (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + "\n";
+                    (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + " | ";
     for (char c : a.texto) {
         s += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     }
