@@ -11,19 +11,15 @@ namespace rebanex::consola::prueba {
 
 struct Resultado {
     int codigo = -1;
-    std::string salida;
-    std::string error;
+    std::string salida, error;
 };
 
 inline Resultado Trocear(const std::vector<std::string>& argumentos,
                          const std::string& entrada = {}) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    Resultado r;
-    r.codigo = EjecutarTrocear(argumentos, in, out, err);
-    r.salida = out.str();
-    r.error = err.str();
-    return r;
+    const int codigo = EjecutarTrocear(argumentos, in, out, err);
+    return {codigo, out.str(), err.str()};
 }
 
 }  // namespace rebanex::consola::prueba

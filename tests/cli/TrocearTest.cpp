@@ -1,34 +1,78 @@
-// The console tool's contract: pieces, encodings, line breaks, JSON, the counter, the format
-// commands, the boxes on standard error and the exit codes.
+// trocear's command line and the options it sets by key; then trocear from end to end in memory:
+// pieces, encodings, JSON, the counter, the format commands, the boxes on standard error, the
+// settings file and the exit codes.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <filesystem>
+#include <sstream>
 
+#include "cli/Argumentos.h"
 #include "cli/EnMemoria.h"
+#include "cli/OpcionesPorClave.h"
 #include "cli/Salida.h"
 #include "comun/CarpetaTemporal.h"
-#include "comun/Windows1252.h"
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::consola::prueba {
 namespace {
 
-using Args = std::vector<std::string>;
-
-// Every transform and the indicators off: the bare cutter.
-Args SinOpciones(Args mas) {
-    Args args = {"--opcion",    "IndicadorTrozos=0", "--opcion",
-                 "NoAcentos=0", "--opcion",          "NoMultiEspacios=0"};
-    args.insert(args.end(), mas.begin(), mas.end());
-    return args;
+// The arguments split at spaces ('' stands for an empty one).
+std::vector<std::string> Palabras(const std::string& args) {
+    std::vector<std::string> lista;
+    std::istringstream palabras(args);
+    for (std::string a; palabras >> a;) {
+        lista.push_back(a == "''" ? "" : a);
+    }
+    return lista;
 }
 
-std::string Salida(const Args& args, const std::string& entrada) {
-    const Resultado r = Trocear(args, entrada);
-    EXPECT_EQ(r.codigo, 0) << r.error;
-    EXPECT_EQ(r.error, "");
-    return r.salida;
+std::variant<ArgumentosTrocear, ErrorUso> Leer(const std::string& args) {
+    return LeerArgumentos(Palabras(args));
+}
+
+std::string Mal(const std::string& args) {
+    const auto r = Leer(args);
+    return std::holds_alternative<ErrorUso>(r) ? std::get<ErrorUso>(r).mensaje : "(aceptado)";
+}
+
+TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
+    const auto a = std::get<ArgumentosTrocear>(
+        Leer("--opcion MsgMax=70 --max 80 --opcion Inverso=1=2 --ini a.ini --firma Ram\xC3\xB3n "
+             "--reemplazos \xE2\x82\xAC --cursor 12 --codificacion cp1252 --formato firma m.txt"));
+    EXPECT_EQ(a.asignaciones,
+              (std::vector<Asignacion>{{"MsgMax", "70"}, {"MsgMax", "80"}, {"Inverso", "1=2"}}));
+    // Texts in UTF-8 as a Linux terminal gives them, or in Windows-1252 as a Windows console.
+    EXPECT_EQ(std::tie(a.rutaIni, a.firma, a.rutaReemplazos, a.fichero),
+              std::tie("a.ini", "Ram\xF3n", "\x80", "m.txt"));
+    EXPECT_EQ(std::tie(a.cursor, a.codificacion, a.modo, a.formato),
+              std::tuple(12, CodificacionConsola::Cp1252, Modo::Formato, ComandoFormato::Firma));
+    EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--contar --contar")).modo, Modo::Contar);
+    EXPECT_FALSE(std::get<ArgumentosTrocear>(Leer("-")).fichero);
+    EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("-- --json")).fichero, "--json");
+    EXPECT_EQ(Mal("--max"), "falta el valor de --max");
+    EXPECT_EQ(Mal("--opcion PosicionVentana=1"), "opción de ajustes desconocida: PosicionVentana");
+    EXPECT_EQ(Mal("--codificacion cp1252 --a\xC3\xB1"), "opción desconocida: --añ");
+    for (const char* args : {"--opcion =1", "--codificacion latin1", "--formato negrita",
+                             "--json --contar", "--formato acentos --json", "--cursor -1",
+                             "--cursor 1.5", "--cursor 99999999999999999999"}) {
+        EXPECT_NE(Mal(args), "(aceptado)") << args;
+    }
+}
+
+TEST(TrocearArgumentos, OpcionesPorClaveComoLasLeeElFicheroDeAjustes) {
+    Configuracion c, esperada;
+    for (const std::string a : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
+                                "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
+        ASSERT_TRUE(AsignarOpcion(c, a.substr(0, a.find('=')), a.substr(a.find('=') + 1))) << a;
+    }
+    esperada.Inverso = true;
+    esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
+    esperada.Letras = 2;            // rounded, halves to even
+    esperada.FirmarEnPosicion = 1;  // outside 1 to 3
+    esperada.MsgMax = " 0160";      // checked later like the text of Lon
+    EXPECT_EQ(c, esperada);
+    EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "1") || AsignarOpcion(c, "Inverso ", "1"));
 }
 
 // A box as standard error shows it.
@@ -36,147 +80,96 @@ std::string Caja(const Aviso& aviso, CodificacionConsola c = CodificacionConsola
     return consola::Salida(c).Texto(TextoAviso(aviso)) + "\n";
 }
 
-TEST(Trocear, UnTrozoPorLineaConLasOpcionesDeUnPrimerArranque) {
-    EXPECT_EQ(Salida(SinOpciones({"--max", "6"}), "hola mundo"), "hola \nmundo\n");
-    // 160 characters fill the box, so room for the indicator is kept and two pieces come out.
+class TrocearTest : public ::testing::Test {
+  protected:
+    void Ver(const std::string& args, const std::string& entrada, int codigo,
+             const std::string& salida, const std::string& error = "") {
+        const Resultado r = Trocear(Palabras(args), entrada);
+        SCOPED_TRACE(args + " <- " + entrada.substr(0, 30));
+        EXPECT_EQ(r.codigo, codigo);
+        EXPECT_EQ(r.salida, salida);
+        EXPECT_EQ(r.error, error);
+    }
+    std::string Ini(const std::string& texto) { return carpeta.Escribir("Rebanex.ini", texto); }
+    pruebas::CarpetaTemporal carpeta;
+};
+
+TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     std::string lleno;
     while (lleno.size() < 160) {
         lleno += "abcd ";
     }
-    EXPECT_EQ(Salida({}, lleno), "1/2 " + lleno.substr(0, 155) + "\n2/2 abcd \n");
-    EXPECT_EQ(Salida({}, lleno.substr(0, 159)), lleno.substr(0, 159) + "\n");
-    EXPECT_EQ(Salida({}, "\xC3\xA1rbol   ya"), "arbol ya\n");  // accents and spaces go
-}
-
-TEST(Trocear, SaltosDeLineaYCodificaciones) {
-    // Every line break, the final one included, and every tab ends as a space.
-    EXPECT_EQ(Salida({}, "hola\nque\r\ntal\rya\tvale\n"), "hola que tal ya vale \n");
-    EXPECT_EQ(Salida({}, "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF"), "\xE2\x82\xAC ? ?\n");
+    // The options of a first start: 160 characters fill the box and keep room for the
+    // indicator; accents and runs of spaces go; line breaks and tabs become spaces.
+    Ver("", lleno, 0, "1/2 " + lleno.substr(0, 155) + "\n2/2 abcd \n");
+    Ver("", "\xC3\xA1rbol   ya\nque\r\ntal\rya\tvale\n", 0, "arbol ya que tal ya vale \n");
+    Ver("", "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF", 0, "\xE2\x82\xAC ? ?\n");
     // Windows-1252: bytes pass, a lone LF is no line break of the box, pieces end in CR LF.
-    EXPECT_EQ(Salida({"--codificacion", "cp1252"}, "se\xF1or\r\nya\xC3\xB1"),
-              "se\xF1or ya\xC3\xB1\r\n");
-    EXPECT_EQ(Salida(SinOpciones({"--codificacion", "cp1252", "--max", "6"}), "a\nb mundo"),
-              "a\nb \r\nmundo\r\n");
-}
-
-TEST(Trocear, FicheroEntradaEstandarYFallosDeLectura) {
-    pruebas::CarpetaTemporal carpeta;
-    const std::string ruta = carpeta.Escribir("mensaje.txt", "adi\xC3\xB3s");
-    EXPECT_EQ(Salida({ruta}, "esto no se lee"), "adios\n");
-    EXPECT_EQ(Salida({"-"}, "adi\xC3\xB3s"), "adios\n");
-    for (const std::string& mala : {carpeta.Fichero("no-existe.txt"), carpeta.Ruta()}) {
-        const Resultado r = Trocear({mala});
-        EXPECT_EQ(r.codigo, 1);
-        EXPECT_EQ(r.salida, "");
-        EXPECT_EQ(r.error, "trocear: no se puede leer el fichero '" + AUtf8(mala) + "'\n");
-    }
-}
-
-TEST(Trocear, LaFirma) {
-    const Args firma = {"--firma", "Ana", "--opcion", "FirmarAutomaticamente=1"};
-    const auto firmado = [&](Args mas) {
-        mas.insert(mas.begin(), firma.begin(), firma.end());
-        return Salida(mas, "hola");
-    };
-    EXPECT_EQ(firmado({}), "Ana hola\n");
-    // At the caret "in every piece" is not enabled: the text gets the signature.
-    EXPECT_EQ(firmado({"--opcion", "FirmarEnPosicion=3", "--opcion", "FirmarEnTrozos=1", "--cursor",
-                       "2"}),
-              "hoAnala\n");
-    // The host options are accepted and do nothing.
-    EXPECT_EQ(
-        Salida({"--opcion", "ObtenerTamanyoMsg=1", "--opcion", "CopiarTrozoAlMensatel=1"}, "hola"),
-        "hola\n");
-}
-
-TEST(Trocear, JsonYContador) {
-    EXPECT_EQ(Salida(SinOpciones({"--max", "6", "--json"}), "hola \"mun\""),
-              "{\"trozos\": [\"hola \", \"\\\"mun\\\"\"]}\n");
-    EXPECT_EQ(Salida({"--json", "--codificacion", "cp1252"}, "a\xF1o"),
-              "{\"trozos\": [\"a\xC3\xB1o\"]}\r\n");  // UTF-8 always
-    EXPECT_EQ(Salida({"--contar", "--max", "100"}, std::string(1234, 'x')), "13 / 1.234\n");
-    EXPECT_EQ(Salida({"--contar"}, "a\nb"), "1 / 4\n");              // the box holds CR LF
-    EXPECT_EQ(Salida({"--contar", "--max", "abc"}, "hola"), "4\n");  // no checks
-}
-
-TEST(Trocear, ComandosDelMenuFormato) {
-    // The whole message, options ignored, printed as it is without a line break added.
-    const std::string arbol = "\xC3\x81rbol  ya\ncanci\xC3\xB3n\n";
-    const std::pair<Args, std::string> casos[] = {
-        {{"acentos", "--opcion", "NoAcentos=0"}, "Arbol  ya\ncancion\n"},
-        {{"minusculas"}, "\xC3\xA1rbol  ya\ncanci\xC3\xB3n\n"},
-        {{"mayusculas"}, "\xC3\x81RBOL  YA\nCANCI\xC3\x93N\n"},
-        {{"espacios", "--opcion", "NoMultiEspacios=0"}, "\xC3\x81rbol ya\ncanci\xC3\xB3n\n"},
-        {{"firma"}, arbol},  // nothing without a signature
-        // The caret counts CR LF as two.
-        {{"firma", "--firma", "Ana", "--opcion", "FirmarEnPosicion=3", "--cursor", "11"},
-         "\xC3\x81rbol  ya\nAnacanci\xC3\xB3n\n"},
-    };
-    for (const auto& [args, esperado] : casos) {
-        Args todos = {"--formato"};
-        todos.insert(todos.end(), args.begin(), args.end());
-        EXPECT_EQ(Salida(todos, arbol), esperado) << args[0];
-    }
-    // A word that begins a line is at no word boundary for the menu command.
-    pruebas::CarpetaTemporal carpeta;
-    const std::string reglas = carpeta.Escribir("reglas.txt", "que\tq\r\n");
-    EXPECT_EQ(Salida({"--formato", "reemplazar", "--reemplazos", reglas}, "hola\nque, que"),
-              "hola\nque, q");
-}
-
-TEST(Trocear, ReglasDeReemplazoYSusAvisos) {
-    pruebas::CarpetaTemporal carpeta;
-    const auto reemplazando = [&](const std::string& reglas, const std::string& mensaje) {
-        return Trocear({"--opcion", "AutoReemplazar=1", "--reemplazos", reglas}, mensaje);
-    };
-    // A faulty line is answered "Sí" and replacing goes on; line breaks became spaces first.
-    const std::string raras = carpeta.Escribir("r.txt", "que\tq\r\nmal\r\npor\tx\r\n");
-    const Resultado r = reemplazando(raras, "hola\nque por");
-    EXPECT_EQ(r.codigo, 0);
-    EXPECT_EQ(r.salida, "hola q x\n");
-    EXPECT_EQ(r.error, Caja(Troceado::AvisoLineaRara(2, raras)));
-    // A missing file is reported and the split goes on.
+    Ver("--codificacion cp1252 --max 6 --opcion IndicadorTrozos=0", "a\nb mu\xF1o", 0,
+        "a\nb \r\nmu\xF1o\r\n");
+    // A file, or standard input ("-" or nothing).
+    const std::string mensaje = carpeta.Escribir("m.txt", "adi\xC3\xB3s");
+    Ver(mensaje, "esto no se lee", 0, "adios\n");
+    Ver("-", "adi\xC3\xB3s", 0, "adios\n");
     const std::string falta = carpeta.Fichero("falta.txt");
-    const Resultado sin = reemplazando(falta, "que");
-    EXPECT_EQ(sin.codigo, 0);
-    EXPECT_EQ(sin.salida, "que\n");
-    EXPECT_EQ(sin.error, Caja(Troceado::AvisoErrorAbrirReemplazos(falta)));
-    // Without AutoReemplazar the file is not read.
-    EXPECT_EQ(Salida({"--reemplazos", falta}, "que"), "que\n");
-}
-
-TEST(Trocear, UnTroceoRechazadoSaleConDosYLaCajaPorError) {
-    const std::tuple<Args, std::string, std::string> casos[] = {
-        {{}, "", Caja(AvisoMensajeVacio())},
-        {{"--max", "abc", "--codificacion", "cp1252"},
-         "hola",
-         Caja(AvisoSoloNumeros(), CodificacionConsola::Cp1252)},
-        // Found while cutting: 12 minus the indicator and the signature leaves one character.
-        {{"--max", "12", "--firma", "ABCDEF", "--opcion", "FirmarEnTrozos=1"},
-         std::string(30, 'x'),
-         Caja(AvisoSinSitioTexto())},
-    };
-    for (const auto& [args, mensaje, error] : casos) {
-        const Resultado r = Trocear(args, mensaje);
-        EXPECT_EQ(r.codigo, 2);
-        EXPECT_EQ(r.salida, "");
-        EXPECT_EQ(r.error, error);
-    }
+    Ver(falta, "", 1, "", "trocear: no se puede leer el fichero '" + falta + "'\n");
+    Ver("--firma Ana --opcion FirmarAutomaticamente=1 --opcion CopiarTrozoAlMensatel=1", "hola", 0,
+        "Ana hola\n");
+    Ver("--json --max 6 --opcion IndicadorTrozos=0 --codificacion cp1252", "hola \"m\xF1\x01\"", 0,
+        "{\"trozos\": [\"hola \", \"\\\"m\xC3\xB1\\u0001\\\"\"]}\r\n");  // UTF-8 always
+    Ver("--contar --max 100", std::string(1234, 'x'), 0, "13 / 1.234\n");
+    Ver("--contar --max abc", "a\nb", 0, "4\n");  // the box holds CR LF; no checks
+    // A format command: the whole message, no line break added; the caret counts CR LF as two.
+    Ver("--formato firma --firma Ana --opcion FirmarEnPosicion=3 --cursor 11",
+        "\xC3\x81rbol  ya\ncanci\xC3\xB3n\n", 0, "\xC3\x81rbol  ya\nAnacanci\xC3\xB3n\n");
+    // A faulty rules line is answered "Sí", a missing file reported, and the split goes on.
+    const std::string reglas = carpeta.Escribir("reglas.txt", "que\tq\r\nmal\r\npor\tx\r\n");
+    Ver("--opcion AutoReemplazar=1 --reemplazos " + reglas, "hola\nque por", 0, "hola q x\n",
+        Caja(Troceado::AvisoLineaRara(2, reglas)));
+    Ver("--opcion AutoReemplazar=1 --reemplazos " + falta, "que", 0, "que\n",
+        Caja(Troceado::AvisoErrorAbrirReemplazos(falta)));
+    // A word that begins a line is at no word boundary for the menu command.
+    Ver("--formato reemplazar --reemplazos " + reglas, "hola\nque, que", 0, "hola\nque, q",
+        Caja(Troceado::AvisoLineaRara(2, reglas)));
+    // A refused split exits with 2 and its box, a bad command line with 1.
+    Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
+    Ver("--max abc --codificacion cp1252", "hola", 2, "",
+        Caja(AvisoSoloNumeros(), CodificacionConsola::Cp1252));
+    Ver("--max 12 --firma ABCDEF --opcion FirmarEnTrozos=1", std::string(30, 'x'), 2, "",
+        Caja(AvisoSinSitioTexto()));
+    Ver("a.txt b.txt", "hola", 1, "",
+        "trocear: sobra un fichero: b.txt (s\xC3\xB3lo se lee uno)\nPrueba 'trocear --ayuda'.\n");
     EXPECT_EQ(Caja(AvisoSinSitioTexto()).find('\r'), std::string::npos);  // CRs end lines
+    EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
 }
 
-TEST(Trocear, UnaLineaDeOrdenesMalaSaleConUno) {
-    for (const Args& args : std::vector<Args>{{"--nada"}, {"a.txt", "b.txt"}}) {
-        const Resultado r = Trocear(args, "hola");
-        EXPECT_EQ(r.codigo, 1) << args[0];
-        EXPECT_EQ(r.salida, "");
-        EXPECT_EQ(r.error.rfind("trocear: ", 0), 0u) << r.error;
-        EXPECT_NE(r.error.find("Prueba 'trocear --ayuda'."), std::string::npos) << r.error;
-    }
-    const Resultado ayuda = Trocear({"--ayuda", "--max", "3"});
-    EXPECT_EQ(ayuda.codigo, 0);
-    EXPECT_EQ(ayuda.salida.rfind("Uso: trocear [--ini RUTA]", 0), 0u);
-    EXPECT_NE(ayuda.salida.find("est\xC3\xA1ndar"), std::string::npos);
+// --ini: the user's settings file gives the options and stays untouched.
+TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
+    const std::string ini = Ini("[Rebanex]\r\nMsgMax=20\r\nIndicadorTrozos=0\r\nLetras=3\r\n");
+    Ver("--ini " + ini, "uno dos tres cuatro cinco", 0, "UNO DOS TRES CUATRO \nCINCO\n");
+    Ver("--ini " + ini + " --max 160 --opcion Letras=1", "uno dos", 0, "uno dos\n");  // after it
+    EXPECT_EQ(carpeta.Leer("Rebanex.ini"),
+              "[Rebanex]\r\nMsgMax=20\r\nIndicadorTrozos=0\r\nLetras=3\r\n");
+    // The signature of the Mensatel beside it; the rules file beside it, or listed in it.
+    carpeta.Escribir("mensatel.ini", "[Usuario]\r\nfirma=Ram\xF3n\r\n");
+    carpeta.Escribir("Rebanex.txt", "que\tq\r\n");
+    Ini("[Rebanex]\r\nFirmarAutomaticamente=1\r\nFirmarEnPosicion=2\r\nFirmarEnTrozos=1\r\n"
+        "IndicadorTrozos=0\r\nAutoReemplazar=1\r\n");
+    Ver("--ini " + ini + " --max 14", "hola que tal", 0,
+        "hola q  Ram\xC3\xB3n\ntal Ram\xC3\xB3n\n");
+    Ver("--ini " + ini + " --firma ''", "que", 0, "q\n");
+    // At the caret "in every piece" is disabled, as after starting with these settings.
+    Ver("--ini " + ini + " --opcion FirmarEnPosicion=3 --cursor 0", "hola", 0,
+        "Ram\xC3\xB3nhola\n");
+    const std::string otras = carpeta.Escribir("otras.txt", "que\tk\r\n");
+    Ini("[Rebanex]\r\nAutoReemplazar=1\r\n[FicherosReemplazos]\r\n1=" + otras + "\r\n");
+    Ver("--ini " + ini, "que", 0, "k\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.Ruta()), {}), 4);
+    Ini("[Rebanex]\r\nMsgMax=abc\r\n");  // reads as 0
+    Ver("--ini " + ini, "hola", 2, "", Caja(AvisoTamanyoCero()));
+    const std::string ruta = carpeta.Ruta();
+    Ver("--ini " + ruta, "hola", 1, "",
+        "trocear: no se puede leer el fichero de ajustes '" + ruta + "'\n");
 }
 
 }  // namespace

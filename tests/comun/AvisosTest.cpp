@@ -24,58 +24,37 @@ namespace {
 
 const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
 
-const char* const kIconos[] = {"Exclamacion", "Pregunta", "Informacion"};
+#define CAJA(funcion, ...) \
+    { #funcion, funcion(__VA_ARGS__) }
 
 std::vector<std::pair<std::string, Aviso>> Todos() {
     using namespace Troceado;
-    return {
-        {"AvisoMensajeVacio", AvisoMensajeVacio()},
-        {"AvisoSoloNumeros", AvisoSoloNumeros()},
-        {"AvisoTamanyoCero", AvisoTamanyoCero()},
-        {"AvisoSinSitioGuion", AvisoSinSitioGuion()},
-        {"AvisoMinimoIndicadores", AvisoMinimoIndicadores()},
-        {"AvisoFirmaGrande", AvisoFirmaGrande()},
-        {"AvisoSinSitioTexto", AvisoSinSitioTexto()},
-        {"AvisoDemasiadosTrozos", AvisoDemasiadosTrozos()},
-        {"AvisoErrorAbrirReemplazos", AvisoErrorAbrirReemplazos(kRuta)},
-        {"AvisoLineaRara", AvisoLineaRara(12, kRuta)},
-        {"AvisoReemplazosNoEncontrado", AvisoReemplazosNoEncontrado(kRuta)},
-        {"AvisoErrorEscribirReemplazos", AvisoErrorEscribirReemplazos(kRuta)},
-        {"AvisoErrorGuardarConfiguracion", AvisoErrorGuardarConfiguracion()},
-        {"AvisoErrorGuardarPosicion", AvisoErrorGuardarPosicion()},
-        {"AvisoFicheroNoEncontrado", AvisoFicheroNoEncontrado("uno.sms")},
-        {"AvisoFicheroGordo", AvisoFicheroGordo()},
-        {"AvisoAyuda", AvisoAyuda()},
-        {"AvisoCreditos", AvisoCreditos()},
-        {"AvisoMensatelLogAusente", AvisoMensatelLogAusente()},
-        {"AvisoSinNavegador", AvisoSinNavegador()},
-        {"AvisoErrorNavegador", AvisoErrorNavegador()},
-        {"PreguntaBajarActualizador", PreguntaBajarActualizador()},
-        {"AvisoDescargaFallida", AvisoDescargaFallida()},
-        {"AvisoActualizadorNoArranca", AvisoActualizadorNoArranca("C:\\Mensatel\\Actualix.exe")},
-        {"AvisoSinDorvax", AvisoSinDorvax()},
-        {"AvisoSinVentanaMensatel", AvisoSinVentanaMensatel()},
-        {"AvisoCampoMensajeLleno", AvisoCampoMensajeLleno()},
-        {"AvisoTrozoDemasiadoLargo", AvisoTrozoDemasiadoLargo()},
-        {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
-        {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))},
-    };
+    // clang-format off
+    return {CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),
+            CAJA(AvisoSinSitioGuion), CAJA(AvisoMinimoIndicadores), CAJA(AvisoFirmaGrande),
+            CAJA(AvisoSinSitioTexto), CAJA(AvisoDemasiadosTrozos),
+            CAJA(AvisoErrorAbrirReemplazos, kRuta), CAJA(AvisoLineaRara, 12, kRuta),
+            CAJA(AvisoReemplazosNoEncontrado, kRuta), CAJA(AvisoErrorEscribirReemplazos, kRuta),
+            CAJA(AvisoErrorGuardarConfiguracion), CAJA(AvisoErrorGuardarPosicion),
+            CAJA(AvisoFicheroNoEncontrado, "uno.sms"), CAJA(AvisoFicheroGordo), CAJA(AvisoAyuda),
+            CAJA(AvisoCreditos), CAJA(AvisoMensatelLogAusente), CAJA(AvisoSinNavegador),
+            CAJA(AvisoErrorNavegador), CAJA(PreguntaBajarActualizador), CAJA(AvisoDescargaFallida),
+            CAJA(AvisoActualizadorNoArranca, "C:\\Mensatel\\Actualix.exe"), CAJA(AvisoSinDorvax),
+            CAJA(AvisoSinVentanaMensatel), CAJA(AvisoCampoMensajeLleno), CAJA(AvisoTrozoDemasiadoLargo),
+            {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
+            {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))}};
+    // clang-format on
 }
 
-// Every CR of the text shows as "\r" and ends a line, so that a changed line diffs alone.
+// One line per box: "[name] icon buttons: title | text", the CRs of the text shown.
 std::string Dibujar(const std::string& nombre, const Aviso& a) {
-    std::string s = "[" + nombre + "]\ntitulo: " + a.titulo +
-                    "\nicono: " + kIconos[static_cast<int>(a.icono)] +
-                    "\nbotones: " + (a.botones == Botones::SiNo ? "SiNo" : "Aceptar") + "\ntexto: ";
+    const char* const iconos[] = {"Exclamacion", "Pregunta", "Informacion"};
+    std::string s = "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
+                    (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + " | ";
     for (char c : a.texto) {
-        s += c == '\r' ? "\\r\n| " : c == '\n' ? "\\n" : std::string(1, c);
+        s += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     }
-    s += "\n\n";
-    // An empty line of the text leaves no trailing blank for an editor to strip.
-    for (std::size_t p = 0; (p = s.find("\n| \n", p)) != std::string::npos;) {
-        s.erase(p + 2, 1);
-    }
-    return s;
+    return s + "\n";
 }
 
 TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {

@@ -1,94 +1,52 @@
+// The readers of numbers as the settings file and the boxes hold them, and the code page.
 #include "comun/Numeros.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <limits>
 #include <string>
+
+#include "comun/Windows1252.h"
 
 namespace rebanex {
 namespace {
 
-constexpr double kInfinito = std::numeric_limits<double>::infinity();
-const std::string kEnorme = std::string(400, '9');
-
-TEST(Numeros, ValorNumericoLeeElNumeroDelPrincipio) {
-    const std::pair<std::string, double> casos[] = {{"160", 160},
-                                                    {"160abc", 160},
-                                                    {"12.7", 12.7},
-                                                    {".5", 0.5},
-                                                    {"5.", 5},
-                                                    {"-", 0},
-                                                    {"", 0},
-                                                    {"abc", 0},
-                                                    {".", 0},
-                                                    {"  42", 42},
-                                                    {"\t 7x", 7},
-                                                    {"+5", 5},
-                                                    {"-.5", -0.5},
-                                                    {"1.2.3", 1.2},
-                                                    {"12 3", 12},
-                                                    {"- 5", 0},
-                                                    {"+-5", 0},
-                                                    {"0x10", 0},
-                                                    {"1e3", 1},
-                                                    {"\r\n5", 0},
-                                                    {kEnorme, kInfinito},
-                                                    {"-" + kEnorme, -kInfinito},
-                                                    {"0.000001", 1e-6},
-                                                    {"0." + std::string(400, '0') + "1", 0}};
-    for (const auto& [texto, valor] : casos) {
-        EXPECT_EQ(ValorNumerico(texto), valor) << '"' << texto << '"';
+TEST(Numeros, ValorNumericoValorSiNoYLimites) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    const std::pair<std::string, double> numeros[] = {
+        {"160abc", 160}, {"\t 7x", 7}, {"-.5", -0.5},
+        {"1.2.3", 1.2},  {"- 5", 0},   {"0x10", 0},
+        {"1e3", 1},      {"abc", 0},   {std::string(400, '9'), kInf}};
+    for (const auto& [texto, valor] : numeros) {
+        EXPECT_EQ(ValorNumerico(texto), valor) << texto;
     }
-    EXPECT_FALSE(std::signbit(ValorNumerico("-0")));
-}
-
-TEST(Numeros, ValorSiNoQuiereUnNumeroEnteroDistintoDeCero) {
-    const std::string si[] = {"1",  "-1",  " 2 ",  "\t+5\t", ".5",
-                              "5.", "1e3", "1E+3", "1e999",  kEnorme};
-    for (const std::string& texto : si) {
-        EXPECT_TRUE(ValorSiNo(texto)) << '"' << texto << '"';
+    // A flag is any whole number but zero, exponents allowed, nothing after it.
+    const std::pair<const char*, bool> flags[] = {{" 2 ", true},     {"1E+3", true},
+                                                  {"1e999", true},   {"0e5", false},
+                                                  {"1e-999", false}, {"1abc", false}};
+    for (const auto& [texto, si] : flags) {
+        EXPECT_EQ(ValorSiNo(texto), si) << texto;
     }
-    const std::string no[] = {"0", "0.0",  "0e5", "1e-999", "si", "",    "-",
-                              ".", "1abc", "1 1", "1e",     "e5", "1e-x"};
-    for (const std::string& texto : no) {
-        EXPECT_FALSE(ValorSiNo(texto)) << '"' << texto << '"';
-    }
-}
-
-TEST(Numeros, RedondearParConMitadesAlParYLimitesDeInt32) {
-    const std::pair<double, int32_t> casos[] = {{2.5, 2},
-                                                {3.5, 4},
-                                                {-2.5, -2},
-                                                {-0.5, 0},
-                                                {2.5000001, 3},
-                                                {-1.6, -2},
-                                                {2147483646.5, 2147483646},
-                                                {2147483647.5, INT32_MAX},
-                                                {-2147483648.5, INT32_MIN},
-                                                {kInfinito, INT32_MAX},
-                                                {-kInfinito, INT32_MIN},
-                                                {std::numeric_limits<double>::quiet_NaN(), 0}};
-    for (const auto& [valor, redondeado] : casos) {
-        EXPECT_EQ(RedondearPar(valor), redondeado) << valor;
-    }
-    // The variant for callers that keep their old value refuses instead of clamping.
-    EXPECT_EQ(RedondearParSiCabe(2147483647.4), INT32_MAX);
-    EXPECT_EQ(RedondearParSiCabe(-2147483648.5), INT32_MIN);
+    // Halves to even (the settings show it too), clamped to int32 or refused.
+    EXPECT_EQ(RedondearPar(-kInf), INT32_MIN);
     EXPECT_EQ(RedondearParSiCabe(2147483647.5), std::nullopt);
-    EXPECT_EQ(RedondearParSiCabe(-2147483648.6), std::nullopt);
-    EXPECT_EQ(RedondearParSiCabe(kInfinito), std::nullopt);
-    EXPECT_EQ(RedondearParSiCabe(std::numeric_limits<double>::quiet_NaN()), std::nullopt);
+    EXPECT_EQ(DecimalAgrupado(LLONG_MIN, "."), "-9.223.372.036.854.775.808");
 }
 
-TEST(Numeros, DecimalYDecimalAgrupado) {
-    EXPECT_EQ(DecimalAgrupado(999, "."), "999");
-    EXPECT_EQ(DecimalAgrupado(1000, "."), "1.000");
-    EXPECT_EQ(DecimalAgrupado(1234567, ","), "1,234,567");
-    EXPECT_EQ(DecimalAgrupado(-1234, "."), "-1.234");
-    EXPECT_EQ(DecimalAgrupado(1234, ""), "1234");
-    EXPECT_EQ(DecimalAgrupado(LLONG_MIN, "."), "-9.223.372.036.854.775.808");
+TEST(Windows1252, IdaYVueltaConUtf8) {
+    std::string todos;
+    for (int b = 0; b < 256; ++b) {
+        todos += static_cast<char>(b);
+    }
+    EXPECT_EQ(DeUtf8(AUtf8(todos)), todos);
+    // The euro and its neighbours above 0x7F; the holes stand for the C1 controls.
+    EXPECT_EQ(AUtf8("\x80\x9F\xA0\xF1\x81"), "\xE2\x82\xAC\xC5\xB8\xC2\xA0\xC3\xB1\xC2\x81");
+    // Not in the code page, or broken: one "?" per byte; a leading byte order mark goes.
+    EXPECT_EQ(DeUtf8("\xEF\xBB\xBF\xC2\x80 \xE6\x97\xA5 a\xE2\x82\xED\xA0\x80"), "? ? a?????");
+    // Text from outside: valid UTF-8 (or a byte order mark) is converted, the rest kept.
+    EXPECT_EQ(TextoWindows1252("\xEF\xBB\xBFque\r\n"), "que\r\n");
+    EXPECT_EQ(TextoWindows1252("Ram\xC3\xB3n \xF1"), "Ram\xC3\xB3n \xF1");
 }
 
 }  // namespace

@@ -1,78 +1,103 @@
-// Paths are Windows-1252: names with "€", "ñ" and the other bytes 0x80 to 0x9F must reach
-// the files the system knows under those characters.
+// Paths are Windows-1252: names with "€", "ñ" and the other bytes 0x80 to 0x9F must reach the
+// files the system knows under those characters; and every text file the program reads may be
+// saved in Windows-1252 or in UTF-8. Then message files: line ends, the telephone trailer, the
+// command line.
 #include "files/Ficheros.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
+#include "cli/EnMemoria.h"
+#include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
+#include "files/Mensajes.h"
+#include "host/AjustesMensatel.h"
+#include "settings/PerfilFichero.h"
+#include "transforms/Reemplazos.h"
 
-namespace rebanex::ficheros {
+namespace rebanex {
 namespace {
 
-using pruebas::kSeparador;
-using pruebas::NombreNativo;
+using namespace ficheros;
+using namespace std::string_literals;
 
-std::string LeerNativo(const std::filesystem::path& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
+    const std::pair<std::string, std::string> saltos[] = {
+        {"uno\r\ndos\r\n", "uno\r\ndos"}, {"uno\rdos\r", "uno\r\ndos"},
+        {"uno\ndos\n", "uno\r\ndos"},     {"uno\r\n\r\n", "uno\r\n"},
+        {"uno\n\rdos", "uno\r\n\r\ndos"}, {"a\0b\0"s, "a b "}};
+    for (const auto& [bytes, texto] : saltos) {
+        EXPECT_EQ(TextoConSaltos(bytes), texto) << bytes;
+    }
+    const std::string veinte(20, '9');
+    const std::pair<std::string, std::string> telefonos[] = {
+        {"hola#TEL#612345678@", "hola"},
+        {"#TEL#" + veinte + "@", ""},
+        {"x#TEL#9" + veinte + "@", "x#TEL#9" + veinte + "@"},  // 21 characters: no trailer
+        {"#TEL#1@#TEL#2@", "#TEL#1@"},                         // the nearest marker wins
+        {"hola#TEL#612", "hola#TEL#612"}};
+    for (auto [texto, despues] : telefonos) {
+        QuitarTelefono(texto);
+        EXPECT_EQ(texto, despues);
+    }
+    EXPECT_EQ(InterpretarLineaComandos("\thola que tal"), (LineaComandos{true, "hola que tal"}));
+    EXPECT_EQ(InterpretarLineaComandos("\"C:\\Mis mensajes\\uno.sms\""),
+              (LineaComandos{false, "C:\\Mis mensajes\\uno.sms"}));
+    EXPECT_EQ(InterpretarLineaComandos(" \thola"), (LineaComandos{false, " \thola"}));
 }
 
-std::string TodosLosAltos() {
-    std::string nombre;
+TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
+    std::string altos = "A\xF1o ";
     for (int b = 0x80; b <= 0x9F; ++b) {
-        nombre += static_cast<char>(b);
+        altos += static_cast<char>(b);
     }
-    return nombre;
+    pruebas::CarpetaTemporal t;
+    std::filesystem::create_directory(t.Nativo(altos));
+    const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");
+    EXPECT_TRUE(EsDirectorio(t.Fichero(altos)) && !ExisteFichero(t.Fichero(altos)));
+    EXPECT_TRUE(ExisteFichero(ruta) && !EsDirectorio(ruta));
+    EXPECT_EQ(LeerFichero(ruta), "hola\r\n\x80");
+    EXPECT_EQ(TamanoFichero(ruta), 7u);
+    ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
+    EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
+    EXPECT_TRUE(Borrar(ruta));
+    EXPECT_FALSE(ExisteFichero(ruta) || EsDirectorio(ruta) || Borrar(ruta));
+    EXPECT_EQ(LeerFichero(ruta), std::nullopt);
+    EXPECT_EQ(TamanoFichero(ruta), std::nullopt);
+    EXPECT_FALSE(EscribirFichero(t.Fichero("falta/a.txt"), "x"));
+    EXPECT_EQ(LeerFichero(t.Ruta()), std::nullopt);
+    EXPECT_FALSE(Borrar(t.Ruta()));  // a folder is not a file
 }
 
-TEST(Ficheros, NombresFueraDeAscii) {
-    const std::pair<std::string, std::string> casos[] = {
-        {"d\x80", "Rebanex.ini"},
-        {"A\xF1o \xD1", "se\xF1or \x80.txt"},
-        {TodosLosAltos(), TodosLosAltos() + ".txt"},
-    };
-    for (const auto& [carpeta, fichero] : casos) {
-        pruebas::CarpetaTemporal temporal;
-        const std::string directorio = temporal.CrearCarpetaNativa(carpeta);
-        const std::string ruta = temporal.EscribirNativo(carpeta, fichero, "hola\r\n\x80");
-        EXPECT_TRUE(EsDirectorio(directorio)) << directorio;
-        EXPECT_FALSE(ExisteFichero(directorio));
-        EXPECT_EQ(LeerFichero(directorio), std::nullopt);
-        EXPECT_TRUE(ExisteFichero(ruta)) << ruta;
-        EXPECT_FALSE(EsDirectorio(ruta));
-        EXPECT_EQ(LeerFichero(ruta), "hola\r\n\x80");
-        EXPECT_EQ(TamanoFichero(ruta), 7u);
-
-        const std::string otro = directorio + kSeparador + "\xF1" + fichero;
-        ASSERT_TRUE(EscribirFichero(otro, "adi\xF3s"));
-        EXPECT_EQ(LeerNativo(std::filesystem::path(temporal.Ruta()) / NombreNativo(carpeta) /
-                             NombreNativo("\xF1" + fichero)),
-                  "adi\xF3s");
-        ASSERT_TRUE(EscribirFichero(otro, ""));  // emptied
-        EXPECT_EQ(LeerFichero(otro), "");
-        EXPECT_TRUE(Borrar(otro));
-        EXPECT_FALSE(ExisteFichero(otro));
+TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
+    pruebas::CarpetaTemporal t;
+    std::filesystem::create_directory(t.Nativo("d\x80 a\xF1o"));
+    const std::string carpeta = t.Fichero("d\x80 a\xF1o") + "/";
+    // One file read as rules (its last two lines faulty), as Mensatel's settings and as a message.
+    const std::string cp1252 = "canci\xF3n\tcanc\r\n[Usuario]\r\nfirma=N\xFA\xF1o\r\n";
+    for (const std::string& guardado : {cp1252, AUtf8(cp1252), "\xEF\xBB\xBF" + AUtf8(cp1252)}) {
+        SCOPED_TRACE(guardado);
+        t.Escribir("d\x80 a\xF1o/mensatel.ini", guardado);
+        std::string texto = "una canci\xF3n";
+        pruebas::AvisadorAnotado avisador;
+        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador);
+        EXPECT_EQ(texto, "una canc");
+        PerfilFichero perfil;
+        Ini ini(perfil);
+        EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
+        const auto r = consola::prueba::Trocear(
+            {"--codificacion", "cp1252", "--opcion", "NoAcentos=0", carpeta + "mensatel.ini"});
+        EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o \r\n") << r.error;
     }
-}
-
-TEST(Ficheros, LoQueNoEsta) {
-    pruebas::CarpetaTemporal temporal;
-    const std::string falta = temporal.Ruta() + kSeparador + "falta\x80";
-    EXPECT_FALSE(ExisteFichero(falta));
-    EXPECT_FALSE(EsDirectorio(falta));
-    EXPECT_EQ(LeerFichero(falta), std::nullopt);
-    EXPECT_EQ(LeerTexto(falta), std::nullopt);
-    EXPECT_EQ(TamanoFichero(falta), std::nullopt);
-    EXPECT_EQ(TamanoFichero(temporal.Ruta()), std::nullopt);
-    EXPECT_FALSE(EscribirFichero(falta + kSeparador + "a.txt", "x"));
-    EXPECT_FALSE(Borrar(falta));
-    EXPECT_FALSE(Borrar(temporal.Ruta()));  // a folder is not a file
-    EXPECT_TRUE(EsDirectorio(temporal.Ruta()));
+    // trocear with its settings in that folder (once reported unreadable under Windows), the
+    // paths given as a Windows console and as a Linux terminal pass them.
+    const std::string ini =
+        t.Escribir("d\x80 a\xF1o/Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
+    t.Escribir("d\x80 a\xF1o/Rebanex.txt", "que\tq\r\n");
+    for (const std::string& arg : {ini, AUtf8(ini)}) {
+        const auto r = consola::prueba::Trocear({"--ini", arg}, "que");
+        EXPECT_EQ(r.salida, "q\n") << r.error;
+    }
 }
 
 }  // namespace
-}  // namespace rebanex::ficheros
+}  // namespace rebanex

@@ -1,21 +1,15 @@
-// A user who answers every box from the fuzzer's bytes (Yes or No; OK boxes just close).
+// A user who answers every box from the fuzzer's bytes (Yes once they run out).
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "comun/Aviso.h"
 
-class AvisadorAlAzar : public rebanex::Avisador {
-  public:
-    explicit AvisadorAlAzar(FuzzedDataProvider& datos) : datos_(datos) {}
-    rebanex::Respuesta Avisar(const rebanex::Aviso& aviso) override {
-        if (aviso.botones == rebanex::Botones::Aceptar) {
-            return rebanex::Respuesta::Aceptar;
-        }
-        // When the bytes run out every answer is Yes: the longest run.
-        return datos_.ConsumeBool() ? rebanex::Respuesta::No : rebanex::Respuesta::Si;
+struct AvisadorAlAzar : rebanex::Avisador {
+    explicit AvisadorAlAzar(FuzzedDataProvider& d) : datos(d) {}
+    rebanex::Respuesta Avisar(const rebanex::Aviso& a) override {
+        using enum rebanex::Respuesta;
+        return a.botones == rebanex::Botones::Aceptar ? Aceptar : datos.ConsumeBool() ? No : Si;
     }
-
-  private:
-    FuzzedDataProvider& datos_;
+    FuzzedDataProvider& datos;
 };

@@ -1,8 +1,6 @@
 // trocear's command line: any arguments (NUL-separated in the input), then the options they
 // set applied as the tool applies them.
-#include <cstdint>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -10,20 +8,20 @@
 #include "cli/OpcionesPorClave.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    using namespace rebanex;
-    const std::string_view bytes(reinterpret_cast<const char*>(datos), tamano);
-    std::vector<std::string> args;
-    for (std::size_t desde = 0; desde < bytes.size();) {
-        const std::size_t nul = std::min(bytes.find('\0', desde), bytes.size());
-        args.emplace_back(bytes.substr(desde, nul - desde));
-        consola::TextoDeArgumento(args.back());
-        desde = nul + 1;
+    using namespace rebanex::consola;
+    std::vector<std::string> args(1);
+    for (size_t i = 0; i < tamano; ++i) {
+        datos[i] == 0 ? void(args.emplace_back())
+                      : args.back().push_back(static_cast<char>(datos[i]));
     }
-    const auto leidos = consola::LeerArgumentos(args);
-    if (const auto* a = std::get_if<consola::ArgumentosTrocear>(&leidos)) {
-        Configuracion opciones;
-        for (const consola::Asignacion& asignacion : a->asignaciones) {
-            consola::AsignarOpcion(opciones, asignacion.clave, asignacion.valor);
+    for (std::string& a : args) {
+        TextoDeArgumento(a);
+    }
+    const auto leidos = LeerArgumentos(args);
+    if (const auto* a = std::get_if<ArgumentosTrocear>(&leidos)) {
+        rebanex::Configuracion opciones;
+        for (const Asignacion& asignacion : a->asignaciones) {
+            AsignarOpcion(opciones, asignacion.clave, asignacion.valor);
         }
     }
     return 0;

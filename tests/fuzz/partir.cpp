@@ -1,7 +1,5 @@
 // The whole split command over any message, options, maximum and signature, the user
 // answering its boxes at random; every piece it makes fits the maximum.
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -10,70 +8,49 @@
 #include "comun/Numeros.h"
 #include "files/Ficheros.h"
 #include "split/Partir.h"
-#include "transforms/Reemplazos.h"
+#include "transforms/ReemplazosPorDefecto.h"
 
-namespace {
-
-using namespace rebanex;
-
-// The default rules file, written once for AutoReemplazar.
-std::string RutaReemplazos() {
-    std::string contenido;
-    for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
-        contenido += linea + "\r\n";
-    }
-    const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
-    ficheros::EscribirFichero(ruta.string(), contenido);
-    return ruta.string();
-}
-
-}  // namespace
+#define EXIGIR(c) ((c) ? void() : std::abort())
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    static const std::string rutaReemplazos = RutaReemplazos();
+    using namespace rebanex;
+    // The default rules file, written once for AutoReemplazar.
+    static const std::string reglas = [] {
+        const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
+        ficheros::EscribirFichero(ruta.string(), Troceado::TextoReemplazosPorDefecto());
+        return ruta.string();
+    }();
     FuzzedDataProvider d(datos, tamano);
     EntradaPartir e;
     Configuracion& o = e.opciones;
-    o.Inverso = d.ConsumeBool();
-    o.NoAcentos = d.ConsumeBool();
-    o.NoMultiEspacios = d.ConsumeBool();
-    o.IndicadorTrozos = d.ConsumeBool();
-    o.FirmarAutomaticamente = d.ConsumeBool();
-    o.FirmarEnTrozos = d.ConsumeBool();
-    o.FirmarEnTrozosHabilitado = d.ConsumeBool();
-    o.AutoReemplazar = d.ConsumeBool();
+    for (bool* marca : {&o.Inverso, &o.NoAcentos, &o.NoMultiEspacios, &o.IndicadorTrozos,
+                        &o.FirmarAutomaticamente, &o.FirmarEnTrozos, &o.FirmarEnTrozosHabilitado,
+                        &o.AutoReemplazar}) {
+        *marca = d.ConsumeBool();
+    }
     o.Letras = d.ConsumeIntegralInRange(0, 4);
     o.FirmarEnPosicion = d.ConsumeIntegralInRange(0, 4);
     // Mostly a small maximum, where the cut has least room; now and then any text at all.
     o.MsgMax = d.ConsumeBool() ? d.ConsumeRandomLengthString(8)
                                : Decimal(d.ConsumeIntegralInRange<int16_t>(-2, 200));
     e.firma = d.ConsumeRandomLengthString(40);
-    e.rutaReemplazos = d.ConsumeBool() ? rutaReemplazos : "/nonexistent/Rebanex.txt";
+    e.rutaReemplazos = d.ConsumeBool() ? reglas : "/nonexistent/Rebanex.txt";
     e.cursor = d.ConsumeIntegral<long long>();
     e.mensaje = d.ConsumeRandomLengthString(tamano);
     if (d.ConsumeBool()) {
         e.cursor = static_cast<long long>(e.mensaje.size()) / 2;
     }
-
     AvisadorAlAzar avisador(d);
     const ResultadoPartir resultado = Partir(e, avisador, PasosPartir{});
     if (const auto* trozos = std::get_if<ListaTrozos>(&resultado)) {
         // Indicators take room from the text only when the message itself reached the
         // maximum; a shorter one that the transforms made longer gets them on top.
         auto maximo = static_cast<std::size_t>(*LeerEnteroEstricto(o.MsgMax));
-        if (o.IndicadorTrozos && e.mensaje.size() < maximo) {
-            maximo += 12;  // "nnnnn/nnnnn "
-        }
-        if (trozos->Cuantos() == 0) {
-            std::abort();
-        }
+        maximo += o.IndicadorTrozos && e.mensaje.size() < maximo ? 12 : 0;  // "nnnnn/nnnnn "
         for (std::size_t i = 0; i < trozos->Cuantos(); ++i) {
-            if (trozos->Trozo(i).size() > maximo) {
-                std::fprintf(stderr, "piece %zu of %zu: %zu characters, maximum %zu\n", i,
-                             trozos->Cuantos(), trozos->Trozo(i).size(), maximo);
-                std::abort();
-            }
+            EXIGIR(trozos->Trozo(i).size() <= maximo);
         }
+        EXIGIR(trozos->Cuantos() > 0);
     }
     return 0;
 }

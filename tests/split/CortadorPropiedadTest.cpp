@@ -1,11 +1,6 @@
-// The cutter never loses or reorders text, whatever the message, maximum and options.
-//
-// Precisely: take the pieces in cutting order (the reverse of the shown order with Inverso)
-// and strip what the cutter adds: the indicator "k/N " (only with more than one piece), the
-// signature with its space in front or at the end (when every piece is signed) and the hyphen
-// of a piece broken inside a word. Each piece starts after the spaces where the previous one
-// ended (the first after the leading spaces); those are the only characters dropped. So the
-// prepared text is exactly: for each piece, zero or more spaces and then its text; nothing more.
+// The cutter never loses or reorders text: take the pieces in cutting order, strip what the
+// cutter adds (the indicator "k/N ", the signature with its space, a closing hyphen); what is
+// left, each piece after the spaces skipped at its start, is exactly the prepared text.
 #include <algorithm>
 #include <random>
 #include <string>
@@ -21,76 +16,63 @@ namespace {
 
 TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
     std::mt19937 azar(20021203);
-    const auto dado = [&](int desde, int hasta) {
-        return std::uniform_int_distribution<int>(desde, hasta)(azar);
-    };
+    const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
     // No '-' in the text, so that a closing hyphen can only come from the cutter.
     const std::string trozos[] = {"a", "b",  "\xF1", "\xE1", "E",
                                   " ", "  ", "\r\n", "\t",   "xyzxyzxyz"};
     int aceptados = 0;
     for (int caso = 0; caso < 400; ++caso) {
-        EntradaPartir entrada;
-        for (int i = dado(0, 120); i > 0; --i) {
-            entrada.mensaje += trozos[dado(0, std::size(trozos) - 1)];
+        EntradaPartir e;
+        for (int i = dado(120); i > 0; --i) {
+            e.mensaje += trozos[dado(std::size(trozos) - 1)];
         }
-        entrada.cursor = dado(0, 40);
-        entrada.firma = dado(0, 1) ? "Ana" : "";
-        Configuracion& o = entrada.opciones;
-        o.MsgMax = std::to_string(dado(2, 60));
-        o.Inverso = dado(0, 1);
-        o.NoAcentos = dado(0, 1);
-        o.NoMultiEspacios = dado(0, 1);
-        o.IndicadorTrozos = dado(0, 1);
+        e.cursor = dado(40);
+        e.firma = dado(1) ? "Ana" : "";
+        Configuracion& o = e.opciones;
+        o.MsgMax = std::to_string(2 + dado(58));
+        o.Inverso = dado(1), o.NoAcentos = dado(1), o.NoMultiEspacios = dado(1);
+        o.IndicadorTrozos = dado(1), o.FirmarAutomaticamente = dado(1), o.FirmarEnTrozos = dado(1);
         o.ObtenerTamanyoMsg = false;
-        o.Letras = dado(1, 3);
-        o.FirmarAutomaticamente = dado(0, 1);
-        o.FirmarEnTrozos = dado(0, 1);
-        o.FirmarEnPosicion = dado(1, 3);
+        o.Letras = 1 + dado(2);
+        o.FirmarEnPosicion = 1 + dado(2);
         o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != 3;
-        SCOPED_TRACE("'" + entrada.mensaje + "' max " + o.MsgMax);
+        SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 
         pruebas::AvisadorAnotado avisador;
-        const std::string preparado = PrepararTexto(entrada.mensaje, entrada, avisador, {});
-        const ResultadoPartir r = Partir(entrada, avisador, {});
-        const auto* lista = std::get_if<ListaTrozos>(&r);
-        if (lista == nullptr) {
+        const std::string preparado = PrepararTexto(e.mensaje, e, avisador, {});
+        const ResultadoPartir r = Partir(e, avisador, {});
+        if (!std::holds_alternative<ListaTrozos>(r)) {
             continue;  // a refused split gives no pieces
         }
         ++aceptados;
-        std::vector<std::string> textos = lista->Textos();
+        std::vector<std::string> textos = std::get<ListaTrozos>(r).Textos();
         if (o.Inverso) {
             std::reverse(textos.begin(), textos.end());
         }
-        const bool firmados = TrozosFirmados(o, entrada.firma);
-        const std::size_t maximo = std::stoul(o.MsgMax);
+        const bool firmados = TrozosFirmados(o, e.firma);
+        const std::size_t maximo = std::stoul(o.MsgMax), n = textos.size();
         std::size_t pos = 0;
-        for (std::size_t k = 0; k < textos.size(); ++k) {
+        for (std::size_t k = 0; k < n; ++k) {
             std::string t = textos[k];
-            // Longer than the maximum only when the box was shorter and reserved
-            // nothing.
-            if (!o.IndicadorTrozos || entrada.mensaje.size() >= maximo) {
+            // Longer only when the box was shorter than the maximum and reserved nothing.
+            if (!o.IndicadorTrozos || e.mensaje.size() >= maximo) {
                 EXPECT_LE(t.size(), maximo) << t;
             }
-            if (o.IndicadorTrozos && textos.size() > 1) {
-                const std::string indicador =
-                    std::to_string(k + 1) + "/" + std::to_string(textos.size()) + " ";
+            const std::string indicador = std::to_string(k + 1) + "/" + std::to_string(n) + " ";
+            if (o.IndicadorTrozos && n > 1) {
                 ASSERT_TRUE(t.starts_with(indicador)) << t;
                 t.erase(0, indicador.size());
             }
-            if (firmados && o.FirmarEnPosicion == 1) {
-                ASSERT_TRUE(t.starts_with("Ana ")) << t;
-                t.erase(0, 4);
-            } else if (firmados) {
-                ASSERT_TRUE(t.ends_with(" Ana")) << t;
-                t.resize(t.size() - 4);
+            if (firmados) {
+                const bool delante = o.FirmarEnPosicion == 1;
+                ASSERT_TRUE(delante ? t.starts_with("Ana ") : t.ends_with(" Ana")) << t;
+                t.erase(delante ? 0 : t.size() - 4, 4);
             }
             if (t.ends_with('-')) {
-                EXPECT_LT(k + 1, textos.size()) << "the last piece has no hyphen";
+                EXPECT_LT(k + 1, n) << "the last piece has no hyphen";
                 t.pop_back();
             }
-            while (pos < preparado.size() && preparado[pos] == ' ') {
-                ++pos;
-            }
+            pos = std::min(preparado.find_first_not_of(' ', pos), preparado.size());
             ASSERT_EQ(preparado.substr(pos, t.size()), t) << "piece " << k + 1;
             pos += t.size();
         }

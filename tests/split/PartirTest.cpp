@@ -1,3 +1,7 @@
+// The cutter on its own (where pieces break, the indicators and signatures it adds, the count
+// behind it, the live counter of the box); then the split command: its checks in their order,
+// the transforms and the cut.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -5,162 +9,133 @@
 
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
+#include "split/Contador.h"
 #include "split/Partir.h"
+#include "split/Trozos.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex {
 namespace {
 
 using Textos = std::vector<std::string>;
+using Trozos = Textos;
 
-class PartirTest : public ::testing::Test {
-  protected:
-    PartirTest() {
-        // Every transform off: each test switches on what it is about.
-        Configuracion& o = entrada.opciones;
-        o.NoAcentos = o.NoMultiEspacios = o.IndicadorTrozos = o.ObtenerTamanyoMsg = false;
-        pasos.mostrarEstado = [this](const std::string& t) { sucesos.push_back(t); };
-        pasos.obtenerTamanyo = [this] { sucesos.push_back("<obtenerTamanyo>"); };
+// The pieces in the order shown, nullopt when the count refuses the text. The message box
+// holds the text itself unless `caja` says how long it was.
+std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long long caja = -1) {
+    p.LongitudMensaje = caja < 0 ? static_cast<long long>(texto.size()) : caja;
+    const auto r = ContarTrozos(texto, p);
+    if (!r || r->trozos > kMaxTrozos) {
+        return std::nullopt;
     }
+    return ListaTrozos(texto, GenerarTrozos(texto, p, *r), p).Textos();
+}
 
-    Textos PartirBien() {
-        const ResultadoPartir r = Partir(entrada, avisador, pasos);
-        const auto* fallo = std::get_if<FalloPartir>(&r);
-        EXPECT_EQ(fallo, nullptr) << fallo->aviso.texto;
-        return fallo ? Textos{} : std::get<ListaTrozos>(r).Textos();
+ParametrosCorte Con(int16_t msgMax, bool indicador = false, bool inverso = false, int firmarEn = 0,
+                    std::string firma = "Ana") {
+    return {msgMax, indicador, 0, inverso, firmarEn != 0, firmarEn, firma};
+}
+
+TEST(Cortador, DondeSeCortaYLoQueSeAnade) {
+    EXPECT_EQ(Cortar("hola mundo", Con(6)), (Trozos{"hola ", "mundo"}));
+    EXPECT_EQ(Cortar("abcdefghij", Con(4)), (Trozos{"abc-", "def-", "ghij"}));
+    // Leading spaces of the text and of every piece are skipped; trailing ones stay.
+    EXPECT_EQ(Cortar("   uno   dos", Con(4)), (Trozos{"uno ", "dos"}));
+    EXPECT_EQ(Cortar("abc   ", Con(3)), (Trozos{"abc", ""}));
+    EXPECT_EQ(Cortar("", Con(160, false, false, 1)), (Trozos{"Ana "}));
+    EXPECT_EQ(Cortar("hola mundo", Con(160, true, true), 200), (Trozos{"hola mundo"}));
+    // A full message box reserves room for the indicator: 160 characters make two pieces.
+    const std::string x(170, 'x');
+    EXPECT_EQ(Cortar(x.substr(10), Con(160, true)),
+              (Trozos{"1/2 " + x.substr(15) + "-", "2/2 xxxxx"}));
+    // A shorter box reserves nothing, however long the working text grew.
+    EXPECT_EQ(Cortar(x, Con(160, true), 150),
+              (Trozos{"1/2 " + x.substr(11) + "-", "2/2 " + x.substr(159)}));
+    // Reversed: the end shows first, with the indicator of its cut.
+    EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", Con(12, true, true)),
+              (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
+    EXPECT_EQ(Cortar("hola mundo cruel", Con(10, false, false, 1)),
+              (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
+    // 16 - 4 (indicator) - 4 (signature) = 8
+    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16, true, false, 2)),
+              (Trozos{"1/3 abcdefg- Ana", "2/3 hijklmn- Ana", "3/3 opqrst Ana"}));
+    // No room for the text next to the indicator and the signature, or too many pieces.
+    EXPECT_EQ(Cortar(x, Con(12, true, false, 1, "Firma6")), std::nullopt);
+    EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
+    // An estimate beyond int16 that turns out to be one piece is fine.
+    EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
+}
+
+TEST(Cortador, NueveEstimadosQueSonDiezYElContadorDeLaCaja) {
+    // Ten 13-letter words four spaces apart, estimated as 9 pieces at 20: with one digit
+    // reserved the first pieces would take a third space and reach 21.
+    std::string diez;
+    Trozos trozos;
+    for (int i = 0; i < 10; ++i) {
+        const std::string palabra(13, static_cast<char>('a' + i));
+        diez += (i ? "    " : "") + palabra;
+        trozos.push_back(std::to_string(i + 1) + "/10 " + palabra + (i < 9 ? "  " : ""));
     }
-
-    std::optional<FalloPartir> Rechazo() {
-        const ResultadoPartir r = Partir(entrada, avisador, pasos);
-        const auto* fallo = std::get_if<FalloPartir>(&r);
-        return fallo ? std::optional<FalloPartir>(*fallo) : std::nullopt;
+    EXPECT_EQ(Cortar(diez, Con(20, true)), trozos);
+    const std::tuple<long long, std::string, std::string> contador[] = {
+        {0, "160", "0 / 0"}, {161, "160", "2 / 161"},   {25, "abc", "25"},
+        {3, "1.5", "2 / 3"}, {150, "-10", "-15 / 150"}, {32768, "1", "32.768"}};
+    for (const auto& [caracteres, lon, esperado] : contador) {
+        EXPECT_EQ(TextoContador(caracteres, lon, "."), esperado) << caracteres << " " << lon;
     }
+}
 
-    // Auto-signature on; "in every piece" ticked or not, enabled unless at the caret.
-    void FirmarAutomaticamente(int posicion, bool enTrozos) {
-        Configuracion& o = entrada.opciones;
-        o.FirmarAutomaticamente = true;
-        o.FirmarEnTrozos = enTrozos;
-        o.FirmarEnTrozosHabilitado = posicion != 3;
-        o.FirmarEnPosicion = posicion;
-        entrada.firma = "Ana";
+// The first check that fails (the Prog tests show where each one puts the focus).
+std::optional<Aviso> Fallo(const std::string& mensaje, const std::string& lon, bool indicador,
+                           const std::string& firmaEnTrozos = "") {
+    EntradaPartir e{mensaje, 0, {}, firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos};
+    e.opciones.MsgMax = lon;
+    e.opciones.IndicadorTrozos = indicador;
+    e.opciones.FirmarEnTrozos = !firmaEnTrozos.empty();
+    e.opciones.FirmarEnTrozosHabilitado = false;  // the tick alone counts here
+    int16_t msgMax = -999;
+    const auto fallo = ComprobarPartir(e, msgMax);
+    EXPECT_TRUE(fallo || std::to_string(msgMax) == lon) << msgMax;
+    return fallo ? std::optional(fallo->aviso) : std::nullopt;
+}
+
+TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
+    EXPECT_EQ(Fallo("", "abc", false), AvisoMensajeVacio());  // the empty message goes first
+    EXPECT_EQ(Fallo("   ", "32767", false), std::nullopt);
+    for (const char* lon : {"", " 160", "0160", "32768", "1e3", "+1"}) {
+        EXPECT_EQ(Fallo("hola", lon, false), AvisoSoloNumeros()) << lon;
     }
+    EXPECT_EQ(Fallo("hola", "0", true), AvisoTamanyoCero());
+    EXPECT_EQ(Fallo("hola", "1", true), AvisoSinSitioGuion());
+    EXPECT_EQ(Fallo("hola", "-32768", false), AvisoSinSitioGuion());
+    EXPECT_EQ(Fallo("hola", "11", true), AvisoMinimoIndicadores());
+    EXPECT_EQ(Fallo("hola", "12", true), std::nullopt);
+    EXPECT_EQ(Fallo("hola", "15", false, "1234567"), std::nullopt);
+    EXPECT_EQ(Fallo("hola", "15", false, "12345678"), AvisoFirmaGrande());
+}
 
-    EntradaPartir entrada;
-    PasosPartir pasos;
-    pruebas::AvisadorAnotado avisador;
-    Textos sucesos;
-};
-
-TEST_F(PartirTest, TransformacionesYTextosDeEstadoEnSuOrden) {
-    // Accents go before the rules (canción), line breaks before the rules (a word after
-    // CR LF), the rules before the squeezing (an empty replacement leaves two spaces).
+// The order of the transforms (accents and line breaks before the rules, so "canción" and a
+// word after CR LF are found; the rules before the squeezing, so an empty replacement leaves
+// no two spaces) and of their status texts; a missing rules file is reported.
+TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
-    entrada.rutaReemplazos = carpeta.Escribir("r.txt", "cancion\tcanc\r\nque\t\r\n");
-    Configuracion& o = entrada.opciones;
-    o.NoAcentos = o.NoMultiEspacios = o.AutoReemplazar = o.ObtenerTamanyoMsg = true;
-    o.Letras = 2;
-    entrada.mensaje = "Canción\r\nque BONITA";
-    EXPECT_EQ(PartirBien(), (Textos{"canc bonita"}));
+    EntradaPartir e{
+        "Canci\xF3n\r\nque BONITA", 0, {}, "", carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n")};
+    e.opciones.IndicadorTrozos = false;
+    e.opciones.AutoReemplazar = true;
+    e.opciones.Letras = 2;
+    Textos sucesos;
+    const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
+                            [&] { sucesos.push_back("<obtenerTamanyo>"); }};
+    pruebas::AvisadorAnotado avisador;
+    EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(), Textos{"canc bonita"});
     EXPECT_EQ(sucesos, (Textos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",
                                "Eliminando Multi-Espacios...", "Troceando..."}));
-    o.Letras = 3;
-    EXPECT_EQ(PrepararTexto(entrada.mensaje, entrada, avisador, pasos), "CANC BONITA");
-    EXPECT_TRUE(avisador.avisos.empty());
-}
-
-TEST_F(PartirTest, ElTamanyoDeMensatelCuentaDesdeElSiguienteTroceo) {
-    entrada.mensaje = "hola mundo";
-    entrada.opciones.MsgMax = "6";
-    entrada.opciones.ObtenerTamanyoMsg = true;
-    pasos.obtenerTamanyo = [this] {
-        sucesos.push_back("<obtenerTamanyo>");
-        entrada.opciones.MsgMax = "160";  // Mensatel writes a new size into Lon
-    };
-    EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo"}));
-    // Not asked when a check fails.
-    sucesos.clear();
-    entrada.opciones.MsgMax = "0";
-    EXPECT_TRUE(Rechazo().has_value());
-    EXPECT_TRUE(sucesos.empty());
-}
-
-TEST_F(PartirTest, FirmaEnElTextoEntero) {
-    // The caret sits right after "dos" in the box; the line break and a space go before it.
-    entrada.mensaje = "uno\r\ndos  tres";
-    entrada.cursor = 8;
-    entrada.opciones.NoMultiEspacios = true;
-    // At the caret "in every piece" is disabled, so the text gets the signature.
-    FirmarAutomaticamente(3, true);
-    EXPECT_EQ(PartirBien(), (Textos{"uno dos Anatres"}));
-    // Ticked but disabled: the whole text is signed, the pieces are not.
-    entrada.mensaje = "hola mundo";
-    entrada.opciones.MsgMax = "6";
-    FirmarAutomaticamente(2, true);
-    entrada.opciones.FirmarEnTrozosHabilitado = false;
-    EXPECT_EQ(PartirBien(), (Textos{"hola ", "mundo ", "Ana"}));
-    // Enabled, every piece is signed and the text is not.
-    entrada.opciones.MsgMax = "10";
-    entrada.opciones.FirmarEnTrozosHabilitado = true;
-    EXPECT_EQ(PartirBien(), (Textos{"hola  Ana", "mundo Ana"}));
-    // Without auto-signature, nothing.
-    entrada.opciones.FirmarAutomaticamente = entrada.opciones.FirmarEnTrozos = false;
-    EXPECT_EQ(PartirBien(), (Textos{"hola mundo"}));
-}
-
-TEST_F(PartirTest, SinFicheroDeReglasAvisaYCortaIgual) {
-    pruebas::CarpetaTemporal carpeta;
-    entrada.opciones.AutoReemplazar = true;
-    entrada.rutaReemplazos = carpeta.Fichero("no-existe.txt");
-    entrada.mensaje = "que tal";
-    EXPECT_EQ(PartirBien(), (Textos{"que tal"}));
-    EXPECT_EQ(avisador.avisos,
-              (std::vector<Aviso>{Troceado::AvisoErrorAbrirReemplazos(entrada.rutaReemplazos)}));
-}
-
-TEST_F(PartirTest, UnTroceoRechazadoDiceQueYDonde) {
-    const auto rechazado = [this](const Aviso& aviso, ControlFoco foco) {
-        const std::optional<FalloPartir> fallo = Rechazo();
-        ASSERT_TRUE(fallo.has_value());
-        EXPECT_EQ(fallo->aviso, aviso);
-        EXPECT_EQ(fallo->foco, foco);
-    };
-    entrada.mensaje = "";
-    rechazado(AvisoMensajeVacio(), ControlFoco::Msg);
-    EXPECT_TRUE(sucesos.empty());
-
-    // Indicator and signature leave one character per piece: found while cutting.
-    entrada.mensaje = "un mensaje de prueba";
-    entrada.opciones.MsgMax = "12";
-    entrada.opciones.IndicadorTrozos = true;
-    FirmarAutomaticamente(1, true);
-    entrada.firma = "Firma6";
-    rechazado(AvisoSinSitioTexto(), ControlFoco::Lon);
-    EXPECT_EQ(sucesos, (Textos{"Troceando...", ""}));
-
-    // One character and a hyphen per piece: more pieces than the count holds.
-    entrada = EntradaPartir{};
-    entrada.opciones.ObtenerTamanyoMsg = entrada.opciones.IndicadorTrozos = false;
-    entrada.mensaje = std::string(70000, 'x');
-    entrada.opciones.MsgMax = "2";
-    rechazado(AvisoDemasiadosTrozos(), ControlFoco::Msg);
-}
-
-TEST_F(PartirTest, CuatroMegasA160ConLasOpcionesPorDefecto) {
-    std::string mensaje;
-    while (mensaje.size() + 13 <= (4u << 20)) {
-        mensaje += "Tenéis razón ";
-    }
-    entrada.mensaje = mensaje;
-    entrada.opciones = Configuracion{};  // indicators, accents, spaces
-    entrada.opciones.ObtenerTamanyoMsg = false;
-    const Textos trozos = PartirBien();
-    ASSERT_GT(trozos.size(), 27000u);
-    EXPECT_EQ(trozos.front().substr(0, 8), "1/" + std::to_string(trozos.size()) + " ");
-    for (const auto& trozo : trozos) {
-        ASSERT_LE(trozo.size(), 160u);
-    }
+    e.rutaReemplazos = carpeta.Fichero("falta");
+    EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(),
+              Textos{"cancion que bonita"});
+    EXPECT_EQ(avisador.avisos, std::vector{Troceado::AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 
 }  // namespace
