@@ -19,16 +19,4 @@ std::string SaltosDeVentana(std::string_view texto) {
     return resultado;
 }
 
-std::string SaltosDeConsola(std::string_view texto) {
-    std::string resultado;
-    resultado.reserve(texto.size());
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') {
-            continue;  // the LF that follows stands for the pair
-        }
-        resultado += texto[i];
-    }
-    return resultado;
-}
-
 }  // namespace rebanex::consola

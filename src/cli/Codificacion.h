@@ -10,7 +10,4 @@ namespace rebanex::consola {
 // Every line break (LF, CR LF or a lone CR) becomes CR LF.
 std::string SaltosDeVentana(std::string_view texto);
 
-// Every CR LF becomes LF; lone CRs and LFs stay.
-std::string SaltosDeConsola(std::string_view texto);
-
 }  // namespace rebanex::consola

@@ -76,16 +76,4 @@ std::string TextoAviso(const Aviso& aviso) {
     return texto;
 }
 
-std::string TrozosJson(const std::vector<std::string>& trozos) {
-    std::string json = "{\"trozos\": [";
-    for (std::size_t i = 0; i < trozos.size(); ++i) {
-        if (i > 0) {
-            json += ", ";
-        }
-        AnyadirCadenaJson(json, trozos[i]);
-    }
-    json += "]}";
-    return json;
-}
-
 }  // namespace rebanex::consola

@@ -3,7 +3,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cli/Argumentos.h"
 #include "comun/Aviso.h"
@@ -30,9 +29,6 @@ class Salida {
 // A message box as one console text: title, a colon and the text, each CR a line break.
 // Windows-1252, without a final line break.
 std::string TextoAviso(const Aviso& aviso);
-
-// {"trozos": ["...", ...]} in UTF-8, whatever the console's encoding; no final line break.
-std::string TrozosJson(const std::vector<std::string>& trozos);
 
 // One JSON string, quotes included, in UTF-8, appended to `json`.
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252);

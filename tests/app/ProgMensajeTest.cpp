@@ -98,6 +98,12 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
     EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
     EXPECT_EQ(Texto(Control::Estado), "");
+    prog.Menu_Click(Menu::mnu_formato_espacio);
+    prog.Menu_Click(Menu::mnu_formato_letras1);
+    EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
+    prog.Menu_Click(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
+    EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
+    EXPECT_EQ(vista.avisos.size(), 1u);
 }
 
 // The signature goes where its position tick says; without one the button does nothing.

@@ -158,9 +158,11 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int) override {
         abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
-        return 42;
+        return resultadoAbrir;
     }
-    std::optional<std::string> BuscarEjecutable(const std::string&) override { return {}; }
+    std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
+        return EsFichero(documento) ? navegador : std::nullopt;
+    }
     bool Ejecutar(const std::string& linea) override {
         ejecutados.push_back(linea);
         return arranca;
@@ -175,7 +177,8 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::set<std::string> soloLectura;
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
     std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
-    int descargas = 0;
+    std::optional<std::string> navegador;           // what opens .html files
+    int descargas = 0, resultadoAbrir = 42;
     bool arranca = true, descarga = true;
 };
 

@@ -139,8 +139,28 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
         Caja(AvisoSinSitioTexto()));
     Ver("a.txt b.txt", "hola", 1, "",
         "trocear: sobra un fichero: b.txt (s\xC3\xB3lo se lee uno)\nPrueba 'trocear --ayuda'.\n");
+    for (const auto& [formato, salida] : {std::pair{"acentos", "Arbol  a"},
+                                          {"minusculas", "\xC3\xA1rbol  a"},
+                                          {"mayusculas", "\xC3\x81RBOL  A"},
+                                          {"espacios", "\xC3\x81rbol a"}}) {
+        Ver(std::string("--formato ") + formato, "\xC3\x81rbol  a", 0, salida);
+    }
+    Ver("--json --max 160", "a\\b\tc", 0, "{\"trozos\": [\"a\\\\b c\"]}\n");
     EXPECT_EQ(Caja(AvisoSinSitioTexto()).find('\r'), std::string::npos);  // CRs end lines
     EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
+}
+
+// Running out of memory anywhere ends the run with its own exit code and a message.
+TEST(TrocearFallos, SinMemoria) {
+    struct SinMemoria : std::streambuf {
+        int_type overflow(int_type) override { throw std::bad_alloc(); }
+    } sumidero;
+    std::ostream salida(&sumidero);
+    salida.exceptions(std::ios::badbit);  // passes the buffer's exception on
+    std::istringstream entrada("hola");
+    std::ostringstream error;
+    EXPECT_EQ(EjecutarTrocear({}, entrada, salida, error), kSalidaExcepcion);
+    EXPECT_EQ(error.str(), "trocear: no hay memoria suficiente para este mensaje\n");
 }
 
 // --ini: the user's settings file gives the options and stays untouched.
