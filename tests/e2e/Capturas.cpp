@@ -1,11 +1,9 @@
 // Puts Rebanex in the three states the screenshots show, for scripts/capturas:
 //   rebanex_capturas FOLDER
-// FOLDER holds Rebanex.exe and the test host dorvax.exe. It starts that
-// Rebanex there, types a sample message and prints "mensaje L T R B" (the window's
-// rectangle); after a line on standard input it splits, which starts the host beside the
-// window to read its size, and prints "trozos L T R B"; after another line it pastes the
-// first piece into the host and prints "mensatel L T R B" (both windows); after another line
-// it closes both. Exit code 0 when all went as planned.
+// FOLDER holds Rebanex.exe and dorvax.exe. It prints "mensaje L T R B" (the window's rectangle)
+// with a sample message typed, "trozos L T R B" once split (the host started beside it), then
+// "mensatel L T R B" (both windows) with the first piece pasted, each after a line on standard
+// input; then it closes both. Exit code 0 when all went as planned.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

@@ -164,12 +164,12 @@ HWND Rebanex::Hwnd(Control c) const {
 // WM_GETTEXT is carried across processes; GetWindowText would not ask the control.
 std::string Rebanex::Texto(HWND hwnd) const {
     DWORD_PTR largo = 0;
+    DWORD_PTR copiados = 0;
     if (hwnd == nullptr || !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
                                                 kMilisegundos, &largo)) {
         return "<sin respuesta>";
     }
     std::string texto(largo + 1, '\0');
-    DWORD_PTR copiados = 0;
     SendMessageTimeoutA(hwnd, WM_GETTEXT, texto.size(), reinterpret_cast<LPARAM>(texto.data()),
                         SMTO_ABORTIFHUNG, kMilisegundos, &copiados);
     texto.resize(copiados);
