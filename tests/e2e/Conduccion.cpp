@@ -16,12 +16,6 @@ namespace {
 // A message sent to the program waits at most this long for its answer.
 constexpr auto kMilisegundos = static_cast<UINT>(std::chrono::milliseconds(kPlazo).count());
 
-std::string Titulo(HWND hwnd) {
-    char titulo[256] = {};
-    GetWindowTextA(hwnd, titulo, static_cast<int>(sizeof(titulo)));
-    return titulo;
-}
-
 // A visible top-level window of the process with that class (nullptr: any) and title.
 HWND Buscar(DWORD proceso, const char* clase, const std::string& titulo) {
     for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, clase, titulo.c_str())) != nullptr;) {
@@ -239,7 +233,7 @@ std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo) {
         return std::nullopt;
     }
     // A message box's text is the static with ID 0xFFFF.
-    return Caja{caja, Titulo(caja), Texto(GetDlgItem(caja, 0xFFFF))};
+    return Caja{caja, Texto(GetDlgItem(caja, 0xFFFF))};
 }
 
 void Rebanex::Responder(const Caja& caja, int boton) {

@@ -56,7 +56,6 @@ void Teclear(const std::string& texto);
 
 struct Caja {
     HWND hwnd = nullptr;
-    std::string titulo;
     std::string texto;
 };
 

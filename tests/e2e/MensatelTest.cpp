@@ -37,7 +37,6 @@ class Mensatel : public Instalada {
     static void Trocear(Rebanex& app, const std::string& longitud) {
         app.PonerTexto(Msg, kMensaje);
         app.PonerTexto(Lon, longitud);
-        ASSERT_TRUE(Esperar([&] { return app.Texto(Msg) == kMensaje; }));
         app.Pulsar(Partir);
         ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo); }, kPlazoLargo));
     }

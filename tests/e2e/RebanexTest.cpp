@@ -63,9 +63,7 @@ TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
 }
 
 // Back from the taskbar the focus is where it was: the letters typed go into the message and
-// none acts as an access key ("t" would split, "x" clear the message). Coming back from
-// another program takes the same path (WM_ACTIVATE), but a display without a window manager
-// hands the foreground to the desktop instead, so it is not driven here.
+// none acts as an access key ("t" would split, "x" clear the message).
 TEST_F(Instalada, AlVolverALaVentanaLoQueSeTecleaVaAlMensaje) {
     Rebanex app(carpeta.Ruta());
     ASSERT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
@@ -103,8 +101,7 @@ TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
     }
 }
 
-// Lines of 100 characters: the edit control takes a long paragraph in a time that grows with
-// the square of its length, lines are quick.
+// Lines of 100 characters: a long paragraph takes the edit control a time that grows squared.
 TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
     Rebanex app(carpeta.Ruta());
     std::string mensaje;

@@ -14,7 +14,6 @@ namespace rebanex::e2e {
 class Instalada : public ::testing::Test {
   protected:
     void SetUp() override {
-        // The texts are Windows-1252, as the program's.
         ASSERT_EQ(GetACP(), 1252u) << "the ANSI code page of this Wine prefix";
         ASSERT_TRUE(
             CopyFileA(RutaRebanex().c_str(), carpeta.Fichero("Rebanex.exe").c_str(), FALSE));
