@@ -35,30 +35,26 @@ void Anunciar(const char* estado, std::initializer_list<HWND> ventanas) {
     std::fflush(stdout);
 }
 
-// Says what went wrong and stops with exit code 1.
-[[noreturn]] void Fallo(const char* que) {
-    std::fprintf(stderr, "%s\n", que);
-    std::exit(1);
+// Unless it holds, says what went wrong and stops with exit code 1.
+void Exigir(bool condicion, const char* que) {
+    if (!condicion) {
+        std::fprintf(stderr, "%s\n", que);
+        std::exit(1);
+    }
 }
 
 // Goes on once a line has come on standard input.
 void Seguir() {
     std::string linea;
-    if (!std::getline(std::cin, linea)) {
-        Fallo("sin orden de seguir");
-    }
+    Exigir(static_cast<bool>(std::getline(std::cin, linea)), "sin orden de seguir");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        Fallo("uso: rebanex_capturas CARPETA");
-    }
+    Exigir(argc == 2, "uso: rebanex_capturas CARPETA");
     Rebanex app(argv[1]);
-    if (app.Ventana() == nullptr) {
-        Fallo("Rebanex no abrió su ventana");
-    }
+    Exigir(app.Ventana() != nullptr, "Rebanex no abrió su ventana");
     // At the left of the screen, and the host at its right when Rebanex starts it.
     RECT r{};
     GetWindowRect(app.Ventana(), &r);
@@ -72,20 +68,16 @@ int main(int argc, char** argv) {
         "entradas, que yo llevo la cámara y algo de comer. Si llueve, nos vemos en el bar de "
         "siempre y lo decidimos allí. ¡No llegues tarde!";
     app.PonerTexto(Control::Msg, mensaje);
-    if (!Esperar([&] { return app.Texto(Control::Msg) == mensaje; })) {
-        Fallo("el mensaje no llegó a escribirse");
-    }
+    Exigir(Esperar([&] { return app.Texto(Control::Msg) == mensaje; }),
+           "el mensaje no llegó a escribirse");
     Anunciar("mensaje", {app.Ventana()});
     Seguir();
 
     app.Pulsar(Control::Partir);
-    if (!Esperar([&] { return app.Visible(Control::Trozo); })) {
-        Fallo("no se abrió la vista de los trozos");
-    }
+    Exigir(Esperar([&] { return app.Visible(Control::Trozo); }),
+           "no se abrió la vista de los trozos");
     HWND principal = FindWindowA(nullptr, kPrincipal);
-    if (principal == nullptr) {
-        Fallo("no se arrancó el Mensatel");
-    }
+    Exigir(principal != nullptr, "no se arrancó el Mensatel");
     // Rebanex in front again, as the user sees it when going on.
     app.AlFrente();
     SetCursorPos(0, 0);
@@ -98,9 +90,7 @@ int main(int argc, char** argv) {
     RECT r2{};
     GetWindowRect(principal, &r2);
     HWND campo = WindowFromPoint(POINT{r2.left + 120, r2.top + 150});
-    if (!Esperar([&] { return app.Texto(campo) == trozo; })) {
-        Fallo("el trozo no llegó al Mensatel");
-    }
+    Exigir(Esperar([&] { return app.Texto(campo) == trozo; }), "el trozo no llegó al Mensatel");
     SetCursorPos(0, 0);
     Anunciar("mensatel", {app.Ventana(), principal});
     Seguir();

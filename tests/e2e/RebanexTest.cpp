@@ -13,12 +13,12 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
         EXPECT_EQ(app.Texto(Lon), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
-        EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
         app.Elegir(Menu::mnu_archivo_salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
     }
-    EXPECT_EQ(IniLeer("Rebanex", "MsgMax"), "160");
-    EXPECT_EQ(IniLeer("FicherosReemplazos", "1"), carpeta.Fichero("Rebanex.txt"));
+    const std::string ini = LeerFichero(carpeta.Fichero("Rebanex.ini"));
+    EXPECT_NE(ini.find("\r\nMsgMax=160\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\r\n1=" + carpeta.Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
     Opcion("MsgMax", "99");
     Opcion("Inverso", "1");
     Rebanex app(carpeta.Ruta());

@@ -25,12 +25,6 @@ class Instalada : public ::testing::Test {
     void Opcion(const char* clave, const char* valor) {
         WritePrivateProfileStringA("Rebanex", clave, valor, carpeta.Fichero("Rebanex.ini").c_str());
     }
-    std::string IniLeer(const char* seccion, const char* clave) {
-        char valor[512] = {};
-        GetPrivateProfileStringA(seccion, clave, "<falta>", valor, sizeof(valor),
-                                 carpeta.Fichero("Rebanex.ini").c_str());
-        return valor;
-    }
     // The box shows that notice; then it is answered.
     static void Atender(Rebanex& app, const Aviso& aviso) {
         const std::optional<Caja> caja = app.EsperarCaja(aviso.titulo);
