@@ -1,13 +1,12 @@
 // Puts Rebanex in the three states the screenshots show, for scripts/capturas:
 //   rebanex_capturas FOLDER
-// FOLDER holds Rebanex.exe (REBANEX_EXE names it) and the test host dorvax.exe. It starts
-// Rebanex there, types a sample message and prints "mensaje L T R B" (the window's
-// rectangle); after a line on standard input it splits, which starts the host beside the
-// window to read its size, and prints "trozos L T R B"; after another line it pastes the
-// first piece into the host and prints "mensatel L T R B" (both windows); after another line
-// it closes both. Exit code 0 when all went as planned.
+// FOLDER holds Rebanex.exe and dorvax.exe. It prints "mensaje L T R B" (the window's rectangle)
+// with a sample message typed, "trozos L T R B" once split (the host started beside it), then
+// "mensatel L T R B" (both windows) with the first piece pasted, each after a line on standard
+// input; then it closes both. Exit code 0 when all went as planned.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <initializer_list>
 #include <iostream>
@@ -36,32 +35,29 @@ void Anunciar(const char* estado, std::initializer_list<HWND> ventanas) {
     std::fflush(stdout);
 }
 
-// The text of the host's message field, under its fixed point.
-std::string TextoMensaje(const Rebanex& app, HWND principal) {
-    RECT r{};
-    GetWindowRect(principal, &r);
-    return app.Texto(WindowFromPoint(POINT{r.left + 120, r.top + 150}));
+// Unless it holds, says what went wrong and stops with exit code 1.
+void Exigir(bool condicion, const char* que) {
+    if (!condicion) {
+        std::fprintf(stderr, "%s\n", que);
+        std::exit(1);
+    }
 }
 
-bool Seguir() {
+// Goes on once a line has come on standard input.
+void Seguir() {
     std::string linea;
-    return static_cast<bool>(std::getline(std::cin, linea));
+    Exigir(static_cast<bool>(std::getline(std::cin, linea)), "sin orden de seguir");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: rebanex_capturas CARPETA\n");
-        return 2;
-    }
+    Exigir(argc == 2, "uso: rebanex_capturas CARPETA");
     Rebanex app(argv[1]);
-    if (app.Ventana() == nullptr) {
-        std::fprintf(stderr, "Rebanex no abrió su ventana\n");
-        return 1;
-    }
+    Exigir(app.Ventana() != nullptr, "Rebanex no abrió su ventana");
     // At the left of the screen, and the host at its right when Rebanex starts it.
-    const RECT r = app.Rectangulo();
+    RECT r{};
+    GetWindowRect(app.Ventana(), &r);
     SetWindowPos(app.Ventana(), nullptr, 20, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::ofstream(std::string(argv[1]) + "\\dorvax.args")
         << "--posicion " << (20 + r.right - r.left + 20) << " " << r.top;
@@ -71,48 +67,33 @@ int main(int argc, char** argv) {
         "¡Hola! Mañana a las nueve quedamos en la plaza para ir juntos al concierto. Trae las "
         "entradas, que yo llevo la cámara y algo de comer. Si llueve, nos vemos en el bar de "
         "siempre y lo decidimos allí. ¡No llegues tarde!";
-    app.Escribir(Control::Msg, mensaje);
-    if (!Esperar([&] { return app.Texto(Control::Msg) == mensaje; })) {
-        std::fprintf(stderr, "el mensaje no llegó a escribirse\n");
-        return 1;
-    }
+    app.PonerTexto(Control::Msg, mensaje);
+    Exigir(Esperar([&] { return app.Texto(Control::Msg) == mensaje; }),
+           "el mensaje no llegó a escribirse");
     Anunciar("mensaje", {app.Ventana()});
-    if (!Seguir()) {
-        return 1;
-    }
+    Seguir();
 
     app.Pulsar(Control::Partir);
-    if (!Esperar([&] { return app.Visible(Control::Trozo); }, std::chrono::seconds(60))) {
-        std::fprintf(stderr, "no se abrió la vista de los trozos\n");
-        return 1;
-    }
+    Exigir(Esperar([&] { return app.Visible(Control::Trozo); }),
+           "no se abrió la vista de los trozos");
     HWND principal = FindWindowA(nullptr, kPrincipal);
-    if (principal == nullptr) {
-        std::fprintf(stderr, "no se arrancó el Mensatel\n");
-        return 1;
-    }
+    Exigir(principal != nullptr, "no se arrancó el Mensatel");
     // Rebanex in front again, as the user sees it when going on.
-    Esperar([&] {
-        SetForegroundWindow(app.Ventana());
-        return GetForegroundWindow() == app.Ventana();
-    });
+    app.AlFrente();
     SetCursorPos(0, 0);
     Anunciar("trozos", {app.Ventana()});
-    if (!Seguir()) {
-        return 1;
-    }
+    Seguir();
 
     const std::string trozo = app.Texto(Control::Trozo);
     app.Pulsar(Control::Copiar);
-    if (!Esperar([&] { return TextoMensaje(app, principal) == trozo; }, std::chrono::seconds(60))) {
-        std::fprintf(stderr, "el trozo no llegó al Mensatel\n");
-        return 1;
-    }
+    // The host's message field is under its fixed point.
+    RECT r2{};
+    GetWindowRect(principal, &r2);
+    HWND campo = WindowFromPoint(POINT{r2.left + 120, r2.top + 150});
+    Exigir(Esperar([&] { return app.Texto(campo) == trozo; }), "el trozo no llegó al Mensatel");
     SetCursorPos(0, 0);
     Anunciar("mensatel", {app.Ventana(), principal});
-    if (!Seguir()) {
-        return 1;
-    }
+    Seguir();
 
     PostMessageA(FindWindowA(nullptr, "Dorvax"), WM_CLOSE, 0, 0);
     app.Elegir(rebanex::Menu::mnu_archivo_salir);

@@ -1,0 +1,120 @@
+// One contract for both readers and writers of the settings file: the portable one of the
+// console tool, and (in the Windows build) the system's own private-profile functions, which
+// are the reference the portable one follows.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "comun/CarpetaTemporal.h"
+#include "settings/Ini.h"
+#include "settings/PerfilFichero.h"
+#ifdef _WIN32
+#include "app/win32/PerfilWin32.h"
+#endif
+
+namespace rebanex {
+namespace {
+
+struct Implementacion {
+    const char* nombre;
+    std::function<std::unique_ptr<PerfilPrivado>()> crear;
+};
+
+class PerfilPrivadoTest : public ::testing::TestWithParam<Implementacion> {
+  protected:
+    std::string Leer(std::string_view seccion, std::string_view clave, std::size_t tamano = 255) {
+        return perfil->ObtenerCadena(ruta, seccion, clave, "defecto", tamano);
+    }
+    bool Escribir(std::string_view seccion, std::string_view clave, std::string_view valor) {
+        return perfil->EscribirCadena(ruta, seccion, clave, valor);
+    }
+
+    pruebas::CarpetaTemporal carpeta;
+    const std::string ruta = carpeta.Fichero("Rebanex.ini");
+    std::unique_ptr<PerfilPrivado> perfil = GetParam().crear();
+};
+
+TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
+    EXPECT_EQ(Leer("Rebanex", "MsgMax"), "defecto");  // no file
+    carpeta.Escribir("Rebanex.ini",
+                     "suelta=fuera de seccion\r\n"
+                     "  [ Rebanex ]  \r\n"
+                     "  MsgMax =  150  \r\n"
+                     "Firma=\"  Quelvo  \"\r\n"
+                     "Simples='x'\r\n"
+                     "Desparejas=\"abc'\r\n"
+                     "SinIgual\r\n"
+                     "Igualdad=a=b\r\n"
+                     "Vacia=\r\n"
+                     "ObtenerTama\xF1oMsg=1\r\n"
+                     "Euro=caf\xE9 5\x80\r\n"
+                     "[Usuario]\r\n"
+                     "firma=Pepe\r\n");
+    // clang-format off
+    const std::pair<std::string, std::string> casos[] = {
+        {"MsgMax", "150"}, {"Firma", "  Quelvo  "}, {"Simples", "x"}, {"Desparejas", "\"abc'"},
+        {"SinIgual", "defecto"}, {"Igualdad", "a=b"}, {"Vacia", ""}, {"suelta", "defecto"},
+        {"NoEsta", "defecto"}, {"euro", "caf\xE9 5\x80"},
+        // Letters beyond ASCII keep their case.
+        {"OBTENERTAMA\xF1OMSG", "1"}, {"OBTENERTAMA\xD1OMSG", "defecto"}};
+    // clang-format on
+    for (const auto& [clave, valor] : casos) {
+        EXPECT_EQ(Leer("rebanex", clave), valor) << clave;
+    }
+    EXPECT_EQ(Leer("USUARIO", "Firma"), "Pepe");
+    EXPECT_EQ(Leer("NoHay", "firma"), "defecto");
+    // Buffers as GetPrivateProfileStringA fills them: tamano - 1 characters at most.
+    for (const auto& [clave, tamano, valor] :
+         {std::tuple{"firma", 4, "Pep"}, std::tuple{"firma", 5, "Pepe"}, std::tuple{"firma", 1, ""},
+          std::tuple{"NoEsta", 4, "def"}}) {
+        EXPECT_EQ(Leer("Usuario", clave, tamano), valor) << clave << " " << tamano;
+    }
+}
+
+TEST_P(PerfilPrivadoTest, EscribirCreaYCambiaSinTocarLoDemas) {
+    EXPECT_TRUE(Escribir("Rebanex", "MsgMax", "160"));  // creates the file
+    EXPECT_EQ(carpeta.Leer("Rebanex.ini"), "[Rebanex]\r\nMsgMax=160\r\n");
+    EXPECT_TRUE(Escribir("Rebanex", "Firma", "caf\xE9 5\x80"));
+    EXPECT_TRUE(Escribir("Reemplazos", "1", "R1.txt"));
+    EXPECT_TRUE(Escribir("REBANEX", "msgmax", "70"));
+    EXPECT_EQ(Leer("Rebanex", "MsgMax"), "70");
+    EXPECT_EQ(Leer("Rebanex", "Firma"), "caf\xE9 5\x80");
+    EXPECT_EQ(Leer("Reemplazos", "1"), "R1.txt");
+    // The bytes as they are, so the other reader finds them too.
+    EXPECT_NE(carpeta.Leer("Rebanex.ini").find("Firma=caf\xE9 5\x80\r\n"), std::string::npos);
+    EXPECT_FALSE(perfil->EscribirCadena(
+        carpeta.Fichero("no-existe") + pruebas::kSeparador + "Rebanex.ini", "Rebanex", "k", "v"));
+}
+
+// What the program reads through: values cut to 254 characters, and a stored "** error **"
+// (the system's answer for a missing key) taken as missing.
+TEST_P(PerfilPrivadoTest, LeerIni) {
+    Ini ini(*perfil);
+    ini.FijarFicheroIni(ruta);
+    ASSERT_TRUE(ini.EscribirIni("Rebanex", "Largo", std::string(300, 'x')));
+    ASSERT_TRUE(ini.EscribirIni("Rebanex", "Centinela", "** error **"));
+    std::string valor;
+    EXPECT_TRUE(ini.LeerIni("Rebanex", "Largo", valor));
+    EXPECT_EQ(valor, std::string(254, 'x'));
+    for (const char* clave : {"Centinela", "NoEsta"}) {
+        EXPECT_FALSE(ini.LeerIni("Rebanex", clave, valor)) << clave;
+        EXPECT_EQ(valor, "") << clave;
+    }
+}
+
+const Implementacion kImplementaciones[] = {
+    {"PerfilFichero", [] { return std::make_unique<PerfilFichero>(); }},
+#ifdef _WIN32
+    {"PerfilWin32", [] { return std::make_unique<win32::PerfilWin32>(); }},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(, PerfilPrivadoTest, ::testing::ValuesIn(kImplementaciones),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+}  // namespace
+}  // namespace rebanex
