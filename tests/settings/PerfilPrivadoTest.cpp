@@ -87,7 +87,8 @@ TEST_P(PerfilPrivadoTest, EscribirCreaYCambiaSinTocarLoDemas) {
     // The bytes as they are, so the other reader finds them too.
     EXPECT_NE(carpeta.Leer("Rebanex.ini").find("Firma=caf\xE9 5\x80\r\n"), std::string::npos);
     EXPECT_FALSE(perfil->EscribirCadena(
-        carpeta.Fichero("no-existe") + pruebas::kSeparador + "Rebanex.ini", "Rebanex", "k", "v"));
+        (std::filesystem::path(carpeta.Fichero("no-existe")) / "Rebanex.ini").string(), "Rebanex",
+        "k", "v"));
 }
 
 // What the program reads through: values cut to 254 characters, and a stored "** error **"
