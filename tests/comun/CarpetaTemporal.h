@@ -45,7 +45,14 @@ class CarpetaTemporal {
 
     std::string Ruta() const { return ruta_.string(); }
     // A file of the folder (named in Windows-1252), as the program passes paths around.
-    std::string Fichero(const std::string& nombre) const { return (ruta_ / nombre).string(); }
+    // Joined as text: a narrow path object would take the name for UTF-8 on MinGW.
+    std::string Fichero(const std::string& nombre) const {
+#ifdef _WIN32
+        return Ruta() + '\\' + nombre;
+#else
+        return Ruta() + '/' + nombre;
+#endif
+    }
     std::filesystem::path Nativo(const std::string& nombre) const {
         return ruta_ / NombreNativo(nombre);
     }
@@ -54,7 +61,9 @@ class CarpetaTemporal {
         EscribirBytes(Nativo(nombre), bytes);
         return Fichero(nombre);
     }
-    std::string Leer(const std::string& nombre) const { return LeerBytes(Nativo(nombre)); }
+    std::string Leer(const std::string& nombre) const {
+        return LeerBytes(Nativo(nombre));
+    }
 
   private:
     std::filesystem::path ruta_;
