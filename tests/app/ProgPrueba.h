@@ -25,7 +25,7 @@ class FakeVista : public Vista {
     struct EstadoControl {
         std::string texto;
         bool visible = true, habilitado = true;
-        long long inicio = 0, seleccion = 0;                 // the caret, or a selected span
+        long long inicio = 0, seleccion = 0;
         std::optional<std::pair<int32_t, int32_t>> colores;  // texto, fondo
     };
     struct EstadoMenu {
@@ -95,8 +95,8 @@ class FakeVista : public Vista {
     std::string Titulo() override { return titulo; }
     void FijarTitulo(const std::string& texto) override { titulo = texto; }
     Rectangulo Ventana() override { return ventana; }
-    void MoverVentana(double izquierda, double arriba) override {
-        ventana = {izquierda, arriba, ventana.ancho, ventana.alto};
+    void MoverVentana(double x, double y) override {
+        ventana = {x, y, ventana.ancho, ventana.alto};
     }
     Rectangulo Pantalla() override { return {0, 0, 15360, 11520}; }
     void Cerrar() override { cerrada = true; }
@@ -115,14 +115,8 @@ class FakeVista : public Vista {
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
 class AnfitrionFalso : public Anfitrion {
   public:
-    ResultadoPegar Pegar(const std::string& trozo) override {
-        pegados.push_back(trozo);
-        return respuesta;
-    }
-    std::optional<std::string> LeerLongitudMaxima() override {
-        ++lecturas;
-        return tamanyo;
-    }
+    ResultadoPegar Pegar(const std::string& t) override { return pegados.push_back(t), respuesta; }
+    std::optional<std::string> LeerLongitudMaxima() override { return ++lecturas, tamanyo; }
     void Mostrar() override {}
     void Ejecutar() override {}
     bool Ocupado() const override { return ocupado; }
@@ -157,15 +151,13 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     }
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int) override {
-        abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
-        return resultadoAbrir;
+        return abiertos.push_back(fichero + "|" + parametros + "|" + directorio), resultadoAbrir;
     }
     std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
         return EsFichero(documento) ? navegador : std::nullopt;
     }
     bool Ejecutar(const std::string& linea) override {
-        ejecutados.push_back(linea);
-        return arranca;
+        return ejecutados.push_back(linea), arranca;
     }
     bool Descargar(const std::string&, const std::string&) override {
         return ++descargas, descarga;

@@ -1,12 +1,21 @@
 // Pasting pieces into Mensatel, reading its size limit, finding and starting it.
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "EscritorioSimulado.h"
+#include "comun/AvisadorAnotado.h"
 
 namespace rebanex::pruebas {
 namespace {
 
-using ControlMensatelTest = ControlPrueba;
+// Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
+struct Escena {
+    EscritorioSimulado escritorio;
+    AvisadorAnotado avisador;
+    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
+};
+struct ControlMensatelTest : ::testing::Test, Escena {};
 
 // The size field's number decides; the user's text in the message field is discarded first;
 // the clipboard ends as it was and the cursor where it was.
