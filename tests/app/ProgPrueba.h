@@ -18,8 +18,7 @@
 
 namespace rebanex::prueba {
 
-// A window without a screen, starting as the form is designed. Setting the text of Msg or
-// Trozo raises their change handlers, as the real edit controls do.
+// A window without a screen, as designed; setting Msg's or Trozo's text raises its change event.
 class FakeVista : public Vista {
   public:
     struct EstadoControl {
@@ -58,7 +57,6 @@ class FakeVista : public Vista {
     bool cerrada = false;
     int menusOpciones = 0;
 
-    // Vista
     std::string Texto(Control c) override { return (*this)[c].texto; }
     long long Longitud(Control c) override { return std::ssize((*this)[c].texto); }
     void FijarTexto(Control c, const std::string& texto) override {
@@ -196,8 +194,7 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks of the options in the order of the settings file, one group a word, then
-    // the window's place: "0 1 1 1 1 1 100 0 0 100 0 1" at first.
+    // The ticks in the settings file's order, one group a word, then the window's place.
     std::string Marcas() {
         std::string s;
         for (const DefOpcion& o : kOpciones) {

@@ -1,6 +1,5 @@
-// The window without a screen: its layout and exception boundary, start-up, the options menu
-// and the commands that write the settings file, loading a message, the rules files, the help
-// menu and the updater.
+// The window without a screen: layout, exception boundary, start-up, the options menu and the
+// settings file, loading a message, the rules files, the help menu and the updater.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -51,7 +50,7 @@ using V = std::vector<std::string>;
 
 // The first start has the default options; then every flag through its menu item: the tick,
 // the value read back and its letter in the summary; nothing is saved until asked.
-TEST_F(ProgArranque, PrimerArranqueYCadaOpcionEnElResumen) {
+TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     Arrancar();
     EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
     EXPECT_EQ(Texto(Control::Lon), "160");
@@ -86,6 +85,30 @@ TEST_F(ProgArranque, PrimerArranqueYCadaOpcionEnElResumen) {
         EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
         EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
     }
+
+    // Saving writes the ticks and what was typed, and the position.
+    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
+    vista.Escribir(Control::Lon, "12a");  // saved as typed
+    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    EXPECT_NE(memoria.Texto(kIni).find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
+
+    vista.ventana = Rectangulo{1440, -15, 4875, 3495};
+    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    EXPECT_NE(memoria.Texto(kIni).find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
+
+    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
+    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0\r\n"), std::string::npos);
+
+    memoria.SoloLectura(kIni);
+    vista[Control::Estado].texto = "";
+    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
+    EXPECT_EQ(vista.avisos,
+              (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
+    EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
@@ -110,36 +133,9 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
-    for (Control c : {Control::Msg, Control::Trozo}) {
-        EXPECT_EQ(vista[c].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
-    }
+    EXPECT_EQ(vista[Control::Msg].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
+    EXPECT_EQ(vista[Control::Trozo].colores, vista[Control::Msg].colores);
     EXPECT_EQ(prog.FirmaMensatel(), "Ana");
-}
-
-TEST_F(ProgArranque, GuardarEscribeLasMarcasYLaPosicion) {
-    Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
-    vista.Escribir(Control::Lon, "12a");  // saved as typed
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-    EXPECT_NE(memoria.Texto(kIni).find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
-    EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
-
-    vista.ventana = Rectangulo{1440, -15, 4875, 3495};
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-    EXPECT_NE(memoria.Texto(kIni).find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
-    EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
-
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
-    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0\r\n"), std::string::npos);
-
-    memoria.SoloLectura(kIni);
-    vista[Control::Estado].texto = "";
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
-    EXPECT_EQ(vista.avisos,
-              (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
-    EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 // A link goes to the program that opens .html files, found through a placeholder file that
@@ -200,10 +196,9 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     const auto lista = [&](bool claves) {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            const Menu m = ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i);
-            v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos",
-                                                       std::to_string(i), "?", 255)
-                               : vista[m].texto);
+            const std::string n = std::to_string(i);
+            v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
+                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
     };

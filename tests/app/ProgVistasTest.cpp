@@ -1,6 +1,5 @@
-// The message view: the split button and its refusals, the live counter, Escape, the right
-// button, the format menu and the signature button. The piece view: the arrows, edits in the
-// piece box, the copy button, waiting for Mensatel.
+// The message view: split and its refusals, the counter, Escape, the right button, the format
+// menu, the signature. The piece view: the arrows, edits, the copy button, waiting for Mensatel.
 #include <string>
 #include <tuple>
 #include <vector>
@@ -14,9 +13,8 @@ namespace {
 using ProgMensaje = ProgPrueba;
 constexpr int kEscape = 27;
 
-// The core's cut reaches the piece view, which replaces the message view. A refused split
-// shows its box, puts the focus where the fault is, and changes nothing else; Mensatel is not
-// asked before the checks pass.
+// The cut reaches the piece view, which replaces the message view. A refused split shows its
+// box, focuses the fault and changes nothing else; Mensatel is not asked before the checks.
 TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     Arrancar();
     anfitrion.tamanyo = "145";  // ObtenerTamañoMsg is on by default: it counts from the next
@@ -84,8 +82,7 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     EXPECT_EQ(memoria.Texto(kIni), ini);
 }
 
-// The format commands change the whole message whatever the options; the counter follows,
-// with the user's thousands separator.
+// The format menu changes the whole message; the counter uses the user's thousands separator.
 TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     Arrancar();
     SinTransformaciones();
@@ -124,14 +121,12 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
 
 class ProgTrozos : public ProgPrueba {
   protected:
-    // Three plain pieces: "uno ", "dos ", "tres".
     void SetUp() override {
         Arrancar();
         SinTransformaciones();
-        Trocear("uno dos tres", "5");
+        Trocear("uno dos tres", "5");  // "uno ", "dos ", "tres"
     }
-    // Which of topeIzq, izq, der, topeDer are enabled, as "0110".
-    std::string Flechas() {
+    std::string Flechas() {  // which of topeIzq, izq, der, topeDer are enabled, as "0110"
         std::string s;
         for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
             s += Habilitado(c) ? '1' : '0';
@@ -199,8 +194,7 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     EXPECT_EQ(anfitrion.pegados.size(), 5u);
 }
 
-// While a paste waits for Mensatel, Escape ends the wait and nothing else, and a split is
-// refused; the arrows still work.
+// While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
 TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     anfitrion.ocupado = true;
     prog.Form_KeyDown(27, 0);  // Escape

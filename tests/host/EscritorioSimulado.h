@@ -1,6 +1,5 @@
-// A desktop in memory for the Mensatel automation: top-level windows front first, child fields
-// with texts, the cursor, the clipboard and a clock that sleeps advance. A scripted Mensatel
-// empties its message field on Alt+Z and pastes the clipboard into it on Ctrl+V.
+// A desktop in memory: top-level windows front first, child fields with texts, the cursor, the
+// clipboard, a clock. Mensatel's message field empties on Alt+Z and pastes on Ctrl+V.
 #pragma once
 
 #include <functional>
@@ -43,7 +42,6 @@ class EscritorioSimulado : public Escritorio {
         return Crear({"", {100, 140, 300, 160}, principal});
     }
 
-    // Escritorio
     VentanaId BuscarVentana(std::string_view t) override { return Buscar(t, false); }
     VentanaId BuscarVentanaPorPrefijo(std::string_view p) override { return Buscar(p, true); }
     VentanaId VentanaPropia() override { return propia; }
@@ -108,8 +106,7 @@ class EscritorioSimulado : public Escritorio {
         return conDorvax && ruta == kEjecutable + "dorvax.exe";
     }
     std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override {
-        aperturas.push_back(ruta + "|" + directorio);
-        return 42;
+        return aperturas.push_back(ruta + "|" + directorio), 42;
     }
     void MostrarEstado(const std::string& texto) override { estados.push_back(texto); }
 
