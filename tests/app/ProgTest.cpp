@@ -159,9 +159,7 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     prog.Menu_Click(Menu::mnu_ayuda_faqMensatel);
     prog.Menu_Click(Menu::mnu_ayuda_enviarmsg);
     prog.Menu_Click(Menu::mnu_archivo_mensatellog);
-    const auto web = [](std::string_view url) {
-        return "C:\\Nav\\nav.exe|" + std::string(url) + "|";
-    };
+    const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
     EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
                                    "mailto:" + std::string(Direcciones::kMailAutor) + "||",
                                    "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
