@@ -18,14 +18,13 @@
 
 namespace rebanex::prueba {
 
-// A window without a screen, starting as the form is designed. Setting the text of Msg or
-// Trozo raises their change handlers, as the real edit controls do.
+// A window without a screen, as designed; setting Msg's or Trozo's text raises its change event.
 class FakeVista : public Vista {
   public:
     struct EstadoControl {
         std::string texto;
         bool visible = true, habilitado = true;
-        long long inicio = 0, seleccion = 0;                 // the caret, or a selected span
+        long long inicio = 0, seleccion = 0;
         std::optional<std::pair<int32_t, int32_t>> colores;  // texto, fondo
     };
     struct EstadoMenu {
@@ -58,7 +57,6 @@ class FakeVista : public Vista {
     bool cerrada = false;
     int menusOpciones = 0;
 
-    // Vista
     std::string Texto(Control c) override { return (*this)[c].texto; }
     long long Longitud(Control c) override { return std::ssize((*this)[c].texto); }
     void FijarTexto(Control c, const std::string& texto) override {
@@ -95,8 +93,8 @@ class FakeVista : public Vista {
     std::string Titulo() override { return titulo; }
     void FijarTitulo(const std::string& texto) override { titulo = texto; }
     Rectangulo Ventana() override { return ventana; }
-    void MoverVentana(double izquierda, double arriba) override {
-        ventana = {izquierda, arriba, ventana.ancho, ventana.alto};
+    void MoverVentana(double x, double y) override {
+        ventana = {x, y, ventana.ancho, ventana.alto};
     }
     Rectangulo Pantalla() override { return {0, 0, 15360, 11520}; }
     void Cerrar() override { cerrada = true; }
@@ -115,14 +113,8 @@ class FakeVista : public Vista {
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
 class AnfitrionFalso : public Anfitrion {
   public:
-    ResultadoPegar Pegar(const std::string& trozo) override {
-        pegados.push_back(trozo);
-        return respuesta;
-    }
-    std::optional<std::string> LeerLongitudMaxima() override {
-        ++lecturas;
-        return tamanyo;
-    }
+    ResultadoPegar Pegar(const std::string& t) override { return pegados.push_back(t), respuesta; }
+    std::optional<std::string> LeerLongitudMaxima() override { return ++lecturas, tamanyo; }
     void Mostrar() override {}
     void Ejecutar() override {}
     bool Ocupado() const override { return ocupado; }
@@ -157,15 +149,13 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     }
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int) override {
-        abiertos.push_back(fichero + "|" + parametros + "|" + directorio);
-        return resultadoAbrir;
+        return abiertos.push_back(fichero + "|" + parametros + "|" + directorio), resultadoAbrir;
     }
     std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
         return EsFichero(documento) ? navegador : std::nullopt;
     }
     bool Ejecutar(const std::string& linea) override {
-        ejecutados.push_back(linea);
-        return arranca;
+        return ejecutados.push_back(linea), arranca;
     }
     bool Descargar(const std::string&, const std::string&) override {
         return ++descargas, descarga;
@@ -204,8 +194,7 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks of the options in the order of the settings file, one group a word, then
-    // the window's place: "0 1 1 1 1 1 100 0 0 100 0 1" at first.
+    // The ticks in the settings file's order, one group a word, then the window's place.
     std::string Marcas() {
         std::string s;
         for (const DefOpcion& o : kOpciones) {

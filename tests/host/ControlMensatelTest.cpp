@@ -1,12 +1,21 @@
 // Pasting pieces into Mensatel, reading its size limit, finding and starting it.
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "EscritorioSimulado.h"
+#include "comun/AvisadorAnotado.h"
 
 namespace rebanex::pruebas {
 namespace {
 
-using ControlMensatelTest = ControlPrueba;
+// Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
+struct Escena {
+    EscritorioSimulado escritorio;
+    AvisadorAnotado avisador;
+    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
+};
+struct ControlMensatelTest : ::testing::Test, Escena {};
 
 // The size field's number decides; the user's text in the message field is discarded first;
 // the clipboard ends as it was and the cursor where it was.
@@ -40,9 +49,8 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
     }
 }
 
-// Each failure says so in its box, waits no longer than its bound, and leaves the clipboard
-// and the cursor alone: no dorvax.exe, a main window that never shows, a message field that
-// will not empty.
+// No dorvax.exe, a main window that never shows, a message field that will not empty: each
+// says so in its box, waits no longer than its bound, leaves the clipboard and cursor alone.
 TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     const struct {
         bool conDorvax, abierto;
@@ -71,9 +79,8 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     }
 }
 
-// The main window is the first present of Mensatel's own titles, in their order (spelt out
-// here). It is moved so that its fields are on screen, and its centre is clicked, which leaves
-// it in front.
+// The main window is the first present of Mensatel's titles, in their order (spelt out here);
+// it is moved so that its fields are on screen and its centre clicked, which leaves it in front.
 TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
     const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
                                    "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
@@ -105,23 +112,9 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
     }
 }
 
-// Not running: started in the start directory, then waited for until its main window shows.
-TEST_F(ControlMensatelTest, SeArrancaYSeEsperaSuVentana) {
-    escritorio.alProcesar = [this] {
-        if (escritorio.reloj >= 2000 && escritorio.BuscarVentana("Dorvax") == 0) {
-            escritorio.CrearMensatel("\\\\ensatel - Vodafone", kRect, "145");
-        }
-    };
-    EXPECT_EQ(control.LeerLongitudMaxima(), "145");
-    EXPECT_EQ(escritorio.aperturas,
-              std::vector<std::string>{kEjecutable + "dorvax.exe|" + kInicio});
-    EXPECT_LT(escritorio.reloj, 2400);
-    EXPECT_EQ(escritorio.estados, (std::vector<std::string>{std::string(kEstadoEsperando), ""}));
-    EXPECT_TRUE(avisador.avisos.empty());
-}
-
-// Meanwhile the window works, but every command that would wait again is refused quietly.
-TEST_F(ControlMensatelTest, EscapeTerminaLaEsperaYNadaEntraMientras) {
+// Not running: started in the start directory and waited for. Meanwhile the window works, but
+// every command that would wait again is refused quietly; Escape ends the wait.
+TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
             EXPECT_TRUE(control.Ocupado());
@@ -134,12 +127,22 @@ TEST_F(ControlMensatelTest, EscapeTerminaLaEsperaYNadaEntraMientras) {
     };
     EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
     EXPECT_LT(escritorio.reloj, 600);
-    EXPECT_EQ(escritorio.aperturas.size(), 1u);
     EXPECT_EQ(avisador.avisos, std::vector<Aviso>{AvisoSinVentanaMensatel()});
 
-    // A new command starts with the wait uncancelled.
-    escritorio.alProcesar = [this] { escritorio.CrearMensatel(); };
-    EXPECT_EQ(control.LeerLongitudMaxima(), "160");
+    // A new command starts with the wait uncancelled; it ends when the main window shows.
+    const int64_t inicio = escritorio.reloj;
+    escritorio.alProcesar = [&] {
+        if (escritorio.reloj >= inicio + 2000 && escritorio.BuscarVentana("Dorvax") == 0) {
+            escritorio.CrearMensatel("\\\\ensatel - Vodafone", kRect, "145");
+        }
+    };
+    EXPECT_EQ(control.LeerLongitudMaxima(), "145");
+    EXPECT_EQ(escritorio.aperturas,
+              std::vector<std::string>(2, kEjecutable + "dorvax.exe|" + kInicio));
+    EXPECT_LT(escritorio.reloj, inicio + 2400);
+    const std::string esperando(kEstadoEsperando);
+    EXPECT_EQ(escritorio.estados, (std::vector<std::string>{esperando, "", esperando, ""}));
+    EXPECT_EQ(avisador.avisos.size(), 1u);
 }
 
 }  // namespace

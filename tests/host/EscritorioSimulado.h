@@ -1,18 +1,13 @@
-// A desktop in memory for the Mensatel automation: top-level windows front first, child fields
-// with texts, the cursor, the clipboard and a clock that sleeps advance. A scripted Mensatel
-// empties its message field on Alt+Z and pastes the clipboard into it on Ctrl+V.
+// A desktop in memory: top-level windows front first, child fields with texts, the cursor, the
+// clipboard, a clock. Mensatel's message field empties on Alt+Z and pastes on Ctrl+V.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "comun/AvisadorAnotado.h"
 #include "host/ControlMensatel.h"
 
 namespace rebanex::pruebas {
@@ -47,20 +42,13 @@ class EscritorioSimulado : public Escritorio {
         return Crear({"", {100, 140, 300, 160}, principal});
     }
 
-    // Escritorio
-    VentanaId BuscarVentana(std::string_view t) override {
-        return Buscar([&](const std::string& titulo) { return titulo == t; });
-    }
-    VentanaId BuscarVentanaPorPrefijo(std::string_view p) override {
-        return Buscar([&](const std::string& titulo) { return titulo.starts_with(p); });
-    }
+    VentanaId BuscarVentana(std::string_view t) override { return Buscar(t, false); }
+    VentanaId BuscarVentanaPorPrefijo(std::string_view p) override { return Buscar(p, true); }
     VentanaId VentanaPropia() override { return propia; }
     bool Minimizada(VentanaId) override { return false; }
     void Restaurar(VentanaId v) override { PonerEnPrimerPlano(v); }
     bool PonerEnPrimerPlano(VentanaId v) override {
-        SubirYActivar(v);
-        primerPlano = v;
-        return true;
+        return SubirYActivar(v), primerPlano = v, true;
     }
     void SubirYActivar(VentanaId v) override {
         std::erase(orden_, v);
@@ -112,19 +100,13 @@ class EscritorioSimulado : public Escritorio {
     void VaciarPortapapeles() override { portapapeles.reset(); }
     void EscribirPortapapeles(const std::string& texto) override { portapapeles = texto; }
     void Dormir(int32_t ms) override { reloj += ms; }
-    void ProcesarEventos() override {
-        ++reloj;  // handling the pending events takes a moment
-        if (alProcesar) {
-            alProcesar();
-        }
-    }
+    void ProcesarEventos() override { ++reloj, alProcesar(); }  // handling them takes a moment
     int64_t Milisegundos() override { return reloj; }
     bool ExisteFichero(const std::string& ruta) override {
         return conDorvax && ruta == kEjecutable + "dorvax.exe";
     }
     std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override {
-        aperturas.push_back(ruta + "|" + directorio);
-        return 42;
+        return aperturas.push_back(ruta + "|" + directorio), 42;
     }
     void MostrarEstado(const std::string& texto) override { estados.push_back(texto); }
 
@@ -134,7 +116,7 @@ class EscritorioSimulado : public Escritorio {
     std::optional<std::string> portapapeles = "antes";
     int64_t reloj = 0;
     bool conDorvax = true, rehusaVaciar = false;  // Mensatel's message field ignores Alt+Z
-    std::function<void()> alProcesar;             // the user, while events are processed
+    std::function<void()> alProcesar = [] {};     // the user, while events are processed
     std::vector<std::string> aperturas, estados;  // "file|directory"; the status label's texts
     std::vector<Punto> clicks;
 
@@ -142,21 +124,16 @@ class EscritorioSimulado : public Escritorio {
     static bool Contiene(const RectVentana& r, Punto p) {
         return p.x >= r.izquierda && p.x < r.derecha && p.y >= r.arriba && p.y < r.abajo;
     }
-    VentanaId Buscar(const std::function<bool(const std::string&)>& es) {
-        const auto v = std::find_if(orden_.begin(), orden_.end(),
-                                    [&](VentanaId v) { return es(ventanas[v].titulo); });
-        return v == orden_.end() ? 0 : *v;
+    VentanaId Buscar(std::string_view t, bool prefijo) {  // a top-level window, front first
+        for (VentanaId v : orden_) {
+            if (prefijo ? ventanas[v].titulo.starts_with(t) : ventanas[v].titulo == t) {
+                return v;
+            }
+        }
+        return 0;
     }
 
     std::vector<VentanaId> orden_;
 };
-
-// Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
-struct Escena {
-    EscritorioSimulado escritorio;
-    AvisadorAnotado avisador;
-    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
-};
-class ControlPrueba : public ::testing::Test, protected Escena {};
 
 }  // namespace rebanex::pruebas

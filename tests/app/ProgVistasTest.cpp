@@ -1,5 +1,5 @@
-// The message view: the split button and its refusals, the live counter, Escape, the
-// right button, the format menu and the signature button.
+// The message view: split and its refusals, the counter, Escape, the right button, the format
+// menu, the signature. The piece view: the arrows, edits, the copy button, waiting for Mensatel.
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,8 +13,9 @@ namespace {
 using ProgMensaje = ProgPrueba;
 constexpr int kEscape = 27;
 
-// The core's cut reaches the piece view, which replaces the message view.
-TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
+// The cut reaches the piece view, which replaces the message view. A refused split shows its
+// box, focuses the fault and changes nothing else; Mensatel is not asked before the checks.
+TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     Arrancar();
     anfitrion.tamanyo = "145";  // ObtenerTamañoMsg is on by default: it counts from the next
     Trocear("hola mundo que tal estas", "20");
@@ -29,13 +30,7 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     prog.etLongMax_Click();
     EXPECT_EQ(Texto(Control::Lon), "145");
     EXPECT_TRUE(vista.avisos.empty());
-}
-
-// A refused split shows its box, puts the focus where the fault is, and changes nothing else;
-// Mensatel is not asked before the checks pass.
-TEST_F(ProgMensaje, UnTroceoRechazadoAvisaEnfocaYNoCambiaNadaMas) {
-    Arrancar();
-    Trocear("anterior", "160");
+    const std::vector<std::string> trozos = prog.Trozos();
     prog.Editar_Click();
     const struct {
         std::string mensaje, lon;
@@ -54,8 +49,8 @@ TEST_F(ProgMensaje, UnTroceoRechazadoAvisaEnfocaYNoCambiaNadaMas) {
         EXPECT_EQ(vista.foco, c.foco);
         EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
         EXPECT_TRUE(vista[Control::frmMsg].visible);
-        EXPECT_EQ(prog.Trozos(), std::vector<std::string>{"anterior"});
-        EXPECT_EQ(anfitrion.lecturas, 1);
+        EXPECT_EQ(prog.Trozos(), trozos);
+        EXPECT_EQ(anfitrion.lecturas, 2);
     }
 }
 
@@ -87,8 +82,7 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     EXPECT_EQ(memoria.Texto(kIni), ini);
 }
 
-// The format commands change the whole message whatever the options; the counter follows,
-// with the user's thousands separator.
+// The format menu changes the whole message; the counter uses the user's thousands separator.
 TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     Arrancar();
     SinTransformaciones();
@@ -123,6 +117,94 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
         EXPECT_EQ(Texto(Control::Msg), firmado);
         EXPECT_EQ(vista.foco, *firma ? Control::Msg : Control::Partir);
     }
+}
+
+class ProgTrozos : public ProgPrueba {
+  protected:
+    void SetUp() override {
+        Arrancar();
+        SinTransformaciones();
+        Trocear("uno dos tres", "5");  // "uno ", "dos ", "tres"
+    }
+    std::string Flechas() {  // which of topeIzq, izq, der, topeDer are enabled, as "0110"
+        std::string s;
+        for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
+            s += Habilitado(c) ? '1' : '0';
+        }
+        return s;
+    }
+};
+
+// The arrows stop at the ends; an edit in the piece box is lost when another piece shows.
+// Spaces only: one empty piece, no arrows, nothing to copy until something is typed.
+TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
+    EXPECT_EQ(Flechas(), "0011");
+    vista.Escribir(Control::Trozo, "cambiado");
+    const struct {
+        void (Prog::*clic)();
+        std::string trozo, contador, flechas;
+    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "0011"},
+                 {&Prog::der_Click, "dos ", "2/3", "1111"},
+                 {&Prog::topeDer_Click, "tres", "3/3", "1100"},
+                 {&Prog::der_Click, "tres", "3/3", "1100"},
+                 {&Prog::izq_Click, "dos ", "2/3", "1111"},
+                 {&Prog::topeIzq_Click, "uno ", "1/3", "0011"}};
+    for (const auto& p : pasos) {
+        SCOPED_TRACE(p.trozo + p.contador);
+        (prog.*p.clic)();
+        EXPECT_EQ(Texto(Control::Trozo), p.trozo);
+        EXPECT_EQ(Texto(Control::LonTrozo), std::to_string(p.trozo.size()));
+        EXPECT_EQ(Texto(Control::Contador), p.contador);
+        EXPECT_EQ(Flechas(), p.flechas);
+    }
+    Trocear("   ", "160");
+    EXPECT_EQ(Texto(Control::Contador), "1/1");
+    EXPECT_EQ(Flechas(), "0000");
+    EXPECT_FALSE(Habilitado(Control::Copiar));
+    vista.Escribir(Control::Trozo, "x");
+    EXPECT_TRUE(Habilitado(Control::Copiar));
+}
+
+// The piece goes as shown, edits included; the view moves on when it went, or when Mensatel
+// is not there at all, and never past the last piece.
+TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
+    using enum ResultadoPegar;
+    for (const auto& [respuesta, contador] :
+         {std::pair{Pegado, "2/3"}, {SinMensatel, "2/3"}, {Rechazado, "1/3"}, {Ocupado, "1/3"}}) {
+        SCOPED_TRACE(static_cast<int>(respuesta));
+        prog.topeIzq_Click();
+        vista.Escribir(Control::Trozo, "uno editado");
+        anfitrion.respuesta = respuesta;
+        prog.Copiar_Click();
+        EXPECT_EQ(anfitrion.pegados.back(), "uno editado");
+        EXPECT_EQ(Texto(Control::Contador), contador);
+    }
+    anfitrion.respuesta = Pegado;
+    prog.topeDer_Click();
+    prog.Copiar_Click();
+    EXPECT_EQ(Texto(Control::Contador), "3/3");
+    EXPECT_FALSE(sistema.portapapeles.has_value());
+
+    // Without pasting, the whole message goes to the clipboard and the view stays.
+    vista[Menu::mnu_opciones_pegar].marcado = false;
+    prog.izq_Click();
+    prog.Copiar_Click();
+    EXPECT_EQ(sistema.portapapeles, "uno dos tres");
+    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    EXPECT_EQ(anfitrion.pegados.size(), 5u);
+}
+
+// While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
+TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
+    anfitrion.ocupado = true;
+    prog.Form_KeyDown(27, 0);  // Escape
+    prog.der_Click();
+    EXPECT_EQ(anfitrion.cancelados, 1);
+    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    prog.Editar_Click();
+    Trocear("otro mensaje", "160");
+    EXPECT_EQ(prog.Trozos().size(), 3u);
+    EXPECT_TRUE(vista[Control::frmMsg].visible);
 }
 
 }  // namespace

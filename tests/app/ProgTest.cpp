@@ -1,0 +1,284 @@
+// The window without a screen: layout, exception boundary, start-up, the options menu and the
+// settings file, loading a message, the rules files, the help menu and the updater.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ProgPrueba.h"
+#include "app/Protegido.h"
+#include "app/TablaControles.h"
+#include "files/Actualizador.h"
+#include "files/Ayuda.h"
+#include "files/Direcciones.h"
+#include "files/Mensajes.h"
+#include "settings/Ajustes.h"
+#include "settings/TablaOpciones.h"
+#include "transforms/Reemplazos.h"
+#include "transforms/ReemplazosPorDefecto.h"
+
+namespace rebanex::prueba {
+namespace {
+
+// The form's layout in twips on screens of any DPI: each edge is rounded on its own.
+TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
+    using enum Control;
+    EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
+    EXPECT_EQ(Colocar(etLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
+    EXPECT_EQ(Colocar(Msg, 144), (RectPixeles{12, 24, 455, 194}));
+    EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
+    EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
+    EXPECT_EQ(AltoFuente(8.25, 96), -11);
+}
+
+// Nothing gets through the window procedures: the user is told, the caller gets a neutral result.
+TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
+    std::vector<Aviso> avisos;
+    const auto avisar = [&](const std::exception_ptr& e) { avisos.push_back(AvisoDeFallo(e)); };
+    const auto fallo = std::make_exception_ptr(std::runtime_error("x"));
+    EXPECT_EQ(Protegido([] { return 7L; }, avisar), 7L);
+    EXPECT_EQ(Protegido([&]() -> long { std::rethrow_exception(fallo); }, avisar), 0L);
+    EXPECT_EQ(avisos, std::vector<Aviso>{AvisoDeFallo(fallo)});
+    // What the report itself throws is dropped: the boundary still holds.
+    EXPECT_EQ(Protegido([]() -> int { throw 1; }, [](const std::exception_ptr&) { throw 2; }), 0);
+}
+
+using ProgArranque = ProgPrueba;
+using V = std::vector<std::string>;
+
+// The first start has the default options; then every flag through its menu item: the tick,
+// the value read back and its letter in the summary; nothing is saved until asked.
+TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
+    Arrancar();
+    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
+    EXPECT_EQ(Texto(Control::Lon), "160");
+    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
+    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
+    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
+    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
+    EXPECT_TRUE(vista.avisos.empty());
+    const std::string ini = memoria.Texto(kIni), antes = Texto(Control::Opciones);
+    for (const DefOpcion& o : kOpciones) {
+        if (o.menu && o.tipo == TipoOpcion::SiNo) {
+            SCOPED_TRACE(o.clave);
+            const bool marcado = vista[*o.menu].marcado;
+            prog.Menu_Click(*o.menu);
+            EXPECT_EQ(vista[*o.menu].marcado, !marcado);
+            EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
+            EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
+                      marcado ? ' ' : o.letras[0][0]);
+            prog.Menu_Click(*o.menu);
+            prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+            EXPECT_EQ(Texto(Control::Opciones), antes);
+        }
+    }
+    EXPECT_EQ(memoria.Texto(kIni), ini);
+    // Signing every piece makes no sense at the caret nor without signing: the last of those
+    // commands decides whether its item is enabled; a disabled tick does not count.
+    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
+    for (const auto& [orden, habilitado] : {std::pair{Menu::mnu_opciones_firma_posicion3, false},
+                                            {Menu::mnu_opciones_firma_auto, true},
+                                            {Menu::mnu_opciones_firma_auto, false}}) {
+        prog.Menu_Click(orden);
+        EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
+        EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
+    }
+
+    // Saving writes the ticks and what was typed, and the position.
+    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
+    vista.Escribir(Control::Lon, "12a");  // saved as typed
+    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    EXPECT_NE(memoria.Texto(kIni).find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
+
+    vista.ventana = Rectangulo{1440, -15, 4875, 3495};
+    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    EXPECT_NE(memoria.Texto(kIni).find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
+    EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
+
+    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
+    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0\r\n"), std::string::npos);
+
+    memoria.SoloLectura(kIni);
+    vista[Control::Estado].texto = "";
+    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
+    EXPECT_EQ(vista.avisos,
+              (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
+    EXPECT_EQ(Texto(Control::Estado), "");
+}
+
+TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
+    for (const std::string par :
+         {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
+          "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
+          "PosicionVentanaX=1500", "PosicionVentanaY=900"}) {
+        Guardar("Rebanex", par.substr(0, par.find('=')), par.substr(par.find('=') + 1));
+    }
+    Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
+    const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
+    memoria.EscribirCadena(mensatel, "colores", "fondo", "16777215");
+    memoria.EscribirCadena(mensatel, "colores", "texto", "0");
+    memoria.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+
+    Arrancar();
+
+    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
+    EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
+    // At the caret signing every piece is disabled, although auto-signature is on.
+    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
+    EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
+    EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
+    EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
+    EXPECT_EQ(vista[Control::Msg].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
+    EXPECT_EQ(vista[Control::Trozo].colores, vista[Control::Msg].colores);
+    EXPECT_EQ(prog.FirmaMensatel(), "Ana");
+}
+
+// A link goes to the program that opens .html files, found through a placeholder file that
+// is removed afterwards; without one, or when it fails to start, a box says so.
+TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
+    Arrancar();
+    prog.Menu_Click(Menu::mnu_ayuda_utilidad);
+    prog.Menu_Click(Menu::mnu_ayuda_acerca);
+    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    prog.Menu_Click(Menu::mnu_ayuda_peich);  // no browser
+    sistema.navegador = " C:\\Nav\\nav.exe ";
+    sistema.resultadoAbrir = 32;
+    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    EXPECT_EQ(vista.avisos,
+              (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente(),
+                                  AvisoSinNavegador(), AvisoErrorNavegador()}));
+    sistema.resultadoAbrir = 42;
+    sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
+    sistema.abiertos.clear();
+    prog.Menu_Click(Menu::mnu_ayuda_chat);
+    prog.Menu_Click(Menu::mnu_ayuda_faqMensatel);
+    prog.Menu_Click(Menu::mnu_ayuda_enviarmsg);
+    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
+    EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
+                                   "mailto:" + std::string(Direcciones::kMailAutor) + "||",
+                                   "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
+    EXPECT_FALSE(sistema.EsFichero("C:\\Temp\\TempHtm.html"));
+    EXPECT_EQ(vista.avisos.size(), 5u);
+}
+
+TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
+    Arrancar("\thola que tal");
+    EXPECT_EQ(Texto(Control::Msg), "hola que tal");
+    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
+    sistema.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
+    sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
+    for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
+        sistema.elegido = elegido;
+        prog.Menu_Click(Menu::mnu_archivo_cargar);
+        EXPECT_EQ(Texto(Control::Msg), "hola que tal");
+    }
+    EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
+    sistema.elegido = "C:\\M\\justo.sms";
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
+    sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    EXPECT_EQ(Texto(Control::Msg), "");
+    EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
+}
+
+// The menu is the list, entry 1 the file in use; the settings file follows at once, but a
+// read-only one does not stop the menu from changing.
+TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
+    const auto lista = [&](bool claves) {
+        V v;
+        for (int i = 1; i <= 5; ++i) {
+            const std::string n = std::to_string(i);
+            v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
+                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+        }
+        return v;
+    };
+    const struct {
+        Menu item;
+        std::string elegido;  // in the dialog, if it opens
+        V despues;
+    } casos[] = {{Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
+                 {Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
+                 {Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
+                 {Menu::mnu_reemplazos_abrir, "", {"R1", "R2", "R3", "R4", "R5"}}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.despues[0] + " " + c.elegido);
+        for (int i = 1; i <= 5; ++i) {
+            Guardar("FicherosReemplazos", std::to_string(i), "R" + std::to_string(i));
+        }
+        Arrancar();
+        sistema.elegido = c.elegido;
+        prog.Menu_Click(c.item);
+        EXPECT_EQ(lista(false), c.despues);
+        EXPECT_EQ(lista(true), c.despues);
+        EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
+    }
+    // An empty entry asks for a file.
+    memoria.SoloLectura(kIni);
+    vista[Menu::mnu_reemplazos_fichero5].texto = "";
+    sistema.elegido = "R7";
+    prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
+    EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
+    EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
+    EXPECT_EQ(prog.RutaReemplazos(), "R7");
+}
+
+// A missing rules file is created with the default rules before the editor opens it; one
+// named relative to the start directory is found there.
+TEST_F(ProgArranque, EditarElFicheroDeReglas) {
+    Arrancar();
+    const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
+    sistema.soloLectura.insert(ruta);
+    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
+                                                Troceado::AvisoErrorEscribirReemplazos(ruta)}));
+    sistema.soloLectura.clear();
+    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
+    sistema.ficheros[ruta] = "cambiado";
+    prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
+    EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
+
+    Guardar("FicherosReemplazos", "1", "reglas.txt");
+    sistema.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
+    Arrancar();
+    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    EXPECT_EQ(sistema.abiertos, (V{ruta + "||", ruta + "||", "C:\\Rebanex\\reglas.txt||"}));
+    EXPECT_EQ(vista.avisos.size(), 3u);
+}
+
+// Without the updater beside the program the user is asked to download it; a download or a
+// start that fails says so and Rebanex stays. One that starts closes Rebanex.
+TEST_F(ProgArranque, Actualizar) {
+    const std::string actualix = "C:\\Mensatel\\Actualix.exe";
+    Arrancar();
+    sistema.descarga = false;
+    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+    sistema.descarga = true;
+    sistema.arranca = false;
+    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{PreguntaBajarActualizador(), AvisoDescargaFallida(),
+                                                PreguntaBajarActualizador(),
+                                                AvisoActualizadorNoArranca(actualix)}));
+    EXPECT_FALSE(vista.cerrada);
+    EXPECT_EQ(Texto(Control::Estado), "");
+    sistema.arranca = true;
+    sistema.ficheros[actualix] = "";  // no question now
+    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+    EXPECT_TRUE(vista.cerrada);
+    EXPECT_EQ(vista.avisos.size(), 4u);
+    EXPECT_EQ(sistema.descargas, 2);
+    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
+                                                std::string(Direcciones::kWebActualizaciones));
+    EXPECT_EQ(sistema.ejecutados, (V{linea, linea}));
+}
+
+}  // namespace
+}  // namespace rebanex::prueba
