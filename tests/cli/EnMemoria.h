@@ -2,15 +2,13 @@
 #pragma once
 
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "cli/Trocear.h"
 
 namespace rebanex::consola::prueba {
 
 struct Resultado {
-    int codigo = -1;
+    int codigo;
     std::string salida, error;
 };
 
@@ -18,8 +16,7 @@ inline Resultado Trocear(const std::vector<std::string>& argumentos,
                          const std::string& entrada = {}) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    const int codigo = EjecutarTrocear(argumentos, in, out, err);
-    return {codigo, out.str(), err.str()};
+    return {EjecutarTrocear(argumentos, in, out, err), out.str(), err.str()};  // in this order
 }
 
 }  // namespace rebanex::consola::prueba
