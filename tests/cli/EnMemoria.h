@@ -8,7 +8,7 @@
 namespace rebanex::consola::prueba {
 
 struct Resultado {
-    int codigo;
+    int codigo = -1;
     std::string salida, error;
 };
 
