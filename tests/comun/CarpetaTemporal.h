@@ -36,12 +36,15 @@ struct CarpetaTemporal {
     CarpetaTemporal(const CarpetaTemporal&) = delete;
 
     std::string Ruta() const { return ruta_.string(); }
-    // A file of the folder (named in Windows-1252), as the program passes paths around.
-    std::string Fichero(const std::string& nombre) const { return (ruta_ / nombre).string(); }
+    // A file of the folder (named in Windows-1252), as the program passes paths around; joined as
+    // text, since a narrow path object would take the name for UTF-8 on MinGW.
+    std::string Fichero(const std::string& nombre) const {
+        return Ruta() + static_cast<char>(std::filesystem::path::preferred_separator) + nombre;
+    }
     // The name as the system holds it, made without the program's file module.
     std::filesystem::path Nativo(const std::string& nombre) const {
         const std::string utf8 = AUtf8(nombre);
-        return ruta_ / std::u8string(utf8.begin(), utf8.end());
+        return ruta_ / std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
     }
     std::string Escribir(const std::string& nombre, const std::string& bytes) const {
         EscribirBytes(Nativo(nombre), bytes);

@@ -1,5 +1,4 @@
-// Shared by the fuzz targets: a check that holds in every build, and a user who answers every
-// box from the fuzzer's bytes (Yes once they run out).
+// For the fuzz targets: a check kept in every build; a user answering from the bytes (then Yes).
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>

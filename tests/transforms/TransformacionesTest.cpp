@@ -49,9 +49,8 @@ TEST(Firma, DelanteDetrasYEnElCursor) {
         {"hola", 3, 2, "hoAnala"},  {"hola", 3, 9, "holaAna"}, {"hola", 3, -3, "Anahola"},
         {"hola", 0, 1, "hAnaola"}};  // the caret may lie past a text the transforms shortened
     for (const auto& [texto, posicion, cursor, esperado] : casos) {
-        std::string t = texto;
-        InsertarFirmaEnPosicion(t, "Ana", posicion, cursor);
-        EXPECT_EQ(t, esperado) << posicion << " " << cursor;
+        EXPECT_EQ(Con(InsertarFirmaEnPosicion, texto, "Ana", posicion, cursor), esperado)
+            << posicion << " " << cursor;
     }
     std::string texto = "hola";
     InsertarFirma(texto, texto, 2);  // a signature that views the text itself
