@@ -2,8 +2,6 @@
 #pragma once
 
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "cli/Trocear.h"
 
@@ -18,8 +16,7 @@ inline Resultado Trocear(const std::vector<std::string>& argumentos,
                          const std::string& entrada = {}) {
     std::istringstream in(entrada);
     std::ostringstream out, err;
-    const int codigo = EjecutarTrocear(argumentos, in, out, err);
-    return {codigo, out.str(), err.str()};
+    return {EjecutarTrocear(argumentos, in, out, err), out.str(), err.str()};  // in this order
 }
 
 }  // namespace rebanex::consola::prueba

@@ -1,4 +1,4 @@
-// A stand-in for the user in front of the message boxes.
+// A stand-in user: keeps every box shown and answers `respuesta` (OK boxes with Aceptar).
 #pragma once
 
 #include <vector>
@@ -7,9 +7,7 @@
 
 namespace rebanex::pruebas {
 
-// Keeps every box it is shown and answers each with `respuesta` (OK boxes with Aceptar).
-class AvisadorAnotado : public Avisador {
-  public:
+struct AvisadorAnotado : Avisador {
     Respuesta Avisar(const Aviso& aviso) override {
         avisos.push_back(aviso);
         return aviso.botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;

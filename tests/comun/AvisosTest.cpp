@@ -4,9 +4,6 @@
 
 #include <new>
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "app/Protegido.h"
 #include "comun/Referencia.h"
@@ -27,10 +24,11 @@ const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
 #define CAJA(funcion, ...) \
     { #funcion, funcion(__VA_ARGS__) }
 
-std::vector<std::pair<std::string, Aviso>> Todos() {
+TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
     using namespace Troceado;
     // clang-format off
-    return {CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),
+    const std::pair<std::string, Aviso> cajas[] = {
+            CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),
             CAJA(AvisoSinSitioGuion), CAJA(AvisoMinimoIndicadores), CAJA(AvisoFirmaGrande),
             CAJA(AvisoSinSitioTexto), CAJA(AvisoDemasiadosTrozos),
             CAJA(AvisoErrorAbrirReemplazos, kRuta), CAJA(AvisoLineaRara, 12, kRuta),
@@ -44,23 +42,16 @@ std::vector<std::pair<std::string, Aviso>> Todos() {
             {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
             {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))}};
     // clang-format on
-}
-
-// One line per box: "[name] icon buttons: title | text", the CRs of the text shown.
-std::string Dibujar(const std::string& nombre, const Aviso& a) {
+    // One line per box: "[name] icon buttons: title | text", the CRs of the text shown.
     const char* const iconos[] = {"Exclamacion", "Pregunta", "Informacion"};
-    std::string s = "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
-                    (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + " | ";
-    for (char c : a.texto) {
-        s += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-    }
-    return s + "\n";
-}
-
-TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
     std::string dibujo;
-    for (const auto& [nombre, aviso] : Todos()) {
-        dibujo += Dibujar(nombre, aviso);
+    for (const auto& [nombre, a] : cajas) {
+        dibujo += "[" + nombre + "] " + iconos[static_cast<int>(a.icono)] +
+                  (a.botones == Botones::SiNo ? " SiNo: " : " Aceptar: ") + a.titulo + " | ";
+        for (char c : a.texto) {
+            dibujo += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+        }
+        dibujo += "\n";
     }
     pruebas::CompararConReferencia("avisos.txt", dibujo);
 }

@@ -1,22 +1,16 @@
-// A temporary folder for the tests, and reading and writing files byte for byte.
+// A fresh temporary folder, removed with everything in it, and reading and writing files byte for
+// byte.
 #pragma once
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
 #include "comun/Windows1252.h"
 
 namespace rebanex::pruebas {
-
-// A Windows-1252 name as the system holds it, made without the program's file module.
-inline std::filesystem::path NombreNativo(const std::string& cp1252) {
-    const std::string utf8 = AUtf8(cp1252);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 inline void EscribirBytes(const std::filesystem::path& ruta, const std::string& bytes) {
     std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
@@ -27,9 +21,7 @@ inline std::string LeerBytes(const std::filesystem::path& ruta) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class CarpetaTemporal {
-  public:
+struct CarpetaTemporal {
     CarpetaTemporal() {
         static std::atomic<int> contador{0};
         ruta_ = std::filesystem::temp_directory_path() /
@@ -38,34 +30,27 @@ class CarpetaTemporal {
         std::filesystem::create_directories(ruta_);
     }
     ~CarpetaTemporal() {
-        std::error_code ignorado;
-        std::filesystem::remove_all(ruta_, ignorado);
+        std::error_code e;
+        std::filesystem::remove_all(ruta_, e);
     }
     CarpetaTemporal(const CarpetaTemporal&) = delete;
 
     std::string Ruta() const { return ruta_.string(); }
-    // A file of the folder (named in Windows-1252), as the program passes paths around.
-    // Joined as text: a narrow path object would take the name for UTF-8 on MinGW.
+    // A file of the folder (named in Windows-1252), as the program passes paths around; joined as
+    // text, since a narrow path object would take the name for UTF-8 on MinGW.
     std::string Fichero(const std::string& nombre) const {
-#ifdef _WIN32
-        return Ruta() + '\\' + nombre;
-#else
-        return Ruta() + '/' + nombre;
-#endif
+        return Ruta() + static_cast<char>(std::filesystem::path::preferred_separator) + nombre;
     }
+    // The name as the system holds it, made without the program's file module.
     std::filesystem::path Nativo(const std::string& nombre) const {
-        return ruta_ / NombreNativo(nombre);
+        const std::string utf8 = AUtf8(nombre);
+        return ruta_ / std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
     }
-    // Writes the bytes through the system's own names and returns the file's path.
     std::string Escribir(const std::string& nombre, const std::string& bytes) const {
         EscribirBytes(Nativo(nombre), bytes);
         return Fichero(nombre);
     }
-    std::string Leer(const std::string& nombre) const {
-        return LeerBytes(Nativo(nombre));
-    }
-
-  private:
+    std::string Leer(const std::string& nombre) const { return LeerBytes(Nativo(nombre)); }
     std::filesystem::path ruta_;
 };
 

@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <limits>
-#include <string>
+#include <numeric>
 
 #include "comun/Windows1252.h"
 
 namespace rebanex {
 namespace {
 
-TEST(Numeros, ValorNumericoValorSiNoYLimites) {
+TEST(Numeros, ValorNumericoValorSiNoLimitesYWindows1252) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
     const std::pair<std::string, double> numeros[] = {
         {"160abc", 160}, {"\t 7x", 7}, {"-.5", -0.5},
@@ -32,13 +31,9 @@ TEST(Numeros, ValorNumericoValorSiNoYLimites) {
     EXPECT_EQ(RedondearPar(-kInf), INT32_MIN);
     EXPECT_EQ(RedondearParSiCabe(2147483647.5), std::nullopt);
     EXPECT_EQ(DecimalAgrupado(LLONG_MIN, "."), "-9.223.372.036.854.775.808");
-}
-
-TEST(Windows1252, IdaYVueltaConUtf8) {
-    std::string todos;
-    for (int b = 0; b < 256; ++b) {
-        todos += static_cast<char>(b);
-    }
+    // The code page: every byte comes back through UTF-8.
+    std::string todos(256, '\0');
+    std::iota(todos.begin(), todos.end(), '\0');
     EXPECT_EQ(DeUtf8(AUtf8(todos)), todos);
     // The euro and its neighbours above 0x7F; the holes stand for the C1 controls.
     EXPECT_EQ(AUtf8("\x80\x9F\xA0\xF1\x81"), "\xE2\x82\xAC\xC5\xB8\xC2\xA0\xC3\xB1\xC2\x81");

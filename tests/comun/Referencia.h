@@ -1,11 +1,7 @@
-// Reference files under tests/golden, compared whole; REBANEX_ACTUALIZAR_GOLDEN=1 rewrites them
-// from the code (review their diff before keeping it).
+// Reference files under tests/golden; REBANEX_ACTUALIZAR_GOLDEN=1 rewrites them from the code.
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <string>
 
 #include "comun/CarpetaTemporal.h"
 

@@ -1,10 +1,10 @@
-// Paths are Windows-1252: names with "€", "ñ" and the other bytes 0x80 to 0x9F must reach the
-// files the system knows under those characters; and every text file the program reads may be
-// saved in Windows-1252 or in UTF-8. Then message files: line ends, the telephone trailer, the
-// command line.
+// Message files (line ends, telephone trailer, command line); Windows-1252 paths reach the files
+// the system knows under those characters; text files may be in Windows-1252 or in UTF-8.
 #include "files/Ficheros.h"
 
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 #include "cli/EnMemoria.h"
 #include "comun/AvisadorAnotado.h"
@@ -46,10 +46,8 @@ TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
 }
 
 TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
-    std::string altos = "A\xF1o ";
-    for (int b = 0x80; b <= 0x9F; ++b) {
-        altos += static_cast<char>(b);
-    }
+    std::string altos = "A\xF1o " + std::string(32, '\0');
+    std::iota(altos.end() - 32, altos.end(), '\x80');  // 0x80 to 0x9F
     pruebas::CarpetaTemporal t;
     std::filesystem::create_directory(t.Nativo(altos));
     const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");

@@ -1,16 +1,14 @@
 // The readers of settings values (numbers, flags, choices, colours, window position) over
 // values taken one per line from the fuzzer's bytes, then the whole start-up load over them.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "Fuzz.h"
 #include "comun/Numeros.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
 #include "settings/PerfilEnMemoria.h"
 #include "settings/TablaOpciones.h"
-
-#define EXIGIR(c) ((c) ? void() : std::abort())
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
@@ -24,9 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         EXIGIR(RedondearParSiCabe(n).value_or(RedondearPar(n)) == RedondearPar(n));
         ValorSiNo(v);
         EXIGIR(ValorEleccion(v) >= 1 && ValorEleccion(v) <= 3);
-        if (const auto e = LeerEnteroEstricto(v)) {
-            EXIGIR(Decimal(*e) == v);  // a strict number reads back from its own text
-        }
+        const auto e = LeerEnteroEstricto(v);
+        EXIGIR(!e || Decimal(*e) == v);  // a strict number reads back from its own text
         DecimalAgrupado(static_cast<long long>(RedondearPar(n)) * 1000003, ".");
         TextoTwips(n);
     }
@@ -36,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {
         perfil.EscribirCadena(fichero, seccion, clave, valores[i++ % valores.size()]);
     };
-    for (const char* clave : {"fondo", "texto"}) {
-        guardar("C:\\R\\mensatel.ini", "colores", clave);
-    }
+    guardar("C:\\R\\mensatel.ini", "colores", "fondo");
+    guardar("C:\\R\\mensatel.ini", "colores", "texto");
     guardar("C:\\R\\mensatel.ini", "Usuario", "firma");
     for (const char* clave : {"PosicionVentana", "PosicionVentanaX", "PosicionVentanaY"}) {
         guardar("C:\\R\\Rebanex.ini", "Rebanex", clave);

@@ -1,20 +1,16 @@
 // The whole split command over any message, options, maximum and signature, the user
 // answering its boxes at random; every piece it makes fits the maximum.
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "AvisadorAlAzar.h"
+#include "Fuzz.h"
 #include "comun/Numeros.h"
 #include "files/Ficheros.h"
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
-#define EXIGIR(c) ((c) ? void() : std::abort())
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
-    // The default rules file, written once for AutoReemplazar.
     static const std::string reglas = [] {
         const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
         ficheros::EscribirFichero(ruta.string(), Troceado::TextoReemplazosPorDefecto());
@@ -37,9 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     e.rutaReemplazos = d.ConsumeBool() ? reglas : "/nonexistent/Rebanex.txt";
     e.cursor = d.ConsumeIntegral<long long>();
     e.mensaje = d.ConsumeRandomLengthString(tamano);
-    if (d.ConsumeBool()) {
-        e.cursor = static_cast<long long>(e.mensaje.size()) / 2;
-    }
+    e.cursor = d.ConsumeBool() ? static_cast<long long>(e.mensaje.size()) / 2 : e.cursor;
     AvisadorAlAzar avisador(d);
     const ResultadoPartir resultado = Partir(e, avisador, PasosPartir{});
     if (const auto* trozos = std::get_if<ListaTrozos>(&resultado)) {

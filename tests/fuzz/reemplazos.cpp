@@ -2,14 +2,13 @@
 #include <string>
 #include <string_view>
 
-#include "AvisadorAlAzar.h"
+#include "Fuzz.h"
 #include "comun/Windows1252.h"
 #include "transforms/Reemplazar.h"
 #include "transforms/Reemplazos.h"
 
-// The longest the text can get under these rules. A rule that replaces with more than it finds
-// multiplies the text, and a file of them grows it without bound, as asked: the fuzzer is
-// after faults, not after memory, and leaves those out.
+// The longest the text can get under these rules: a file of rules that replace with more than
+// they find grows it without bound, as asked; the fuzzer is after faults, not memory.
 static std::size_t CotaLongitud(std::size_t largo, std::string_view reglas) {
     while (!reglas.empty() && largo <= (1 << 20)) {
         const std::string_view linea = reglas.substr(0, reglas.find('\r'));
@@ -28,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
     FuzzedDataProvider d(datos, tamano);
     std::string texto = d.ConsumeRandomLengthString(tamano);
-    const std::string buscar = d.ConsumeRandomLengthString(16);
-    const std::string sustituto = d.ConsumeRandomLengthString(16);
+    const std::string buscar = d.ConsumeRandomLengthString(16),
+                      sustituto = d.ConsumeRandomLengthString(16);
     std::string copia = texto;
     Troceado::ReemplazarTodo(copia, buscar, sustituto, d.ConsumeIntegral<int16_t>());
     const std::string reglas = TextoWindows1252(d.ConsumeRandomLengthString(tamano));

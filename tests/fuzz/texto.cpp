@@ -1,12 +1,10 @@
 // A text file as the program reads it: encoding guessed, line ends made CR LF, the telephone
 // trailer cut; and the two conversions between Windows-1252 and UTF-8.
-#include <cstdlib>
 #include <string>
 
+#include "Fuzz.h"
 #include "comun/Windows1252.h"
 #include "files/Mensajes.h"
-
-#define EXIGIR(c) ((c) ? void() : std::abort())
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;

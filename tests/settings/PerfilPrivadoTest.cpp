@@ -1,13 +1,6 @@
-// One contract for both readers and writers of the settings file: the portable one of the
-// console tool, and (in the Windows build) the system's own private-profile functions, which
-// are the reference the portable one follows.
+// One contract for the settings file's portable reader and writer and (in the Windows build) the
+// system's private-profile functions, the reference the portable one follows.
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <tuple>
-#include <utility>
 
 #include "comun/CarpetaTemporal.h"
 #include "settings/Ini.h"
@@ -24,8 +17,7 @@ struct Implementacion {
     std::function<std::unique_ptr<PerfilPrivado>()> crear;
 };
 
-class PerfilPrivadoTest : public ::testing::TestWithParam<Implementacion> {
-  protected:
+struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
     std::string Leer(std::string_view seccion, std::string_view clave, std::size_t tamano = 255) {
         return perfil->ObtenerCadena(ruta, seccion, clave, "defecto", tamano);
     }
@@ -41,19 +33,10 @@ class PerfilPrivadoTest : public ::testing::TestWithParam<Implementacion> {
 TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
     EXPECT_EQ(Leer("Rebanex", "MsgMax"), "defecto");  // no file
     carpeta.Escribir("Rebanex.ini",
-                     "suelta=fuera de seccion\r\n"
-                     "  [ Rebanex ]  \r\n"
-                     "  MsgMax =  150  \r\n"
-                     "Firma=\"  Quelvo  \"\r\n"
-                     "Simples='x'\r\n"
-                     "Desparejas=\"abc'\r\n"
-                     "SinIgual\r\n"
-                     "Igualdad=a=b\r\n"
-                     "Vacia=\r\n"
-                     "ObtenerTama\xF1oMsg=1\r\n"
-                     "Euro=caf\xE9 5\x80\r\n"
-                     "[Usuario]\r\n"
-                     "firma=Pepe\r\n");
+                     "suelta=fuera de seccion\r\n  [ Rebanex ]  \r\n  MsgMax =  150  \r\n"
+                     "Firma=\"  Quelvo  \"\r\nSimples='x'\r\nDesparejas=\"abc'\r\nSinIgual\r\n"
+                     "Igualdad=a=b\r\nVacia=\r\nObtenerTama\xF1oMsg=1\r\nEuro=caf\xE9 5\x80\r\n"
+                     "[Usuario]\r\nfirma=Pepe\r\n");
     // clang-format off
     const std::pair<std::string, std::string> casos[] = {
         {"MsgMax", "150"}, {"Firma", "  Quelvo  "}, {"Simples", "x"}, {"Desparejas", "\"abc'"},

@@ -1,10 +1,7 @@
-// The cutter never loses or reorders text: take the pieces in cutting order, strip what the
-// cutter adds (the indicator "k/N ", the signature with its space, a closing hyphen); what is
-// left, each piece after the spaces skipped at its start, is exactly the prepared text.
+// The cutter never loses or reorders text: the pieces in cutting order, less the indicator, the
+// signature and a closing hyphen, and after the spaces skipped at their start, are the text.
 #include <algorithm>
 #include <random>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -32,9 +29,7 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
         o.MsgMax = std::to_string(2 + dado(58));
         o.Inverso = dado(1), o.NoAcentos = dado(1), o.NoMultiEspacios = dado(1);
         o.IndicadorTrozos = dado(1), o.FirmarAutomaticamente = dado(1), o.FirmarEnTrozos = dado(1);
-        o.ObtenerTamanyoMsg = false;
-        o.Letras = 1 + dado(2);
-        o.FirmarEnPosicion = 1 + dado(2);
+        o.ObtenerTamanyoMsg = false, o.Letras = 1 + dado(2), o.FirmarEnPosicion = 1 + dado(2);
         o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != 3;
         SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 

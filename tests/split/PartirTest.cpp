@@ -1,10 +1,4 @@
-// The cutter on its own (where pieces break, the indicators and signatures it adds, the count
-// behind it, the live counter of the box); then the split command: its checks in their order,
-// the transforms and the cut.
-#include <optional>
-#include <string>
-#include <vector>
-
+// The cutter on its own and the box's counter; then the split command: its checks, transforms, cut.
 #include <gtest/gtest.h>
 
 #include "comun/AvisadorAnotado.h"
@@ -17,8 +11,7 @@
 namespace rebanex {
 namespace {
 
-using Textos = std::vector<std::string>;
-using Trozos = Textos;
+using Trozos = std::vector<std::string>;
 
 // The pieces in the order shown, nullopt when the count refuses the text. The message box
 // holds the text itself unless `caja` says how long it was.
@@ -36,7 +29,7 @@ ParametrosCorte Con(int16_t msgMax, bool indicador = false, bool inverso = false
     return {msgMax, indicador, 0, inverso, firmarEn != 0, firmarEn, firma};
 }
 
-TEST(Cortador, DondeSeCortaYLoQueSeAnade) {
+TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
     EXPECT_EQ(Cortar("hola mundo", Con(6)), (Trozos{"hola ", "mundo"}));
     EXPECT_EQ(Cortar("abcdefghij", Con(4)), (Trozos{"abc-", "def-", "ghij"}));
     // Leading spaces of the text and of every piece are skipped; trailing ones stay.
@@ -64,9 +57,6 @@ TEST(Cortador, DondeSeCortaYLoQueSeAnade) {
     EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
-}
-
-TEST(Cortador, NueveEstimadosQueSonDiezYElContadorDeLaCaja) {
     // Ten 13-letter words four spaces apart, estimated as 9 pieces at 20: with one digit
     // reserved the first pieces would take a third space and reach 21.
     std::string diez;
@@ -121,20 +111,18 @@ TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
     EntradaPartir e{
         "Canci\xF3n\r\nque BONITA", 0, {}, "", carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n")};
-    e.opciones.IndicadorTrozos = false;
-    e.opciones.AutoReemplazar = true;
-    e.opciones.Letras = 2;
-    Textos sucesos;
+    e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
+    Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
                             [&] { sucesos.push_back("<obtenerTamanyo>"); }};
     pruebas::AvisadorAnotado avisador;
-    EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(), Textos{"canc bonita"});
-    EXPECT_EQ(sucesos, (Textos{"<obtenerTamanyo>", "Eliminando Acentos...",
+    EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(), Trozos{"canc bonita"});
+    EXPECT_EQ(sucesos, (Trozos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",
                                "Eliminando Multi-Espacios...", "Troceando..."}));
     e.rutaReemplazos = carpeta.Fichero("falta");
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(),
-              Textos{"cancion que bonita"});
+              Trozos{"cancion que bonita"});
     EXPECT_EQ(avisador.avisos, std::vector{Troceado::AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 

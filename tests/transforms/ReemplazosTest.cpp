@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
@@ -14,16 +11,12 @@
 namespace rebanex::Troceado {
 namespace {
 
-class Reglas : public ::testing::Test {
-  protected:
-    std::string Aplicar(std::string texto, const std::string& reglas) {
+TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
+    pruebas::AvisadorAnotado avisador;
+    const auto Aplicar = [&](std::string texto, const std::string& reglas) {
         AplicarReemplazos(texto, reglas, "R.txt", avisador);
         return texto;
-    }
-    pruebas::AvisadorAnotado avisador;
-};
-
-TEST_F(Reglas, ClasesDeLineaEnOrdenSobreLoYaReemplazado) {
+    };
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
     pruebas::CompararConReferencia("Rebanex.txt", TextoReemplazosPorDefecto());
     EXPECT_EQ(Aplicar("Porque que QUE por dedos adosados dosmil DOS mas+menos mas-menos Ej.",
@@ -41,9 +34,7 @@ TEST_F(Reglas, ClasesDeLineaEnOrdenSobreLoYaReemplazado) {
     EXPECT_EQ(Aplicar("QQ que", "*QQ\t\r\nque\tq\r\n"), " q");
     EXPECT_EQ(Aplicar("ab queQQ", "*ab\tabcdef\r\n#que\tq\r\n"), "abcdef qQQ");
     EXPECT_TRUE(avisador.avisos.empty());
-}
-
-TEST_F(Reglas, LineasRarasPreguntanYElFicheroQueNoSeAbreSeAvisa) {
+    // Faulty lines ask whether to go on; a file that does not open is reported.
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n"), "q");
     EXPECT_EQ(avisador.avisos,
               (std::vector<Aviso>{AvisoLineaRara(2, "R.txt"), AvisoLineaRara(3, "R.txt"),

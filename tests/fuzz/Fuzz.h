@@ -1,9 +1,13 @@
-// A user who answers every box from the fuzzer's bytes (Yes once they run out).
+// For the fuzz targets: a check kept in every build; a user answering from the bytes (then Yes).
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdlib>
+
 #include "comun/Aviso.h"
+
+#define EXIGIR(c) ((c) ? void() : std::abort())
 
 struct AvisadorAlAzar : rebanex::Avisador {
     explicit AvisadorAlAzar(FuzzedDataProvider& d) : datos(d) {}
