@@ -78,7 +78,8 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
 // The first check that fails (the Prog tests show where each one puts the focus).
 std::optional<Aviso> Fallo(const std::string& mensaje, const std::string& lon, bool indicador,
                            const std::string& firmaEnTrozos = "") {
-    EntradaPartir e{mensaje, 0, {}, firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos};
+    EntradaPartir e{
+        mensaje, 0, {}, firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos, ""};
     e.opciones.MsgMax = lon;
     e.opciones.IndicadorTrozos = indicador;
     e.opciones.FirmarEnTrozos = !firmaEnTrozos.empty();
