@@ -2,35 +2,34 @@
 // It shows the windows Rebanex looks for, reacts to the keys Rebanex sends and writes what
 // arrives in its message field to a record file, so that a test can check every paste.
 //
-// Flags, on the command line after those of "dorvax.args" beside the program (Rebanex starts
-// it without any): --registro RUTA (record file), --posicion X Y (top-left corner of the main
-// window, default 600 100), --sin-principal (the main window never shows).
+// Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --registro RUTA
+// (record file), --posicion X Y (top-left corner of the main window, default 600 100),
+// --sin-principal (the main window never shows).
 // Records, each ending in CR LF: "PEGADO n:texto" (the field after a paste; n is the length
 // of texto in bytes) and "VACIADO" (Alt+Z emptied the field).
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
 #include <iomanip>
-#include <sstream>
 #include <string>
 
 namespace {
 
 std::string registro;
-int posX = 600;
-int posY = 100;
+int posX = 600, posY = 100;
 bool conPrincipal = true;
-HWND aplicacion = nullptr;
-HWND principal = nullptr;
-HWND mensaje = nullptr;
+HWND aplicacion = nullptr, principal = nullptr, mensaje = nullptr;
 WNDPROC procesoEdit = nullptr;
 
 constexpr WORD kVaciar = 100;
 
 // Words separated by blanks; double quotes group blanks into a word. Backslashes are plain
 // characters, so paths need no escaping.
-void LeerOpciones(const std::string& linea) {
-    std::istringstream palabras(linea);
+void LeerOpciones() {
+    char ruta[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, ruta, MAX_PATH);
+    std::ifstream palabras(std::string(ruta, std::strrchr(ruta, '\\') + 1) + "dorvax.args");
     std::string p;
     while (palabras >> std::quoted(p, '"', '\0')) {
         if (p == "--registro") {
@@ -41,14 +40,6 @@ void LeerOpciones(const std::string& linea) {
             conPrincipal = false;
         }
     }
-}
-
-std::string ArgumentosJuntoAlPrograma() {
-    char ruta[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, ruta, MAX_PATH);
-    std::string fichero(ruta);
-    std::ifstream entrada(fichero.substr(0, fichero.find_last_of('\\') + 1) + "dorvax.args");
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
 // Opened and closed for every record, so a test may read the file at any time.
@@ -136,9 +127,8 @@ void CrearPrincipal() {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR linea, int) {
-    LeerOpciones(ArgumentosJuntoAlPrograma());
-    LeerOpciones(linea);
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    LeerOpciones();
     // Small, in the bottom-right corner, out of the way of the main window.
     aplicacion =
         Ventana("DorvaxAplicacion", &Proceso, "Dorvax", GetSystemMetrics(SM_CXSCREEN) - 220,
@@ -152,13 +142,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR linea, int) {
     HACCEL aceleradores = CreateAcceleratorTableA(&vaciar, 1);
     MSG msg{};
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        const bool enPrincipal =
-            principal != nullptr && (msg.hwnd == principal || IsChild(principal, msg.hwnd));
-        if (!enPrincipal || !TranslateAcceleratorA(principal, aceleradores, &msg)) {
+        if (!TranslateAcceleratorA(principal, aceleradores, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
     }
-    DestroyAcceleratorTable(aceleradores);
     return 0;
 }

@@ -1,12 +1,11 @@
 #include "e2e/Conduccion.h"
 
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <thread>
 #include <vector>
 
-#include "app/win32/Identificadores.h"
 #include "app/win32/VentanaPrincipal.h"
 
 namespace rebanex::e2e {
@@ -28,50 +27,33 @@ HWND Buscar(DWORD proceso, const char* clase, const std::string& titulo) {
     return nullptr;
 }
 
+std::optional<DWORD_PTR> Enviar(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
+                                UINT modo = SMTO_NORMAL) {
+    DWORD_PTR r = 0;
+    if (hwnd == nullptr || !SendMessageTimeoutA(hwnd, msg, wp, lp, modo, kMilisegundos, &r)) {
+        return std::nullopt;
+    }
+    return r;
+}
+
 }  // namespace
 
 bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds plazo) {
     const auto limite = std::chrono::steady_clock::now() + plazo;
-    while (!condicion()) {
+    for (MSG msg{}; !condicion(); std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
         if (std::chrono::steady_clock::now() > limite) {
             return false;
         }
-        MSG msg{};
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageA(&msg);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
 }
 
-DirectorioTemporal::DirectorioTemporal() {
-    static int contador = 0;
-    char temporal[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temporal);
-    GetLongPathNameA(temporal, temporal, MAX_PATH);
-    ruta_ = std::string(temporal) + "rebanex-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++contador);
-    CreateDirectoryA(ruta_.c_str(), nullptr);
-}
-
-DirectorioTemporal::~DirectorioTemporal() {
-    std::error_code ignorado;
-    std::filesystem::remove_all(ruta_, ignorado);
-}
-
 std::string RutaWindows(std::string ruta) {
-    if (!ruta.empty() && ruta.front() == '/') {
-        ruta = "Z:" + ruta;
-    }
-    for (char& c : ruta) {
-        c = c == '/' ? '\\' : c;
-    }
-    return ruta;
-}
-
-std::string RutaRebanex() {
-    return RutaWindows(REBANEX_EXE);
+    std::replace(ruta.begin(), ruta.end(), '/', '\\');
+    return ruta.starts_with('\\') ? "Z:" + ruta : ruta;
 }
 
 std::string LeerFichero(const std::string& ruta) {
@@ -94,15 +76,13 @@ bool PonerEnPortapapeles(const std::string& texto) {
 }
 
 std::string LeerPortapapeles() {
-    std::string texto = "<cerrado>";
-    if (Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
-        texto.clear();
-        if (HANDLE datos = GetClipboardData(CF_TEXT)) {
-            texto = static_cast<const char*>(GlobalLock(datos));
-            GlobalUnlock(datos);
-        }
-        CloseClipboard();
+    if (!Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
+        return "<cerrado>";
     }
+    HANDLE datos = GetClipboardData(CF_TEXT);
+    std::string texto = datos == nullptr ? "" : static_cast<const char*>(GlobalLock(datos));
+    GlobalUnlock(datos);
+    CloseClipboard();
     return texto;
 }
 
@@ -118,16 +98,22 @@ void Teclas(const std::vector<WORD>& combinacion) {
 }
 
 void Teclear(const std::string& texto) {
-    for (char ch : texto) {
-        Teclas({static_cast<WORD>(LOBYTE(VkKeyScanA(ch)))});
+    std::vector<WORD> combinacion;
+    for (char c : texto) {
+        const SHORT vk = c == '^' ? VK_CONTROL : c == '%' ? VK_MENU : VkKeyScanA(c);
+        if (HIBYTE(vk) & 1) {
+            combinacion.push_back(VK_SHIFT);
+        }
+        combinacion.push_back(LOBYTE(vk));
+        if (c != '^' && c != '%') {
+            Teclas(combinacion);
+            combinacion.clear();
+        }
     }
 }
 
 Rebanex::Rebanex(const std::string& directorio) {
-    std::string exe = directorio + "\\Rebanex.exe";
-    if (GetFileAttributesA(exe.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        exe = RutaRebanex();
-    }
+    const std::string exe = directorio + "\\Rebanex.exe";
     std::string linea = "\"" + exe + "\"";
     STARTUPINFOA inicio{};
     inicio.cb = sizeof(inicio);
@@ -140,33 +126,23 @@ Rebanex::Rebanex(const std::string& directorio) {
 }
 
 Rebanex::~Rebanex() {
-    if (proceso_.hProcess == nullptr) {
-        return;
-    }
-    if (WaitForSingleObject(proceso_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(proceso_.hProcess, 99);
+    if (proceso_.hProcess != nullptr) {
+        TerminateProcess(proceso_.hProcess, 99);  // nothing to a program that has ended
         WaitForSingleObject(proceso_.hProcess, 10000);
+        CloseHandle(proceso_.hThread);
+        CloseHandle(proceso_.hProcess);
     }
-    CloseHandle(proceso_.hThread);
-    CloseHandle(proceso_.hProcess);
-}
-
-HWND Rebanex::Hwnd(Control c) const {
-    return ventana_ == nullptr ? nullptr : GetDlgItem(ventana_, win32::IdControl(c));
 }
 
 // WM_GETTEXT is carried across processes; GetWindowText would not ask the control.
 std::string Rebanex::Texto(HWND hwnd) const {
-    DWORD_PTR largo = 0;
-    DWORD_PTR copiados = 0;
-    if (hwnd == nullptr || !SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
-                                                kMilisegundos, &largo)) {
+    const auto largo = Enviar(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG);
+    if (!largo) {
         return "<sin respuesta>";
     }
-    std::string texto(largo + 1, '\0');
-    SendMessageTimeoutA(hwnd, WM_GETTEXT, texto.size(), reinterpret_cast<LPARAM>(texto.data()),
-                        SMTO_ABORTIFHUNG, kMilisegundos, &copiados);
-    texto.resize(copiados);
+    std::string texto(*largo + 1, '\0');
+    const LPARAM destino = reinterpret_cast<LPARAM>(texto.data());
+    texto.resize(Enviar(hwnd, WM_GETTEXT, texto.size(), destino, SMTO_ABORTIFHUNG).value_or(0));
     return texto;
 }
 
@@ -177,10 +153,7 @@ HWND Rebanex::Foco() const {
 }
 
 int Rebanex::AnchoTexto(Control c) const {
-    DWORD_PTR ancho = 0;
-    SendMessageTimeoutA(Hwnd(c), win32::MensajeAnchoDelTexto(), 0, 0, SMTO_NORMAL, kMilisegundos,
-                        &ancho);
-    return static_cast<int>(ancho);
+    return static_cast<int>(Enviar(Hwnd(c), win32::MensajeAnchoDelTexto(), 0, 0).value_or(0));
 }
 
 int Rebanex::AnchoCliente(Control c) const {
@@ -189,28 +162,16 @@ int Rebanex::AnchoCliente(Control c) const {
     return r.right - r.left;
 }
 
-void Rebanex::PonerTexto(Control c, const std::string& texto) {
-    DWORD_PTR r = 0;
-    SendMessageTimeoutA(Hwnd(c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texto.c_str()),
-                        SMTO_NORMAL, kMilisegundos, &r);
-}
-
-void Rebanex::Pulsar(Control c) {
-    PostMessageA(Hwnd(c), BM_CLICK, 0, 0);
-}
-
-void Rebanex::Elegir(Menu m) {
-    PostMessageA(ventana_, WM_COMMAND, MAKEWPARAM(win32::IdMenu(m), 0), 0);
+void Rebanex::PonerTexto(HWND hwnd, const std::string& texto) const {
+    Enviar(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texto.c_str()));
 }
 
 void Rebanex::Clic(Control c) const {
     RECT r{};
     GetWindowRect(Hwnd(c), &r);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT raton[2] = {};
-    raton[0].type = raton[1].type = INPUT_MOUSE;
-    raton[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    raton[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    INPUT raton[2] = {{INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_LEFTDOWN}}},
+                      {INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_LEFTUP}}}};
     SendInput(2, raton, sizeof(INPUT));
 }
 
@@ -241,11 +202,9 @@ void Rebanex::Responder(const Caja& caja, int boton) {
                  reinterpret_cast<LPARAM>(GetDlgItem(caja.hwnd, boton)));
 }
 
-std::optional<DWORD> Rebanex::EsperarFin(std::chrono::milliseconds plazo) {
+std::optional<DWORD> Rebanex::EsperarFin() {
     DWORD codigo = 0;
-    if (proceso_.hProcess == nullptr ||
-        WaitForSingleObject(proceso_.hProcess, static_cast<DWORD>(plazo.count())) !=
-            WAIT_OBJECT_0 ||
+    if (WaitForSingleObject(proceso_.hProcess, kMilisegundos) != WAIT_OBJECT_0 ||
         !GetExitCodeProcess(proceso_.hProcess, &codigo)) {
         return std::nullopt;
     }

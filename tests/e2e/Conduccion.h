@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "app/Elementos.h"
+#include "app/win32/Identificadores.h"
 
 namespace rebanex::e2e {
-
-using namespace std::chrono_literals;
 
 inline constexpr char kTitulo[] = "Rebanex  -  01/01/2002";
 
@@ -26,23 +25,8 @@ inline constexpr std::chrono::seconds kPlazoLargo{120};
 // Polls `condicion` until it holds or `plazo` runs out; true when it held.
 bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds plazo = kPlazo);
 
-// A new empty folder in the temporary folder, removed with what is left in it.
-class DirectorioTemporal {
-  public:
-    DirectorioTemporal();
-    ~DirectorioTemporal();
-    DirectorioTemporal(const DirectorioTemporal&) = delete;
-    DirectorioTemporal& operator=(const DirectorioTemporal&) = delete;
-    const std::string& Ruta() const { return ruta_; }  // without the final backslash
-    std::string Fichero(const std::string& nombre) const { return ruta_ + "\\" + nombre; }
-
-  private:
-    std::string ruta_;
-};
-
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it; the build's Rebanex.exe.
+// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
 std::string RutaWindows(std::string ruta);
-std::string RutaRebanex();
 std::string LeerFichero(const std::string& ruta);
 // False, or "<cerrado>", when another program kept the clipboard.
 bool PonerEnPortapapeles(const std::string& texto);
@@ -51,7 +35,8 @@ std::string LeerPortapapeles();
 // Real key presses through the system's input queue, to the foreground window: the keys of
 // a combination go down in order and up in reverse order.
 void Teclas(const std::vector<WORD>& combinacion);
-// One key per character: lower-case letters, digits and blanks.
+// One key per character, with Shift where the character needs it; "^" and "%" hold Ctrl and
+// Alt down for the next one: "%oi" is Alt+O, then I.
 void Teclear(const std::string& texto);
 
 struct Caja {
@@ -61,14 +46,14 @@ struct Caja {
 
 class Rebanex {
   public:
-    // Starts the Rebanex.exe of `directorio` (else RutaRebanex()) there; waits for its window.
+    // Starts the Rebanex.exe of `directorio` there; waits for its window.
     explicit Rebanex(const std::string& directorio);
     ~Rebanex();  // a program still running is ended
     Rebanex(const Rebanex&) = delete;
     Rebanex& operator=(const Rebanex&) = delete;
 
     HWND Ventana() const { return ventana_; }
-    HWND Hwnd(Control c) const;
+    HWND Hwnd(Control c) const { return GetDlgItem(ventana_, win32::IdControl(c)); }
     std::string Texto(HWND hwnd) const;
     std::string Texto(Control c) const { return Texto(Hwnd(c)); }
     bool Visible(Control c) const { return IsWindowVisible(Hwnd(c)) != FALSE; }
@@ -79,9 +64,10 @@ class Rebanex {
     int AnchoTexto(Control c) const;
     int AnchoCliente(Control c) const;
 
-    void PonerTexto(Control c, const std::string& texto);
-    void Pulsar(Control c);
-    void Elegir(Menu m);
+    void PonerTexto(HWND hwnd, const std::string& texto) const;
+    void PonerTexto(Control c, const std::string& texto) const { PonerTexto(Hwnd(c), texto); }
+    void Pulsar(Control c) const { PostMessageA(Hwnd(c), BM_CLICK, 0, 0); }
+    void Elegir(Menu m) const { PostMessageA(ventana_, WM_COMMAND, win32::IdMenu(m), 0); }
     // A real click of the left button in the middle of the control.
     void Clic(Control c) const;
     // The window in front with the focus in it, as a click on it leaves it.
@@ -90,7 +76,7 @@ class Rebanex {
     std::optional<Caja> EsperarCaja(const std::string& titulo);
     void Responder(const Caja& caja, int boton);
     // Waits for the program to end; its exit code, or nothing when it did not end in time.
-    std::optional<DWORD> EsperarFin(std::chrono::milliseconds plazo = kPlazo);
+    std::optional<DWORD> EsperarFin();
 
   private:
     PROCESS_INFORMATION proceso_{};

@@ -17,12 +17,14 @@ const std::string kMensaje =
 
 class Mensatel : public Instalada {
   protected:
-    // The host with its flags in dorvax.args, as Rebanex starts it without any.
+    // The host with its flags in dorvax.args, as Rebanex starts it without any; the size of a
+    // message is not asked of it.
     void SetUp() override {
         Instalada::SetUp();
         Instalar(DORVAX_EXE, "dorvax.exe");
-        std::ofstream(carpeta.Fichero("dorvax.args"), std::ios::binary)
-            << "--registro \"" << carpeta.Fichero("registro.txt") << "\" ";
+        std::ofstream(Fichero("dorvax.args"), std::ios::binary)
+            << "--registro \"" << Fichero("registro.txt") << "\" ";
+        Opcion("ObtenerTamañoMsg", "0");
     }
     // The hosts started end with their application window, before the folder goes.
     void TearDown() override {
@@ -31,7 +33,7 @@ class Mensatel : public Instalada {
         }
         EXPECT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") == nullptr; }));
     }
-    std::string Registro() const { return LeerFichero(carpeta.Fichero("registro.txt")); }
+    std::string Registro() const { return LeerFichero(Fichero("registro.txt")); }
 
     // Splits kMensaje at `longitud` and waits for the piece view.
     static void Trocear(Rebanex& app, const std::string& longitud) {
@@ -43,8 +45,7 @@ class Mensatel : public Instalada {
 };
 
 TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
-    Opcion("ObtenerTamañoMsg", "0");
-    Rebanex app(carpeta.Ruta());
+    Rebanex app(carpeta);
     Trocear(app, "40");
     ASSERT_EQ(app.Texto(Contador), "1/3");
     ASSERT_TRUE(PonerEnPortapapeles("lo de antes"));
@@ -64,14 +65,14 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
 
 // The host starts but its main window never shows: the wait says so and Escape ends it.
 TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
-    std::ofstream(carpeta.Fichero("dorvax.args"), std::ios::app) << "--sin-principal";
-    Opcion("ObtenerTamañoMsg", "0");
-    Rebanex app(carpeta.Ruta());
+    std::ofstream(Fichero("dorvax.args"), std::ios::app) << "--sin-principal";
+    Rebanex app(carpeta);
     Trocear(app, "160");
 
-    app.Pulsar(Copiar);
+    app.Pulsar(Copiar);  // the host starts, for TearDown to end
     ASSERT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoEsperando; }, kPlazoLargo))
         << app.Texto(Estado);
+    ASSERT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") != nullptr; }));
     ASSERT_TRUE(app.AlFrente());
     Teclas({VK_ESCAPE});
     Atender(app, AvisoSinVentanaMensatel());

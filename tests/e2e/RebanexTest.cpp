@@ -9,19 +9,19 @@ using enum Control;
 
 TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     {
-        Rebanex app(carpeta.Ruta());
+        Rebanex app(carpeta);
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
         EXPECT_EQ(app.Texto(Lon), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         app.Elegir(Menu::mnu_archivo_salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
     }
-    const std::string ini = LeerFichero(carpeta.Fichero("Rebanex.ini"));
+    const std::string ini = LeerFichero(Fichero("Rebanex.ini"));
     EXPECT_NE(ini.find("\r\nMsgMax=160\r\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("\r\n1=" + carpeta.Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
+    EXPECT_NE(ini.find("\r\n1=" + Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
     Opcion("MsgMax", "99");
     Opcion("Inverso", "1");
-    Rebanex app(carpeta.Ruta());
+    Rebanex app(carpeta);
     ASSERT_NE(app.Ventana(), nullptr);
     EXPECT_EQ(app.Texto(Lon), "99");
     EXPECT_EQ(app.Texto(Opciones).rfind("I  A", 0), 0u) << app.Texto(Opciones);
@@ -31,7 +31,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
 // kept, then clears it, then ends the program.
 TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
     Opcion("ObtenerTamañoMsg", "0");  // no Mensatel here to ask for the size
-    Rebanex app(carpeta.Ruta());
+    Rebanex app(carpeta);
     ASSERT_TRUE(app.AlFrente());
     std::string mensaje;
     for (int i = 0; i < 10; ++i) {
@@ -65,7 +65,7 @@ TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
 // Back from the taskbar the focus is where it was: the letters typed go into the message and
 // none acts as an access key ("t" would split, "x" clear the message).
 TEST_F(Instalada, AlVolverALaVentanaLoQueSeTecleaVaAlMensaje) {
-    Rebanex app(carpeta.Ruta());
+    Rebanex app(carpeta);
     ASSERT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
     ShowWindowAsync(app.Ventana(), SW_MINIMIZE);
     ASSERT_TRUE(Esperar([&] { return IsIconic(app.Ventana()) != FALSE; }));
@@ -86,16 +86,15 @@ TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
         Opcion(clave, "1");
     }
     Opcion("Letras", "3");
-    Rebanex app(carpeta.Ruta());
-    ASSERT_EQ(app.Texto(Opciones), "I  A  E  P  O  M  d  F  T  R  #  ");
+    Rebanex app(carpeta);
+    const char* const opciones = "I  A  E  P  O  M  d  F  T  R  #  ";
+    ASSERT_EQ(app.Texto(Opciones), opciones);
     for (const auto& [etiqueta, texto] :
-         {std::pair{Opciones, ""}, std::pair{Estado, "OK! Configuración Guardada!!"},
+         {std::pair{Opciones, opciones}, std::pair{Estado, "OK! Configuración Guardada!!"},
           std::pair{Estado, "Cambiando Formato de Letras..."},
           std::pair{Estado, "Eliminando Multi-Espacios..."}, std::pair{Contador, "7974/7974"}}) {
-        if (*texto != '\0') {
-            app.PonerTexto(etiqueta, texto);
-        }
-        SCOPED_TRACE(app.Texto(etiqueta));
+        app.PonerTexto(etiqueta, texto);
+        SCOPED_TRACE(texto);
         EXPECT_GT(app.AnchoTexto(etiqueta), 0);
         EXPECT_LE(app.AnchoTexto(etiqueta), app.AnchoCliente(etiqueta));
     }
@@ -103,7 +102,7 @@ TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
 
 // Lines of 100 characters: a long paragraph takes the edit control a time that grows squared.
 TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
-    Rebanex app(carpeta.Ruta());
+    Rebanex app(carpeta);
     std::string mensaje;
     for (int i = 0; i < 700; ++i) {
         mensaje += std::string(98, static_cast<char>('a' + i % 26)) + "\r\n";

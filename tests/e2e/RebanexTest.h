@@ -1,9 +1,11 @@
-// What every end-to-end test starts from: Rebanex.exe copied into a fresh folder, also its
-// start folder, where Rebanex.ini is written and other programs can be put beside it.
+// What every end-to-end test starts from: Rebanex.exe copied into a new empty folder in the
+// temporary folder, also its start folder, where Rebanex.ini is written and other programs can
+// be put beside it; the folder goes with what is left in it.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "comun/Aviso.h"
@@ -13,17 +15,30 @@ namespace rebanex::e2e {
 
 class Instalada : public ::testing::Test {
   protected:
+    Instalada() {
+        static int contador = 0;
+        char temporal[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temporal);
+        GetLongPathNameA(temporal, temporal, MAX_PATH);
+        carpeta = std::string(temporal) + "rebanex-e2e-" + std::to_string(GetCurrentProcessId()) +
+                  "-" + std::to_string(++contador);
+        CreateDirectoryA(carpeta.c_str(), nullptr);
+    }
+    ~Instalada() override {
+        std::error_code ignorado;
+        std::filesystem::remove_all(carpeta, ignorado);
+    }
     void SetUp() override {
         ASSERT_EQ(GetACP(), 1252u) << "the ANSI code page of this Wine prefix";
-        ASSERT_TRUE(
-            CopyFileA(RutaRebanex().c_str(), carpeta.Fichero("Rebanex.exe").c_str(), FALSE));
+        Instalar(REBANEX_EXE, "Rebanex.exe");
     }
 
+    std::string Fichero(const std::string& nombre) const { return carpeta + "\\" + nombre; }
     void Instalar(const char* exe, const std::string& nombre) {
-        ASSERT_TRUE(CopyFileA(RutaWindows(exe).c_str(), carpeta.Fichero(nombre).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(RutaWindows(exe).c_str(), Fichero(nombre).c_str(), FALSE));
     }
     void Opcion(const char* clave, const char* valor) {
-        WritePrivateProfileStringA("Rebanex", clave, valor, carpeta.Fichero("Rebanex.ini").c_str());
+        WritePrivateProfileStringA("Rebanex", clave, valor, Fichero("Rebanex.ini").c_str());
     }
     // The box shows that notice; then it is answered.
     static void Atender(Rebanex& app, const Aviso& aviso) {
@@ -34,7 +49,7 @@ class Instalada : public ::testing::Test {
         ASSERT_TRUE(Esperar([&] { return !IsWindow(caja->hwnd); }));
     }
 
-    DirectorioTemporal carpeta;
+    std::string carpeta;  // without the final backslash
 };
 
 }  // namespace rebanex::e2e
