@@ -143,6 +143,11 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     const std::string esperando(kEstadoEsperando);
     EXPECT_EQ(escritorio.estados, (std::vector<std::string>{esperando, "", esperando, ""}));
     EXPECT_EQ(avisador.avisos.size(), 1u);
+    // Running and minimised: brought back, not started again.
+    escritorio.minimizada = escritorio.BuscarVentana("Dorvax");
+    control.Mostrar();
+    EXPECT_EQ(escritorio.minimizada, 0);
+    EXPECT_EQ(escritorio.aperturas.size(), 2u);
 }
 
 }  // namespace

@@ -45,8 +45,8 @@ class EscritorioSimulado : public Escritorio {
     VentanaId BuscarVentana(std::string_view t) override { return Buscar(t, false); }
     VentanaId BuscarVentanaPorPrefijo(std::string_view p) override { return Buscar(p, true); }
     VentanaId VentanaPropia() override { return propia; }
-    bool Minimizada(VentanaId) override { return false; }
-    void Restaurar(VentanaId v) override { PonerEnPrimerPlano(v); }
+    bool Minimizada(VentanaId v) override { return minimizada == v; }
+    void Restaurar(VentanaId v) override { minimizada = 0, PonerEnPrimerPlano(v); }
     bool PonerEnPrimerPlano(VentanaId v) override {
         return SubirYActivar(v), primerPlano = v, true;
     }
@@ -111,7 +111,7 @@ class EscritorioSimulado : public Escritorio {
     void MostrarEstado(const std::string& texto) override { estados.push_back(texto); }
 
     std::map<VentanaId, VentanaSimulada> ventanas;
-    VentanaId propia = 0, primerPlano = 0, ultima = 0;
+    VentanaId propia = 0, primerPlano = 0, ultima = 0, minimizada = 0;
     Punto cursor{5, 5};
     std::optional<std::string> portapapeles = "antes";
     int64_t reloj = 0;
