@@ -231,7 +231,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
 }
 
 // A missing rules file is created with the default rules before the editor opens it; one
-// named relative to the start directory is found there.
+// named relative to the start directory is found there. Whatever its name, the file is handed
+// to the text editor, never opened (run) by its own type.
 TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
@@ -246,11 +247,12 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
-    Guardar("FicherosReemplazos", "1", "reglas.txt");
-    sistema.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
+    Guardar("FicherosReemplazos", "1", "reglas.bat");
+    sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(sistema.abiertos, (V{ruta + "||", ruta + "||", "C:\\Rebanex\\reglas.txt||"}));
+    const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
+    EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
@@ -277,7 +279,7 @@ TEST_F(ProgArranque, Actualizar) {
     EXPECT_EQ(sistema.descargas, 2);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
                                                 std::string(Direcciones::kWebActualizaciones));
-    EXPECT_EQ(sistema.ejecutados, (V{linea, linea}));
+    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace
