@@ -80,6 +80,10 @@ const DefControl& Definicion(Control c) {
     return kTablaControles.front();  // unreachable: the table holds every control
 }
 
+std::optional<Control> DestinoTeclaAcceso(Control etiqueta) {
+    return etiqueta == et1 ? std::optional(Msg) : std::nullopt;
+}
+
 int TwipsAPixeles(int twips, int dpi) {
     const std::int64_t n = static_cast<std::int64_t>(twips) * dpi;
     const std::int64_t mitad = kTwipsPorPulgada / 2;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/Elementos.h"
@@ -54,6 +55,10 @@ extern const std::array<DefControl, kNumControles> kTablaControles;
 
 // The row of a control.
 const DefControl& Definicion(Control c);
+
+// Where a label's access key puts the focus when it is not the next control in tab order: the
+// box the label names ("Men&saje": the message). nullopt for the other labels.
+std::optional<Control> DestinoTeclaAcceso(Control etiqueta);
 
 struct RectPixeles {
     int x, y, ancho, alto;

@@ -40,6 +40,13 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #  "); }},
         {"^g", [&] { texto(Estado, "OK! Configuración Guardada!!"); }},
         {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Lon); })); }},
+        {"%s",  // "Men&saje": typing goes into the message
+         [&] {
+             EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
+             Teclas({VK_END});
+             Teclear("s");
+             texto(Msg, "hola R1s");
+         }},
         {"%x", [&] { texto(Msg, ""); }},
         {"^a",
          [&] {  // the file name box: a combo box (cmb13) with its edit inside, or an edit (edt1)
