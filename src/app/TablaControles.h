@@ -77,5 +77,8 @@ RectPixeles Colocar(Control c, int dpi);
 RectPixeles AreaCliente(int dpi);
 // LOGFONT height for a point size: negative, the character height in pixels.
 int AltoFuente(double puntos, int dpi);
+// A window's rectangle, in pixels, where it lies wholly inside `area`: where it is when it does,
+// else moved the least on each axis; one bigger than the area shows its top-left corner.
+RectPixeles DentroDelArea(const RectPixeles& ventana, const RectPixeles& area);
 
 }  // namespace rebanex

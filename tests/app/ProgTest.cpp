@@ -31,6 +31,17 @@ TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
     EXPECT_EQ(AltoFuente(8.25, 96), -11);
+    // A window goes wholly onto a monitor's work area, moved the least; one bigger than it
+    // shows its top-left corner.
+    const RectPixeles area{-1280, 40, 1280, 984};
+    const std::pair<RectPixeles, RectPixeles> lugares[] = {
+        {{-1000, 100, 330, 260}, {-1000, 100, 330, 260}},
+        {{-1000, -143165577, 330, 260}, {-1000, 40, 330, 260}},
+        {{-100, 900, 330, 260}, {-330, 764, 330, 260}},
+        {{500, 100, 2000, 260}, {-1280, 100, 2000, 260}}};
+    for (const auto& [antes, despues] : lugares) {
+        EXPECT_EQ(DentroDelArea(antes, area), despues) << antes.x << "," << antes.y;
+    }
 }
 
 // Nothing gets through the window procedures: the user is told, the caller gets a neutral result.

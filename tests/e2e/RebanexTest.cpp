@@ -25,10 +25,17 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     EXPECT_NE(ini.find("\r\n1=" + Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
     Opcion("MsgMax", "99");
     Opcion("Inverso", "1");
+    Opcion("PosicionVentanaX", "99999999");  // far beyond the screen: the window comes back
+    Opcion("PosicionVentanaY", "-99999999999");
     Rebanex app(carpeta);
     ASSERT_NE(app.Ventana(), nullptr);
     EXPECT_EQ(app.Texto(Lon), "99");
     EXPECT_EQ(app.Texto(Opciones).rfind("I  A", 0), 0u) << app.Texto(Opciones);
+    RECT r{};
+    GetWindowRect(app.Ventana(), &r);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                r.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
 }
 
 // Installed in a folder with spaces, below a program named as the folder's first word: the
