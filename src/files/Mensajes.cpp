@@ -42,6 +42,12 @@ void QuitarTelefono(std::string& texto) {
     }
 }
 
+std::string MensajeDeFichero(std::string_view texto) {
+    std::string mensaje = TextoConSaltos(texto);
+    QuitarTelefono(mensaje);
+    return mensaje;
+}
+
 std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
                                  Disco& disco, Avisador& avisador) {
     std::string encontrado;
@@ -53,9 +59,7 @@ std::string CargarFicheroMensaje(const std::string& ruta, const std::string& dir
         avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
         return {};
     }
-    std::string texto = TextoConSaltos(disco.LeerTexto(encontrado).value_or(""));
-    QuitarTelefono(texto);
-    return texto;
+    return MensajeDeFichero(disco.LeerTexto(encontrado).value_or(""));
 }
 
 LineaComandos InterpretarLineaComandos(std::string_view cmd) {
