@@ -79,12 +79,13 @@ void Prog::mnu_ayuda_bajarNew_Click() {
 // Closing ends the program and nothing is saved; when the updater does not start, Rebanex
 // stays open so that the user is not left with nothing running.
 void Prog::EjecutarActualizador() {
-    if (entorno_.shell.Ejecutar(
-            LineaActualizador(entorno_.shell.RutaEjecutable(), WebActualizaciones(ini_)))) {
+    const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
+    if (entorno_.shell.Ejecutar(actualizador, LineaActualizador(entorno_.shell.RutaEjecutable(),
+                                                                WebActualizaciones(ini_)))) {
         vista_.Cerrar();
         return;
     }
-    vista_.Avisar(AvisoActualizadorNoArranca(DirectorioEjecutable() + std::string(kActualizador)));
+    vista_.Avisar(AvisoActualizadorNoArranca(actualizador));
     MostrarEstado("");
 }
 

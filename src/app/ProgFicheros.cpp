@@ -2,10 +2,10 @@
 #include <string>
 
 #include "app/Prog.h"
-#include "files/Ayuda.h"
 #include "files/Filtro.h"
 #include "files/ListaReemplazos.h"
 #include "files/Mensajes.h"
+#include "files/Shell.h"
 #include "settings/Ajustes.h"
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
@@ -83,6 +83,8 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
     RutaReemplazos_ = ruta;
 }
 
+// The file goes to the text editor as its parameter, whatever its name ends in: opened by its
+// own type, a rules file named "reglas.bat" would be run.
 void Prog::mnu_opciones_fichR_Click() {
     std::string ruta = RutaReemplazos_;
     if (!entorno_.disco.EsFichero(ruta)) {
@@ -96,7 +98,7 @@ void Prog::mnu_opciones_fichR_Click() {
             }
         }
     }
-    AbrirDocumento(entorno_.shell, ruta);
+    entorno_.shell.Abrir(entorno_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", kMostrar);
 }
 
 }  // namespace rebanex

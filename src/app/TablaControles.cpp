@@ -17,6 +17,16 @@ constexpr Fuente kArial9Normal{"Arial", 9, false};
 constexpr Fuente kArial1575{"Arial", 15.75, true};
 constexpr RectTwips kMarco{0, 0, 4695, 2775};
 
+// One axis of DentroDelArea.
+int DentroDe(int inicio, int largo, int areaInicio, int areaLargo) {
+    const long long fin = static_cast<long long>(areaInicio) + areaLargo;
+    long long x = inicio;
+    if (x + largo > fin) {
+        x = fin - largo;
+    }
+    return static_cast<int>(x < areaInicio ? areaInicio : x);
+}
+
 }  // namespace
 
 // clang-format off
@@ -80,6 +90,10 @@ const DefControl& Definicion(Control c) {
     return kTablaControles.front();  // unreachable: the table holds every control
 }
 
+std::optional<Control> DestinoTeclaAcceso(Control etiqueta) {
+    return etiqueta == et1 ? std::optional(Msg) : std::nullopt;
+}
+
 int TwipsAPixeles(int twips, int dpi) {
     const std::int64_t n = static_cast<std::int64_t>(twips) * dpi;
     const std::int64_t mitad = kTwipsPorPulgada / 2;
@@ -115,6 +129,11 @@ int AltoFuente(double puntos, int dpi) {
     // As MulDiv(points * 100, dpi, 7200), the usual rounding for LOGFONT heights.
     const auto centesimas = static_cast<std::int64_t>(std::llround(puntos * 100));
     return -static_cast<int>((centesimas * dpi + 3600) / 7200);
+}
+
+RectPixeles DentroDelArea(const RectPixeles& ventana, const RectPixeles& area) {
+    return {DentroDe(ventana.x, ventana.ancho, area.x, area.ancho),
+            DentroDe(ventana.y, ventana.alto, area.y, area.alto), ventana.ancho, ventana.alto};
 }
 
 }  // namespace rebanex

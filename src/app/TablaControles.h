@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "app/Elementos.h"
@@ -55,6 +56,10 @@ extern const std::array<DefControl, kNumControles> kTablaControles;
 // The row of a control.
 const DefControl& Definicion(Control c);
 
+// Where a label's access key puts the focus when it is not the next control in tab order: the
+// box the label names ("Men&saje": the message). nullopt for the other labels.
+std::optional<Control> DestinoTeclaAcceso(Control etiqueta);
+
 struct RectPixeles {
     int x, y, ancho, alto;
     bool operator==(const RectPixeles&) const = default;
@@ -72,5 +77,8 @@ RectPixeles Colocar(Control c, int dpi);
 RectPixeles AreaCliente(int dpi);
 // LOGFONT height for a point size: negative, the character height in pixels.
 int AltoFuente(double puntos, int dpi);
+// A window's rectangle, in pixels, where it lies wholly inside `area`: where it is when it does,
+// else moved the least on each axis; one bigger than the area shows its top-left corner.
+RectPixeles DentroDelArea(const RectPixeles& ventana, const RectPixeles& area);
 
 }  // namespace rebanex

@@ -5,6 +5,7 @@
 #include "cli/Codificacion.h"
 #include "comun/Windows1252.h"
 #include "files/Ficheros.h"
+#include "files/Mensajes.h"
 
 namespace rebanex::consola {
 
@@ -25,23 +26,18 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto)
     return datos;
 }
 
-std::optional<std::string> LeerTextoEntrada(const std::optional<std::string>& fichero,
-                                            std::istream& entrada) {
+std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
+                                       std::istream& entrada, CodificacionConsola codificacion) {
     if (fichero) {
-        return ficheros::LeerTexto(*fichero);
+        const std::optional<std::string> texto = ficheros::LeerTexto(*fichero);
+        return texto ? std::optional(MensajeDeFichero(*texto)) : std::nullopt;
     }
     std::optional<std::string> bytes = LeerTodo(entrada);
     if (!bytes) {
         return std::nullopt;
     }
-    return TextoWindows1252(std::move(*bytes));
-}
-
-std::string MensajeDeConsola(std::string texto, CodificacionConsola codificacion) {
-    if (codificacion == CodificacionConsola::Cp1252) {
-        return texto;
-    }
-    return SaltosDeVentana(texto);
+    std::string texto = TextoWindows1252(std::move(*bytes));
+    return codificacion == CodificacionConsola::Cp1252 ? texto : SaltosDeVentana(texto);
 }
 
 }  // namespace rebanex::consola

@@ -103,14 +103,6 @@ int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
     return kSalidaBien;
 }
 
-std::optional<std::string> LeerMensaje(const ArgumentosTrocear& args, std::istream& entrada) {
-    std::optional<std::string> texto = LeerTextoEntrada(args.fichero, entrada);
-    if (!texto) {
-        return std::nullopt;
-    }
-    return MensajeDeConsola(std::move(*texto), args.codificacion);
-}
-
 int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entradaEstandar) {
     std::optional<EstadoInicial> estado =
         args.rutaIni ? EstadoDesdeAjustes(*args.rutaIni) : EstadoPorDefecto();
@@ -120,7 +112,8 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
     }
     EntradaPartir entrada = PrepararEntrada(args, std::move(*estado));
 
-    std::optional<std::string> mensaje = LeerMensaje(args, entradaEstandar);
+    std::optional<std::string> mensaje =
+        LeerMensaje(args.fichero, entradaEstandar, args.codificacion);
     if (!mensaje) {
         return consola.Fallo(kSalidaUso, args.fichero
                                              ? "no se puede leer el fichero '" + *args.fichero + "'"

@@ -8,6 +8,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <csignal>
 #endif
 
 int main(int argc, char** argv) {
@@ -15,6 +17,9 @@ int main(int argc, char** argv) {
     // The tool converts line breaks itself; the C runtime must pass the bytes untouched.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+#else
+    // A reader that went away must fail the write, which is reported, not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
     try {

@@ -4,21 +4,28 @@
 
 namespace rebanex {
 
+// Runs of plain characters go in whole: trocear loads files of megabytes through here.
 std::string TextoConSaltos(std::string_view bytes) {
     std::string texto;
     texto.reserve(bytes.size() + bytes.size() / 16);
     bool terminaEnSalto = false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        terminaEnSalto = c == '\r' || c == '\n';
-        if (terminaEnSalto) {
-            texto += "\r\n";
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            texto += c == '\0' ? ' ' : c;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t fin = i;
+        while (fin < bytes.size() && bytes[fin] != '\r' && bytes[fin] != '\n' &&
+               bytes[fin] != '\0') {
+            ++fin;
         }
+        if (fin > i) {
+            texto.append(bytes.substr(i, fin - i));
+            terminaEnSalto = false;
+        }
+        if (fin == bytes.size()) {
+            break;
+        }
+        const char c = bytes[fin];
+        terminaEnSalto = c != '\0';
+        texto += terminaEnSalto ? "\r\n" : " ";
+        i = fin + (c == '\r' && fin + 1 < bytes.size() && bytes[fin + 1] == '\n' ? 2 : 1);
     }
     if (terminaEnSalto) {
         texto.resize(texto.size() - 2);
@@ -42,6 +49,12 @@ void QuitarTelefono(std::string& texto) {
     }
 }
 
+std::string MensajeDeFichero(std::string_view texto) {
+    std::string mensaje = TextoConSaltos(texto);
+    QuitarTelefono(mensaje);
+    return mensaje;
+}
+
 std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
                                  Disco& disco, Avisador& avisador) {
     std::string encontrado;
@@ -53,9 +66,7 @@ std::string CargarFicheroMensaje(const std::string& ruta, const std::string& dir
         avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
         return {};
     }
-    std::string texto = TextoConSaltos(disco.LeerTexto(encontrado).value_or(""));
-    QuitarTelefono(texto);
-    return texto;
+    return MensajeDeFichero(disco.LeerTexto(encontrado).value_or(""));
 }
 
 LineaComandos InterpretarLineaComandos(std::string_view cmd) {

@@ -23,6 +23,10 @@ std::string TextoConSaltos(std::string_view bytes);
 // Cuts "#TEL#", up to 20 characters and a final "@" off the end; other texts stay whole.
 void QuitarTelefono(std::string& texto);
 
+// The message a message file's text gives, read the one way for the window and for trocear:
+// TextoConSaltos, then without its telephone trailer.
+std::string MensajeDeFichero(std::string_view texto);
+
 // The message in the file at `ruta`, or else at start directory + `ruta`, its telephone
 // trailer removed. A missing file shows the "no encontrado" box and gives "".
 std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,

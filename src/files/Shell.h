@@ -1,5 +1,5 @@
 // What the program asks of the shell and the system: opening documents and links, finding the
-// program that opens a file, starting a program, downloading a file.
+// program that opens a file or edits text, starting a program, downloading a file.
 #pragma once
 
 #include <optional>
@@ -17,8 +17,13 @@ class Shell {
     // FindExecutableA without a directory: the program's path as the shell gives it, or
     // nothing when its result is 32 or less.
     virtual std::optional<std::string> BuscarEjecutable(const std::string& fichero) = 0;
-    // CreateProcessA of the command line, in a normal window with the focus; not awaited.
-    virtual bool Ejecutar(const std::string& lineaComandos) = 0;
+    // CreateProcessA of the program at `programa` (a full path, which names it alone even with
+    // spaces in it) with that command line as it is, in a normal window with the focus; not
+    // awaited.
+    virtual bool Ejecutar(const std::string& programa, const std::string& lineaComandos) = 0;
+    // The full path of the program that edits .txt files: the one associated with ".txt",
+    // else the system's Notepad.
+    virtual std::string EditorDeTexto() = 0;
     // URLDownloadToFileA: true when it returned 0.
     virtual bool Descargar(const std::string& url, const std::string& destino) = 0;
     // GetModuleFileNameA: the running executable's full path.
@@ -36,7 +41,8 @@ class ShellAusente : public Shell {
     std::optional<std::string> BuscarEjecutable(const std::string&) override {
         return std::nullopt;
     }
-    bool Ejecutar(const std::string&) override { return false; }
+    bool Ejecutar(const std::string&, const std::string&) override { return false; }
+    std::string EditorDeTexto() override { return {}; }
     bool Descargar(const std::string&, const std::string&) override { return false; }
     std::string RutaEjecutable() override { return {}; }
 };

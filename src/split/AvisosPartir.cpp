@@ -45,13 +45,16 @@ Aviso AvisoFirmaGrande() {
     return Exclamacion("La firma no puede ser tan grande!", "Epp, cuidadín!!!");
 }
 
-Aviso AvisoSinSitioTexto() {
-    return Exclamacion(
-        "Con el indicador de nº de Trozo y la firma en cada trozo no me queda sitio para el "
-        "texto"
-        "\r\r"
-        "Anda estírate un poco con el tamaño máximo :P",
-        "Epp, cuidadín!!!");
+Aviso AvisoSinSitioTexto(SinSitio quien) {
+    const char* const ocupan = quien == SinSitio::Indicador ? "Con el indicador de nº de Trozo"
+                               : quien == SinSitio::Firma
+                                   ? "Con la firma en cada trozo"
+                                   : "Con el indicador de nº de Trozo y la firma en cada trozo";
+    return Exclamacion(std::string(ocupan) +
+                           " no me queda sitio para el texto"
+                           "\r\r"
+                           "Anda estírate un poco con el tamaño máximo :P",
+                       "Epp, cuidadín!!!");
 }
 
 Aviso AvisoDemasiadosTrozos() {

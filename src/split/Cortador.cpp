@@ -40,11 +40,13 @@ std::optional<int32_t> Pasada(std::string_view texto, const ParametrosCorte& p,
 
 }  // namespace
 
+bool ReservaIndicador(const ParametrosCorte& p) {
+    return p.IndicadorTrozos && p.LongitudMensaje >= p.MsgMax;
+}
+
 long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal) {
     long long sitio = p.MsgMax;
-    // The reserve follows the message box, not the working text: a text that grew by
-    // transforms gets its indicators on top.
-    if (p.IndicadorTrozos && p.LongitudMensaje >= p.MsgMax) {
+    if (ReservaIndicador(p)) {
         sitio -= Digitos(numero) + 1 + digitosTotal + 1;
     }
     if (p.Firmados) {

@@ -107,8 +107,15 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     const std::optional<Recuento> recuento = ContarTrozos(texto, parametros);
     if (!recuento || recuento->trozos > kMaxTrozos) {
         Estado(pasos, "");
-        return recuento ? Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg)
-                        : Fallo(AvisoSinSitioTexto(), ControlFoco::Lon);
+        if (recuento) {
+            return Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg);
+        }
+        // The checks leave room for text without the two reserves: at least one is taken.
+        const bool indicador = ReservaIndicador(parametros);
+        return Fallo(AvisoSinSitioTexto(!parametros.Firmados ? SinSitio::Indicador
+                                        : indicador          ? SinSitio::Ambos
+                                                             : SinSitio::Firma),
+                     ControlFoco::Lon);
     }
     std::vector<Corte> cortes = GenerarTrozos(texto, parametros, *recuento);
     return ListaTrozos(std::move(texto), std::move(cortes), parametros);

@@ -49,7 +49,9 @@ Aviso AvisoTamanyoCero();
 Aviso AvisoSinSitioGuion();
 Aviso AvisoMinimoIndicadores();
 Aviso AvisoFirmaGrande();
-Aviso AvisoSinSitioTexto();     // indicator and signature leave no room in a piece
+// What takes all the room of a piece when no text fits.
+enum class SinSitio { Indicador, Firma, Ambos };
+Aviso AvisoSinSitioTexto(SinSitio quien);
 Aviso AvisoDemasiadosTrozos();  // more than kMaxTrozos pieces
 
 using ResultadoPartir = std::variant<ListaTrozos, FalloPartir>;

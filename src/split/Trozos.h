@@ -40,6 +40,10 @@ struct Corte {
     bool ultimo = false;  // reaches the end of the text
 };
 
+// Whether each piece keeps room for its indicator: the reserve follows the message box, not
+// the working text, so a text that grew by transforms gets its indicators on top.
+bool ReservaIndicador(const ParametrosCorte& p);
+
 // Room left for text in piece `numero` (from 1) when the piece count has `digitosTotal`
 // digits, after the indicator and the signature.
 long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal);

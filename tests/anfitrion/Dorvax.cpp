@@ -4,9 +4,10 @@
 //
 // Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --registro RUTA
 // (record file), --posicion X Y (top-left corner of the main window, default 600 100),
-// --sin-principal (the main window never shows).
+// --sin-principal (the main window never shows), --linea (records its command line and ends:
+// it stands in for any program that Rebanex starts).
 // Records, each ending in CR LF: "PEGADO n:texto" (the field after a paste; n is the length
-// of texto in bytes) and "VACIADO" (Alt+Z emptied the field).
+// of texto in bytes), "VACIADO" (Alt+Z emptied the field) and the command line.
 #include <windows.h>
 
 #include <cstring>
@@ -18,7 +19,7 @@ namespace {
 
 std::string registro;
 int posX = 600, posY = 100;
-bool conPrincipal = true;
+bool conPrincipal = true, soloLinea = false;
 HWND aplicacion = nullptr, principal = nullptr, mensaje = nullptr;
 WNDPROC procesoEdit = nullptr;
 
@@ -38,6 +39,8 @@ void LeerOpciones() {
             palabras >> posX >> posY;
         } else if (p == "--sin-principal") {
             conPrincipal = false;
+        } else if (p == "--linea") {
+            soloLinea = true;
         }
     }
 }
@@ -129,6 +132,10 @@ void CrearPrincipal() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     LeerOpciones();
+    if (soloLinea) {
+        Registrar(GetCommandLineA());
+        return 0;
+    }
     // Small, in the bottom-right corner, out of the way of the main window.
     aplicacion =
         Ventana("DorvaxAplicacion", &Proceso, "Dorvax", GetSystemMetrics(SM_CXSCREEN) - 220,

@@ -154,9 +154,10 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
         return EsFichero(documento) ? navegador : std::nullopt;
     }
-    bool Ejecutar(const std::string& linea) override {
-        return ejecutados.push_back(linea), arranca;
+    bool Ejecutar(const std::string& programa, const std::string& linea) override {
+        return ejecutados.push_back(programa + "|" + linea), arranca;
     }
+    std::string EditorDeTexto() override { return "C:\\Ed\\ed.exe"; }
     bool Descargar(const std::string&, const std::string&) override {
         return ++descargas, descarga;
     }
@@ -166,8 +167,9 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::map<std::string, std::string> ficheros;
     std::set<std::string> soloLectura;
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
-    std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
-    std::optional<std::string> navegador;           // what opens .html files
+    // "fichero|parametros|directorio", "programa|linea"
+    std::vector<std::string> abiertos, ejecutados;
+    std::optional<std::string> navegador;  // what opens .html files
     int descargas = 0, resultadoAbrir = 42;
     bool arranca = true, descarga = true;
 };

@@ -31,6 +31,17 @@ TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
     EXPECT_EQ(AltoFuente(8.25, 96), -11);
+    // A window goes wholly onto a monitor's work area, moved the least; one bigger than it
+    // shows its top-left corner.
+    const RectPixeles area{-1280, 40, 1280, 984};
+    const std::pair<RectPixeles, RectPixeles> lugares[] = {
+        {{-1000, 100, 330, 260}, {-1000, 100, 330, 260}},
+        {{-1000, -143165577, 330, 260}, {-1000, 40, 330, 260}},
+        {{-100, 900, 330, 260}, {-330, 764, 330, 260}},
+        {{500, 100, 2000, 260}, {-1280, 100, 2000, 260}}};
+    for (const auto& [antes, despues] : lugares) {
+        EXPECT_EQ(DentroDelArea(antes, area), despues) << antes.x << "," << antes.y;
+    }
 }
 
 // Nothing gets through the window procedures: the user is told, the caller gets a neutral result.
@@ -231,7 +242,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
 }
 
 // A missing rules file is created with the default rules before the editor opens it; one
-// named relative to the start directory is found there.
+// named relative to the start directory is found there. Whatever its name, the file is handed
+// to the text editor, never opened (run) by its own type.
 TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
@@ -246,11 +258,12 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
-    Guardar("FicherosReemplazos", "1", "reglas.txt");
-    sistema.ficheros["C:\\Rebanex\\reglas.txt"] = "x";
+    Guardar("FicherosReemplazos", "1", "reglas.bat");
+    sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(sistema.abiertos, (V{ruta + "||", ruta + "||", "C:\\Rebanex\\reglas.txt||"}));
+    const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
+    EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
@@ -277,7 +290,7 @@ TEST_F(ProgArranque, Actualizar) {
     EXPECT_EQ(sistema.descargas, 2);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
                                                 std::string(Direcciones::kWebActualizaciones));
-    EXPECT_EQ(sistema.ejecutados, (V{linea, linea}));
+    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace

@@ -102,6 +102,11 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     const std::string mensaje = carpeta.Escribir("m.txt", "adi\xC3\xB3s");
     Ver(mensaje, "esto no se lee", 0, "adios\n");
     Ver("-", "adi\xC3\xB3s", 0, "adios\n");
+    // A file is loaded as the window loads it: NUL as a space, no telephone trailer, every line
+    // end CR LF (also for cp1252), none after the last line.
+    const std::string tel = carpeta.Escribir("t.sms", std::string("a\0b\nc#TEL#600123456@\n", 21));
+    Ver(tel, "", 0, "a b c\n");
+    Ver("--codificacion cp1252 " + tel, "", 0, "a b c\r\n");
     const std::string falta = carpeta.Fichero("falta.txt");
     Ver(falta, "", 1, "", "trocear: no se puede leer el fichero '" + falta + "'\n");
     Ver("--firma Ana --opcion FirmarAutomaticamente=1 --opcion CopiarTrozoAlMensatel=1", "hola", 0,
@@ -127,7 +132,11 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     Ver("--max abc --codificacion cp1252", "hola", 2, "",
         Caja(AvisoSoloNumeros(), CodificacionConsola::Cp1252));
     Ver("--max 12 --firma ABCDEF --opcion FirmarEnTrozos=1", std::string(30, 'x'), 2, "",
-        Caja(AvisoSinSitioTexto()));
+        Caja(AvisoSinSitioTexto(SinSitio::Ambos)));
+    // The box names what takes the room: the signature alone, or the indicator from piece 1000.
+    Ver("--max 4 --firma AB --opcion FirmarEnTrozos=1 --opcion IndicadorTrozos=0", "hola", 2, "",
+        Caja(AvisoSinSitioTexto(SinSitio::Firma)));
+    Ver("--max 12", std::string(120000, 'x'), 2, "", Caja(AvisoSinSitioTexto(SinSitio::Indicador)));
     Ver("a.txt b.txt", "hola", 1, "",
         "trocear: sobra un fichero: b.txt (s\xC3\xB3lo se lee uno)\nPrueba 'trocear --ayuda'.\n");
     Ver("--formato acentos", "\xC3\x81rbol  a", 0, "Arbol  a");
@@ -135,7 +144,8 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     Ver("--formato mayusculas", "\xC3\x81rbol  a", 0, "\xC3\x81RBOL  A");
     Ver("--formato espacios", "\xC3\x81rbol  a", 0, "\xC3\x81rbol a");
     Ver("--json --max 160", "a\\b\tc", 0, "{\"trozos\": [\"a\\\\b c\"]}\n");
-    EXPECT_EQ(Caja(AvisoSinSitioTexto()).find('\r'), std::string::npos);  // CRs end lines
+    EXPECT_EQ(Caja(AvisoSinSitioTexto(SinSitio::Ambos)).find('\r'),
+              std::string::npos);  // CRs end lines
     EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
 }
 

@@ -30,7 +30,9 @@ TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
     const std::pair<std::string, Aviso> cajas[] = {
             CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),
             CAJA(AvisoSinSitioGuion), CAJA(AvisoMinimoIndicadores), CAJA(AvisoFirmaGrande),
-            CAJA(AvisoSinSitioTexto), CAJA(AvisoDemasiadosTrozos),
+            {"AvisoSinSitioTexto(Indicador)", AvisoSinSitioTexto(SinSitio::Indicador)},
+            {"AvisoSinSitioTexto(Firma)", AvisoSinSitioTexto(SinSitio::Firma)},
+            {"AvisoSinSitioTexto(Ambos)", AvisoSinSitioTexto(SinSitio::Ambos)}, CAJA(AvisoDemasiadosTrozos),
             CAJA(AvisoErrorAbrirReemplazos, kRuta), CAJA(AvisoLineaRara, 12, kRuta),
             CAJA(AvisoReemplazosNoEncontrado, kRuta), CAJA(AvisoErrorEscribirReemplazos, kRuta),
             CAJA(AvisoErrorGuardarConfiguracion), CAJA(AvisoErrorGuardarPosicion),

@@ -1,6 +1,10 @@
 // The real Rebanex.exe, installed in a fresh folder and driven through its window: what only
 // the real window shows, and one path through each wiring of the layers below.
+#include <fstream>
+
 #include "e2e/RebanexTest.h"
+#include "files/Actualizador.h"
+#include "files/Direcciones.h"
 
 namespace rebanex::e2e {
 namespace {
@@ -21,10 +25,43 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     EXPECT_NE(ini.find("\r\n1=" + Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
     Opcion("MsgMax", "99");
     Opcion("Inverso", "1");
+    Opcion("PosicionVentanaX", "99999999");  // far beyond the screen: the window comes back
+    Opcion("PosicionVentanaY", "-99999999999");
     Rebanex app(carpeta);
     ASSERT_NE(app.Ventana(), nullptr);
     EXPECT_EQ(app.Texto(Lon), "99");
     EXPECT_EQ(app.Texto(Opciones).rfind("I  A", 0), 0u) << app.Texto(Opciones);
+    RECT r{};
+    GetWindowRect(app.Ventana(), &r);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                r.bottom <= GetSystemMetrics(SM_CYSCREEN))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+}
+
+// Installed in a folder with spaces, below a program named as the folder's first word: the
+// updater and Mensatel started are the ones beside Rebanex, and the updater gets its command
+// line as it has always been.
+TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
+    const std::string dentro = "Archivos de programa\\";
+    ASSERT_TRUE(CreateDirectoryA(Fichero(dentro).c_str(), nullptr));
+    for (const char* nombre : {"Rebanex.exe", "Actualix.exe", "dorvax.exe"}) {
+        Instalar(nombre[0] == 'R' ? REBANEX_EXE : DORVAX_EXE, dentro + nombre);
+    }
+    Instalar(DORVAX_EXE, "Archivos.exe");  // what the path read up to its first space names
+    for (const std::string& d : {dentro, std::string()}) {
+        std::ofstream(Fichero(d + "dorvax.args"))
+            << "--linea --registro \"" << Fichero(d + "lineas") << "\"";
+    }
+    const auto lineas = [&] { return LeerFichero(Fichero(dentro + "lineas")); };
+    Rebanex app(Fichero("Archivos de programa"));
+    app.Elegir(Menu::mnu_archivo_mensatel);
+    ASSERT_TRUE(Esperar([&] { return !lineas().empty(); }));
+    app.Elegir(Menu::mnu_ayuda_bajarNew);
+    EXPECT_EQ(app.EsperarFin(), 0u);
+    const std::string linea = LineaActualizador(Fichero(dentro + "Rebanex.exe"),
+                                                std::string(Direcciones::kWebActualizaciones));
+    EXPECT_TRUE(Esperar([&] { return lineas().ends_with(linea + "\r\n"); })) << lineas();
+    EXPECT_EQ(LeerFichero(Fichero("lineas")), "");
 }
 
 // Typed and stepped with real keys and clicks; Escape goes back to the message, which is

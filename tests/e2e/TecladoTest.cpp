@@ -40,6 +40,13 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #  "); }},
         {"^g", [&] { texto(Estado, "OK! Configuración Guardada!!"); }},
         {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Lon); })); }},
+        {"%s",  // "Men&saje": typing goes into the message
+         [&] {
+             EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
+             Teclas({VK_END});
+             Teclear("s");
+             texto(Msg, "hola R1s");
+         }},
         {"%x", [&] { texto(Msg, ""); }},
         {"^a",
          [&] {  // the file name box: a combo box (cmb13) with its edit inside, or an edit (edt1)
@@ -66,12 +73,17 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
              PostMessageA(FindWindowA(nullptr, "Dorvax"), WM_CLOSE, 0, 0);
              EXPECT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") == nullptr; }));
          }},
-        // The rules file is made again, then handed to the shell (this prefix opens ".txt"
-        // with nothing).
+        // The rules file is made again, then opened in the text editor (Notepad here), then closed.
         {"^f",
          [&] {
              Atender(app, Troceado::AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
              EXPECT_TRUE(Esperar([&] { return !LeerFichero(Fichero("Rebanex.txt")).empty(); }));
+             HWND editor = nullptr;
+             EXPECT_TRUE(
+                 Esperar([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; },
+                         kPlazoLargo));
+             EXPECT_NE(app.Texto(editor).find("Rebanex.txt"), std::string::npos);
+             PostMessageA(editor, WM_CLOSE, 0, 0);
          }},
         {"^q", [&] { EXPECT_EQ(app.EsperarFin(), 0u); }},
     };

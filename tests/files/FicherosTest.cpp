@@ -84,7 +84,7 @@ TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
         EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
         const auto r = consola::prueba::Trocear(
             {"--codificacion", "cp1252", "--opcion", "NoAcentos=0", carpeta + "mensatel.ini"});
-        EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o \r\n") << r.error;
+        EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o\r\n") << r.error;
     }
     // trocear with its settings in that folder (once reported unreadable under Windows), the
     // paths given as a Windows console and as a Linux terminal pass them.

@@ -2,6 +2,7 @@
 // notifications by their control.
 #include <optional>
 
+#include "app/TablaControles.h"
 #include "app/win32/CursorEspera.h"
 #include "app/win32/Identificadores.h"
 #include "app/win32/VentanaPrincipal.h"
@@ -108,10 +109,17 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
 }
 
 // IsDialogMessage sends this for a label's mnemonic: focus on the label, then on to the
-// next control that takes it: a label hands its access key on.
+// next control that takes it: a label hands its access key on, to the box it names when that
+// is not the next one ("Men&saje" is followed by "&X", which Enter would press).
 void VentanaPrincipal::AlSiguienteControl(WPARAM w, LPARAM l) {
     if (LOWORD(l) != 0) {
         SetFocus(reinterpret_cast<HWND>(w));
+        return;
+    }
+    const std::optional<Control> foco = ControlDe(GetFocus());
+    const std::optional<Control> destino = foco ? DestinoTeclaAcceso(*foco) : std::nullopt;
+    if (w == 0 && destino) {
+        SetFocus(Hwnd(*destino));
         return;
     }
     HWND siguiente = GetNextDlgTabItem(hwnd_, GetFocus(), w != 0 ? TRUE : FALSE);

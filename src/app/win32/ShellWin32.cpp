@@ -1,6 +1,7 @@
 #include "app/win32/ShellWin32.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 #include <urlmon.h>
 
 #include <cstdint>
@@ -33,21 +34,38 @@ std::optional<std::string> ShellWin32::BuscarEjecutable(const std::string& fiche
     return std::string(programa);
 }
 
-bool ShellWin32::Ejecutar(const std::string& lineaComandos) {
+// The program is named apart from its command line: read from an unquoted line, a path with
+// spaces would start whatever lies at its first words (C:\Archivos.exe).
+bool ShellWin32::Ejecutar(const std::string& programa, const std::string& lineaComandos) {
     std::string linea = lineaComandos;  // CreateProcessA may write into it
     STARTUPINFOA inicio{};
     inicio.cb = sizeof(inicio);
     inicio.dwFlags = STARTF_USESHOWWINDOW;
     inicio.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION proceso{};
-    if (!CreateProcessA(nullptr, linea.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &inicio, &proceso)) {
+    if (!CreateProcessA(programa.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &inicio, &proceso)) {
         return false;
     }
     // Not awaited: the handles are only closed.
     ManejadorUnico hilo(proceso.hThread);
-    ManejadorUnico programa(proceso.hProcess);
+    ManejadorUnico iniciado(proceso.hProcess);
     return true;
+}
+
+// A full path in either case: a bare "notepad.exe" would be looked for in the current folder
+// first.
+std::string ShellWin32::EditorDeTexto() {
+    char editor[MAX_PATH] = {};
+    DWORD largo = MAX_PATH;
+    if (SUCCEEDED(AssocQueryStringA(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, ".txt", "open", editor,
+                                    &largo)) &&
+        editor[0] != '\0') {
+        return editor;
+    }
+    char sistema[MAX_PATH] = {};
+    const UINT n = GetSystemDirectoryA(sistema, MAX_PATH);
+    return std::string(sistema, n < MAX_PATH ? n : 0) + "\\notepad.exe";
 }
 
 bool ShellWin32::Descargar(const std::string& url, const std::string& destino) {

@@ -14,7 +14,8 @@ class ShellWin32 final : public Shell {
     int Abrir(const std::string& fichero, const std::string& parametros,
               const std::string& directorio, int mostrar) override;
     std::optional<std::string> BuscarEjecutable(const std::string& fichero) override;
-    bool Ejecutar(const std::string& lineaComandos) override;
+    bool Ejecutar(const std::string& programa, const std::string& lineaComandos) override;
+    std::string EditorDeTexto() override;
     bool Descargar(const std::string& url, const std::string& destino) override;
     std::string RutaEjecutable() override;
 

@@ -199,6 +199,27 @@ void VentanaPrincipal::AjustarTamano() {
     if (dx != 0 || dy != 0) {
         SetWindowPos(hwnd_, nullptr, 0, 0, ventana.right - ventana.left + dx,
                      ventana.bottom - ventana.top + dy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ColocarEnPantalla(ventana.left, ventana.top);  // grown past the screen's edge
+    }
+}
+
+// The top-left corner at (x, y) in pixels, or as near as keeps the whole window on the work area
+// of the monitor nearest to it: a position saved on a screen that is gone, or edited by hand,
+// would leave the window out of sight.
+void VentanaPrincipal::ColocarEnPantalla(int x, int y) {
+    RECT actual{};
+    GetWindowRect(hwnd_, &actual);
+    RectPixeles ventana{x, y, actual.right - actual.left, actual.bottom - actual.top};
+    const RECT deseado{x, y, x + ventana.ancho, y + ventana.alto};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoA(MonitorFromRect(&deseado, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& w = monitor.rcWork;
+        ventana = DentroDelArea(ventana, {w.left, w.top, w.right - w.left, w.bottom - w.top});
+    }
+    if (ventana.x != actual.left || ventana.y != actual.top) {
+        SetWindowPos(hwnd_, nullptr, ventana.x, ventana.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -91,6 +91,7 @@ class VentanaPrincipal final : public Vista {
     void AlFallar(const std::exception_ptr& fallo);
     void AlCambiarDpi(int dpi, const RECT& sugerido);
     void AjustarTamano();
+    void ColocarEnPantalla(int x, int y);
     // Controles.cpp
     void CrearControles();
     void ColocarControles();

@@ -143,8 +143,7 @@ Rectangulo VentanaPrincipal::Ventana() {
 }
 
 void VentanaPrincipal::MoverVentana(double izquierda, double arriba) {
-    SetWindowPos(hwnd_, nullptr, APixeles(izquierda, dpi_), APixeles(arriba, dpi_), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ColocarEnPantalla(APixeles(izquierda, dpi_), APixeles(arriba, dpi_));
 }
 
 Rectangulo VentanaPrincipal::Pantalla() {
