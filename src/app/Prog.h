@@ -74,6 +74,7 @@ class Prog {
     void MostrarOpciones(const Configuracion& c);
     void AplicarColoresMensatel();
     void CargarLineaComandos(const std::string& lineaComandos);  // in ProgFicheros.cpp
+    void CargarMensaje(const std::string& ruta);                 // in ProgFicheros.cpp
 
     // Piece view (ProgTrozos.cpp)
     void MostrarTrozo(int32_t numero);

@@ -28,7 +28,8 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto)
 std::optional<std::string> LeerTextoEntrada(const std::optional<std::string>& fichero,
                                             std::istream& entrada) {
     if (fichero) {
-        return ficheros::LeerTexto(*fichero);
+        Lectura leido = ficheros::LeerTexto(*fichero);
+        return leido ? std::optional(std::move(leido.contenido)) : std::nullopt;
     }
     std::optional<std::string> bytes = LeerTodo(entrada);
     if (!bytes) {

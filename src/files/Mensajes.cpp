@@ -42,8 +42,9 @@ void QuitarTelefono(std::string& texto) {
     }
 }
 
-std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
-                                 Disco& disco, Avisador& avisador) {
+std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
+                                                const std::string& directorioInicio, Disco& disco,
+                                                Avisador& avisador) {
     std::string encontrado;
     if (disco.EsFichero(ruta)) {
         encontrado = ruta;
@@ -51,11 +52,26 @@ std::string CargarFicheroMensaje(const std::string& ruta, const std::string& dir
         encontrado = directorioInicio + ruta;
     } else {
         avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
-        return {};
+        return std::string();
     }
-    std::string texto = TextoConSaltos(disco.LeerTexto(encontrado).value_or(""));
+    const Lectura leido = disco.LeerTexto(encontrado);
+    if (!leido) {
+        avisador.Avisar(AvisoFicheroIlegible(encontrado, *leido.fallo));
+        return std::nullopt;
+    }
+    std::string texto = TextoConSaltos(leido.contenido);
     QuitarTelefono(texto);
     return texto;
+}
+
+bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
+                    std::string_view despues) {
+    const Lectura leido = disco.Leer(ruta);
+    if (leido || leido.fallo == MotivoFallo::NoExiste) {
+        return true;
+    }
+    avisador.Avisar(AvisoFicheroIlegible(ruta, *leido.fallo, despues));
+    return false;
 }
 
 LineaComandos InterpretarLineaComandos(std::string_view cmd) {
@@ -70,6 +86,14 @@ LineaComandos InterpretarLineaComandos(std::string_view cmd) {
 Aviso AvisoFicheroNoEncontrado(const std::string& ruta) {
     return Aviso{"Fichero <" + ruta + "> no encontrado", "Rebanex", Icono::Exclamacion,
                  Botones::Aceptar};
+}
+
+Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo, std::string_view despues) {
+    std::string texto = "No puedo leer el fichero <" + ruta + ">\r\r" + TextoMotivo(motivo);
+    if (!despues.empty()) {
+        texto += "\r\r" + std::string(despues);
+    }
+    return Aviso{texto, "Rebanex", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoFicheroGordo() {

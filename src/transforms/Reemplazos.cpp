@@ -1,7 +1,6 @@
 // Applying a rules file to a text, and the boxes that reading it can raise.
 #include "transforms/Reemplazos.h"
 
-#include <optional>
 #include <string_view>
 
 #include "files/Ficheros.h"
@@ -57,13 +56,14 @@ Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long l
 
 }  // namespace
 
+// A file that opens but cannot be read is as unusable as one that does not open.
 void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador) {
-    const std::optional<std::string> contenido = ficheros::LeerTexto(ruta);
+    const Lectura contenido = ficheros::LeerTexto(ruta);
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
         return;
     }
-    AplicarReemplazos(texto, *contenido, ruta, avisador);
+    AplicarReemplazos(texto, contenido.contenido, ruta, avisador);
 }
 
 void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,

@@ -59,7 +59,7 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
 TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     Arrancar();
     Trocear("uno dos tres cuatro", "12");
-    const std::string ini = memoria.Texto(kIni);
+    const std::string ini = sistema.ficheros[kIni];
     for (int tecla : {13, 9, 32, 112, 0}) {
         prog.Form_KeyDown(tecla, 0);
     }
@@ -79,7 +79,7 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     EXPECT_FALSE(vista.cerrada);
     prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
     EXPECT_TRUE(vista.cerrada);
-    EXPECT_EQ(memoria.Texto(kIni), ini);
+    EXPECT_EQ(sistema.ficheros[kIni], ini);
 }
 
 // The format menu changes the whole message; the counter uses the user's thousands separator.
@@ -107,7 +107,7 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
           {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
           {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
           {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
-        memoria.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
+        perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
         prog.Menu_Click(posicion);
         vista.Escribir(Control::Msg, "hola");

@@ -1,9 +1,15 @@
-// Loading and saving Rebanex.ini: keys in order, stored and missing values, failed writes.
+// Loading and saving Rebanex.ini: keys in order, stored and missing values; a save that does
+// not reach the disk whole leaves the file as it was.
 #include "settings/Ajustes.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/PerfilEnMemoria.h"
+#include <functional>
+
+#include "comun/AvisadorAnotado.h"
+#include "files/DiscoEnMemoria.h"
+#include "files/Mensajes.h"
+#include "settings/PerfilFichero.h"
 
 namespace rebanex {
 namespace {
@@ -16,16 +22,6 @@ const std::string kOpcionesIni =
     "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=160\r\nLetras=1\r\n"
     "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n";
 
-// A file that takes every write but one.
-struct PerfilQueFallaEn : PerfilEnMemoria {
-    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                        std::string_view clave, std::string_view valor) override {
-        PerfilEnMemoria::EscribirCadena(fichero, seccion, clave, valor);
-        return clave != falla;
-    }
-    std::string falla;
-};
-
 struct AjustesTest : ::testing::Test {
     AjustesTest() { ini.FijarFicheroIni(kIni); }
     void Guardar(std::string_view clave, std::string_view valor,
@@ -33,13 +29,15 @@ struct AjustesTest : ::testing::Test {
         perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
     void Cargar(const std::string& directorio = "C:\\M\\") {
-        CargarConfiguracion(ini, directorio, {0, 0, 19200, 14400}, estado);
+        CargarAjustes(ini, disco, directorio, {0, 0, 19200, 14400}, estado, avisador);
     }
-    std::string Texto() { return perfil.Texto(kIni); }
+    std::string Texto() { return disco.ficheros[kIni]; }
 
-    PerfilQueFallaEn perfil;
+    DiscoEnMemoria disco;
+    PerfilFichero perfil{disco};
     Ini ini{perfil};
     EstadoAjustes estado;
+    pruebas::AvisadorAnotado avisador;
 };
 
 TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
@@ -104,25 +102,78 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
     c.FirmarEnPosicion = 3;
     c.PosicionVentana = false;  // its own command writes it, not this one
-    EXPECT_TRUE(GuardarConfiguracion(ini, c));
+    EXPECT_TRUE(GuardarConfiguracion(ini, disco, c));
     EXPECT_EQ(Texto(),
               "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
               "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=12a\r\nLetras=1\r\n"
               "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
               "AutoReemplazar=1\r\n");
-    // A failed write is reported, and the others are still made.
-    perfil.falla = "Inverso";
-    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
-    EXPECT_EQ(Texto(), kOpcionesIni + "AutoReemplazar=0\r\n");
-    perfil.falla = "AutoReemplazar";
-    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
-    for (const char* clave : {"PosicionVentanaX", "PosicionVentanaY", ""}) {
-        perfil.falla = clave;
-        EXPECT_EQ(GuardarPosicionVentana(ini, 1440, -15), *clave == '\0') << clave;
-    }
     // Edges in twips as single precision, without exponent.
     EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
               "0 1234.5 16777216");
+}
+
+// Every save writes a copy beside the file and puts it in place only when everything it had
+// and everything written reads back: a disk that fails, or cuts the copy short while
+// reporting success, leaves the file byte for byte, as does a file that cannot be replaced.
+TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
+    using enum DiscoEnMemoria::Lleno;
+    const std::pair<const char*, std::function<void(DiscoEnMemoria&)>> averias[] = {
+        {"trunca", [](DiscoEnMemoria& d) { d.lleno = Trunca; }},
+        {"falla", [](DiscoEnMemoria& d) { d.lleno = Falla; }},
+        {"reemplazo", [](DiscoEnMemoria& d) { d.reemplazoFalla = true; }},
+        {"solo lectura", [](DiscoEnMemoria& d) { d.soloLectura.insert(kIni); }},
+        {"en uso", [](DiscoEnMemoria& d) { d.enUso.insert(kIni); }},
+        {"bien", nullptr}};
+    for (const auto& [caso, averia] : averias) {
+        SCOPED_TRACE(caso);
+        disco = DiscoEnMemoria{};
+        Cargar();  // a first start, then a long list of recent files
+        for (int i = 1; i <= 5; ++i) {
+            Guardar(std::to_string(i), "C:\\" + std::string(200, 'a' + i) + ".txt",
+                    kSeccionFicheros);
+        }
+        const std::string antes = Texto();
+        const bool bien = averia == nullptr;
+        if (averia) {
+            averia(disco);
+        }
+        Configuracion cambiada;
+        cambiada.Inverso = true;
+        EXPECT_EQ(GuardarConfiguracion(ini, disco, cambiada), bien);
+        EXPECT_EQ(GuardarPosicionVentana(ini, disco, 1440, -15), bien);
+        EXPECT_EQ(disco.ficheros.count(kIni + ".nuevo"), 0u);
+        if (bien) {
+            EXPECT_NE(Texto().find("Inverso=1\r\n"), std::string::npos);
+            EXPECT_NE(Texto().find("AutoReemplazar=0\r\nPosicionVentanaX=1440\r\n"
+                                   "PosicionVentanaY=-15\r\n[Ficheros"),
+                      std::string::npos);
+        } else {
+            EXPECT_EQ(Texto(), antes);
+        }
+    }
+}
+
+// A settings file that is there but cannot be read is no file without keys: the box says
+// why and the defaults are used without writing them over it. On a read-only folder the
+// first start just keeps the defaults.
+TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
+    Guardar("Inverso", "1");
+    const std::string antes = Texto();
+    disco.enUso.insert(kIni);
+    Cargar();
+    EXPECT_EQ(estado.opciones, Configuracion{});
+    EXPECT_EQ(estado.rutaReemplazos, kReglas);
+    EXPECT_EQ(Texto(), antes);
+    ASSERT_EQ(avisador.avisos.size(), 1u);
+    EXPECT_TRUE(
+        avisador.avisos[0].texto.starts_with(AvisoFicheroIlegible(kIni, MotivoFallo::EnUso).texto));
+    disco = DiscoEnMemoria{};
+    disco.lleno = DiscoEnMemoria::Lleno::Falla;
+    Cargar();
+    EXPECT_EQ(estado.opciones, Configuracion{});
+    EXPECT_TRUE(disco.ficheros.empty());
+    EXPECT_EQ(avisador.avisos.size(), 1u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "comun/CarpetaTemporal.h"
+#include "files/DiscoFicheros.h"
 #include "settings/Ini.h"
 #include "settings/PerfilFichero.h"
 #ifdef _WIN32
@@ -91,7 +92,11 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
 }
 
 const Implementacion kImplementaciones[] = {
-    {"PerfilFichero", [] { return std::make_unique<PerfilFichero>(); }},
+    {"PerfilFichero",
+     [] {
+         static DiscoFicheros disco({});
+         return std::make_unique<PerfilFichero>(disco);
+     }},
 #ifdef _WIN32
     {"PerfilWin32", [] { return std::make_unique<win32::PerfilWin32>(); }},
 #endif
