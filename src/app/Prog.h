@@ -92,7 +92,7 @@ class Prog {
 
     // Format menu (ProgFormato.cpp)
     void TransformarMensaje(std::string_view estado,
-                            const std::function<void(std::string&)>& transformar);
+                            const std::function<bool(std::string&)>& transformar);
     void mnu_formato_acentos_Click();
     void mnu_formato_letras_Click(int indice);
     void mnu_formato_espacio_Click();

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "comun/CarpetaTemporal.h"
 #include "split/Partir.h"
+#include "transforms/Reemplazos.h"
 
 namespace rebanex::prueba {
 namespace {
@@ -98,6 +100,17 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     prog.Menu_Click(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
+    // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
+    // holds no maximum); the message stays.
+    const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
+    pruebas::CarpetaTemporal carpeta;
+    sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
+    prog.Menu_Click(Menu::mnu_reemplazos_abrir);
+    vista.Escribir(Control::Lon, "abc");
+    prog.Menu_Click(Menu::mnu_formato_auto);
+    EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
+    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
+    EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 // The signature goes where its position tick says; without one the button does nothing.

@@ -39,6 +39,7 @@ TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
             CAJA(AvisoFicheroIlegible, "C:\\R", MotivoFallo::EsCarpeta, "Sigo sin ello."),
             CAJA(AvisoFicheroIlegible, "a", MotivoFallo::SinPermiso),
             CAJA(AvisoFicheroIlegible, "b", MotivoFallo::ErrorLectura),
+            CAJA(AvisoReemplazosSinFin, 32767 * 160),
             CAJA(AvisoCreditos), CAJA(AvisoMensatelLogAusente), CAJA(AvisoSinNavegador),
             CAJA(AvisoErrorNavegador), CAJA(PreguntaBajarActualizador), CAJA(AvisoDescargaFallida),
             CAJA(AvisoActualizadorNoArranca, "C:\\Mensatel\\Actualix.exe"), CAJA(AvisoSinDorvax),

@@ -14,7 +14,8 @@ namespace {
 TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     pruebas::AvisadorAnotado avisador;
     const auto Aplicar = [&](std::string texto, const std::string& reglas) {
-        AplicarReemplazos(texto, reglas, "R.txt", avisador);
+        EXPECT_EQ(AplicarReemplazos(texto, reglas, "R.txt", avisador, SIZE_MAX),
+                  FinReemplazos::Hecho);
         return texto;
     };
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
@@ -45,10 +46,47 @@ TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoLineaRara(2, "R.txt")}));
     pruebas::CarpetaTemporal carpeta;
     std::string texto = "que";
-    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador);
-    AplicarReemplazos(texto, carpeta.Ruta(), avisador);
+    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador, SIZE_MAX);
+    AplicarReemplazos(texto, carpeta.Ruta(), avisador, SIZE_MAX);
     EXPECT_EQ(texto, "q");
     EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
+}
+
+// Rules that lengthen the text stop as soon as it would pass the limit, inside a rule as
+// between rules, long before it could fill the memory; what fits is done whole.
+TEST(Reglas, LasQueAlarganParanEnElLimite) {
+    const auto repetida = [](const std::string& regla, int veces) {
+        std::string reglas;
+        for (int i = 0; i < veces; ++i) {
+            reglas += regla + "\r\n";
+        }
+        return reglas;
+    };
+    const std::string mil(1000, 'a');
+    const struct {
+        std::string texto, reglas;
+        std::size_t limite;
+        FinReemplazos fin;
+        std::string despues;  // when done
+    } casos[] = {
+        {mil, repetida("*a\taa", 40), 32767 * 12, FinReemplazos::Limite, ""},
+        {"a b a", repetida("a\ta a", 40), 4096, FinReemplazos::Limite, ""},
+        {"b", "%b\tbb\r\n#bb\tbbbb\r\n" + repetida("*b\tbb", 20), 4096, FinReemplazos::Limite, ""},
+        {"aaaa", "*a\txxxxxxxxxx", 39, FinReemplazos::Limite, ""},  // within the one rule
+        {"aaaa", "*a\txxxxxxxxxx", 40, FinReemplazos::Hecho, std::string(40, 'x')},
+        {mil, "*aa\ta\r\n*a\t", 10, FinReemplazos::Hecho, ""},  // shrinking is always fine
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.reglas.substr(0, 20) + " " + std::to_string(c.limite));
+        pruebas::AvisadorAnotado avisador;
+        std::string texto = c.texto;
+        EXPECT_EQ(AplicarReemplazos(texto, c.reglas, "R.txt", avisador, c.limite), c.fin);
+        if (c.fin == FinReemplazos::Hecho) {
+            EXPECT_EQ(texto, c.despues);
+        }
+        EXPECT_LE(texto.size(), std::max(c.limite, c.texto.size()));
+        EXPECT_TRUE(avisador.avisos.empty());
+    }
 }
 
 }  // namespace
