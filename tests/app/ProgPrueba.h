@@ -144,7 +144,11 @@ class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos
     bool Ejecutar(const std::string& linea) override {
         return ejecutados.push_back(linea), arranca;
     }
-    bool Descargar(const std::string&, const std::string&) override {
+    // What arrives is written, whether or not the download reports success.
+    bool Descargar(const std::string&, const std::string& destino) override {
+        if (descargado) {
+            ficheros[destino] = *descargado;
+        }
         return ++descargas, descarga;
     }
     std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
@@ -153,6 +157,7 @@ class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
     std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
     std::optional<std::string> navegador;           // what opens .html files
+    std::optional<std::string> descargado = "MZ" + std::string(2000, 'x');
     int descargas = 0, resultadoAbrir = 42;
     bool arranca = true, descarga = true;
 };

@@ -274,27 +274,43 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
-// Without the updater beside the program the user is asked to download it; a download or a
-// start that fails says so and Rebanex stays. One that starts closes Rebanex.
+// Without the updater beside the program, or with one that is no program (left by a failed
+// download), the user is asked to download it. Only a Windows program becomes the updater,
+// which starts and closes Rebanex; whatever else arrived is deleted, a box says so and Rebanex
+// stays, to ask again next time. An updater that does not start says so too.
 TEST_F(ProgArranque, Actualizar) {
-    const std::string actualix = "C:\\Mensatel\\Actualix.exe";
+    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
+    const std::string mz = "MZ" + std::string(2000, 'x');
+    const struct {
+        const char* caso;
+        std::string llega;
+        bool descarga;
+    } casos[] = {{"pagina", "<html>" + std::string(2000, ' '), true},
+                 {"vacio", "", true},
+                 {"error", mz.substr(0, 600), false},
+                 {"enorme", "MZ" + std::string(5 << 20, 'x'), true},
+                 {"bueno", mz, true}};
     Arrancar();
-    sistema.descarga = false;
+    sistema.ficheros[actualix] = viejo;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.caso);
+        vista.avisos.clear();
+        sistema.descargado = c.llega;
+        sistema.descarga = c.descarga;
+        prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+        const bool bueno = c.llega == mz;
+        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
+        avisos.resize(bueno ? 1 : 2);
+        EXPECT_EQ(vista.avisos, avisos);
+        EXPECT_EQ(vista.cerrada, bueno);
+        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
+        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
+        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
+    }
+    sistema.arranca = false;  // there now: no question
     prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    sistema.descarga = true;
-    sistema.arranca = false;
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{PreguntaBajarActualizador(), AvisoDescargaFallida(),
-                                                PreguntaBajarActualizador(),
-                                                AvisoActualizadorNoArranca(actualix)}));
-    EXPECT_FALSE(vista.cerrada);
-    EXPECT_EQ(Texto(Control::Estado), "");
-    sistema.arranca = true;
-    sistema.ficheros[actualix] = "";  // no question now
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    EXPECT_TRUE(vista.cerrada);
-    EXPECT_EQ(vista.avisos.size(), 4u);
-    EXPECT_EQ(sistema.descargas, 2);
+    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
+    EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
                                                 std::string(Direcciones::kWebActualizaciones));
     EXPECT_EQ(sistema.ejecutados, (V{linea, linea}));
