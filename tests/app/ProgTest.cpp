@@ -139,9 +139,8 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 }
 
 // A link goes to the program that opens .html files, found through a placeholder file that
-// is removed afterwards; without one, or when it fails to start, a box says so.
-// Mensatel's settings file that cannot be read is said, and neither colours nor signature
-// come from it.
+// is removed afterwards; without one, or when it fails to start, a box says so. So does an
+// unreadable mensatel.ini, which gives neither colours nor signature.
 TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
     perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
@@ -190,15 +189,14 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
     // One that cannot be read is said, and what the box held stays, there or on the command
     // line.
-    const std::string usado = "C:\\M\\usado.sms";
+    const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
     sistema.ficheros[usado] = "otro";
     sistema.enUso.insert(usado);
-    sistema.elegido = usado;
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     Arrancar("\"" + usado + "\"");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
-    EXPECT_EQ(vista.avisos.back(), AvisoFicheroIlegible(usado, MotivoFallo::EnUso));
-    EXPECT_EQ(vista.avisos.size(), 3u);
+    const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
@@ -281,24 +279,21 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
 TEST_F(ProgArranque, Actualizar) {
     const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
     const std::string mz = "MZ" + std::string(2000, 'x');
-    const struct {
-        const char* caso;
-        std::string llega;
-        bool descarga;
-    } casos[] = {{"pagina", "<html>" + std::string(2000, ' '), true},
-                 {"vacio", "", true},
-                 {"error", mz.substr(0, 600), false},
-                 {"enorme", "MZ" + std::string(5 << 20, 'x'), true},
-                 {"bueno", mz, true}};
+    // What arrives, and what the download reports.
+    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
+                                                  {"", true},
+                                                  {mz.substr(0, 600), false},
+                                                  {"MZ" + std::string(5 << 20, 'x'), true},
+                                                  {mz, true}};
     Arrancar();
     sistema.ficheros[actualix] = viejo;
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.caso);
+    for (const auto& [llega, descarga] : casos) {
+        SCOPED_TRACE(llega.substr(0, 8));
         vista.avisos.clear();
-        sistema.descargado = c.llega;
-        sistema.descarga = c.descarga;
+        sistema.descargado = llega;
+        sistema.descarga = descarga;
         prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-        const bool bueno = c.llega == mz;
+        const bool bueno = llega == mz;
         std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
         avisos.resize(bueno ? 1 : 2);
         EXPECT_EQ(vista.avisos, avisos);

@@ -119,19 +119,17 @@ Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {
     inicio.cb = sizeof(inicio);
     if (CreateProcessA(exe.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        directorio.c_str(), &inicio, &proceso_)) {
-        Esperar(
-            [&] {
-                ventana_ = Buscar(proceso_.dwProcessId, nullptr, kTitulo);
-                return ventana_ != nullptr ||
-                       Buscar(proceso_.dwProcessId, "#32770", nullptr) != nullptr;
-            },
-            kPlazoLargo);
+        EsperarVentana(true);
     }
 }
 
-bool Rebanex::EsperarVentana() {
+bool Rebanex::EsperarVentana(bool oCaja) {
     return Esperar(
-        [&] { return (ventana_ = Buscar(proceso_.dwProcessId, nullptr, kTitulo)) != nullptr; },
+        [&] {
+            ventana_ = Buscar(proceso_.dwProcessId, nullptr, kTitulo);
+            return ventana_ != nullptr ||
+                   (oCaja && Buscar(proceso_.dwProcessId, "#32770", nullptr));
+        },
         kPlazoLargo);
 }
 

@@ -54,8 +54,8 @@ class Rebanex {
     Rebanex& operator=(const Rebanex&) = delete;
 
     HWND Ventana() const { return ventana_; }
-    // After a box raised while starting is answered.
-    bool EsperarVentana();
+    // The main window (after the boxes raised while starting), or else a box.
+    bool EsperarVentana(bool oCaja = false);
     HWND Hwnd(Control c) const { return GetDlgItem(ventana_, win32::IdControl(c)); }
     std::string Texto(HWND hwnd) const;
     std::string Texto(Control c) const { return Texto(Hwnd(c)); }

@@ -15,7 +15,7 @@ namespace {
 
 struct Implementacion {
     const char* nombre;
-    std::function<std::unique_ptr<PerfilPrivado>()> crear;
+    std::function<std::unique_ptr<PerfilPrivado>(Disco&)> crear;
 };
 
 struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
@@ -28,7 +28,8 @@ struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
 
     pruebas::CarpetaTemporal carpeta;
     const std::string ruta = carpeta.Fichero("Rebanex.ini");
-    std::unique_ptr<PerfilPrivado> perfil = GetParam().crear();
+    DiscoFicheros disco{""};
+    std::unique_ptr<PerfilPrivado> perfil = GetParam().crear(disco);
 };
 
 TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
@@ -92,13 +93,9 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
 }
 
 const Implementacion kImplementaciones[] = {
-    {"PerfilFichero",
-     [] {
-         static DiscoFicheros disco({});
-         return std::make_unique<PerfilFichero>(disco);
-     }},
+    {"PerfilFichero", [](Disco& disco) { return std::make_unique<PerfilFichero>(disco); }},
 #ifdef _WIN32
-    {"PerfilWin32", [] { return std::make_unique<win32::PerfilWin32>(); }},
+    {"PerfilWin32", [](Disco&) { return std::make_unique<win32::PerfilWin32>(); }},
 #endif
 };
 
