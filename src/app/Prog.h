@@ -74,6 +74,7 @@ class Prog {
     void MostrarOpciones(const Configuracion& c);
     void AplicarColoresMensatel();
     void CargarLineaComandos(const std::string& lineaComandos);  // in ProgFicheros.cpp
+    void CargarMensaje(const std::string& ruta);                 // in ProgFicheros.cpp
 
     // Piece view (ProgTrozos.cpp)
     void MostrarTrozo(int32_t numero);
@@ -91,7 +92,7 @@ class Prog {
 
     // Format menu (ProgFormato.cpp)
     void TransformarMensaje(std::string_view estado,
-                            const std::function<void(std::string&)>& transformar);
+                            const std::function<bool(std::string&)>& transformar);
     void mnu_formato_acentos_Click();
     void mnu_formato_letras_Click(int indice);
     void mnu_formato_espacio_Click();

@@ -5,6 +5,7 @@
 #include "app/Prog.h"
 #include "comun/FechaVersion.h"
 #include "files/Direcciones.h"
+#include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
 
 namespace rebanex {
@@ -24,8 +25,12 @@ void Prog::Form_Load(const std::string& directorioActual, const std::string& lin
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();
     MostrarResumenOpciones();
-    AplicarColoresMensatel();
-    FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
+    // An unreadable file must not pass for one without colours or signature unnoticed.
+    if (FicheroLegible(entorno_.disco, DirectorioInicio_ + std::string(kFicheroMensatel), vista_,
+                       "Sigo sin sus colores ni su firma.")) {
+        AplicarColoresMensatel();
+        FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
+    }
     if (!lineaComandos.empty()) {
         CargarLineaComandos(lineaComandos);
     }
@@ -40,7 +45,7 @@ void Prog::CargarConfiguracion() {
     }
     estado.rutaReemplazos = RutaReemplazos_;
     const Rectangulo antes = estado.ventana;
-    rebanex::CargarConfiguracion(ini_, DirectorioInicio_, vista_.Pantalla(), estado);
+    CargarAjustes(ini_, entorno_.disco, DirectorioInicio_, vista_.Pantalla(), estado, vista_);
     AplicarAjustes(estado, antes);
 }
 

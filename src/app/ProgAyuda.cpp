@@ -56,9 +56,13 @@ void Prog::EjecutarMensatelLog() {
     }
 }
 
+// An updater that is no program (what a failed download once left) counts as missing. A
+// download becomes the updater in one step, and only when it is a program: whatever else
+// arrived is deleted, so that the next attempt asks again.
 void Prog::mnu_ayuda_bajarNew_Click() {
+    Disco& disco = entorno_.disco;
     const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
-    if (entorno_.disco.EsFichero(actualizador)) {
+    if (EsProgramaWindows(disco, actualizador)) {
         EjecutarActualizador();
         return;
     }
@@ -68,9 +72,13 @@ void Prog::mnu_ayuda_bajarNew_Click() {
         return;
     }
     MostrarEstado("Descargando...");
-    if (entorno_.shell.Descargar(web + std::string(kActualizador), actualizador)) {
+    const std::string descarga = actualizador + std::string(kSufijoDescarga);
+    disco.Borrar(descarga);
+    if (entorno_.shell.Descargar(web + std::string(kActualizador), descarga) &&
+        EsProgramaWindows(disco, descarga) && disco.Reemplazar(descarga, actualizador)) {
         EjecutarActualizador();
     } else {
+        disco.Borrar(descarga);
         vista_.Avisar(AvisoDescargaFallida());
         MostrarEstado("");
     }

@@ -25,8 +25,7 @@ void Prog::mnu_archivo_cargar_Click() {
         return;
     }
     MostrarEstado("Cargando....");
-    vista_.FijarTexto(Control::Msg,
-                      CargarFicheroMensaje(ruta, DirectorioInicio_, entorno_.disco, vista_));
+    CargarMensaje(ruta);
     MostrarEstado("");
 }
 
@@ -36,8 +35,14 @@ void Prog::CargarLineaComandos(const std::string& lineaComandos) {
         vista_.FijarTexto(Control::Msg, linea.valor);
         vista_.Seleccionar(Control::Msg, static_cast<long long>(linea.valor.size()), 1);
     } else {
-        vista_.FijarTexto(Control::Msg, CargarFicheroMensaje(linea.valor, DirectorioInicio_,
-                                                             entorno_.disco, vista_));
+        CargarMensaje(linea.valor);
+    }
+}
+
+// What the user typed stays when the file cannot be read.
+void Prog::CargarMensaje(const std::string& ruta) {
+    if (auto texto = CargarFicheroMensaje(ruta, DirectorioInicio_, entorno_.disco, vista_)) {
+        vista_.FijarTexto(Control::Msg, *texto);
     }
 }
 
@@ -76,10 +81,12 @@ ListaReemplazos Prog::ListaDelMenu() {
 // The menu is the list: it changes even when Rebanex.ini cannot be written.
 void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
     const ListaReemplazos lista = SubirALaCabeza(ListaDelMenu(), hasta, ruta);
+    LoteIni lote;
     for (int i = hasta; i >= 1; --i) {
         vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
-        ini_.EscribirIni(kSeccionFicheros, std::to_string(i), lista[i - 1]);
+        lote.Escribir(kSeccionFicheros, std::to_string(i), lista[i - 1]);
     }
+    lote.Aplicar(ini_, entorno_.disco);
     RutaReemplazos_ = ruta;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/Prog.h"
+#include "split/Partir.h"
 #include "transforms/Caracteres.h"
 #include "transforms/Firma.h"
 #include "transforms/Reemplazos.h"
@@ -17,37 +18,55 @@ constexpr std::string_view kEstadoReemplazos = "Substituyendo Palabras...";
 }  // namespace
 
 // The status shows while the work keeps the thread busy; writing the text back refreshes
-// the counters through Msg_Change.
+// the counters through Msg_Change. A transform that gives up leaves the message alone.
 void Prog::TransformarMensaje(std::string_view estado,
-                              const std::function<void(std::string&)>& transformar) {
+                              const std::function<bool(std::string&)>& transformar) {
     std::string texto = vista_.Texto(Control::Msg);
     MostrarEstado(std::string(estado));
-    transformar(texto);
+    const bool hecho = transformar(texto);
     MostrarEstado("");
-    vista_.FijarTexto(Control::Msg, texto);
+    if (hecho) {
+        vista_.FijarTexto(Control::Msg, texto);
+    }
 }
 
 void Prog::mnu_formato_acentos_Click() {
-    TransformarMensaje(kEstadoAcentos, [](std::string& t) { Troceado::QuitarAcentos(t); });
+    TransformarMensaje(kEstadoAcentos, [](std::string& t) {
+        Troceado::QuitarAcentos(t);
+        return true;
+    });
 }
 
 // Item 2 is upper case; anything else lower case.
 void Prog::mnu_formato_letras_Click(int indice) {
     const bool mayusculas = indice == 2;
-    TransformarMensaje(kEstadoLetras,
-                       [mayusculas](std::string& t) { Troceado::CambiarLetras(t, mayusculas); });
+    TransformarMensaje(kEstadoLetras, [mayusculas](std::string& t) {
+        Troceado::CambiarLetras(t, mayusculas);
+        return true;
+    });
 }
 
 void Prog::mnu_formato_espacio_Click() {
-    TransformarMensaje(kEstadoEspacios, [](std::string& t) { Troceado::QuitarMultiEspacios(t); });
+    TransformarMensaje(kEstadoEspacios, [](std::string& t) {
+        Troceado::QuitarMultiEspacios(t);
+        return true;
+    });
 }
 
 // The text goes back even when the rules file could not be opened or the user stopped at
-// a faulty line: whatever was replaced so far stays.
+// a faulty line: whatever was replaced so far stays. Rules that keep lengthening it are
+// stopped at the size no split could take.
 void Prog::mnu_formato_auto_Click() {
-    TransformarMensaje(kEstadoReemplazos, [this](std::string& t) {
-        Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_);
+    const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::Lon));
+    bool cabe = true;
+    TransformarMensaje(kEstadoReemplazos, [&](std::string& t) {
+        cabe = Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_, limite) ==
+               Troceado::FinReemplazos::Hecho;
+        return cabe;
     });
+    if (!cabe) {
+        vista_.Avisar(Troceado::AvisoReemplazosSinFin(limite));
+    }
 }
 
 // Without a signature the button does nothing at all, not even move the focus.

@@ -100,13 +100,15 @@ void Prog::MarcarEleccion(Menu primero, int indice) {
 void Prog::mnu_opciones_ventana_Click() {
     const bool recordar = !vista_.Marcado(Menu::mnu_opciones_ventana);
     vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
-    ini_.EscribirIni(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
+    LoteIni lote;
+    lote.Escribir(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
+    lote.Aplicar(ini_, entorno_.disco);
     MostrarResumenOpciones();
 }
 
 void Prog::mnu_opciones_guardarventana_Click() {
     const Rectangulo ventana = vista_.Ventana();
-    if (GuardarPosicionVentana(ini_, ventana.izquierda, ventana.arriba)) {
+    if (GuardarPosicionVentana(ini_, entorno_.disco, ventana.izquierda, ventana.arriba)) {
         MostrarEstado(std::string(kEstadoPosicionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarPosicion());
@@ -114,7 +116,7 @@ void Prog::mnu_opciones_guardarventana_Click() {
 }
 
 void Prog::mnu_opciones_guardar_Click() {
-    if (GuardarConfiguracion(ini_, LeerOpciones())) {
+    if (GuardarConfiguracion(ini_, entorno_.disco, LeerOpciones())) {
         MostrarEstado(std::string(kEstadoConfiguracionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarConfiguracion());

@@ -29,8 +29,8 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto)
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
                                        std::istream& entrada, CodificacionConsola codificacion) {
     if (fichero) {
-        const std::optional<std::string> texto = ficheros::LeerTexto(*fichero);
-        return texto ? std::optional(MensajeDeFichero(*texto)) : std::nullopt;
+        const Lectura leido = ficheros::LeerTexto(*fichero);
+        return leido ? std::optional(MensajeDeFichero(leido.contenido)) : std::nullopt;
     }
     std::optional<std::string> bytes = LeerTodo(entrada);
     if (!bytes) {

@@ -1,6 +1,6 @@
 #include "cli/EstadoInicial.h"
 
-#include "cli/PerfilSoloLectura.h"
+#include "files/DiscoFicheros.h"
 #include "files/Ficheros.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
@@ -34,8 +34,8 @@ std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni) {
     if (!ficheros::ExisteFichero(rutaIni) || !ficheros::LeerFichero(rutaIni)) {
         return std::nullopt;
     }
-    PerfilFichero fichero;
-    PerfilSoloLectura perfil(fichero);
+    DiscoFicheros disco({});
+    PerfilFichero perfil(disco);
     Ini ini(perfil);
     ini.FijarFicheroIni(rutaIni);
 
@@ -43,7 +43,8 @@ std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni) {
     EstadoAjustes ajustes;
     // The window's size and the screen only place the window, which the tool has not got.
     const Rectangulo pantalla{0, 0, 1920 * 15, 1080 * 15};
-    CargarConfiguracion(ini, directorio, pantalla, ajustes);
+    LoteIni noSeEscribe;  // the user's settings file stays as it is
+    CargarConfiguracion(ini, directorio, pantalla, ajustes, noSeEscribe);
 
     EstadoInicial estado;
     estado.opciones = ajustes.opciones;

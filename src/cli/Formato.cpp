@@ -6,8 +6,8 @@
 
 namespace rebanex::consola {
 
-std::string AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
-                           Avisador& avisador) {
+std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
+                                          Avisador& avisador) {
     std::string texto = entrada.mensaje;
     switch (comando) {
         case ComandoFormato::Acentos:
@@ -22,9 +22,15 @@ std::string AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
         case ComandoFormato::Espacios:
             Troceado::QuitarMultiEspacios(texto);
             break;
-        case ComandoFormato::Reemplazar:
-            Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador);
+        case ComandoFormato::Reemplazar: {
+            const std::size_t limite = LargoMaximoReemplazos(entrada.opciones.MsgMax);
+            if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
+                Troceado::FinReemplazos::Limite) {
+                avisador.Avisar(Troceado::AvisoReemplazosSinFin(limite));
+                return std::nullopt;
+            }
             break;
+        }
         case ComandoFormato::Firma:  // the signature button: nothing without a signature
             if (!entrada.firma.empty()) {
                 Troceado::InsertarFirmaEnPosicion(

@@ -1,6 +1,7 @@
 // The commands of the format menu, applied to the whole message as the window does.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/Argumentos.h"
@@ -11,8 +12,9 @@ namespace rebanex::consola {
 
 // The message after the command. The commands look at no option, except that "firma"
 // puts the signature where FirmarEnPosicion says (at entrada.cursor for position 3) and
-// does nothing without a signature; "reemplazar" reads entrada.rutaReemplazos.
-std::string AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
-                           Avisador& avisador);
+// does nothing without a signature; "reemplazar" reads entrada.rutaReemplazos and gives
+// nothing, after its box, when the rules lengthen the message without end.
+std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
+                                          Avisador& avisador);
 
 }  // namespace rebanex::consola

@@ -132,8 +132,12 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
             return kSalidaBien;
         case Modo::Formato: {
             AvisadorConsola avisador(consola.error, consola.conversion);
-            consola.salida << consola.conversion.Texto(
-                AplicarFormato(args.formato, entrada, avisador));
+            const std::optional<std::string> texto =
+                AplicarFormato(args.formato, entrada, avisador);
+            if (!texto) {
+                return kSalidaComprobacion;
+            }
+            consola.salida << consola.conversion.Texto(*texto);
             return kSalidaBien;
         }
         case Modo::Trozos:

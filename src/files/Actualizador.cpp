@@ -13,6 +13,13 @@ std::string DirectorioEjecutable(const std::string& rutaEjecutable) {
                                                     : rutaEjecutable.substr(0, barra));
 }
 
+bool EsProgramaWindows(Disco& disco, const std::string& ruta) {
+    constexpr std::uint64_t kMinimo = 512, kMaximo = 4 << 20;
+    const std::optional<std::uint64_t> tamanyo = disco.Tamanyo(ruta);
+    return tamanyo && *tamanyo >= kMinimo && *tamanyo <= kMaximo &&
+           disco.Leer(ruta).contenido.starts_with("MZ");
+}
+
 std::string WebActualizaciones(Ini& ini) {
     std::string web;
     if (!ini.LeerIni(kSeccionRebanex, Direcciones::kClaveWebActualizaciones, web) || web.empty()) {

@@ -5,12 +5,21 @@
 #include <string_view>
 
 #include "comun/Aviso.h"
+#include "files/Disco.h"
 #include "settings/Ini.h"
 
 namespace rebanex {
 
 // The updater's file name, beside Rebanex.exe.
 inline constexpr std::string_view kActualizador = "Actualix.exe";
+
+// The download goes to this name beside the updater, and becomes the updater only when it is one.
+inline constexpr std::string_view kSufijoDescarga = ".descarga";
+
+// A Windows program, as far as a download can tell: "MZ" first and a size an updater has (a
+// few hundred bytes at least, a few MB at most). An error page, a proxy's page or an empty
+// file left by a failed download is none.
+bool EsProgramaWindows(Disco& disco, const std::string& ruta);
 
 // The folder of the executable at `rutaEjecutable`, ending in one backslash.
 std::string DirectorioEjecutable(const std::string& rutaEjecutable);

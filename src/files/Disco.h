@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "comun/Windows1252.h"
+#include "files/Lectura.h"
+
 namespace rebanex {
 
 class Disco {
@@ -14,24 +17,25 @@ class Disco {
     virtual bool EsFichero(const std::string& ruta) = 0;
     // Size on disk in bytes; nothing when the file cannot be reached.
     virtual std::optional<std::uint64_t> Tamanyo(const std::string& ruta) = 0;
-    // The whole file as Windows-1252 text (UTF-8 files converted); nothing when unreadable.
-    virtual std::optional<std::string> LeerTexto(const std::string& ruta) = 0;
+    // Every byte of the file, or why it could not be read.
+    virtual Lectura Leer(const std::string& ruta) = 0;
     // Creates or overwrites the file with exactly these bytes.
     virtual bool Escribir(const std::string& ruta, const std::string& bytes) = 0;
     virtual bool Borrar(const std::string& ruta) = 0;
+    // Moves `origen` onto `destino` in one step, replacing it; false leaves `destino` as it
+    // was.
+    virtual bool Reemplazar(const std::string& origen, const std::string& destino) = 0;
     // The user's temporary folder (GetTempPathA), ending in a backslash.
     virtual std::string CarpetaTemporal() = 0;
-};
 
-// No file system at all: every file is missing, nothing can be written.
-class DiscoAusente : public Disco {
-  public:
-    bool EsFichero(const std::string&) override { return false; }
-    std::optional<std::uint64_t> Tamanyo(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> LeerTexto(const std::string&) override { return std::nullopt; }
-    bool Escribir(const std::string&, const std::string&) override { return false; }
-    bool Borrar(const std::string&) override { return false; }
-    std::string CarpetaTemporal() override { return {}; }
+    // The whole file as Windows-1252 text (UTF-8 files converted), or why it is unreadable.
+    Lectura LeerTexto(const std::string& ruta) {
+        Lectura leido = Leer(ruta);
+        if (leido) {
+            leido.contenido = TextoWindows1252(std::move(leido.contenido));
+        }
+        return leido;
+    }
 };
 
 }  // namespace rebanex

@@ -12,8 +12,8 @@ std::optional<std::uint64_t> DiscoFicheros::Tamanyo(const std::string& ruta) {
     return ficheros::TamanoFichero(ruta);
 }
 
-std::optional<std::string> DiscoFicheros::LeerTexto(const std::string& ruta) {
-    return ficheros::LeerTexto(ruta);
+Lectura DiscoFicheros::Leer(const std::string& ruta) {
+    return ficheros::LeerFichero(ruta);
 }
 
 bool DiscoFicheros::Escribir(const std::string& ruta, const std::string& bytes) {
@@ -22,6 +22,10 @@ bool DiscoFicheros::Escribir(const std::string& ruta, const std::string& bytes) 
 
 bool DiscoFicheros::Borrar(const std::string& ruta) {
     return ficheros::Borrar(ruta);
+}
+
+bool DiscoFicheros::Reemplazar(const std::string& origen, const std::string& destino) {
+    return !ficheros::SoloLectura(destino) && ficheros::Renombrar(origen, destino);
 }
 
 }  // namespace rebanex

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "comun/Windows1252.h"
@@ -16,9 +18,11 @@ namespace {
 #ifdef _WIN32
 using RutaSistema = std::wstring;
 using EstadoSistema = struct _stat64;
+constexpr unsigned kEscribible = _S_IWRITE;  // clear for a read-only file
 #else
 using RutaSistema = std::string;
 using EstadoSistema = struct stat;
+constexpr unsigned kEscribible = S_IWUSR;
 #endif
 
 // The path as the system names it. A narrow string would reach the system through the
@@ -61,12 +65,45 @@ std::optional<EstadoSistema> Estado(const std::string& ruta, unsigned tipo) {
     return esDeTipo ? std::optional(estado) : std::nullopt;
 }
 
+void OlvidarError() {
+    errno = 0;
+#ifdef _WIN32
+    _doserrno = 0;
+#endif
+}
+
+// Why the last call on `ruta` failed, from errno. Windows refuses to open a folder, and
+// Linux opens one and fails the read: either way the path tells. The Windows runtime gives
+// EACCES both for a file another program holds without sharing and for a denied access; the
+// system's own error code, which it keeps beside errno, tells them apart.
+Lectura Fallo(const std::string& ruta, bool abierto) {
+    const int error = errno;
+#ifdef _WIN32
+    constexpr unsigned long kCompartir = 32, kBloqueo = 33;  // ERROR_SHARING/LOCK_VIOLATION
+    const bool enUso = _doserrno == kCompartir || _doserrno == kBloqueo;
+#else
+    const bool enUso = error == EBUSY;
+#endif
+    MotivoFallo motivo = MotivoFallo::ErrorLectura;
+    if (EsDirectorio(ruta)) {
+        motivo = MotivoFallo::EsCarpeta;
+    } else if (enUso) {
+        motivo = MotivoFallo::EnUso;
+    } else if (!abierto && (error == EACCES || error == EPERM)) {
+        motivo = MotivoFallo::SinPermiso;
+    } else if (!abierto && (error == ENOENT || error == ENOTDIR)) {
+        motivo = MotivoFallo::NoExiste;
+    }
+    return Lectura{{}, motivo};
+}
+
 }  // namespace
 
-std::optional<std::string> LeerFichero(const std::string& ruta) {
+Lectura LeerFichero(const std::string& ruta) {
+    OlvidarError();
     const Fichero f = Abrir(ruta, false);
     if (!f) {
-        return std::nullopt;
+        return Fallo(ruta, false);
     }
     std::string contenido;
     char bloque[1 << 16];
@@ -74,18 +111,18 @@ std::optional<std::string> LeerFichero(const std::string& ruta) {
     while ((leidos = std::fread(bloque, 1, sizeof bloque, f.get())) > 0) {
         contenido.append(bloque, leidos);
     }
-    if (std::ferror(f.get())) {  // a folder opens on some systems; reading it fails
-        return std::nullopt;
+    if (std::ferror(f.get())) {
+        return Fallo(ruta, true);
     }
-    return contenido;
+    return Lectura{std::move(contenido), std::nullopt};
 }
 
-std::optional<std::string> LeerTexto(const std::string& ruta) {
-    std::optional<std::string> bytes = LeerFichero(ruta);
-    if (!bytes) {
-        return std::nullopt;
+Lectura LeerTexto(const std::string& ruta) {
+    Lectura leido = LeerFichero(ruta);
+    if (leido) {
+        leido.contenido = TextoWindows1252(std::move(leido.contenido));
     }
-    return TextoWindows1252(std::move(*bytes));
+    return leido;
 }
 
 bool EscribirFichero(const std::string& ruta, std::string_view bytes) {
@@ -106,6 +143,11 @@ bool EsDirectorio(const std::string& ruta) {
     return Estado(ruta, S_IFDIR).has_value();
 }
 
+bool SoloLectura(const std::string& ruta) {
+    const auto estado = Estado(ruta, S_IFREG);
+    return estado && (static_cast<unsigned>(estado->st_mode) & kEscribible) == 0;
+}
+
 bool Borrar(const std::string& ruta) {
     if (!ExisteFichero(ruta)) {
         return false;
@@ -117,9 +159,37 @@ bool Borrar(const std::string& ruta) {
 #endif
 }
 
+bool Renombrar(const std::string& origen, const std::string& destino) {
+#ifdef _WIN32
+    return _wrename(RutaNativa(origen).c_str(), RutaNativa(destino).c_str()) == 0;
+#else
+    return std::rename(RutaNativa(origen).c_str(), RutaNativa(destino).c_str()) == 0;
+#endif
+}
+
 std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta) {
     const auto estado = Estado(ruta, S_IFREG);
     return estado ? std::optional(static_cast<std::uintmax_t>(estado->st_size)) : std::nullopt;
 }
 
 }  // namespace rebanex::ficheros
+
+namespace rebanex {
+
+std::string TextoMotivo(MotivoFallo motivo) {
+    switch (motivo) {
+        case MotivoFallo::NoExiste:
+            return "No existe.";
+        case MotivoFallo::EnUso:
+            return "Lo tiene abierto otro programa que no deja leerlo.";
+        case MotivoFallo::SinPermiso:
+            return "No tienes permiso para leerlo.";
+        case MotivoFallo::EsCarpeta:
+            return "Es una carpeta, no un fichero.";
+        case MotivoFallo::ErrorLectura:
+            break;
+    }
+    return "Error al leerlo del disco.";
+}
+
+}  // namespace rebanex

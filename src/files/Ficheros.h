@@ -10,15 +10,17 @@
 #include <string>
 #include <string_view>
 
+#include "files/Lectura.h"
+
 namespace rebanex::ficheros {
 
-// Every byte of the file; nullopt when it cannot be opened or read (a folder included).
-std::optional<std::string> LeerFichero(const std::string& ruta);
+// Every byte of the file, or why it cannot be opened or read (a folder included).
+Lectura LeerFichero(const std::string& ruta);
 
 // The file's text as Windows-1252: a file in UTF-8 (with a byte order mark, or valid UTF-8
 // with characters beyond ASCII) is converted, "?" standing for what the code page lacks;
 // any other file is taken as Windows-1252. Line breaks are left as they are.
-std::optional<std::string> LeerTexto(const std::string& ruta);
+Lectura LeerTexto(const std::string& ruta);
 
 // Creates (or empties) the file and writes the bytes as they are. False when it cannot be
 // created, written or closed (a full disk shows up only on closing).
@@ -29,8 +31,15 @@ bool ExisteFichero(const std::string& ruta);
 
 bool EsDirectorio(const std::string& ruta);
 
+// An ordinary file without write permission for its owner (on Windows: read-only).
+bool SoloLectura(const std::string& ruta);
+
 // Removes an ordinary file; false when there is none at the path or it cannot be removed.
 bool Borrar(const std::string& ruta);
+
+// Renames `origen` to `destino` (std::rename): on POSIX it replaces `destino` in one step; the
+// Windows runtime refuses when `destino` exists, which the Windows build does with its own call.
+bool Renombrar(const std::string& origen, const std::string& destino);
 
 // The size of an ordinary file in bytes; nullopt when there is none at the path.
 std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta);

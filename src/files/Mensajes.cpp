@@ -55,8 +55,9 @@ std::string MensajeDeFichero(std::string_view texto) {
     return mensaje;
 }
 
-std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
-                                 Disco& disco, Avisador& avisador) {
+std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
+                                                const std::string& directorioInicio, Disco& disco,
+                                                Avisador& avisador) {
     std::string encontrado;
     if (disco.EsFichero(ruta)) {
         encontrado = ruta;
@@ -64,9 +65,24 @@ std::string CargarFicheroMensaje(const std::string& ruta, const std::string& dir
         encontrado = directorioInicio + ruta;
     } else {
         avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
-        return {};
+        return std::string();
     }
-    return MensajeDeFichero(disco.LeerTexto(encontrado).value_or(""));
+    const Lectura leido = disco.LeerTexto(encontrado);
+    if (!leido) {
+        avisador.Avisar(AvisoFicheroIlegible(encontrado, *leido.fallo));
+        return std::nullopt;
+    }
+    return MensajeDeFichero(leido.contenido);
+}
+
+bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
+                    std::string_view despues) {
+    const Lectura leido = disco.Leer(ruta);
+    if (leido || leido.fallo == MotivoFallo::NoExiste) {
+        return true;
+    }
+    avisador.Avisar(AvisoFicheroIlegible(ruta, *leido.fallo, despues));
+    return false;
 }
 
 LineaComandos InterpretarLineaComandos(std::string_view cmd) {
@@ -81,6 +97,14 @@ LineaComandos InterpretarLineaComandos(std::string_view cmd) {
 Aviso AvisoFicheroNoEncontrado(const std::string& ruta) {
     return Aviso{"Fichero <" + ruta + "> no encontrado", "Rebanex", Icono::Exclamacion,
                  Botones::Aceptar};
+}
+
+Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo, std::string_view despues) {
+    std::string texto = "No puedo leer el fichero <" + ruta + ">\r\r" + TextoMotivo(motivo);
+    if (!despues.empty()) {
+        texto += "\r\r" + std::string(despues);
+    }
+    return Aviso{texto, "Rebanex", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoFicheroGordo() {

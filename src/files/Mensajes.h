@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,9 +29,17 @@ void QuitarTelefono(std::string& texto);
 std::string MensajeDeFichero(std::string_view texto);
 
 // The message in the file at `ruta`, or else at start directory + `ruta`, its telephone
-// trailer removed. A missing file shows the "no encontrado" box and gives "".
-std::string CargarFicheroMensaje(const std::string& ruta, const std::string& directorioInicio,
-                                 Disco& disco, Avisador& avisador);
+// trailer removed. A missing file shows the "no encontrado" box and gives "". A file that is
+// there but cannot be read shows a box saying why and gives nothing: the message box keeps
+// what it has.
+std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
+                                                const std::string& directorioInicio, Disco& disco,
+                                                Avisador& avisador);
+
+// False, after a box naming the file and why (then `despues`, what the program does about
+// it), when a file is there but cannot be read; a missing file is no fault here.
+bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
+                    std::string_view despues);
 
 // The command line: a TAB then the message itself, or the name of a message file.
 struct LineaComandos {
@@ -41,6 +50,8 @@ struct LineaComandos {
 LineaComandos InterpretarLineaComandos(std::string_view cmd);
 
 Aviso AvisoFicheroNoEncontrado(const std::string& ruta);
+Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo,
+                           std::string_view despues = {});
 Aviso AvisoFicheroGordo();
 
 }  // namespace rebanex

@@ -10,8 +10,6 @@ namespace rebanex {
 
 namespace {
 
-constexpr std::string_view kFicheroMensatel = "mensatel.ini";
-
 // Points the settings access at Mensatel's file for as long as it lives, then back at ours.
 class EnFicheroMensatel {
   public:

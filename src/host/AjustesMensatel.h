@@ -5,10 +5,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "settings/Ini.h"
 
 namespace rebanex {
+
+inline constexpr std::string_view kFicheroMensatel = "mensatel.ini";
 
 // True only when both "colores"/"fondo" and "colores"/"texto" are present. Colours are
 // 0x00BBGGRR values.

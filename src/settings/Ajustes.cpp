@@ -4,17 +4,20 @@
 #include <cmath>
 
 #include "comun/Numeros.h"
+#include "files/DiscoEnMemoria.h"
+#include "files/Mensajes.h"
+#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
 
 namespace rebanex {
 
 namespace {
 
-std::string Valor(Ini& ini, std::string_view seccion, std::string_view clave,
+std::string Valor(Ini& ini, LoteIni& lote, std::string_view seccion, std::string_view clave,
                   std::string_view porDefecto) {
     std::string valor;
     if (!ini.LeerIni(seccion, clave, valor)) {
-        ini.EscribirIni(seccion, clave, porDefecto);  // a read-only file just keeps defaults
+        lote.Escribir(seccion, clave, porDefecto);
         valor = porDefecto;
     }
     return valor;
@@ -22,14 +25,14 @@ std::string Valor(Ini& ini, std::string_view seccion, std::string_view clave,
 
 // One option at start-up, by its kind. Missing keys get their default written; those that
 // keep their tick when missing keep the value the record came with.
-void LeerOpcion(Ini& ini, const DefOpcion& def, Configuracion& o) {
+void LeerOpcion(Ini& ini, LoteIni& lote, const DefOpcion& def, Configuracion& o) {
     std::string valor;
     if (def.conservaSiFalta && !ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
-        ini.EscribirIni(kSeccionRebanex, def.clave, def.porDefecto);
+        lote.Escribir(kSeccionRebanex, def.clave, def.porDefecto);
         return;
     }
     if (!def.conservaSiFalta) {
-        valor = Valor(ini, kSeccionRebanex, def.clave, def.porDefecto);
+        valor = Valor(ini, lote, kSeccionRebanex, def.clave, def.porDefecto);
     }
     switch (def.tipo) {
         case TipoOpcion::SiNo:
@@ -44,26 +47,27 @@ void LeerOpcion(Ini& ini, const DefOpcion& def, Configuracion& o) {
     }
 }
 
-void LeerOpciones(Ini& ini, Configuracion& o, bool conservanSiFaltan) {
+void LeerOpciones(Ini& ini, LoteIni& lote, Configuracion& o, bool conservanSiFaltan) {
     for (const DefOpcion& def : kOpciones) {
         if (def.conservaSiFalta == conservanSiFaltan) {
-            LeerOpcion(ini, def, o);
+            LeerOpcion(ini, lote, def, o);
         }
     }
 }
 
-void LeerPosicion(Ini& ini, const Rectangulo& pantalla, EstadoAjustes& estado) {
+void LeerPosicion(Ini& ini, LoteIni& lote, const Rectangulo& pantalla, EstadoAjustes& estado) {
     std::string valor;
     if (!ini.LeerIni(kSeccionRebanex, "PosicionVentana", valor)) {
-        ini.EscribirIni(kSeccionRebanex, "PosicionVentana", "1");
+        lote.Escribir(kSeccionRebanex, "PosicionVentana", "1");
         return;
     }
     estado.opciones.PosicionVentana = ValorSiNo(valor);
     Rectangulo& v = estado.ventana;
     if (estado.opciones.PosicionVentana) {
-        v.izquierda =
-            LeerOpcionNumero(ini, kSeccionRebanex, "PosicionVentanaX", TextoTwips(v.izquierda));
-        v.arriba = LeerOpcionNumero(ini, kSeccionRebanex, "PosicionVentanaY", TextoTwips(v.arriba));
+        v.izquierda = LeerOpcionNumero(ini, lote, kSeccionRebanex, "PosicionVentanaX",
+                                       TextoTwips(v.izquierda));
+        v.arriba =
+            LeerOpcionNumero(ini, lote, kSeccionRebanex, "PosicionVentanaY", TextoTwips(v.arriba));
     } else {
         // Window coordinates are single precision.
         v.izquierda = static_cast<float>(pantalla.ancho) / 2 - static_cast<float>(v.ancho) / 2;
@@ -71,21 +75,25 @@ void LeerPosicion(Ini& ini, const Rectangulo& pantalla, EstadoAjustes& estado) {
     }
 }
 
-void LeerFicheros(Ini& ini, const std::string& directorioInicio, EstadoAjustes& estado) {
+void LeerFicheros(Ini& ini, LoteIni& lote, const std::string& directorioInicio,
+                  EstadoAjustes& estado) {
     for (int i = 1; i <= 5; ++i) {
         const std::string clave = Decimal(i);
         std::string valor;
         if (!ini.LeerIni(kSeccionFicheros, clave, valor)) {
-            ini.EscribirIni(kSeccionFicheros, clave, "");
+            lote.Escribir(kSeccionFicheros, clave, "");
         }
         estado.ficheros[i - 1] = valor;
     }
     if (estado.ficheros[0].empty()) {
         estado.ficheros[0] = directorioInicio + std::string(kFicheroReemplazos);
-        ini.EscribirIni(kSeccionFicheros, "1", estado.ficheros[0]);
+        lote.Escribir(kSeccionFicheros, "1", estado.ficheros[0]);
     }
     estado.rutaReemplazos = estado.ficheros[0];
 }
+
+constexpr std::string_view kSinLeerAjustes =
+    "Arranco con las opciones por defecto y no toco el fichero.";
 
 Aviso AvisoErrorGuardar(std::string_view que) {
     return Aviso{"Cagon toooo!! Error al intentar Guardar " + std::string(que) +
@@ -96,42 +104,52 @@ Aviso AvisoErrorGuardar(std::string_view que) {
 
 }  // namespace
 
-bool LeerOpcionSiNo(Ini& ini, std::string_view seccion, std::string_view clave,
-                    std::string_view porDefecto) {
-    return ValorSiNo(Valor(ini, seccion, clave, porDefecto));
-}
-
-int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view clave,
+int32_t LeerOpcionNumero(Ini& ini, LoteIni& lote, std::string_view seccion, std::string_view clave,
                          std::string_view porDefecto) {
-    return RedondearPar(ValorNumerico(Valor(ini, seccion, clave, porDefecto)));
+    return RedondearPar(ValorNumerico(Valor(ini, lote, seccion, clave, porDefecto)));
 }
 
 void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
-                         EstadoAjustes& estado) {
+                         EstadoAjustes& estado, LoteIni& lote) {
     Configuracion& o = estado.opciones;
-    LeerOpciones(ini, o, false);
+    LeerOpciones(ini, lote, o, false);
     // Only the position decides the enabled state here, as its menu command does; the
     // auto-signature tick is set without running its command.
     o.FirmarEnTrozosHabilitado = HabilitadoTrasPosicion(o.FirmarEnPosicion);
-    LeerPosicion(ini, pantalla, estado);
-    LeerFicheros(ini, directorioInicio, estado);
-    LeerOpciones(ini, o, true);
+    LeerPosicion(ini, lote, pantalla, estado);
+    LeerFicheros(ini, lote, directorioInicio, estado);
+    LeerOpciones(ini, lote, o, true);
 }
 
-bool GuardarConfiguracion(Ini& ini, const Configuracion& o) {
-    // Every key is written even after a failure, and any failure is reported: an option that
-    // did not reach the file must not be announced as saved.
-    bool bien = true;
-    for (const DefOpcion& def : kOpciones) {
-        bien = ini.EscribirIni(kSeccionRebanex, def.clave, TextoOpcion(def, o)) && bien;
+void CargarAjustes(Ini& ini, Disco& disco, const std::string& directorioInicio,
+                   const Rectangulo& pantalla, EstadoAjustes& estado, Avisador& avisador) {
+    LoteIni lote;
+    if (FicheroLegible(disco, ini.Fichero(), avisador, kSinLeerAjustes)) {
+        CargarConfiguracion(ini, directorioInicio, pantalla, estado, lote);
+        lote.Aplicar(ini, disco);  // a read-only file just keeps the defaults
+        return;
     }
-    return bien;
+    // As a first start would, but writing nothing over the file.
+    DiscoEnMemoria vacio;
+    PerfilFichero nada(vacio);
+    Ini sinFichero(nada);
+    sinFichero.FijarFicheroIni(ini.Fichero());
+    CargarConfiguracion(sinFichero, directorioInicio, pantalla, estado, lote);
 }
 
-bool GuardarPosicionVentana(Ini& ini, double izquierda, double arriba) {
-    const bool x = ini.EscribirIni(kSeccionRebanex, "PosicionVentanaX", TextoTwips(izquierda));
-    const bool y = ini.EscribirIni(kSeccionRebanex, "PosicionVentanaY", TextoTwips(arriba));
-    return x && y;
+bool GuardarConfiguracion(Ini& ini, Disco& disco, const Configuracion& o) {
+    LoteIni lote;
+    for (const DefOpcion& def : kOpciones) {
+        lote.Escribir(kSeccionRebanex, def.clave, TextoOpcion(def, o));
+    }
+    return lote.Aplicar(ini, disco);
+}
+
+bool GuardarPosicionVentana(Ini& ini, Disco& disco, double izquierda, double arriba) {
+    LoteIni lote;
+    lote.Escribir(kSeccionRebanex, "PosicionVentanaX", TextoTwips(izquierda));
+    lote.Escribir(kSeccionRebanex, "PosicionVentanaY", TextoTwips(arriba));
+    return lote.Aplicar(ini, disco);
 }
 
 std::string TextoTwips(double valor) {

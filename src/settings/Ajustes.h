@@ -8,8 +8,10 @@
 
 #include "comun/Aviso.h"
 #include "comun/Rectangulo.h"
+#include "files/Disco.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
+#include "settings/LoteIni.h"
 
 namespace rebanex {
 
@@ -25,24 +27,27 @@ struct EstadoAjustes {
     std::string rutaReemplazos;           // the current rules file
 };
 
-// Reads one flag: missing keys are written back with the default, which is then used.
-// On when the value, read as a number, is not zero.
-bool LeerOpcionSiNo(Ini& ini, std::string_view seccion, std::string_view clave,
-                    std::string_view porDefecto);
-// Reads one number with the same fallback, rounded to the nearest (halves to even).
-int32_t LeerOpcionNumero(Ini& ini, std::string_view seccion, std::string_view clave,
+// Reads one number, rounded to the nearest (halves to even); a missing key gets its default,
+// which is then used, written back through `lote`.
+int32_t LeerOpcionNumero(Ini& ini, LoteIni& lote, std::string_view seccion, std::string_view clave,
                          std::string_view porDefecto);
 
-// The start-up load, in its fixed order, writing every missing key back with its default
-// (write failures are ignored). `pantalla` gives the screen size for centring.
+// The start-up load, in its fixed order; every missing key goes into `lote` with its
+// default, in that order. `pantalla` gives the screen size for centring.
 void CargarConfiguracion(Ini& ini, const std::string& directorioInicio, const Rectangulo& pantalla,
-                         EstadoAjustes& estado);
+                         EstadoAjustes& estado, LoteIni& lote);
 
-// The save command's writes, in order, all of them; false when any of them failed.
-bool GuardarConfiguracion(Ini& ini, const Configuracion& opciones);
+// The window's start-up: the load, then its writes in one replacement of the file (failures
+// ignored: a read-only file just keeps the defaults). A file that is there but cannot be
+// read is no file without keys: a box says why, the defaults are used and nothing is written.
+void CargarAjustes(Ini& ini, Disco& disco, const std::string& directorioInicio,
+                   const Rectangulo& pantalla, EstadoAjustes& estado, Avisador& avisador);
 
-// Writes PosicionVentanaX/Y; false when either write failed.
-bool GuardarPosicionVentana(Ini& ini, double izquierda, double arriba);
+// The save command's writes, in order, all or none; false when they did not reach the file.
+bool GuardarConfiguracion(Ini& ini, Disco& disco, const Configuracion& opciones);
+
+// Writes PosicionVentanaX/Y, both or neither; false when they did not reach the file.
+bool GuardarPosicionVentana(Ini& ini, Disco& disco, double izquierda, double arriba);
 
 // Decimal text of a window edge in twips (single precision, general form: "1440", "-15").
 std::string TextoTwips(double valor);

@@ -7,7 +7,7 @@ namespace {
 // GetPrivateProfileStringA returns this default for a missing key, so a value stored as
 // this very text reads as missing too.
 constexpr std::string_view kFalta = "** error **";
-constexpr std::size_t kTamanoBuffer = 255;
+constexpr std::size_t kTamanoBuffer = kLargoMaximoIni + 1;
 
 }  // namespace
 

@@ -21,6 +21,9 @@ class PerfilPrivado {
                                 std::string_view clave, std::string_view valor) = 0;
 };
 
+// The longest value a read gives back.
+inline constexpr std::size_t kLargoMaximoIni = 254;
+
 // Reads and writes keys of the file named by FicheroIni.
 class Ini {
   public:
@@ -28,6 +31,7 @@ class Ini {
 
     void FijarFicheroIni(std::string ruta) { FicheroIni = std::move(ruta); }
     const std::string& Fichero() const { return FicheroIni; }
+    PerfilPrivado& Perfil() const { return perfil_; }
 
     // True and the value when the key is present; false and "" otherwise. Values come back
     // cut to 254 characters; a stored "** error **" reads as missing.

@@ -1,5 +1,6 @@
 #include "settings/NombresPerfil.h"
 
+#include "comun/Blancos.h"
 #include "transforms/Caracteres.h"
 
 namespace rebanex {
@@ -19,6 +20,15 @@ bool MismoNombre(std::string_view a, std::string_view b) {
 
 std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano) {
     return std::string(texto.substr(0, tamano == 0 ? 0 : tamano - 1));
+}
+
+std::string_view ValorLeido(std::string_view valor) {
+    valor = SinBlancos(valor);
+    if (valor.size() >= 2 && valor.front() == valor.back() &&
+        (valor.front() == '"' || valor.front() == '\'')) {
+        return valor.substr(1, valor.size() - 2);
+    }
+    return valor;
 }
 
 }  // namespace rebanex

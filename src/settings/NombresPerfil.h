@@ -15,4 +15,8 @@ bool MismoNombre(std::string_view a, std::string_view b);
 // tamano - 1 of them, the last place being the terminating zero.
 std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano);
 
+// A value as read: without the blanks around it, and a value in matching double (or single)
+// quotes without them.
+std::string_view ValorLeido(std::string_view valor);
+
 }  // namespace rebanex

@@ -4,18 +4,16 @@
 #include <vector>
 
 #include "comun/Blancos.h"
-#include "files/Ficheros.h"
 #include "settings/NombresPerfil.h"
 
 namespace rebanex {
 
 namespace {
 
-// The file's lines without their line ends; a missing (or unreadable) file has none. A
-// UTF-8 byte order mark in front of the first line is no part of it.
-std::vector<std::string> LeerLineas(const std::string& fichero) {
+// The lines without their line ends. A UTF-8 byte order mark in front of the first line is no
+// part of it.
+std::vector<std::string> Lineas(std::string_view todo) {
     std::vector<std::string> lineas;
-    const std::string todo = ficheros::LeerFichero(fichero).value_or(std::string());
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     std::size_t inicio = todo.starts_with(kBom) ? kBom.size() : 0;
     while (inicio < todo.size()) {
@@ -23,7 +21,7 @@ std::vector<std::string> LeerLineas(const std::string& fichero) {
         if (fin == std::string::npos) {
             fin = todo.size();
         }
-        std::string linea = todo.substr(inicio, fin - inicio);
+        std::string linea(todo.substr(inicio, fin - inicio));
         if (!linea.empty() && linea.back() == '\r') {
             linea.pop_back();
         }
@@ -54,14 +52,6 @@ std::optional<Entrada> LeerEntrada(std::string_view linea) {
         return std::nullopt;
     }
     return Entrada{SinBlancos(linea.substr(0, igual)), SinBlancos(linea.substr(igual + 1))};
-}
-
-std::string_view SinComillas(std::string_view valor) {
-    if (valor.size() >= 2 && valor.front() == valor.back() &&
-        (valor.front() == '"' || valor.front() == '\'')) {
-        return valor.substr(1, valor.size() - 2);
-    }
-    return valor;
 }
 
 // Where a key stands: the header line of the first section of that name, the key's line in
@@ -98,6 +88,25 @@ Lugar Buscar(const std::vector<std::string>& lineas, std::string_view seccion,
 
 }  // namespace
 
+// A missing (or unreadable) file has no lines, as for the platform.
+std::vector<std::string> PerfilFichero::LeerLineas(const std::string& fichero) {
+    return Lineas(disco_.Leer(fichero).contenido);
+}
+
+std::vector<ClaveIni> ClavesIni(std::string_view texto) {
+    std::vector<ClaveIni> claves;
+    std::optional<std::string_view> seccion;
+    const std::vector<std::string> lineas = Lineas(texto);
+    for (const std::string& linea : lineas) {
+        if (const auto nombre = NombreSeccion(linea)) {
+            seccion = nombre;
+        } else if (const auto entrada = LeerEntrada(linea); entrada && seccion) {
+            claves.push_back({std::string(*seccion), std::string(entrada->clave)});
+        }
+    }
+    return claves;
+}
+
 std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string_view seccion,
                                          std::string_view clave, std::string_view porDefecto,
                                          std::size_t tamano) {
@@ -106,7 +115,7 @@ std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string
     if (!lugar.clave) {
         return CopiaEnBuffer(porDefecto, tamano);
     }
-    return CopiaEnBuffer(SinComillas(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
+    return CopiaEnBuffer(ValorLeido(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
 }
 
 bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view seccion,
@@ -129,7 +138,7 @@ bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view 
     for (const std::string& linea : lineas) {
         texto += linea + "\r\n";
     }
-    return ficheros::EscribirFichero(fichero, texto);
+    return disco_.Escribir(fichero, texto);
 }
 
 }  // namespace rebanex

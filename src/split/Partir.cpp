@@ -1,6 +1,7 @@
 // The split command: checks, the transforms on the working text, then the cut.
 #include "split/Partir.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -55,8 +56,9 @@ std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t
     return std::nullopt;
 }
 
-std::string PrepararTexto(std::string texto, const EntradaPartir& entrada, Avisador& avisador,
-                          const PasosPartir& pasos) {
+std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir& entrada,
+                                         Avisador& avisador, const PasosPartir& pasos,
+                                         std::size_t limite) {
     const Configuracion& o = entrada.opciones;
     if (o.NoAcentos) {
         Estado(pasos, "Eliminando Acentos...");
@@ -69,7 +71,10 @@ std::string PrepararTexto(std::string texto, const EntradaPartir& entrada, Avisa
     Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
-        Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador);
+        if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
+            Troceado::FinReemplazos::Limite) {
+            return std::nullopt;
+        }
     }
     if (o.NoMultiEspacios) {
         Estado(pasos, "Eliminando Multi-Espacios...");
@@ -101,10 +106,15 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     parametros.FirmarEnPosicion = entrada.opciones.FirmarEnPosicion;
     parametros.Firma = entrada.firma;
 
-    std::string texto = PrepararTexto(std::move(entrada.mensaje), entrada, avisador, pasos);
-
+    // Rules that keep lengthening the text are stopped once it cannot fit any more.
+    std::optional<std::string> texto =
+        PrepararTexto(std::move(entrada.mensaje), entrada, avisador, pasos, LargoMaximo(msgMax));
+    if (!texto) {
+        Estado(pasos, "");
+        return Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg);
+    }
     Estado(pasos, "Troceando...");
-    const std::optional<Recuento> recuento = ContarTrozos(texto, parametros);
+    const std::optional<Recuento> recuento = ContarTrozos(*texto, parametros);
     if (!recuento || recuento->trozos > kMaxTrozos) {
         Estado(pasos, "");
         if (recuento) {
@@ -117,8 +127,18 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
                                                              : SinSitio::Firma),
                      ControlFoco::Lon);
     }
-    std::vector<Corte> cortes = GenerarTrozos(texto, parametros, *recuento);
-    return ListaTrozos(std::move(texto), std::move(cortes), parametros);
+    std::vector<Corte> cortes = GenerarTrozos(*texto, parametros, *recuento);
+    return ListaTrozos(std::move(*texto), std::move(cortes), parametros);
+}
+
+std::size_t LargoMaximo(int16_t msgMax) {
+    return static_cast<std::size_t>(kMaxTrozos) *
+           static_cast<std::size_t>(std::max<int16_t>(msgMax, 0));
+}
+
+std::size_t LargoMaximoReemplazos(const std::string& lon) {
+    const std::optional<int16_t> msgMax = LeerEnteroEstricto(lon);
+    return LargoMaximo(msgMax && *msgMax >= 2 ? *msgMax : 160);
 }
 
 }  // namespace rebanex

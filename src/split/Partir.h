@@ -38,9 +38,17 @@ struct PasosPartir {
 std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t& msgMax);
 
 // The working text: `texto` (the message, taken over) after every transform the options of
-// `entrada` ask for, done in place where the text does not grow.
-std::string PrepararTexto(std::string texto, const EntradaPartir& entrada, Avisador& avisador,
-                          const PasosPartir& pasos);
+// `entrada` ask for, done in place where the text does not grow. Nothing when the rules
+// made it longer than `limite` characters.
+std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir& entrada,
+                                         Avisador& avisador, const PasosPartir& pasos,
+                                         std::size_t limite);
+
+// The longest text that can fit the most pieces a split may have.
+std::size_t LargoMaximo(int16_t msgMax);
+// The same bound for the format menu's rules, which have no maximum of their own: from the
+// maximum length typed in Lon when a split would take it, else from 160.
+std::size_t LargoMaximoReemplazos(const std::string& lon);
 
 // The boxes of a refused split.
 Aviso AvisoMensajeVacio();

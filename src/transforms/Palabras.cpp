@@ -1,6 +1,7 @@
 // Whole-word, prefix, suffix and exact replacement over a text and its capitals, and what
 // separates words.
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -39,33 +40,34 @@ bool EsSeparador(std::string_view texto, long long posicion) {
 TextoConMayusculas::TextoConMayusculas(std::string& texto)
     : texto_(texto), imagen_(EnMayusculas(texto)) {}
 
-void TextoConMayusculas::ReemplazarPalabra(int32_t tipo, std::string_view buscar,
-                                           std::string_view reemplazo) {
+bool TextoConMayusculas::ReemplazarPalabra(int32_t tipo, std::string_view buscar,
+                                           std::string_view reemplazo, std::size_t limite) {
     const Prueba prueba = tipo == Prefijo           ? Prueba::Prefijo
                           : tipo == Sufijo          ? Prueba::Sufijo
                           : tipo == PalabraCompleta ? Prueba::Palabra
                                                     : Prueba::Ninguna;
     if (buscar.empty() || prueba == Prueba::Ninguna) {
-        return;
+        return true;
     }
-    Sustituir(true, EnMayusculas(buscar), prueba, reemplazo, EnMayusculas(reemplazo));
+    return Sustituir(true, EnMayusculas(buscar), prueba, reemplazo, EnMayusculas(reemplazo),
+                     limite);
 }
 
-void TextoConMayusculas::Reemplazar(std::string_view buscar, std::string_view sustituto) {
-    if (!buscar.empty()) {
-        Sustituir(false, buscar, Prueba::Ninguna, sustituto, EnMayusculas(sustituto));
-    }
+bool TextoConMayusculas::Reemplazar(std::string_view buscar, std::string_view sustituto,
+                                    std::size_t limite) {
+    return buscar.empty() ||
+           Sustituir(false, buscar, Prueba::Ninguna, sustituto, EnMayusculas(sustituto), limite);
 }
 
 // Left to right over the text as it was (the part not yet read is untouched); the rewritten
 // part grows behind it. Positions in the image are positions in the text: case keeps lengths.
-void TextoConMayusculas::Sustituir(bool enImagen, std::string_view patron, Prueba prueba,
-                                   std::string_view reemplazo,
-                                   std::string_view reemplazoMayusculas) {
+bool TextoConMayusculas::Sustituir(bool enImagen, std::string_view patron, Prueba prueba,
+                                   std::string_view reemplazo, std::string_view reemplazoMayusculas,
+                                   std::size_t limite) {
     const std::string_view fuente(enImagen ? imagen_ : texto_);
     std::size_t p = Buscar(fuente, patron);
     if (p == std::string_view::npos) {
-        return;
+        return true;
     }
     const std::size_t n = texto_.size();
     const std::size_t largo = patron.size();
@@ -115,6 +117,10 @@ void TextoConMayusculas::Sustituir(bool enImagen, std::string_view patron, Prueb
         poner(capital ? reemplazoMayusculas.data() : reemplazo.data(), reemplazoMayusculas.data(),
               reemplazo.size());
         leido = p + largo;
+        // Only a growing rule can pass the limit, and its work is on the side until the end.
+        if (!enSitio && nuevoTexto.size() + (n - leido) > limite) {
+            return false;
+        }
         p = Buscar(fuente, patron, leido);
     }
     poner(texto_.data() + leido, imagen_.data() + leido, n - leido);
@@ -125,6 +131,7 @@ void TextoConMayusculas::Sustituir(bool enImagen, std::string_view patron, Prueb
         texto_ = std::move(nuevoTexto);
         imagen_ = std::move(nuevaImagen);
     }
+    return true;
 }
 
 void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar,
@@ -134,7 +141,7 @@ void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar
     }
     // Copies: the rule may view the text it changes.
     const std::string buscado(buscar), sustituto(reemplazo);
-    TextoConMayusculas(texto).ReemplazarPalabra(tipo, buscado, sustituto);
+    TextoConMayusculas(texto).ReemplazarPalabra(tipo, buscado, sustituto, SIZE_MAX);
 }
 
 }  // namespace rebanex::Troceado

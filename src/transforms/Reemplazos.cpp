@@ -1,7 +1,6 @@
 // Applying a rules file to a text, and the boxes that reading it can raise.
 #include "transforms/Reemplazos.h"
 
-#include <optional>
 #include <string_view>
 
 #include "files/Ficheros.h"
@@ -24,10 +23,10 @@ std::string_view SiguienteLinea(std::string_view& resto) {
     return linea;
 }
 
-enum class Resultado { Seguir, Parar };
+enum class Resultado { Seguir, Parar, Limite };
 
 Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long long numero,
-                       const std::string& ruta, Avisador& avisador) {
+                       const std::string& ruta, Avisador& avisador, std::size_t limite) {
     if (!linea.empty() && linea.front() == ';') {
         return Resultado::Seguir;
     }
@@ -38,44 +37,54 @@ Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long l
     }
     const std::string_view reemplazo = linea.substr(tab + 1);
     const std::string_view sinMarca = linea.substr(1, tab - 1);
+    bool cabe = true;
     switch (linea.front()) {
         case '#':
-            texto.ReemplazarPalabra(Prefijo, sinMarca, reemplazo);
+            cabe = texto.ReemplazarPalabra(Prefijo, sinMarca, reemplazo, limite);
             break;
         case '*':
-            texto.Reemplazar(sinMarca, reemplazo);
+            cabe = texto.Reemplazar(sinMarca, reemplazo, limite);
             break;
         case '%':
-            texto.ReemplazarPalabra(Sufijo, sinMarca, reemplazo);
+            cabe = texto.ReemplazarPalabra(Sufijo, sinMarca, reemplazo, limite);
             break;
         default:
-            texto.ReemplazarPalabra(PalabraCompleta, linea.substr(0, tab), reemplazo);
+            cabe =
+                texto.ReemplazarPalabra(PalabraCompleta, linea.substr(0, tab), reemplazo, limite);
             break;
     }
-    return Resultado::Seguir;
+    return cabe ? Resultado::Seguir : Resultado::Limite;
 }
 
 }  // namespace
 
-void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador) {
-    const std::optional<std::string> contenido = ficheros::LeerTexto(ruta);
+// A file that opens but cannot be read is as unusable as one that does not open.
+FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
+                                std::size_t limite) {
+    const Lectura contenido = ficheros::LeerTexto(ruta);
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
-        return;
+        return FinReemplazos::Hecho;
     }
-    AplicarReemplazos(texto, *contenido, ruta, avisador);
+    return AplicarReemplazos(texto, contenido.contenido, ruta, avisador, limite);
 }
 
-void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,
-                       Avisador& avisador) {
+FinReemplazos AplicarReemplazos(std::string& texto, std::string_view contenido,
+                                const std::string& ruta, Avisador& avisador, std::size_t limite) {
     TextoConMayusculas trabajo(texto);
     std::string_view resto(contenido);
     for (long long numero = 1; !resto.empty(); ++numero) {
         const std::string_view linea = SiguienteLinea(resto);
-        if (AplicarLinea(trabajo, linea, numero, ruta, avisador) == Resultado::Parar) {
-            return;
+        switch (AplicarLinea(trabajo, linea, numero, ruta, avisador, limite)) {
+            case Resultado::Seguir:
+                break;
+            case Resultado::Parar:
+                return FinReemplazos::Hecho;
+            case Resultado::Limite:
+                return FinReemplazos::Limite;
         }
     }
+    return FinReemplazos::Hecho;
 }
 
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {
@@ -84,6 +93,14 @@ Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {
                      "Si no tienes ningún fichero de Reemplazos utiliza el menú\r"
                      "'Opciones/Abrir Fichero de Reemplazos' para generar uno.",
                  "Cachis la mar...!!!", Icono::Exclamacion, Botones::Aceptar};
+}
+
+Aviso AvisoReemplazosSinFin(std::size_t limite) {
+    return Aviso{"Con esos reemplazos el mensaje crece sin parar: pasaría de " +
+                     std::to_string(limite) +
+                     " caracteres.\r\rLo dejo como estaba. Mira las reglas del fichero de "
+                     "Reemplazos que alargan el texto.",
+                 "Epp, cuidadín!!!", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta) {

@@ -6,6 +6,7 @@
 // replacement.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,19 +27,28 @@ bool EsSeparador(std::string_view texto, long long posicion);
 void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar,
                        std::string_view reemplazo);
 
+// How applying a rules file ended: every rule applied (or the user stopped at a faulty
+// line), or stopped because the text grew past the limit, where it can no longer be used.
+enum class FinReemplazos { Hecho, Limite };
+
 // Reads the rules file at `ruta` afresh and applies its rules in file order. When the file
 // cannot be opened, tells the user (OK box) and leaves the text unchanged; on a faulty line
-// asks whether to go on (Yes/No box): No stops, keeping what was replaced so far.
-void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador);
+// asks whether to go on (Yes/No box): No stops, keeping what was replaced so far. Rules that
+// lengthen the text stop as soon as it would pass `limite` characters, within a rule too:
+// then the text is as some earlier rule left it.
+FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
+                                std::size_t limite);
 
 // The same over rules already read: `contenido` is the file's text as Windows-1252, `ruta`
 // only names the file in the boxes. Any bytes are a valid content.
-void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,
-                       Avisador& avisador);
+FinReemplazos AplicarReemplazos(std::string& texto, std::string_view contenido,
+                                const std::string& ruta, Avisador& avisador, std::size_t limite);
 
 // The two boxes the engine can raise, for callers and tests.
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta);
 Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta);
+// The format menu's command stopped at the limit: the message stays as it was.
+Aviso AvisoReemplazosSinFin(std::size_t limite);
 
 // The 27 lines of the default rules file (without line ends).
 const std::vector<std::string>& ContenidoReemplazosPorDefecto();

@@ -1,6 +1,7 @@
 // A text under a list of rules, with its upper-case image kept in step with it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,15 +20,20 @@ class TextoConMayusculas {
     // One prefix, suffix or whole-word rule (TipoReemplazo): case-insensitive match,
     // replacement in capitals when the occurrence starts with a capital. Each replacement is
     // never searched again, and the word test sees the text as this rule has left it so far.
-    void ReemplazarPalabra(int32_t tipo, std::string_view buscar, std::string_view reemplazo);
+    // False, with the text as it was before the rule, as soon as the rule would make it longer
+    // than `limite` characters.
+    bool ReemplazarPalabra(int32_t tipo, std::string_view buscar, std::string_view reemplazo,
+                           std::size_t limite);
 
     // Every exact (case-sensitive) occurrence, left to right, never searching a replacement.
-    void Reemplazar(std::string_view buscar, std::string_view sustituto);
+    // The same limit.
+    bool Reemplazar(std::string_view buscar, std::string_view sustituto, std::size_t limite);
 
   private:
     enum class Prueba { Ninguna, Prefijo, Sufijo, Palabra };
-    void Sustituir(bool enImagen, std::string_view patron, Prueba prueba,
-                   std::string_view reemplazo, std::string_view reemplazoMayusculas);
+    bool Sustituir(bool enImagen, std::string_view patron, Prueba prueba,
+                   std::string_view reemplazo, std::string_view reemplazoMayusculas,
+                   std::size_t limite);
 
     std::string& texto_;
     std::string imagen_;

@@ -4,16 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "settings/PerfilEnMemoria.h"
+#include "files/DiscoEnMemoria.h"
+#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
 
 namespace rebanex::prueba {
@@ -127,22 +126,10 @@ class AnfitrionFalso : public Anfitrion {
     bool ocupado = false;
 };
 
-// The clipboard, the disk, the open dialog and the shell.
-class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
+// The clipboard, the disk (with the settings files), the open dialog and the shell.
+class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos, public Shell {
   public:
     void Copiar(const std::string& texto) override { portapapeles = texto; }
-    bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
-    std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
-        return EsFichero(ruta) ? std::optional(ficheros[ruta].size()) : std::nullopt;
-    }
-    std::optional<std::string> LeerTexto(const std::string& ruta) override {
-        return EsFichero(ruta) ? std::optional(ficheros[ruta]) : std::nullopt;
-    }
-    bool Escribir(const std::string& ruta, const std::string& bytes) override {
-        return !soloLectura.contains(ruta) && (ficheros[ruta] = bytes, true);
-    }
-    bool Borrar(const std::string& ruta) override { return ficheros.erase(ruta) != 0; }
-    std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
     std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
                              std::uint32_t) override {
         return std::exchange(elegido, "");
@@ -158,18 +145,21 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
         return ejecutados.push_back(programa + "|" + linea), arranca;
     }
     std::string EditorDeTexto() override { return "C:\\Ed\\ed.exe"; }
-    bool Descargar(const std::string&, const std::string&) override {
+    // What arrives is written, whether or not the download reports success.
+    bool Descargar(const std::string&, const std::string& destino) override {
+        if (descargado) {
+            ficheros[destino] = *descargado;
+        }
         return ++descargas, descarga;
     }
     std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
 
     std::optional<std::string> portapapeles;
-    std::map<std::string, std::string> ficheros;
-    std::set<std::string> soloLectura;
     std::string elegido;  // what the user picks in the next open dialog; "" cancels
     // "fichero|parametros|directorio", "programa|linea"
     std::vector<std::string> abiertos, ejecutados;
     std::optional<std::string> navegador;  // what opens .html files
+    std::optional<std::string> descargado = "MZ" + std::string(2000, 'x');
     int descargas = 0, resultadoAbrir = 42;
     bool arranca = true, descarga = true;
 };
@@ -182,7 +172,7 @@ class ProgPrueba : public ::testing::Test {
         prog.Form_Load("C:\\Rebanex", lineaComandos);
     }
     void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
-        memoria.EscribirCadena(kIni, seccion, clave, valor);
+        perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
@@ -210,10 +200,10 @@ class ProgPrueba : public ::testing::Test {
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
-    PerfilEnMemoria memoria;
     AnfitrionFalso anfitrion;
     SistemaFalso sistema;
-    Prog prog{Entorno{vista, memoria, anfitrion, sistema, sistema, sistema, sistema}};
+    PerfilFichero perfil{sistema};
+    Prog prog{Entorno{vista, perfil, anfitrion, sistema, sistema, sistema, sistema}};
     FakeVista vista{prog};
 };
 

@@ -70,7 +70,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_TRUE(vista.avisos.empty());
-    const std::string ini = memoria.Texto(kIni), antes = Texto(Control::Opciones);
+    const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
     for (const DefOpcion& o : kOpciones) {
         if (o.menu && o.tipo == TipoOpcion::SiNo) {
             SCOPED_TRACE(o.clave);
@@ -85,7 +85,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
     }
-    EXPECT_EQ(memoria.Texto(kIni), ini);
+    EXPECT_EQ(sistema.ficheros[kIni], ini);
     // Signing every piece makes no sense at the caret nor without signing: the last of those
     // commands decides whether its item is enabled; a disabled tick does not count.
     prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
@@ -101,18 +101,18 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     prog.Menu_Click(Menu::mnu_opciones_txtChar2);
     vista.Escribir(Control::Lon, "12a");  // saved as typed
     prog.Menu_Click(Menu::mnu_opciones_guardar);
-    EXPECT_NE(memoria.Texto(kIni).find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
+    EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
 
     vista.ventana = Rectangulo{1440, -15, 4875, 3495};
     prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-    EXPECT_NE(memoria.Texto(kIni).find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
+    EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
     prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
-    EXPECT_NE(memoria.Texto(kIni).find("PosicionVentana=0\r\n"), std::string::npos);
+    EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
 
-    memoria.SoloLectura(kIni);
+    sistema.soloLectura.insert(kIni);
     vista[Control::Estado].texto = "";
     prog.Menu_Click(Menu::mnu_opciones_guardar);
     prog.Menu_Click(Menu::mnu_opciones_guardarventana);
@@ -131,9 +131,9 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     }
     Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    memoria.EscribirCadena(mensatel, "colores", "fondo", "16777215");
-    memoria.EscribirCadena(mensatel, "colores", "texto", "0");
-    memoria.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
+    perfil.EscribirCadena(mensatel, "colores", "texto", "0");
+    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
 
     Arrancar();
 
@@ -150,9 +150,17 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 }
 
 // A link goes to the program that opens .html files, found through a placeholder file that
-// is removed afterwards; without one, or when it fails to start, a box says so.
+// is removed afterwards; without one, or when it fails to start, a box says so. So does an
+// unreadable mensatel.ini, which gives neither colours nor signature.
 TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
+    const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
+    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.enUso.insert(mensatel);
     Arrancar();
+    EXPECT_EQ(prog.FirmaMensatel(), "");
+    EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
+                                                             "Sigo sin sus colores ni su firma.")});
+    vista.avisos.clear();
     prog.Menu_Click(Menu::mnu_ayuda_utilidad);
     prog.Menu_Click(Menu::mnu_ayuda_acerca);
     prog.Menu_Click(Menu::mnu_archivo_mensatellog);
@@ -190,6 +198,16 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
         EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     }
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
+    // One that cannot be read is said, and what the box held stays, there or on the command
+    // line.
+    const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
+    sistema.ficheros[usado] = "otro";
+    sistema.enUso.insert(usado);
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    Arrancar("\"" + usado + "\"");
+    EXPECT_EQ(Texto(Control::Msg), "hola que tal");
+    const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
@@ -206,7 +224,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         V v;
         for (int i = 1; i <= 5; ++i) {
             const std::string n = std::to_string(i);
-            v.push_back(claves ? memoria.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
+            v.push_back(claves ? perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
                                : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
@@ -232,7 +250,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
     // An empty entry asks for a file.
-    memoria.SoloLectura(kIni);
+    sistema.soloLectura.insert(kIni);
     vista[Menu::mnu_reemplazos_fichero5].texto = "";
     sistema.elegido = "R7";
     prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
@@ -267,27 +285,40 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
-// Without the updater beside the program the user is asked to download it; a download or a
-// start that fails says so and Rebanex stays. One that starts closes Rebanex.
+// Without the updater beside the program, or with one that is no program (left by a failed
+// download), the user is asked to download it. Only a Windows program becomes the updater,
+// which starts and closes Rebanex; whatever else arrived is deleted, a box says so and Rebanex
+// stays, to ask again next time. An updater that does not start says so too.
 TEST_F(ProgArranque, Actualizar) {
-    const std::string actualix = "C:\\Mensatel\\Actualix.exe";
+    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
+    const std::string mz = "MZ" + std::string(2000, 'x');
+    // What arrives, and what the download reports.
+    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
+                                                  {"", true},
+                                                  {mz.substr(0, 600), false},
+                                                  {"MZ" + std::string(5 << 20, 'x'), true},
+                                                  {mz, true}};
     Arrancar();
-    sistema.descarga = false;
+    sistema.ficheros[actualix] = viejo;
+    for (const auto& [llega, descarga] : casos) {
+        SCOPED_TRACE(llega.substr(0, 8));
+        vista.avisos.clear();
+        sistema.descargado = llega;
+        sistema.descarga = descarga;
+        prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+        const bool bueno = llega == mz;
+        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
+        avisos.resize(bueno ? 1 : 2);
+        EXPECT_EQ(vista.avisos, avisos);
+        EXPECT_EQ(vista.cerrada, bueno);
+        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
+        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
+        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
+    }
+    sistema.arranca = false;  // there now: no question
     prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    sistema.descarga = true;
-    sistema.arranca = false;
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{PreguntaBajarActualizador(), AvisoDescargaFallida(),
-                                                PreguntaBajarActualizador(),
-                                                AvisoActualizadorNoArranca(actualix)}));
-    EXPECT_FALSE(vista.cerrada);
-    EXPECT_EQ(Texto(Control::Estado), "");
-    sistema.arranca = true;
-    sistema.ficheros[actualix] = "";  // no question now
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
-    EXPECT_TRUE(vista.cerrada);
-    EXPECT_EQ(vista.avisos.size(), 4u);
-    EXPECT_EQ(sistema.descargas, 2);
+    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
+    EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
                                                 std::string(Direcciones::kWebActualizaciones));
     EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));

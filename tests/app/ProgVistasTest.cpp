@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "ProgPrueba.h"
+#include "comun/CarpetaTemporal.h"
 #include "split/Partir.h"
+#include "transforms/Reemplazos.h"
 
 namespace rebanex::prueba {
 namespace {
@@ -59,7 +61,7 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
 TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     Arrancar();
     Trocear("uno dos tres cuatro", "12");
-    const std::string ini = memoria.Texto(kIni);
+    const std::string ini = sistema.ficheros[kIni];
     for (int tecla : {13, 9, 32, 112, 0}) {
         prog.Form_KeyDown(tecla, 0);
     }
@@ -79,7 +81,7 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     EXPECT_FALSE(vista.cerrada);
     prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
     EXPECT_TRUE(vista.cerrada);
-    EXPECT_EQ(memoria.Texto(kIni), ini);
+    EXPECT_EQ(sistema.ficheros[kIni], ini);
 }
 
 // The format menu changes the whole message; the counter uses the user's thousands separator.
@@ -98,6 +100,17 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     prog.Menu_Click(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
+    // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
+    // holds no maximum); the message stays.
+    const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
+    pruebas::CarpetaTemporal carpeta;
+    sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
+    prog.Menu_Click(Menu::mnu_reemplazos_abrir);
+    vista.Escribir(Control::Lon, "abc");
+    prog.Menu_Click(Menu::mnu_formato_auto);
+    EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
+    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
+    EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 // The signature goes where its position tick says; without one the button does nothing.
@@ -107,7 +120,7 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
           {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
           {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
           {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
-        memoria.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
+        perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
         prog.Menu_Click(posicion);
         vista.Escribir(Control::Msg, "hola");

@@ -127,6 +127,16 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     // A word that begins a line is at no word boundary for the menu command.
     Ver("--formato reemplazar --reemplazos " + reglas, "hola\nque, que", 0, "hola\nque, q",
         Caja(Troceado::AvisoLineaRara(2, reglas)));
+    // Rules that lengthen the text without end stop where no split could take it.
+    std::string crecen;
+    for (int i = 0; i < 40; ++i) {
+        crecen += "*a\taa\r\n";
+    }
+    const std::string sinFin = "--reemplazos " + carpeta.Escribir("crecen.txt", crecen);
+    Ver("--max 12 --opcion AutoReemplazar=1 " + sinFin, std::string(1000, 'a'), 2, "",
+        Caja(AvisoDemasiadosTrozos()));
+    Ver("--formato reemplazar --max 12 " + sinFin, std::string(1000, 'a'), 2, "",
+        Caja(Troceado::AvisoReemplazosSinFin(32767 * 12)));
     // A refused split exits with 2 and its box, a bad command line with 1.
     Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
     Ver("--max abc --codificacion cp1252", "hola", 2, "",

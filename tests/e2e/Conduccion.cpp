@@ -15,9 +15,9 @@ namespace {
 // A message sent to the program waits at most this long for its answer.
 constexpr auto kMilisegundos = static_cast<UINT>(std::chrono::milliseconds(kPlazo).count());
 
-// A visible top-level window of the process with that class (nullptr: any) and title.
-HWND Buscar(DWORD proceso, const char* clase, const std::string& titulo) {
-    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, clase, titulo.c_str())) != nullptr;) {
+// A visible top-level window of the process with that class and title (nullptr: any).
+HWND Buscar(DWORD proceso, const char* clase, const char* titulo) {
+    for (HWND h = nullptr; (h = FindWindowExA(nullptr, h, clase, titulo)) != nullptr;) {
         DWORD dueno = 0;
         GetWindowThreadProcessId(h, &dueno);
         if (dueno == proceso && IsWindowVisible(h)) {
@@ -112,17 +112,25 @@ void Teclear(const std::string& texto) {
     }
 }
 
-Rebanex::Rebanex(const std::string& directorio) {
+Rebanex::Rebanex(const std::string& directorio, const std::string& argumentos) {
     const std::string exe = directorio + "\\Rebanex.exe";
-    std::string linea = "\"" + exe + "\"";
+    std::string linea = "\"" + exe + "\" " + argumentos;
     STARTUPINFOA inicio{};
     inicio.cb = sizeof(inicio);
     if (CreateProcessA(exe.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        directorio.c_str(), &inicio, &proceso_)) {
-        Esperar(
-            [&] { return (ventana_ = Buscar(proceso_.dwProcessId, nullptr, kTitulo)) != nullptr; },
-            kPlazoLargo);
+        EsperarVentana(true);
     }
+}
+
+bool Rebanex::EsperarVentana(bool oCaja) {
+    return Esperar(
+        [&] {
+            ventana_ = Buscar(proceso_.dwProcessId, nullptr, kTitulo);
+            return ventana_ != nullptr ||
+                   (oCaja && Buscar(proceso_.dwProcessId, "#32770", nullptr));
+        },
+        kPlazoLargo);
 }
 
 Rebanex::~Rebanex() {
@@ -189,8 +197,9 @@ bool Rebanex::AlFrente() const {
 
 std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo) {
     HWND caja = nullptr;
-    if (!Esperar(
-            [&] { return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo)) != nullptr; })) {
+    if (!Esperar([&] {
+            return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo.c_str())) != nullptr;
+        })) {
         return std::nullopt;
     }
     // A message box's text is the static with ID 0xFFFF.

@@ -46,13 +46,16 @@ struct Caja {
 
 class Rebanex {
   public:
-    // Starts the Rebanex.exe of `directorio` there; waits for its window.
-    explicit Rebanex(const std::string& directorio);
+    // Starts the Rebanex.exe of `directorio` there, with those arguments; waits for its
+    // window, or for a box it raises first.
+    explicit Rebanex(const std::string& directorio, const std::string& argumentos = "");
     ~Rebanex();  // a program still running is ended
     Rebanex(const Rebanex&) = delete;
     Rebanex& operator=(const Rebanex&) = delete;
 
     HWND Ventana() const { return ventana_; }
+    // The main window (after the boxes raised while starting), or else a box.
+    bool EsperarVentana(bool oCaja = false);
     HWND Hwnd(Control c) const { return GetDlgItem(ventana_, win32::IdControl(c)); }
     std::string Texto(HWND hwnd) const;
     std::string Texto(Control c) const { return Texto(Hwnd(c)); }

@@ -6,21 +6,40 @@
 #include "files/Actualizador.h"
 #include "files/Direcciones.h"
 
+#include <fstream>
+
+#include "files/Mensajes.h"
+#include "settings/Ajustes.h"
+
 namespace rebanex::e2e {
 namespace {
 
 using enum Control;
 
+// Saving writes the file whole or not at all: a read-only one stays as it was, with the box.
 TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
+    const std::string ruta = Fichero("Rebanex.ini");
+    std::string ini;
     {
         Rebanex app(carpeta);
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
         EXPECT_EQ(app.Texto(Lon), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
+        ini = LeerFichero(ruta);
+        app.Elegir(Menu::mnu_opciones_inverso);
+        ASSERT_TRUE(app.AlFrente());
+        Teclear("^g");
+        EXPECT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoConfiguracionGuardada; }));
+        EXPECT_EQ(LeerFichero(ruta), ini.replace(ini.find("Inverso=0"), 9, "Inverso=1"));
+        SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_READONLY);
+        Teclear("^g");
+        Atender(app, AvisoErrorGuardarConfiguracion());
+        EXPECT_EQ(LeerFichero(ruta), ini);
+        EXPECT_EQ(GetFileAttributesA((ruta + ".nuevo").c_str()), INVALID_FILE_ATTRIBUTES);
+        SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
         app.Elegir(Menu::mnu_archivo_salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
     }
-    const std::string ini = LeerFichero(Fichero("Rebanex.ini"));
     EXPECT_NE(ini.find("\r\nMsgMax=160\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("\r\n1=" + Fichero("Rebanex.txt") + "\r\n"), std::string::npos);
     Opcion("MsgMax", "99");
@@ -62,6 +81,21 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
                                                 std::string(Direcciones::kWebActualizaciones));
     EXPECT_TRUE(Esperar([&] { return lineas().ends_with(linea + "\r\n"); })) << lineas();
     EXPECT_EQ(LeerFichero(Fichero("lineas")), "");
+}
+
+// A message file that another program holds open without sharing is named in a box, and the
+// message box keeps what it had.
+TEST_F(Instalada, UnMensajeQueOtroProgramaTieneAbiertoNoSeCarga) {
+    const std::string ruta = Fichero("usado.sms");
+    std::ofstream(ruta, std::ios::binary) << "no se lee";
+    const HANDLE abierto =
+        CreateFileA(ruta.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(abierto, INVALID_HANDLE_VALUE);
+    Rebanex app(carpeta, "\"" + ruta + "\"");
+    Atender(app, AvisoFicheroIlegible(ruta, MotivoFallo::EnUso));
+    CloseHandle(abierto);
+    ASSERT_TRUE(app.EsperarVentana());
+    EXPECT_EQ(app.Texto(Msg), "");
 }
 
 // Typed and stepped with real keys and clicks; Escape goes back to the message, which is

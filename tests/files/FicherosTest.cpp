@@ -9,6 +9,7 @@
 #include "cli/EnMemoria.h"
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
+#include "files/DiscoFicheros.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
 #include "settings/PerfilFichero.h"
@@ -53,17 +54,25 @@ TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");
     EXPECT_TRUE(EsDirectorio(t.Fichero(altos)) && !ExisteFichero(t.Fichero(altos)));
     EXPECT_TRUE(ExisteFichero(ruta) && !EsDirectorio(ruta));
-    EXPECT_EQ(LeerFichero(ruta), "hola\r\n\x80");
+    EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt}));
     EXPECT_EQ(TamanoFichero(ruta), 7u);
     ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
     EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
     EXPECT_TRUE(Borrar(ruta));
     EXPECT_FALSE(ExisteFichero(ruta) || EsDirectorio(ruta) || Borrar(ruta));
-    EXPECT_EQ(LeerFichero(ruta), std::nullopt);
+    EXPECT_EQ(LeerFichero(ruta).fallo, MotivoFallo::NoExiste);
     EXPECT_EQ(TamanoFichero(ruta), std::nullopt);
     EXPECT_FALSE(EscribirFichero(t.Fichero("falta/a.txt"), "x"));
-    EXPECT_EQ(LeerFichero(t.Ruta()), std::nullopt);
+    EXPECT_EQ(LeerFichero(t.Ruta()).fallo, MotivoFallo::EsCarpeta);
     EXPECT_FALSE(Borrar(t.Ruta()));  // a folder is not a file
+    // A replace never goes over a read-only file.
+    DiscoFicheros disco({});
+    const std::string nuevo = t.Escribir("nuevo", "2"), viejo = t.Escribir("viejo", "1");
+    using std::filesystem::perms, std::filesystem::perm_options;
+    std::filesystem::permissions(t.Nativo("viejo"), perms::owner_write, perm_options::remove);
+    EXPECT_FALSE(disco.Reemplazar(nuevo, viejo) || t.Leer("viejo") != "1");
+    std::filesystem::permissions(t.Nativo("viejo"), perms::owner_write, perm_options::add);
+    EXPECT_TRUE(disco.Reemplazar(nuevo, t.Fichero("otro")) && t.Leer("otro") == "2");
 }
 
 TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
@@ -77,9 +86,10 @@ TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
         t.Escribir("d\x80 a\xF1o/mensatel.ini", guardado);
         std::string texto = "una canci\xF3n";
         pruebas::AvisadorAnotado avisador;
-        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador);
+        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
         EXPECT_EQ(texto, "una canc");
-        PerfilFichero perfil;
+        DiscoFicheros disco({});
+        PerfilFichero perfil(disco);
         Ini ini(perfil);
         EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
         const auto r = consola::prueba::Trocear(

@@ -5,9 +5,10 @@
 
 #include "Fuzz.h"
 #include "comun/Numeros.h"
+#include "files/DiscoEnMemoria.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
-#include "settings/PerfilEnMemoria.h"
+#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
@@ -28,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         TextoTwips(n);
     }
     // The values in turn for every key of both settings files.
-    PerfilEnMemoria perfil;
+    DiscoEnMemoria disco;
+    PerfilFichero perfil(disco);
     std::size_t i = 0;
     const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {
         perfil.EscribirCadena(fichero, seccion, clave, valores[i++ % valores.size()]);
@@ -45,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     Ini ini(perfil);
     ini.FijarFicheroIni("C:\\R\\Rebanex.ini");
     EstadoAjustes estado{{}, {100, 200, 6000, 4000}, {}, {}};
-    CargarConfiguracion(ini, "C:\\R\\", {0, 0, 15360, 11520}, estado);
+    LoteIni lote;
+    CargarConfiguracion(ini, "C:\\R\\", {0, 0, 15360, 11520}, estado, lote);
+    lote.Aplicar(ini, disco);
     int32_t texto = 0, fondo = 0;
     LeerColoresMensatel(ini, "C:\\R\\", texto, fondo);
     LeerFirmaMensatel(ini, "C:\\R\\");

@@ -1,30 +1,21 @@
-// Loading and saving Rebanex.ini: keys in order, stored and missing values, failed writes.
+// Loading and saving Rebanex.ini: keys in order, stored and missing values; a save that does
+// not reach the disk whole leaves the file as it was.
 #include "settings/Ajustes.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/PerfilEnMemoria.h"
+#include <functional>
+
+#include "comun/AvisadorAnotado.h"
+#include "files/DiscoEnMemoria.h"
+#include "files/Mensajes.h"
+#include "settings/PerfilFichero.h"
 
 namespace rebanex {
 namespace {
 
 const std::string kIni = "C:\\M\\Rebanex.ini", kReglas = "C:\\M\\Rebanex.txt";
 using Ficheros = std::array<std::string, 5>;
-// The keys of the first start, with their defaults, in the order they are written.
-const std::string kOpcionesIni =
-    "[Rebanex]\r\nInverso=0\r\nNoAcentos=1\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
-    "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=160\r\nLetras=1\r\n"
-    "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n";
-
-// A file that takes every write but one.
-struct PerfilQueFallaEn : PerfilEnMemoria {
-    bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                        std::string_view clave, std::string_view valor) override {
-        PerfilEnMemoria::EscribirCadena(fichero, seccion, clave, valor);
-        return clave != falla;
-    }
-    std::string falla;
-};
 
 struct AjustesTest : ::testing::Test {
     AjustesTest() { ini.FijarFicheroIni(kIni); }
@@ -33,20 +24,26 @@ struct AjustesTest : ::testing::Test {
         perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
     void Cargar(const std::string& directorio = "C:\\M\\") {
-        CargarConfiguracion(ini, directorio, {0, 0, 19200, 14400}, estado);
+        CargarAjustes(ini, disco, directorio, {0, 0, 19200, 14400}, estado, avisador);
     }
-    std::string Texto() { return perfil.Texto(kIni); }
+    std::string Texto() { return disco.ficheros[kIni]; }
 
-    PerfilQueFallaEn perfil;
+    DiscoEnMemoria disco;
+    PerfilFichero perfil{disco};
     Ini ini{perfil};
     EstadoAjustes estado;
+    pruebas::AvisadorAnotado avisador;
 };
 
+// The keys of the first start, with their defaults, in the order they are written.
 TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
     Cargar();
-    EXPECT_EQ(Texto(), kOpcionesIni +
-                           "PosicionVentana=1\r\nAutoReemplazar=0\r\n[FicherosReemplazos]\r\n1=" +
-                           kReglas + "\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
+    EXPECT_EQ(Texto(),
+              "[Rebanex]\r\nInverso=0\r\nNoAcentos=1\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
+              "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=160\r\nLetras=1\r\n"
+              "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n"
+              "PosicionVentana=1\r\nAutoReemplazar=0\r\n[FicherosReemplazos]\r\n1=" +
+                  kReglas + "\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
     EXPECT_EQ(estado.opciones, Configuracion{});
     EXPECT_EQ(estado.rutaReemplazos, kReglas);
     EXPECT_EQ(estado.ficheros, (Ficheros{kReglas, "", "", "", ""}));
@@ -104,25 +101,68 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
     c.FirmarEnPosicion = 3;
     c.PosicionVentana = false;  // its own command writes it, not this one
-    EXPECT_TRUE(GuardarConfiguracion(ini, c));
+    EXPECT_TRUE(GuardarConfiguracion(ini, disco, c));
     EXPECT_EQ(Texto(),
               "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
               "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=12a\r\nLetras=1\r\n"
               "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
               "AutoReemplazar=1\r\n");
-    // A failed write is reported, and the others are still made.
-    perfil.falla = "Inverso";
-    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
-    EXPECT_EQ(Texto(), kOpcionesIni + "AutoReemplazar=0\r\n");
-    perfil.falla = "AutoReemplazar";
-    EXPECT_FALSE(GuardarConfiguracion(ini, Configuracion{}));
-    for (const char* clave : {"PosicionVentanaX", "PosicionVentanaY", ""}) {
-        perfil.falla = clave;
-        EXPECT_EQ(GuardarPosicionVentana(ini, 1440, -15), *clave == '\0') << clave;
-    }
     // Edges in twips as single precision, without exponent.
     EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
               "0 1234.5 16777216");
+}
+
+// Every save writes a copy beside the file and puts it in place only when everything it had
+// and everything written reads back: a disk that fails, or cuts the copy short while
+// reporting success, leaves the file byte for byte, as does a file that cannot be replaced.
+TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
+    using enum DiscoEnMemoria::Lleno;
+    const std::function<void(DiscoEnMemoria&)> averias[] = {
+        [](auto& d) { d.lleno = Trunca; },        [](auto& d) { d.lleno = Falla; },
+        [](auto& d) { d.reemplazoFalla = true; }, [](auto& d) { d.soloLectura.insert(kIni); },
+        [](auto& d) { d.enUso.insert(kIni); },    nullptr};
+    for (const auto& averia : averias) {
+        SCOPED_TRACE(&averia - averias);
+        disco = DiscoEnMemoria{};
+        Cargar();  // a first start, then a long list of recent files
+        for (int i = 1; i <= 5; ++i) {
+            Guardar(std::to_string(i), "C:\\" + std::string(200, 'a' + i), kSeccionFicheros);
+        }
+        std::string esperado = Texto();
+        if (averia) {
+            averia(disco);
+        } else {
+            esperado.replace(esperado.find("Inverso=0"), 9, "Inverso=1");
+            esperado.insert(esperado.find("[Ficheros"),
+                            "PosicionVentanaX=1440\r\nPosicionVentanaY=-15\r\n");
+        }
+        Configuracion cambiada;
+        cambiada.Inverso = true;
+        EXPECT_EQ(GuardarConfiguracion(ini, disco, cambiada), !averia);
+        EXPECT_EQ(GuardarPosicionVentana(ini, disco, 1440, -15), !averia);
+        EXPECT_EQ(Texto(), esperado);
+        EXPECT_EQ(disco.ficheros.count(kIni + ".nuevo"), 0u);
+    }
+}
+
+// A settings file that is there but cannot be read is no file without keys: the box says
+// why and the defaults are used without writing them over it. On a read-only folder the
+// first start just keeps the defaults.
+TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
+    Guardar("Inverso", "1");
+    const std::string antes = Texto();
+    disco.enUso.insert(kIni);
+    Cargar();
+    EXPECT_EQ(estado.opciones, Configuracion{});
+    EXPECT_EQ(estado.rutaReemplazos, kReglas);  // as at a first start
+    EXPECT_EQ(Texto(), antes);
+    ASSERT_EQ(avisador.avisos.size(), 1u);
+    EXPECT_TRUE(
+        avisador.avisos[0].texto.starts_with(AvisoFicheroIlegible(kIni, MotivoFallo::EnUso).texto));
+    disco = DiscoEnMemoria{};
+    disco.lleno = DiscoEnMemoria::Lleno::Falla;
+    Cargar();
+    EXPECT_TRUE(disco.ficheros.empty() && avisador.avisos.size() == 1);
 }
 
 }  // namespace

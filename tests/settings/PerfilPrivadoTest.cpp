@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "comun/CarpetaTemporal.h"
+#include "files/DiscoFicheros.h"
 #include "settings/Ini.h"
 #include "settings/PerfilFichero.h"
 #ifdef _WIN32
@@ -14,7 +15,7 @@ namespace {
 
 struct Implementacion {
     const char* nombre;
-    std::function<std::unique_ptr<PerfilPrivado>()> crear;
+    std::function<std::unique_ptr<PerfilPrivado>(Disco&)> crear;
 };
 
 struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
@@ -27,7 +28,8 @@ struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
 
     pruebas::CarpetaTemporal carpeta;
     const std::string ruta = carpeta.Fichero("Rebanex.ini");
-    std::unique_ptr<PerfilPrivado> perfil = GetParam().crear();
+    DiscoFicheros disco{""};
+    std::unique_ptr<PerfilPrivado> perfil = GetParam().crear(disco);
 };
 
 TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
@@ -91,9 +93,9 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
 }
 
 const Implementacion kImplementaciones[] = {
-    {"PerfilFichero", [] { return std::make_unique<PerfilFichero>(); }},
+    {"PerfilFichero", [](Disco& disco) { return std::make_unique<PerfilFichero>(disco); }},
 #ifdef _WIN32
-    {"PerfilWin32", [] { return std::make_unique<win32::PerfilWin32>(); }},
+    {"PerfilWin32", [](Disco&) { return std::make_unique<win32::PerfilWin32>(); }},
 #endif
 };
 

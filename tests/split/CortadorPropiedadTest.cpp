@@ -34,7 +34,7 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
         SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 
         pruebas::AvisadorAnotado avisador;
-        const std::string preparado = PrepararTexto(e.mensaje, e, avisador, {});
+        const std::string preparado = *PrepararTexto(e.mensaje, e, avisador, {}, SIZE_MAX);
         const ResultadoPartir r = Partir(e, avisador, {});
         if (!std::holds_alternative<ListaTrozos>(r)) {
             continue;  // a refused split gives no pieces

@@ -14,7 +14,8 @@ namespace {
 TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     pruebas::AvisadorAnotado avisador;
     const auto Aplicar = [&](std::string texto, const std::string& reglas) {
-        AplicarReemplazos(texto, reglas, "R.txt", avisador);
+        EXPECT_EQ(AplicarReemplazos(texto, reglas, "R.txt", avisador, SIZE_MAX),
+                  FinReemplazos::Hecho);
         return texto;
     };
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
@@ -45,10 +46,34 @@ TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoLineaRara(2, "R.txt")}));
     pruebas::CarpetaTemporal carpeta;
     std::string texto = "que";
-    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador);
-    AplicarReemplazos(texto, carpeta.Ruta(), avisador);
+    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador, SIZE_MAX);
+    AplicarReemplazos(texto, carpeta.Ruta(), avisador, SIZE_MAX);
     EXPECT_EQ(texto, "q");
     EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
+}
+
+// Rules that lengthen the text stop as soon as it would pass the limit, inside a rule as
+// between rules, long before it could fill the memory; what fits is done whole.
+TEST(Reglas, LasQueAlarganParanEnElLimite) {
+    std::string doblan, palabras;
+    for (int i = 0; i < 40; ++i) {
+        doblan += "*a\taa\r\n", palabras += "%a\ta a\r\n#a\ta a\r\n";
+    }
+    const std::string mil(1000, 'a'), diez = "*a\txxxxxxxxxx";
+    const std::tuple<std::string, std::string, std::size_t, std::optional<std::string>> casos[] = {
+        {mil, doblan, 32767 * 12, std::nullopt},
+        {"a b a", palabras, 4096, std::nullopt},
+        {"aaaa", diez, 39, std::nullopt},  // within the one rule
+        {"aaaa", diez, 40, std::string(40, 'x')},
+        {mil, "*aa\ta\r\nb\tc", 10, std::string(500, 'a')}};  // shrinking is always fine
+    for (const auto& [antes, reglas, limite, despues] : casos) {
+        pruebas::AvisadorAnotado avisador;
+        std::string texto = antes;
+        const FinReemplazos fin = AplicarReemplazos(texto, reglas, "R.txt", avisador, limite);
+        EXPECT_EQ(fin, despues ? FinReemplazos::Hecho : FinReemplazos::Limite) << limite;
+        EXPECT_EQ(texto, despues.value_or(texto)) << limite;
+        EXPECT_LE(texto.size(), std::max(limite, antes.size()));
+    }
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 #include "app/Prog.h"
 #include "app/win32/CarpetaTemporal.h"
 #include "app/win32/DialogosWin32.h"
+#include "app/win32/DiscoWin32.h"
 #include "app/win32/EscritorioWin32.h"
 #include "app/win32/PerfilWin32.h"
 #include "app/win32/PortapapelesWin32.h"
 #include "app/win32/ShellWin32.h"
 #include "app/win32/VentanaPrincipal.h"
-#include "files/DiscoFicheros.h"
 #include "host/ControlMensatel.h"
 #include "settings/Ini.h"
 
@@ -82,7 +82,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
 
     rebanex::win32::PerfilWin32 perfil;
     rebanex::win32::PortapapelesWin32 portapapeles;
-    rebanex::DiscoFicheros disco(rebanex::win32::CarpetaTemporal());
+    rebanex::win32::DiscoWin32 disco(rebanex::win32::CarpetaTemporal());
     rebanex::win32::DialogosWin32 dialogos;
     rebanex::win32::ShellWin32 shell;
     rebanex::win32::VentanaPrincipal ventana(instancia);
