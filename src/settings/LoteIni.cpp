@@ -31,11 +31,15 @@ bool LoteIni::Aplicar(Ini& ini, Disco& disco) const {
     if (!viejo && viejo.fallo != MotivoFallo::NoExiste) {
         return false;
     }
-    Ini antes(ini.Perfil()), despues(ini.Perfil());
+    // The copy is read back from its bytes: the platform may answer from what it cached of
+    // the writes (Wine does), which would hide a copy that the disk cut short.
+    PerfilFichero lector(disco);
+    Ini escrita(ini.Perfil()), antes(lector), despues(lector);
+    escrita.FijarFicheroIni(copia);
     antes.FijarFicheroIni(ruta);
     despues.FijarFicheroIni(copia);
     // Without a file the first write creates the copy, as it would have created the file.
-    const bool bien = (!viejo || disco.Escribir(copia, viejo.contenido)) && EscribirEn(despues) &&
+    const bool bien = (!viejo || disco.Escribir(copia, viejo.contenido)) && EscribirEn(escrita) &&
                       Comprobar(antes, despues, viejo.contenido) && disco.Reemplazar(copia, ruta);
     if (!bien) {
         disco.Borrar(copia);
@@ -52,7 +56,7 @@ bool LoteIni::EscribirEn(Ini& copia) const {
     return true;
 }
 
-// Read back through the platform, which is what the next start will see.
+// Both files read by the same reader, so that only what the writes changed can differ.
 bool LoteIni::Comprobar(Ini& antes, Ini& despues, std::string_view textoAntes) const {
     std::string valor, previo;
     for (const Escritura& e : escrituras_) {
