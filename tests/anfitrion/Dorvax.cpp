@@ -4,7 +4,8 @@
 //
 // Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --registro RUTA
 // (record file), --posicion X Y (top-left corner of the main window, default 600 100),
-// --sin-principal (the main window never shows).
+// --sin-principal (the main window never shows), --colgado (stops answering once its windows
+// exist, as a hung program: only TerminateProcess ends it).
 // Records, each ending in CR LF: "PEGADO n:texto" (the field after a paste; n is the length
 // of texto in bytes) and "VACIADO" (Alt+Z emptied the field).
 #include <windows.h>
@@ -18,7 +19,7 @@ namespace {
 
 std::string registro;
 int posX = 600, posY = 100;
-bool conPrincipal = true;
+bool conPrincipal = true, colgado = false;
 HWND aplicacion = nullptr, principal = nullptr, mensaje = nullptr;
 WNDPROC procesoEdit = nullptr;
 
@@ -38,6 +39,8 @@ void LeerOpciones() {
             palabras >> posX >> posY;
         } else if (p == "--sin-principal") {
             conPrincipal = false;
+        } else if (p == "--colgado") {
+            colgado = true;
         }
     }
 }
@@ -136,6 +139,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowWindow(aplicacion, SW_SHOW);
     if (conPrincipal) {
         CrearPrincipal();
+    }
+    while (colgado) {
+        Sleep(INFINITE);
     }
 
     ACCEL vaciar{FALT | FVIRTKEY, 'Z', kVaciar};
