@@ -130,7 +130,9 @@ class AnfitrionFalso : public Anfitrion {
 // The clipboard, the disk, the open dialog and the shell.
 class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public Shell {
   public:
-    void Copiar(const std::string& texto) override { portapapeles = texto; }
+    bool Copiar(const std::string& texto) override {
+        return !portapapelesOcupado && (portapapeles = texto, true);
+    }
     bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
     std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
         return EsFichero(ruta) ? std::optional(ficheros[ruta].size()) : std::nullopt;
@@ -169,7 +171,7 @@ class SistemaFalso : public Portapapeles, public Disco, public Dialogos, public 
     std::vector<std::string> abiertos, ejecutados;  // "fichero|parametros|directorio"
     std::optional<std::string> navegador;           // what opens .html files
     int descargas = 0, resultadoAbrir = 42;
-    bool arranca = true, descarga = true;
+    bool arranca = true, descarga = true, portapapelesOcupado = false;
 };
 
 class ProgPrueba : public ::testing::Test {

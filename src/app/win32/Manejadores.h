@@ -37,10 +37,24 @@ class SeleccionUnica {
     HGDIOBJ anterior_;
 };
 
-// The clipboard, open for one scope.
+// The clipboard, open for one scope. Another program may hold it for a moment: it is asked
+// for again for up to half a second. Emptying it, or reading a format that its owner renders
+// only when asked, waits for that owner: one that does not answer counts as holding it.
 class PortapapelesAbierto {
   public:
-    explicit PortapapelesAbierto(HWND dueno) : abierto_(OpenClipboard(dueno) != FALSE) {}
+    explicit PortapapelesAbierto(HWND dueno) {
+        const ULONGLONG inicio = GetTickCount64();
+        while (!(abierto_ = OpenClipboard(dueno) != FALSE) && GetTickCount64() - inicio < 500) {
+            Sleep(10);
+        }
+        DWORD_PTR respuesta = 0;
+        HWND propietario = abierto_ ? GetClipboardOwner() : nullptr;
+        if (propietario != nullptr &&
+            !SendMessageTimeoutA(propietario, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &respuesta)) {
+            CloseClipboard();
+            abierto_ = false;
+        }
+    }
     ~PortapapelesAbierto() {
         if (abierto_) {
             CloseClipboard();
@@ -51,7 +65,7 @@ class PortapapelesAbierto {
     explicit operator bool() const { return abierto_; }
 
   private:
-    bool abierto_;
+    bool abierto_ = false;
 };
 
 }  // namespace rebanex::win32
