@@ -39,18 +39,22 @@ class SeleccionUnica {
 
 // The clipboard, open for one scope. Another program may hold it for a moment: it is asked
 // for again for up to half a second. Emptying it, or reading a format that its owner renders
-// only when asked, waits for that owner: one that does not answer counts as holding it.
+// only when asked, waits for that owner without a bound: an owner that does not answer within
+// another half second counts as holding it.
 class PortapapelesAbierto {
   public:
     explicit PortapapelesAbierto(HWND dueno) {
+        constexpr ULONGLONG kEsperaMs = 500;
         const ULONGLONG inicio = GetTickCount64();
-        while (!(abierto_ = OpenClipboard(dueno) != FALSE) && GetTickCount64() - inicio < 500) {
+        while (!(abierto_ = OpenClipboard(dueno) != FALSE) &&
+               GetTickCount64() - inicio < kEsperaMs) {
             Sleep(10);
         }
         DWORD_PTR respuesta = 0;
         HWND propietario = abierto_ ? GetClipboardOwner() : nullptr;
         if (propietario != nullptr &&
-            !SendMessageTimeoutA(propietario, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &respuesta)) {
+            !SendMessageTimeoutA(propietario, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kEsperaMs,
+                                 &respuesta)) {
             CloseClipboard();
             abierto_ = false;
         }
