@@ -3,6 +3,7 @@
 
 #include "app/Prog.h"
 #include "comun/Numeros.h"
+#include "host/ControlMensatel.h"
 
 namespace rebanex {
 
@@ -76,8 +77,8 @@ void Prog::Copiar_Click() {
         if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
             der_Click();
         }
-    } else {
-        entorno_.portapapeles.Copiar(vista_.Texto(Control::Msg));
+    } else if (!entorno_.portapapeles.Copiar(vista_.Texto(Control::Msg))) {
+        vista_.Avisar(AvisoPortapapelesOcupado());
     }
 }
 

@@ -7,12 +7,14 @@
 namespace rebanex {
 
 enum class ResultadoPegar {
-    Pegado,
-    SinMensatel,  // "dorvax.exe" is missing: its box was shown; counts as done
-    Rechazado,    // longer than Mensatel's limit: its box was shown
-    SinVentana,   // the main window did not appear in time, or Escape ended the wait
-    CampoLleno,   // Mensatel's message field would not empty
-    Ocupado,      // another call is still waiting for Mensatel: refused quietly
+    Pegado,               // also when the clipboard could not be given back: its box was shown
+    SinMensatel,          // "dorvax.exe" is missing: its box was shown; counts as done
+    Rechazado,            // longer than Mensatel's limit: its box was shown
+    SinVentana,           // the main window did not appear in time, or Escape ended the wait
+    CampoLleno,           // Mensatel's message field would not empty, or it hung while emptied
+    NoResponde,           // Mensatel does not answer: its box was shown
+    PortapapelesOcupado,  // another program kept the clipboard: its box was shown
+    Ocupado,              // another call is still waiting for Mensatel: refused quietly
 };
 
 // Whether the copy command goes on to the next piece.

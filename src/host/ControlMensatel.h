@@ -34,13 +34,16 @@ inline constexpr int64_t kEsperaVaciadoMs = 1000;
 
 inline constexpr std::string_view kEstadoEsperando = "Esperando al Mensatel... (Esc cancela)";
 
-enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana };
+enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana, NoResponde };
 
 // The boxes of the Mensatel automation.
 Aviso AvisoSinDorvax();
 Aviso AvisoSinVentanaMensatel();
 Aviso AvisoCampoMensajeLleno();    // the message field would not empty
 Aviso AvisoTrozoDemasiadoLargo();  // the piece is longer than Mensatel's size field allows
+Aviso AvisoMensatelNoResponde();
+Aviso AvisoPortapapelesOcupado();       // also for the copy of the whole message
+Aviso AvisoPortapapelesNoRestaurado();  // the piece was pasted, the earlier content is lost
 
 class ControlMensatel : public Anfitrion {
   public:
@@ -57,14 +60,14 @@ class ControlMensatel : public Anfitrion {
     bool Ocupado() const override { return ocupado_; }
     void Cancelar() override { cancelado_ = true; }
 
-    // Mensatel's application window if it runs (restored or brought forward), else the
-    // result of EjecutarMensatel; 0 when "dorvax.exe" is missing.
-    std::intptr_t MostrarMensatel();
+    // Mensatel's application window restored or brought forward if it runs, else started
+    // with EjecutarMensatel: Encontrada. FaltaEjecutable and NoResponde have shown their box.
+    Busqueda MostrarMensatel();
     // The shell's result for starting "dorvax.exe", or 0 (with its box) when it is missing.
     std::intptr_t EjecutarMensatel();
     // Shows or starts Mensatel, waits for its main window (at most kEsperaVentanaMs, Escape
     // ends it sooner), raises it, closes a secondary window, moves it on screen and clicks
-    // its centre. `rect` is filled only when it is found.
+    // its centre. `rect` is filled only when it is found and answers.
     Busqueda BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect);
     void CerrarVentanasSecundarias();
     void AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect);
@@ -72,13 +75,16 @@ class ControlMensatel : public Anfitrion {
     void ClickIzquierdo();
     ResultadoPegar PegarTrozoEnMensatel(const std::string& trozo);
     // Empties the message field (Alt+Z until it reads empty, at most kEsperaVaciadoMs) and
-    // returns the size field's text; nullopt, with a box, when the field would not empty.
-    std::optional<std::string> LeerTamanyoMsgMensatel(const RectVentana& rect);
+    // returns the size field's text; nullopt, with a box, when the field would not empty or
+    // the window stopped answering.
+    std::optional<std::string> LeerTamanyoMsgMensatel(VentanaId ventana, const RectVentana& rect);
     std::string LeerTextoEnPunto(int32_t x, int32_t y);
 
   private:
     VentanaId BuscarVentanaPrincipal();
     VentanaId EsperarVentanaPrincipal();
+    bool Responde(VentanaId ventana);  // with its box when it does not
+    ResultadoPegar PegarPorPortapapeles(const std::string& trozo);
     bool Activar(std::string_view titulo);
 
     Escritorio& escritorio_;

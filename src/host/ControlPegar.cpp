@@ -41,9 +41,25 @@ Aviso AvisoTrozoDemasiadoLargo() {
         "Epaaaaaaaa!!"};
 }
 
+Aviso AvisoPortapapelesOcupado() {
+    return Aviso{
+        "Otro programa está usando el portapapeles y no me deja tocarlo.\r\r"
+        "No he copiado ni pegado nada: espera un momentito y prueba otra vez.",
+        "Portapapeles ocupado!!!"};
+}
+
+Aviso AvisoPortapapelesNoRestaurado() {
+    return Aviso{
+        "El trozo está pegado, pero no he podido devolver al portapapeles lo que "
+        "tenía antes: otro programa lo estaba usando.",
+        "Ojo con el portapapeles!!"};
+}
+
 // Whatever the user had typed into Mensatel's message field is discarded, so that the
-// piece lands in an empty field.
-std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(const RectVentana& rect) {
+// piece lands in an empty field. A Mensatel that hangs meanwhile reads as empty fields, so
+// it is asked once more before its texts are believed.
+std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(VentanaId ventana,
+                                                                   const RectVentana& rect) {
     const int64_t inicio = escritorio_.Milisegundos();
     bool vacio = false;
     do {
@@ -52,11 +68,36 @@ std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(const RectVen
                     .empty();
         escritorio_.Dormir(5);
     } while (!vacio && escritorio_.Milisegundos() - inicio < kEsperaVaciadoMs);
+    if (!Responde(ventana)) {
+        return std::nullopt;
+    }
     if (!vacio) {
         avisador_.Avisar(AvisoCampoMensajeLleno());
         return std::nullopt;
     }
     return LeerTextoEnPunto(rect.izquierda + kCampoTamanyo.x, rect.arriba + kCampoTamanyo.y);
+}
+
+// The clipboard is the user's: Ctrl+V goes only once the piece is on it, and whatever it
+// held comes back afterwards. A restore that fails does not undo the paste, so the copy
+// command still moves on; the box says what was lost.
+ResultadoPegar ControlMensatel::PegarPorPortapapeles(const std::string& trozo) {
+    const std::optional<CopiaPortapapeles> guardado = escritorio_.GuardarPortapapeles();
+    if (!guardado) {
+        avisador_.Avisar(AvisoPortapapelesOcupado());
+        return ResultadoPegar::PortapapelesOcupado;
+    }
+    if (!escritorio_.EscribirPortapapeles(trozo)) {
+        escritorio_.RestaurarPortapapeles(*guardado);  // the write may have emptied it
+        avisador_.Avisar(AvisoPortapapelesOcupado());
+        return ResultadoPegar::PortapapelesOcupado;
+    }
+    escritorio_.PulsarTeclas(Tecla::CtrlV);
+    escritorio_.ProcesarEventos();
+    if (!escritorio_.RestaurarPortapapeles(*guardado)) {
+        avisador_.Avisar(AvisoPortapapelesNoRestaurado());
+    }
+    return ResultadoPegar::Pegado;
 }
 
 ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
@@ -67,10 +108,12 @@ ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
             return ResultadoPegar::SinMensatel;
         case Busqueda::SinVentana:
             return ResultadoPegar::SinVentana;
+        case Busqueda::NoResponde:
+            return ResultadoPegar::NoResponde;
         case Busqueda::Encontrada:
             break;
     }
-    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(rect);
+    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(ventana, rect);
     if (!tamanyo) {
         return ResultadoPegar::CampoLleno;
     }
@@ -81,14 +124,7 @@ ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
         avisador_.Avisar(AvisoTrozoDemasiadoLargo());
         return ResultadoPegar::Rechazado;
     }
-    const std::string guardado = escritorio_.LeerPortapapeles();
-    escritorio_.VaciarPortapapeles();
-    escritorio_.EscribirPortapapeles(trozo);
-    escritorio_.PulsarTeclas(Tecla::CtrlV);
-    escritorio_.ProcesarEventos();
-    escritorio_.VaciarPortapapeles();
-    escritorio_.EscribirPortapapeles(guardado);
-    return ResultadoPegar::Pegado;
+    return PegarPorPortapapeles(trozo);
 }
 
 ResultadoPegar ControlMensatel::Pegar(const std::string& trozo) {
@@ -111,7 +147,7 @@ std::optional<std::string> ControlMensatel::LeerLongitudMaxima() {
     if (BuscarVentanaMensatel(ventana, rect) != Busqueda::Encontrada) {
         return std::nullopt;
     }
-    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(rect);
+    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(ventana, rect);
     return tamanyo ? std::optional(TextoNumero(ValorNumerico(*tamanyo))) : std::nullopt;
 }
 

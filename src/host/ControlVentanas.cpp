@@ -22,17 +22,37 @@ Aviso AvisoSinVentanaMensatel() {
     return Aviso{"No ha aparecido la ventana del Mensatel.", "Rebanex"};
 }
 
-std::intptr_t ControlMensatel::MostrarMensatel() {
+Aviso AvisoMensatelNoResponde() {
+    return Aviso{
+        "Upss!!! El Mensatel no responde, parece que se ha quedado colgado.\r\r"
+        "No he pegado nada. Espera a que se recupere (o ciérralo) y prueba otra vez.",
+        "Mensatel colgado!!!"};
+}
+
+// Asked before anything else is done to its windows: a program that has stopped answering
+// would hang Rebanex in any call that waits for it.
+bool ControlMensatel::Responde(VentanaId ventana) {
+    if (escritorio_.Responde(ventana)) {
+        return true;
+    }
+    avisador_.Avisar(AvisoMensatelNoResponde());
+    return false;
+}
+
+Busqueda ControlMensatel::MostrarMensatel() {
     const VentanaId aplicacion = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
     if (aplicacion == 0) {
-        return EjecutarMensatel();
+        return EjecutarMensatel() == 0 ? Busqueda::FaltaEjecutable : Busqueda::Encontrada;
+    }
+    if (!Responde(aplicacion)) {
+        return Busqueda::NoResponde;
     }
     if (escritorio_.Minimizada(aplicacion)) {
         escritorio_.Restaurar(aplicacion);
     } else {
         escritorio_.PonerEnPrimerPlano(aplicacion);
     }
-    return static_cast<std::intptr_t>(aplicacion);
+    return Busqueda::Encontrada;
 }
 
 std::intptr_t ControlMensatel::EjecutarMensatel() {
@@ -73,13 +93,16 @@ VentanaId ControlMensatel::EsperarVentanaPrincipal() {
 }
 
 Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
-    if (MostrarMensatel() == 0) {
-        return Busqueda::FaltaEjecutable;
+    if (const Busqueda mostrado = MostrarMensatel(); mostrado != Busqueda::Encontrada) {
+        return mostrado;
     }
     const VentanaId principal = EsperarVentanaPrincipal();
     if (principal == 0) {
         avisador_.Avisar(AvisoSinVentanaMensatel());
         return Busqueda::SinVentana;
+    }
+    if (!Responde(principal)) {
+        return Busqueda::NoResponde;
     }
     escritorio_.SubirYActivar(principal);
     escritorio_.Dormir(10);

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rebanex {
 
@@ -28,6 +30,17 @@ struct Tamanyo {
     bool operator==(const Tamanyo&) const = default;
 };
 
+// What the clipboard held: every format kept in plain memory, by number, with its bytes.
+struct CopiaPortapapeles {
+    struct Formato {
+        uint32_t numero = 0;
+        std::string bytes;
+        bool operator==(const Formato&) const = default;
+    };
+    std::vector<Formato> formatos;
+    bool operator==(const CopiaPortapapeles&) const = default;
+};
+
 // The keystrokes sent to Mensatel.
 enum class Tecla { AltZ, CtrlV, Escape };
 
@@ -39,6 +52,9 @@ class Escritorio {
     virtual VentanaId BuscarVentana(std::string_view titulo) = 0;             // exact title
     virtual VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) = 0;  // title begins so
     virtual VentanaId VentanaPropia() = 0;  // Rebanex's main window
+    // Whether the window's program answers within about a second. Every call below that
+    // touches another program's window is bounded or does not wait for it.
+    virtual bool Responde(VentanaId v) = 0;
     virtual bool Minimizada(VentanaId v) = 0;
     virtual void Restaurar(VentanaId v) = 0;           // show command SW_RESTORE
     virtual bool PonerEnPrimerPlano(VentanaId v) = 0;  // foreground window; false if refused
@@ -60,10 +76,14 @@ class Escritorio {
     virtual void BotonIzquierdo(bool abajo) = 0;  // press or release, no movement
     virtual void PulsarTeclas(Tecla t) = 0;
 
-    // Clipboard, plain text only. Reading a clipboard without text gives "".
-    virtual std::string LeerPortapapeles() = 0;
-    virtual void VaciarPortapapeles() = 0;
-    virtual void EscribirPortapapeles(const std::string& texto) = 0;
+    // Clipboard. Each call waits a moment, at most about half a second, for another program
+    // that holds it; false or nullopt when it could not have it, or could not put a format on
+    // it.
+    virtual std::optional<CopiaPortapapeles> GuardarPortapapeles() = 0;
+    // Empties it, then the text as CF_TEXT and as CF_UNICODETEXT.
+    virtual bool EscribirPortapapeles(const std::string& texto) = 0;
+    // Empties it, then puts every saved format back.
+    virtual bool RestaurarPortapapeles(const CopiaPortapapeles& copia) = 0;
 
     // Pacing. Milisegundos is a monotonic clock that Dormir advances.
     virtual void Dormir(int32_t ms) = 0;

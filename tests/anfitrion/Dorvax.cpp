@@ -5,7 +5,8 @@
 // Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --registro RUTA
 // (record file), --posicion X Y (top-left corner of the main window, default 600 100),
 // --sin-principal (the main window never shows), --linea (records its command line and ends:
-// it stands in for any program that Rebanex starts).
+// it stands in for any program that Rebanex starts), --colgado (stops answering once its
+// windows exist, as a hung program: only TerminateProcess ends it).
 // Records, each ending in CR LF: "PEGADO n:texto" (the field after a paste; n is the length
 // of texto in bytes), "VACIADO" (Alt+Z emptied the field) and the command line.
 #include <windows.h>
@@ -19,7 +20,7 @@ namespace {
 
 std::string registro;
 int posX = 600, posY = 100;
-bool conPrincipal = true, soloLinea = false;
+bool conPrincipal = true, soloLinea = false, colgado = false;
 HWND aplicacion = nullptr, principal = nullptr, mensaje = nullptr;
 WNDPROC procesoEdit = nullptr;
 
@@ -41,6 +42,8 @@ void LeerOpciones() {
             conPrincipal = false;
         } else if (p == "--linea") {
             soloLinea = true;
+        } else if (p == "--colgado") {
+            colgado = true;
         }
     }
 }
@@ -143,6 +146,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ShowWindow(aplicacion, SW_SHOW);
     if (conPrincipal) {
         CrearPrincipal();
+    }
+    while (colgado) {
+        Sleep(INFINITE);
     }
 
     ACCEL vaciar{FALT | FVIRTKEY, 'Z', kVaciar};

@@ -129,7 +129,9 @@ class AnfitrionFalso : public Anfitrion {
 // The clipboard, the disk (with the settings files), the open dialog and the shell.
 class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos, public Shell {
   public:
-    void Copiar(const std::string& texto) override { portapapeles = texto; }
+    bool Copiar(const std::string& texto) override {
+        return !portapapelesOcupado && (portapapeles = texto, true);
+    }
     std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
                              std::uint32_t) override {
         return std::exchange(elegido, "");
@@ -161,7 +163,7 @@ class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos
     std::optional<std::string> navegador;  // what opens .html files
     std::optional<std::string> descargado = "MZ" + std::string(2000, 'x');
     int descargas = 0, resultadoAbrir = 42;
-    bool arranca = true, descarga = true;
+    bool arranca = true, descarga = true, portapapelesOcupado = false;
 };
 
 class ProgPrueba : public ::testing::Test {

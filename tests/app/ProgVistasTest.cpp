@@ -6,6 +6,7 @@
 
 #include "ProgPrueba.h"
 #include "comun/CarpetaTemporal.h"
+#include "host/ControlMensatel.h"
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
@@ -182,8 +183,12 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
 // is not there at all, and never past the last piece.
 TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     using enum ResultadoPegar;
-    for (const auto& [respuesta, contador] :
-         {std::pair{Pegado, "2/3"}, {SinMensatel, "2/3"}, {Rechazado, "1/3"}, {Ocupado, "1/3"}}) {
+    for (const auto& [respuesta, contador] : {std::pair{Pegado, "2/3"},
+                                              {SinMensatel, "2/3"},
+                                              {Rechazado, "1/3"},
+                                              {Ocupado, "1/3"},
+                                              {NoResponde, "1/3"},
+                                              {PortapapelesOcupado, "1/3"}}) {
         SCOPED_TRACE(static_cast<int>(respuesta));
         prog.topeIzq_Click();
         vista.Escribir(Control::Trozo, "uno editado");
@@ -198,13 +203,18 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     EXPECT_EQ(Texto(Control::Contador), "3/3");
     EXPECT_FALSE(sistema.portapapeles.has_value());
 
-    // Without pasting, the whole message goes to the clipboard and the view stays.
+    // Without pasting, the whole message goes to the clipboard and the view stays; a clipboard
+    // another program keeps is said.
     vista[Menu::mnu_opciones_pegar].marcado = false;
     prog.izq_Click();
     prog.Copiar_Click();
     EXPECT_EQ(sistema.portapapeles, "uno dos tres");
     EXPECT_EQ(Texto(Control::Contador), "2/3");
-    EXPECT_EQ(anfitrion.pegados.size(), 5u);
+    EXPECT_EQ(anfitrion.pegados.size(), 7u);
+    EXPECT_TRUE(vista.avisos.empty());
+    sistema.portapapelesOcupado = true;
+    prog.Copiar_Click();
+    EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoPortapapelesOcupado()});
 }
 
 // While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.

@@ -46,6 +46,8 @@ TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
             CAJA(AvisoErrorNavegador), CAJA(PreguntaBajarActualizador), CAJA(AvisoDescargaFallida),
             CAJA(AvisoActualizadorNoArranca, "C:\\Mensatel\\Actualix.exe"), CAJA(AvisoSinDorvax),
             CAJA(AvisoSinVentanaMensatel), CAJA(AvisoCampoMensajeLleno), CAJA(AvisoTrozoDemasiadoLargo),
+            CAJA(AvisoMensatelNoResponde), CAJA(AvisoPortapapelesOcupado),
+            CAJA(AvisoPortapapelesNoRestaurado),
             {"AvisoDeFallo(std::bad_alloc)", AvisoDeFallo(std::make_exception_ptr(std::bad_alloc()))},
             {"AvisoDeFallo(otro)", AvisoDeFallo(std::make_exception_ptr(std::runtime_error("x")))}};
     // clang-format on

@@ -62,28 +62,31 @@ std::string LeerFichero(const std::string& ruta) {
 }
 
 // Another program (Wine's own clipboard bridge among them) may hold the clipboard a moment.
-bool PonerEnPortapapeles(const std::string& texto) {
+bool PonerEnPortapapeles(const Formatos& formatos) {
     if (!Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
         return false;
     }
     EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1);
-    std::memcpy(GlobalLock(memoria), texto.c_str(), texto.size() + 1);
-    GlobalUnlock(memoria);
-    SetClipboardData(CF_TEXT, memoria);
+    for (const auto& [formato, bytes] : formatos) {
+        HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+        std::memcpy(GlobalLock(memoria), bytes.data(), bytes.size());
+        GlobalUnlock(memoria);
+        SetClipboardData(formato, memoria);
+    }
     CloseClipboard();
     return true;
 }
 
-std::string LeerPortapapeles() {
+std::string LeerPortapapeles(UINT formato) {
     if (!Esperar([] { return OpenClipboard(nullptr) != FALSE; })) {
         return "<cerrado>";
     }
-    HANDLE datos = GetClipboardData(CF_TEXT);
-    std::string texto = datos == nullptr ? "" : static_cast<const char*>(GlobalLock(datos));
+    HANDLE datos = GetClipboardData(formato);
+    const char* bytes = datos == nullptr ? nullptr : static_cast<const char*>(GlobalLock(datos));
+    std::string copia = bytes == nullptr ? "" : std::string(bytes, GlobalSize(datos));
     GlobalUnlock(datos);
     CloseClipboard();
-    return texto;
+    return copia;
 }
 
 void Teclas(const std::vector<WORD>& combinacion) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Elementos.h"
@@ -28,9 +29,11 @@ bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds p
 // A path of the cross build (a Unix path) as Wine's drive Z: shows it.
 std::string RutaWindows(std::string ruta);
 std::string LeerFichero(const std::string& ruta);
+// Clipboard formats with their bytes, as the clipboard holds them (a text with its final null).
+using Formatos = std::vector<std::pair<UINT, std::string>>;
 // False, or "<cerrado>", when another program kept the clipboard.
-bool PonerEnPortapapeles(const std::string& texto);
-std::string LeerPortapapeles();
+bool PonerEnPortapapeles(const Formatos& formatos);
+std::string LeerPortapapeles(UINT formato);
 
 // Real key presses through the system's input queue, to the foreground window: the keys of
 // a combination go down in order and up in reverse order.

@@ -26,12 +26,18 @@ class Mensatel : public Instalada {
             << "--registro \"" << Fichero("registro.txt") << "\" ";
         Opcion("ObtenerTamañoMsg", "0");
     }
-    // The hosts started end with their application window, before the folder goes.
+    // The hosts started end, hung or not, before the folder goes.
     void TearDown() override {
-        if (HWND aplicacion = FindWindowA(nullptr, "Dorvax")) {
-            PostMessageA(aplicacion, WM_CLOSE, 0, 0);
-        }
-        EXPECT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") == nullptr; }));
+        EXPECT_TRUE(Esperar([] {
+            DWORD proceso = 0;
+            GetWindowThreadProcessId(FindWindowA(nullptr, "Dorvax"), &proceso);
+            if (HANDLE h =
+                    proceso == 0 ? nullptr : OpenProcess(PROCESS_TERMINATE, FALSE, proceso)) {
+                TerminateProcess(h, 0);
+                CloseHandle(h);
+            }
+            return proceso == 0;
+        }));
     }
     std::string Registro() const { return LeerFichero(Fichero("registro.txt")); }
 
@@ -44,14 +50,33 @@ class Mensatel : public Instalada {
     }
 };
 
+// The clipboard holds text beyond Windows-1252, HTML and a picture. While the test keeps it,
+// "&Copiar" pastes nothing and says so. Then each "&Copiar" pastes one piece into the emptied
+// field, and the clipboard gets back all it held. Unticked, it copies the message as Unicode.
 TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
     Rebanex app(carpeta);
     Trocear(app, "40");
     ASSERT_EQ(app.Texto(Contador), "1/3");
-    ASSERT_TRUE(PonerEnPortapapeles("lo de antes"));
+    const auto bytes = [](const std::wstring& texto) {
+        return std::string(reinterpret_cast<const char*>(texto.c_str()), 2 * texto.size() + 2);
+    };
+    BITMAPINFOHEADER dib{sizeof(dib), 1, 1, 1, 32, BI_RGB, 4, 0, 0, 0, 0};
+    const Formatos antes = {
+        {CF_UNICODETEXT, bytes(L"\u03A9\u2260\u2713 \u20AC")},
+        {RegisterClipboardFormatA("HTML Format"), "Version:0.9 <b>hola</b>"},
+        {CF_DIB, std::string(reinterpret_cast<const char*>(&dib), sizeof(dib)) + "\1\2\3\4"}};
+    ASSERT_TRUE(PonerEnPortapapeles(antes));
+
+    ASSERT_TRUE(Esperar([] { return OpenClipboard(nullptr) != FALSE; }));
+    app.Pulsar(Copiar);
+    Atender(app, AvisoPortapapelesOcupado());
+    CloseClipboard();
+    std::string registro = "VACIADO\r\n";
+    EXPECT_EQ(Registro(), registro);
+    EXPECT_EQ(app.Texto(Contador), "1/3");
+    EXPECT_EQ(LeerPortapapeles(CF_UNICODETEXT), antes[0].second);
 
     // The field emptied before each paste: what it held after it was the piece alone.
-    std::string registro;
     for (int n = 1; n <= 3; ++n) {
         const std::string trozo = app.Texto(Trozo);
         registro += "VACIADO\r\nPEGADO " + std::to_string(trozo.size()) + ":" + trozo + "\r\n";
@@ -60,7 +85,32 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
         const std::string siguiente = std::to_string(std::min(n + 1, 3)) + "/3";
         ASSERT_TRUE(Esperar([&] { return app.Texto(Contador) == siguiente; }));
     }
-    EXPECT_TRUE(Esperar([] { return LeerPortapapeles() == "lo de antes"; })) << LeerPortapapeles();
+    for (const auto& [formato, contenido] : antes) {
+        EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(formato) == contenido; })) << formato;
+    }
+    app.Elegir(Menu::mnu_opciones_pegar);
+    app.Pulsar(Copiar);
+    std::wstring mensaje(kMensaje.size(), L'\0');
+    const int largo = static_cast<int>(kMensaje.size());
+    MultiByteToWideChar(1252, 0, kMensaje.data(), largo, mensaje.data(), largo);
+    EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(CF_UNICODETEXT) == bytes(mensaje); }));
+}
+
+// A host that stops answering once its windows exist: the box says so within seconds, the
+// window answers meanwhile, nothing is pasted, the piece stays.
+TEST_F(Mensatel, UnMensatelColgadoNoCuelgaARebanex) {
+    std::ofstream(Fichero("dorvax.args"), std::ios::app) << "--colgado";
+    Rebanex app(carpeta);
+    Trocear(app, "40");
+    app.Pulsar(Copiar);
+    ASSERT_TRUE(
+        Esperar([] { return FindWindowA(nullptr, "\\\\ensatel") != nullptr; }, kPlazoLargo));
+    const auto visto = std::chrono::steady_clock::now();
+    ASSERT_TRUE(app.EsperarCaja(AvisoMensatelNoResponde().titulo));
+    EXPECT_LT(std::chrono::steady_clock::now() - visto, std::chrono::seconds(10));
+    EXPECT_EQ(app.Texto(Contador), "1/3");
+    Atender(app, AvisoMensatelNoResponde());
+    EXPECT_EQ(Registro(), "");
 }
 
 // The host starts but its main window never shows: the wait says so and Escape ends it.

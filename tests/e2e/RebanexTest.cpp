@@ -178,7 +178,7 @@ TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
     for (int i = 0; i < 700; ++i) {
         mensaje += std::string(98, static_cast<char>('a' + i % 26)) + "\r\n";
     }
-    ASSERT_TRUE(PonerEnPortapapeles(mensaje));
+    ASSERT_TRUE(PonerEnPortapapeles({{CF_TEXT, mensaje + '\0'}}));
     PostMessageA(app.Hwnd(Msg), WM_PASTE, 0, 0);
     char miles[8] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, miles, sizeof(miles));

@@ -9,7 +9,9 @@
 namespace rebanex::pruebas {
 namespace {
 
-// Mensatel installed beside Rebanex, not running yet; the clipboard holds "antes".
+using enum ResultadoPegar;
+
+// Mensatel installed beside Rebanex, not running yet; the clipboard holds kAntes.
 struct Escena {
     EscritorioSimulado escritorio;
     AvisadorAnotado avisador;
@@ -36,46 +38,83 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
         const VentanaId mensaje = e.escritorio.CrearMensatel("\\\\ensatel", kRect, caso.tamanyo);
         e.escritorio.ventanas[mensaje].titulo = "escrito a mano";
         const std::string trozo(caso.largo, 'a');
-        EXPECT_EQ(e.control.Pegar(trozo),
-                  caso.pegado ? ResultadoPegar::Pegado : ResultadoPegar::Rechazado);
+        EXPECT_EQ(e.control.Pegar(trozo), caso.pegado ? Pegado : Rechazado);
         EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.pegado ? trozo : "");
         EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(!caso.pegado, AvisoTrozoDemasiadoLargo()));
         // Refused: Rebanex comes back in front of Mensatel for the box.
         EXPECT_EQ(e.escritorio.primerPlano,
                   caso.pegado ? e.escritorio.ventanas[mensaje].padre : e.escritorio.propia);
         EXPECT_EQ(e.control.LeerLongitudMaxima(), caso.lon);
-        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
 
-// No dorvax.exe, a main window that never shows, a message field that will not empty: each
-// says so in its box, waits no longer than its bound, leaves the clipboard and cursor alone.
+// No dorvax.exe, a main window that never shows, a message field that will not empty, a
+// Mensatel that does not answer (its application window, its main window, or from the first
+// key on): each says so in its box, waits no longer than its bound, leaves the message field,
+// Lon, the clipboard and the cursor alone.
 TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
+    enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
     const struct {
         bool conDorvax, abierto;
+        Colgar colgar;
         ResultadoPegar resultado;
         Aviso aviso;
         int64_t espera;
-    } casos[] = {
-        {false, false, ResultadoPegar::SinMensatel, AvisoSinDorvax(), 0},
-        {true, false, ResultadoPegar::SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
-        {true, true, ResultadoPegar::CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs}};
+    } casos[] = {{false, false, Nada, SinMensatel, AvisoSinDorvax(), 0},
+                 {true, false, Nada, SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
+                 {true, true, Nada, CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs},
+                 {true, true, Aplicacion, NoResponde, AvisoMensatelNoResponde(), 1000},
+                 {true, true, Principal, NoResponde, AvisoMensatelNoResponde(), 1000},
+                 {true, true, AlVaciar, CampoLleno, AvisoMensatelNoResponde(), 3000}};
     for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.espera);
+        SCOPED_TRACE(caso.aviso.texto);
         Escena e;
         e.escritorio.conDorvax = caso.conDorvax;
+        VentanaId mensaje = 0;
         if (caso.abierto) {
-            e.escritorio.ventanas[e.escritorio.CrearMensatel()].titulo = "no me borres";
+            mensaje = e.escritorio.CrearMensatel();
+            e.escritorio.ventanas[mensaje].titulo = "no me borres";
             e.escritorio.rehusaVaciar = true;
+            e.escritorio.colgarAlVaciar = caso.colgar == AlVaciar;
+            const VentanaId colgada[] = {0, e.escritorio.BuscarVentana("Dorvax"),
+                                         e.escritorio.ventanas[mensaje].padre, 0};
+            e.escritorio.colgadas.insert(colgada[caso.colgar]);
         }
         EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
         EXPECT_GE(e.escritorio.reloj, caso.espera);
         EXPECT_LT(e.escritorio.reloj, caso.espera + 400);
-        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
+        EXPECT_EQ(e.control.LeerLongitudMaxima(), std::nullopt);
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(2, caso.aviso));
         EXPECT_FALSE(e.control.Ocupado());
-        EXPECT_EQ(e.escritorio.portapapeles, "antes");
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.abierto ? "no me borres" : "");
+        EXPECT_EQ(e.escritorio.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
+    }
+}
+
+// Another program holding the clipboard at each step: Ctrl+V only once the piece is on it, and
+// the clipboard as it was; a restore that fails after the paste is only said.
+TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
+    const struct {
+        std::string falla;
+        ResultadoPegar resultado;
+        Aviso aviso;
+    } casos[] = {{"guardar", PortapapelesOcupado, AvisoPortapapelesOcupado()},
+                 {"escribir", PortapapelesOcupado, AvisoPortapapelesOcupado()},
+                 {"restaurar", Pegado, AvisoPortapapelesNoRestaurado()}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.falla);
+        Escena e;
+        const VentanaId mensaje = e.escritorio.CrearMensatel();
+        e.escritorio.fallan = {caso.falla};
+        EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
+        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
+        const bool pegado = caso.resultado == Pegado;
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, pegado ? "hola" : "");
+        const CopiaPortapapeles trozo{{{1, "hola"}}};
+        EXPECT_EQ(e.escritorio.portapapeles, pegado ? trozo : kAntes);
     }
 }
 
@@ -118,7 +157,7 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
             EXPECT_TRUE(control.Ocupado());
-            EXPECT_EQ(control.Pegar("otro"), ResultadoPegar::Ocupado);
+            EXPECT_EQ(control.Pegar("otro"), Ocupado);
             EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
             control.Mostrar();
         } else if (escritorio.reloj == 500) {
@@ -143,10 +182,16 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     const std::string esperando(kEstadoEsperando);
     EXPECT_EQ(escritorio.estados, (std::vector<std::string>{esperando, "", esperando, ""}));
     EXPECT_EQ(avisador.avisos.size(), 1u);
-    // Running and minimised: brought back, not started again.
-    escritorio.minimizada = escritorio.BuscarVentana("Dorvax");
+    // Running and minimised: brought back, not started again; unless it does not answer.
+    const VentanaId aplicacion = escritorio.BuscarVentana("Dorvax");
+    escritorio.minimizada = aplicacion;
     control.Mostrar();
     EXPECT_EQ(escritorio.minimizada, 0);
+    escritorio.minimizada = aplicacion;
+    escritorio.colgadas = {aplicacion};
+    control.Mostrar();
+    EXPECT_EQ(escritorio.minimizada, aplicacion);
+    EXPECT_EQ(avisador.avisos.back(), AvisoMensatelNoResponde());
     EXPECT_EQ(escritorio.aperturas.size(), 2u);
 }
 

@@ -1,10 +1,12 @@
 // A desktop in memory: top-level windows front first, child fields with texts, the cursor, the
-// clipboard, a clock. Mensatel's message field empties on Alt+Z and pastes on Ctrl+V.
+// clipboard, a clock. Mensatel's message field empties on Alt+Z and pastes CF_TEXT on Ctrl+V.
+// A hung window, or a field of one, takes no keys, reads "" and costs a second's wait.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,9 @@ struct VentanaSimulada {
 
 inline const std::string kEjecutable = "C:\\Mensatel\\", kInicio = "C:\\Inicio\\";
 inline constexpr RectVentana kRect{100, 100, 501, 401};  // centre (300, 250)
+// Text, Unicode text and a registered format.
+inline const CopiaPortapapeles kAntes{
+    {{1, "antes"}, {13, std::string("a\0n\0t\0e\0s\0\0\0", 12)}, {0xC0DE, "<b>antes</b>"}}};
 
 class EscritorioSimulado : public Escritorio {
   public:
@@ -45,6 +50,7 @@ class EscritorioSimulado : public Escritorio {
     VentanaId BuscarVentana(std::string_view t) override { return Buscar(t, false); }
     VentanaId BuscarVentanaPorPrefijo(std::string_view p) override { return Buscar(p, true); }
     VentanaId VentanaPropia() override { return propia; }
+    bool Responde(VentanaId v) override { return !Colgada(v); }
     bool Minimizada(VentanaId v) override { return minimizada == v; }
     void Restaurar(VentanaId v) override { minimizada = 0, PonerEnPrimerPlano(v); }
     bool PonerEnPrimerPlano(VentanaId v) override {
@@ -75,7 +81,7 @@ class EscritorioSimulado : public Escritorio {
         }
         return 0;
     }
-    std::string TextoVentana(VentanaId v) override { return ventanas[v].titulo; }
+    std::string TextoVentana(VentanaId v) override { return Colgada(v) ? "" : ventanas[v].titulo; }
     Punto Cursor() override { return cursor; }
     void MoverCursor(Punto p) override { cursor = p; }
     void BotonIzquierdo(bool abajo) override {  // a press brings its top-level window forward
@@ -86,19 +92,31 @@ class EscritorioSimulado : public Escritorio {
         }
     }
     void PulsarTeclas(Tecla t) override {
+        if (t == Tecla::AltZ && colgarAlVaciar) {
+            colgadas.insert(primerPlano);
+        }
         for (auto& [id, campo] : ventanas) {  // only the message field takes keys
-            if (campo.padre == primerPlano && Contiene(campo.rect, kCampoMensaje)) {
+            if (campo.padre == primerPlano && Contiene(campo.rect, kCampoMensaje) && !Colgada(id)) {
                 if (t == Tecla::CtrlV) {
-                    campo.titulo += portapapeles.value_or("");
+                    campo.titulo +=
+                        portapapeles.formatos.empty() ? "" : portapapeles.formatos[0].bytes;
                 } else if (t == Tecla::AltZ && !rehusaVaciar) {
                     campo.titulo.clear();
                 }
             }
         }
     }
-    std::string LeerPortapapeles() override { return portapapeles.value_or(""); }
-    void VaciarPortapapeles() override { portapapeles.reset(); }
-    void EscribirPortapapeles(const std::string& texto) override { portapapeles = texto; }
+    std::optional<CopiaPortapapeles> GuardarPortapapeles() override {
+        return fallan.contains("guardar") ? std::nullopt : std::optional(portapapeles);
+    }
+    bool EscribirPortapapeles(const std::string& texto) override {  // emptied even when failing
+        portapapeles =
+            fallan.contains("escribir") ? CopiaPortapapeles{} : CopiaPortapapeles{{{1, texto}}};
+        return !fallan.contains("escribir");
+    }
+    bool RestaurarPortapapeles(const CopiaPortapapeles& copia) override {
+        return !fallan.contains("restaurar") && (portapapeles = copia, true);
+    }
     void Dormir(int32_t ms) override { reloj += ms; }
     void ProcesarEventos() override { ++reloj, alProcesar(); }  // handling them takes a moment
     int64_t Milisegundos() override { return reloj; }
@@ -113,14 +131,21 @@ class EscritorioSimulado : public Escritorio {
     std::map<VentanaId, VentanaSimulada> ventanas;
     VentanaId propia = 0, primerPlano = 0, ultima = 0, minimizada = 0;
     Punto cursor{5, 5};
-    std::optional<std::string> portapapeles = "antes";
+    CopiaPortapapeles portapapeles = kAntes;
+    std::set<std::string> fallan;  // "guardar", "escribir", "restaurar": another program has it
+    std::set<VentanaId> colgadas;
     int64_t reloj = 0;
     bool conDorvax = true, rehusaVaciar = false;  // Mensatel's message field ignores Alt+Z
+    bool colgarAlVaciar = false;                  // Mensatel hangs on Alt+Z
     std::function<void()> alProcesar = [] {};     // the user, while events are processed
     std::vector<std::string> aperturas, estados;  // "file|directory"; the status label's texts
     std::vector<Punto> clicks;
 
   private:
+    bool Colgada(VentanaId v) {  // the wait runs out
+        const bool colgada = colgadas.contains(ventanas[v].padre != 0 ? ventanas[v].padre : v);
+        return reloj += colgada ? 1000 : 0, colgada;
+    }
     static bool Contiene(const RectVentana& r, Punto p) {
         return p.x >= r.izquierda && p.x < r.derecha && p.y >= r.arriba && p.y < r.abajo;
     }

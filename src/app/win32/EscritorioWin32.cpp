@@ -4,10 +4,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "app/Prog.h"
-#include "app/win32/Manejadores.h"
+#include "app/win32/PortapapelesWin32.h"
 #include "app/win32/VentanaPrincipal.h"
 #include "files/Ficheros.h"
 
@@ -23,39 +22,28 @@ VentanaId Id(HWND hwnd) {
     return reinterpret_cast<VentanaId>(hwnd);
 }
 
+// Another process's window gives its caption without being asked (no message is sent).
 std::string TituloDe(HWND hwnd) {
     char titulo[512] = {};
     GetWindowTextA(hwnd, titulo, static_cast<int>(sizeof(titulo)));
     return titulo;
 }
 
-// The clipboard, open for one scope. Another program may hold it for a moment: up to half
-// a second is waited for it.
-class PortapapelesTomado {
-  public:
-    explicit PortapapelesTomado(HWND dueno) {
-        for (int i = 0; i < 50 && !abierto_; ++i) {
-            abierto_ = OpenClipboard(dueno) != FALSE;
-            if (!abierto_) {
-                Sleep(10);
-            }
-        }
-    }
-    ~PortapapelesTomado() {
-        if (abierto_) {
-            CloseClipboard();
-        }
-    }
-    PortapapelesTomado(const PortapapelesTomado&) = delete;
-    PortapapelesTomado& operator=(const PortapapelesTomado&) = delete;
-    explicit operator bool() const { return abierto_; }
+// A hung window must not hang Rebanex: no call waits longer than this for another program.
+constexpr UINT kEsperaRespuestaMs = 1000;
 
-  private:
-    bool abierto_ = false;
-};
+bool DeEsteHilo(HWND hwnd) {
+    return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId();
+}
 
-// A hung window must not hang Rebanex.
-constexpr UINT kEsperaTextoMs = 1000;
+// What another program's thread does in its own time: a move, a restore.
+template <typename Hecho>
+void EsperarA(Hecho hecho) {
+    const ULONGLONG inicio = GetTickCount64();
+    while (!hecho() && GetTickCount64() - inicio < kEsperaRespuestaMs) {
+        Sleep(10);
+    }
+}
 
 }  // namespace
 
@@ -85,21 +73,37 @@ VentanaId EscritorioWin32::VentanaPropia() {
     return Id(ventana_.Manejador());
 }
 
+bool EscritorioWin32::Responde(VentanaId v) {
+    DWORD_PTR r = 0;
+    return SendMessageTimeoutA(Hwnd(v), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kEsperaRespuestaMs, &r) !=
+           0;
+}
+
 bool EscritorioWin32::Minimizada(VentanaId v) {
     return IsIconic(Hwnd(v)) != FALSE;
 }
 
+// ShowWindow and SetWindowPos on another thread's window wait until that thread has done
+// them; their asynchronous forms only ask, so the result is waited for, bounded.
 void EscritorioWin32::Restaurar(VentanaId v) {
-    ShowWindow(Hwnd(v), SW_RESTORE);
+    ShowWindowAsync(Hwnd(v), SW_RESTORE);
+    EsperarA([&] { return IsIconic(Hwnd(v)) == FALSE; });
 }
 
+// The other thread is told, not waited for.
 bool EscritorioWin32::PonerEnPrimerPlano(VentanaId v) {
     return SetForegroundWindow(Hwnd(v)) != FALSE;
 }
 
+// Only a window of this thread can be made the active one; another program's window is
+// activated by the click on it that follows.
 void EscritorioWin32::SubirYActivar(VentanaId v) {
-    BringWindowToTop(Hwnd(v));
-    SetActiveWindow(Hwnd(v));
+    if (DeEsteHilo(Hwnd(v))) {
+        BringWindowToTop(Hwnd(v));
+        SetActiveWindow(Hwnd(v));
+    } else {
+        SetWindowPos(Hwnd(v), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+    }
 }
 
 RectVentana EscritorioWin32::Rectangulo(VentanaId v) {
@@ -109,20 +113,22 @@ RectVentana EscritorioWin32::Rectangulo(VentanaId v) {
 }
 
 void EscritorioWin32::Colocar(VentanaId v, int32_t x, int32_t y, int32_t ancho, int32_t alto) {
-    SetWindowPos(Hwnd(v), HWND_TOP, x, y, ancho, alto, SWP_SHOWWINDOW);
+    SetWindowPos(Hwnd(v), HWND_TOP, x, y, ancho, alto, SWP_SHOWWINDOW | SWP_ASYNCWINDOWPOS);
+    EsperarA([&] { return Rectangulo(v) == RectVentana{x, y, x + ancho, y + alto}; });
 }
 
 Tamanyo EscritorioWin32::PantallaPrincipal() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+// It hit-tests by message only the windows of this thread.
 VentanaId EscritorioWin32::VentanaEnPunto(Punto p) {
     return Id(WindowFromPoint(POINT{p.x, p.y}));
 }
 
 std::string EscritorioWin32::TextoVentana(VentanaId v) {
     DWORD_PTR largo = 0;
-    if (!SendMessageTimeoutA(Hwnd(v), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kEsperaTextoMs,
+    if (!SendMessageTimeoutA(Hwnd(v), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kEsperaRespuestaMs,
                              &largo)) {
         return "";
     }
@@ -130,7 +136,7 @@ std::string EscritorioWin32::TextoVentana(VentanaId v) {
     DWORD_PTR copiados = 0;
     if (!SendMessageTimeoutA(Hwnd(v), WM_GETTEXT, texto.size(),
                              reinterpret_cast<LPARAM>(texto.data()), SMTO_ABORTIFHUNG,
-                             kEsperaTextoMs, &copiados)) {
+                             kEsperaRespuestaMs, &copiados)) {
         return "";
     }
     texto.resize(std::min<std::size_t>(copiados, largo));
@@ -147,42 +153,16 @@ void EscritorioWin32::MoverCursor(Punto p) {
     SetCursorPos(p.x, p.y);
 }
 
-std::string EscritorioWin32::LeerPortapapeles() {
-    const PortapapelesTomado abierto(ventana_.Manejador());
-    if (!abierto) {
-        return "";
-    }
-    std::string texto;
-    if (HANDLE datos = GetClipboardData(CF_TEXT)) {
-        if (const auto* origen = static_cast<const char*>(GlobalLock(datos))) {
-            texto.assign(origen, strnlen(origen, GlobalSize(datos)));
-            GlobalUnlock(datos);
-        }
-    }
-    return texto;
+std::optional<CopiaPortapapeles> EscritorioWin32::GuardarPortapapeles() {
+    return win32::GuardarPortapapeles(ventana_.Manejador());
 }
 
-void EscritorioWin32::VaciarPortapapeles() {
-    if (const PortapapelesTomado abierto(ventana_.Manejador()); abierto) {
-        EmptyClipboard();
-    }
+bool EscritorioWin32::EscribirPortapapeles(const std::string& texto) {
+    return EscribirTexto(ventana_.Manejador(), texto);
 }
 
-void EscritorioWin32::EscribirPortapapeles(const std::string& texto) {
-    const PortapapelesTomado abierto(ventana_.Manejador());
-    if (!abierto) {
-        return;
-    }
-    GlobalUnico memoria(GlobalAlloc(GMEM_MOVEABLE, texto.size() + 1));
-    void* destino = memoria ? GlobalLock(memoria.get()) : nullptr;
-    if (destino == nullptr) {
-        return;
-    }
-    std::memcpy(destino, texto.c_str(), texto.size() + 1);
-    GlobalUnlock(memoria.get());
-    if (SetClipboardData(CF_TEXT, memoria.get()) != nullptr) {
-        memoria.release();  // the clipboard's now
-    }
+bool EscritorioWin32::RestaurarPortapapeles(const CopiaPortapapeles& copia) {
+    return win32::RestaurarPortapapeles(ventana_.Manejador(), copia);
 }
 
 void EscritorioWin32::Dormir(int32_t ms) {

@@ -33,6 +33,7 @@ class EscritorioWin32 final : public Escritorio {
     VentanaId BuscarVentana(std::string_view titulo) override;
     VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) override;
     VentanaId VentanaPropia() override;
+    bool Responde(VentanaId v) override;
     bool Minimizada(VentanaId v) override;
     void Restaurar(VentanaId v) override;
     bool PonerEnPrimerPlano(VentanaId v) override;
@@ -49,9 +50,9 @@ class EscritorioWin32 final : public Escritorio {
     void BotonIzquierdo(bool abajo) override;  // EntradaWin32.cpp
     void PulsarTeclas(Tecla t) override;       // EntradaWin32.cpp
 
-    std::string LeerPortapapeles() override;
-    void VaciarPortapapeles() override;
-    void EscribirPortapapeles(const std::string& texto) override;
+    std::optional<CopiaPortapapeles> GuardarPortapapeles() override;
+    bool EscribirPortapapeles(const std::string& texto) override;
+    bool RestaurarPortapapeles(const CopiaPortapapeles& copia) override;
 
     void Dormir(int32_t ms) override;
     void ProcesarEventos() override;

@@ -37,10 +37,28 @@ class SeleccionUnica {
     HGDIOBJ anterior_;
 };
 
-// The clipboard, open for one scope.
+// The clipboard, open for one scope. Another program may hold it for a moment: it is asked
+// for again for up to half a second. Emptying it, or reading a format that its owner renders
+// only when asked, waits for that owner without a bound: an owner that does not answer within
+// another half second counts as holding it.
 class PortapapelesAbierto {
   public:
-    explicit PortapapelesAbierto(HWND dueno) : abierto_(OpenClipboard(dueno) != FALSE) {}
+    explicit PortapapelesAbierto(HWND dueno) {
+        constexpr ULONGLONG kEsperaMs = 500;
+        const ULONGLONG inicio = GetTickCount64();
+        while (!(abierto_ = OpenClipboard(dueno) != FALSE) &&
+               GetTickCount64() - inicio < kEsperaMs) {
+            Sleep(10);
+        }
+        DWORD_PTR respuesta = 0;
+        HWND propietario = abierto_ ? GetClipboardOwner() : nullptr;
+        if (propietario != nullptr &&
+            !SendMessageTimeoutA(propietario, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kEsperaMs,
+                                 &respuesta)) {
+            CloseClipboard();
+            abierto_ = false;
+        }
+    }
     ~PortapapelesAbierto() {
         if (abierto_) {
             CloseClipboard();
@@ -51,7 +69,7 @@ class PortapapelesAbierto {
     explicit operator bool() const { return abierto_; }
 
   private:
-    bool abierto_;
+    bool abierto_ = false;
 };
 
 }  // namespace rebanex::win32

@@ -1,18 +1,31 @@
-// The clipboard of the Windows build.
+// The clipboard of the Windows build: the copy of the whole message, and the saving, writing
+// and restoring around a paste into Mensatel. The clipboard takes data only from a window
+// that owns it, Rebanex's main window.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "app/Portapapeles.h"
+#include "host/Escritorio.h"
 
 namespace rebanex::win32 {
 
+// Every format kept in plain memory; the others (bitmaps, metafiles, palettes, private
+// handles) the system makes up from these or cannot be copied as bytes.
+std::optional<CopiaPortapapeles> GuardarPortapapeles(HWND dueno);
+bool RestaurarPortapapeles(HWND dueno, const CopiaPortapapeles& copia);
+// Windows-1252 text as CF_TEXT and, converted, as CF_UNICODETEXT: a Unicode receiver gets
+// the same characters whatever the system's ANSI code page.
+bool EscribirTexto(HWND dueno, const std::string& texto);
+
 class PortapapelesWin32 final : public Portapapeles {
   public:
-    // The clipboard takes text only from a window that owns it: the main window, once it
-    // exists. Before that the copy does nothing.
+    // The main window, once it exists. Before that the copy fails.
     void FijarDueno(HWND dueno) { dueno_ = dueno; }
-    void Copiar(const std::string& texto) override;
+    bool Copiar(const std::string& texto) override;
 
   private:
     HWND dueno_ = nullptr;  // borrowed
