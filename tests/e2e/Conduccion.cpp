@@ -198,11 +198,14 @@ bool Rebanex::AlFrente() const {
     });
 }
 
-std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo) {
+std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo,
+                                         std::chrono::milliseconds plazo) {
     HWND caja = nullptr;
-    if (!Esperar([&] {
-            return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo.c_str())) != nullptr;
-        })) {
+    if (!Esperar(
+            [&] {
+                return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo.c_str())) != nullptr;
+            },
+            plazo)) {
         return std::nullopt;
     }
     // A message box's text is the static with ID 0xFFFF.

@@ -79,7 +79,8 @@ class Rebanex {
     // The window in front with the focus in it, as a click on it leaves it.
     bool AlFrente() const;
 
-    std::optional<Caja> EsperarCaja(const std::string& titulo);
+    std::optional<Caja> EsperarCaja(const std::string& titulo,
+                                    std::chrono::milliseconds plazo = kPlazo);
     void Responder(const Caja& caja, int boton);
     // Waits for the program to end; its exit code, or nothing when it did not end in time.
     std::optional<DWORD> EsperarFin();

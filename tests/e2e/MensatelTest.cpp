@@ -123,8 +123,15 @@ TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
     ASSERT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoEsperando; }, kPlazoLargo))
         << app.Texto(Estado);
     ASSERT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") != nullptr; }));
-    ASSERT_TRUE(app.AlFrente());
-    Teclas({VK_ESCAPE});
+    // The host's window may take the focus back just after Rebanex got it: then the key went
+    // to the host, and is pressed again.
+    for (int intento = 0; intento < 5; ++intento) {
+        ASSERT_TRUE(app.AlFrente());
+        Teclas({VK_ESCAPE});
+        if (app.EsperarCaja(AvisoSinVentanaMensatel().titulo, std::chrono::seconds(5))) {
+            break;
+        }
+    }
     Atender(app, AvisoSinVentanaMensatel());
     EXPECT_TRUE(Esperar([&] { return app.Texto(Estado).empty(); })) << app.Texto(Estado);
     EXPECT_EQ(app.Texto(Contador), "1/1");
