@@ -44,5 +44,33 @@ TEST(Numeros, ValorNumericoValorSiNoLimitesYWindows1252) {
     EXPECT_EQ(TextoWindows1252("Ram\xC3\xB3n \xF1"), "Ram\xC3\xB3n \xF1");
 }
 
+std::string Utf8(std::u8string_view s) {
+    return std::string(s.begin(), s.end());
+}
+
+// Accents typed apart join their letter, near characters stand in, and what is still missing
+// is named: every "?" has its character in the list.
+TEST(Windows1252, ComponeSustituyeYNombraLoQueFalta) {
+    const std::tuple<std::string, std::string, std::u32string> casos[] = {
+        {Utf8(u8"Jose\u0301 an\u0303o S\u030C"), "José año Š", U""},
+        {Utf8(u8"A\u030A\u212B a\u0341\u037E"), "ÅÅ á;", U""},
+        {Utf8(u8"\u200Bx\u2010\u2011 1\u2007"
+              "000\u202F€\uFEFF"),
+         "x-- 1\xA0"
+         "000\xA0€",
+         U""},
+        {Utf8(u8"e\u0301\u0301 \U0001F600 \u0301\U0001F600"), "é? ? ??", U"\u0301\U0001F600"},
+        {"\xEF\xBB\xBF"
+         "a\xFF\xC3",
+         "a??", U"\uFFFD"},
+        {"Ram\xF3n", "Ram\xF3n", U""},  // not UTF-8: Windows-1252 already
+    };
+    for (const auto& [entrada, texto, sinConvertir] : casos) {
+        const Conversion1252 c = TextoWindows1252Detallado(entrada);
+        EXPECT_EQ(c.texto, texto) << entrada;
+        EXPECT_EQ(c.sinConvertir, sinConvertir) << entrada;
+    }
+}
+
 }  // namespace
 }  // namespace rebanex
