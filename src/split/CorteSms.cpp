@@ -15,9 +15,12 @@ std::optional<Corte> CalcularCorteSms(std::string_view texto, std::size_t desde,
     std::size_t j = desde;
     std::optional<Corte> gsm;
     if (!sitio.soloUcs2 && sitio.septetos >= 2) {
+        // The hot loop of the mode: one look-up per byte.
+        const auto* const bytes = reinterpret_cast<const unsigned char*>(texto.data());
         long long septetos = 0;
-        for (; j < largo && coste(j) != 0 && septetos + coste(j) <= sitio.septetos; ++j) {
-            septetos += coste(j);
+        for (int c; j < largo && (c = costes[bytes[j]]) != 0 && septetos + c <= sitio.septetos;
+             ++j) {
+            septetos += c;
         }
         Corte c{desde, j};
         if (j == largo) {
@@ -43,7 +46,8 @@ std::optional<Corte> CalcularCorteSms(std::string_view texto, std::size_t desde,
     }
     // UCS-2: the plain cut in UTF-16 units, worth taking only when it holds a character that
     // forces UCS-2 (without one it would go as GSM-7, and the cut above is the longest there).
-    if (sitio.unidades >= 2) {
+    // A UCS-2 cut never reaches past desde + unidades; up to `j` nothing forces UCS-2.
+    if (sitio.unidades >= 2 && (sitio.soloUcs2 || desde + sitio.unidades > j)) {
         const Corte ucs2 = CalcularCorte(texto, desde, sitio.unidades);
         bool fuerza = sitio.soloUcs2;
         for (std::size_t k = j; !fuerza && k < ucs2.fin; ++k) {

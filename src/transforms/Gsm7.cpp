@@ -118,21 +118,24 @@ std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
         return sinSustituto;  // the usual case: nothing to copy
     }
     const Sustitutos& sustitutos = TablaSustitutos();
-    std::string adaptado(texto.begin(), primero);
+    std::string adaptado;
     adaptado.reserve(texto.size() + texto.size() / 16);
+    // Stretches of GSM-7 go over whole.
+    auto tramo = texto.begin();
     for (auto c = primero; c != texto.end(); ++c) {
-        const auto byte = static_cast<unsigned char>(*c);
         if (!fuerza(*c)) {
-            adaptado += *c;
-        } else if (sustitutos.hay[byte]) {
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(*c);
+        if (sustitutos.hay[byte]) {
+            adaptado.append(tramo, c);
             adaptado += sustitutos.texto[byte];
-        } else {
-            adaptado += *c;
-            if (sinSustituto.find(*c) == std::string::npos) {
-                sinSustituto += *c;
-            }
+            tramo = c + 1;
+        } else if (sinSustituto.find(*c) == std::string::npos) {
+            sinSustituto += *c;
         }
     }
+    adaptado.append(tramo, texto.end());
     texto = std::move(adaptado);
     return sinSustituto;
 }
