@@ -12,8 +12,6 @@
 namespace rebanex {
 namespace {
 
-constexpr TablaGsm kTablas[] = {TablaGsm::Basica, TablaGsm::Espanola};
-
 TEST(Gsm7, CosteYSustitutoDeCadaByte) {
     const auto coste = [](int septetos) {
         return septetos == 0 ? std::string("UCS-2") : std::to_string(septetos);
@@ -37,7 +35,7 @@ TEST(Gsm7, CosteYSustitutoDeCadaByte) {
 }
 
 TEST(AdaptarGSM, SoloCambiaLoQueFuerzaUcs2) {
-    for (const TablaGsm tabla : kTablas) {
+    for (const TablaGsm tabla : {TablaGsm::Basica, TablaGsm::Espanola}) {
         for (int byte = 0; byte < 256; ++byte) {
             const std::string solo(1, static_cast<char>(byte));
             std::string texto = solo;
@@ -62,6 +60,8 @@ TEST(AdaptarGSM, SoloCambiaLoQueFuerzaUcs2) {
         std::string texto = antes;
         EXPECT_EQ(Troceado::AdaptarGSM(texto, tabla), quedan) << antes;
         EXPECT_EQ(texto, despues);
+        EXPECT_EQ(ContarSms(texto, tabla).codificacion,
+                  quedan.empty() ? Codificacion::Gsm7 : Codificacion::Ucs2);
     }
 }
 
