@@ -12,6 +12,7 @@
 #include "MemoriaPico.h"
 #include "TextoEspanyol.h"
 #include "split/Partir.h"
+#include "transforms/Gsm7.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::bench {
@@ -141,6 +142,57 @@ void PartirFrio(benchmark::State& state) {
 }
 
 BENCHMARK(PartirFrio)->Arg(1 << 20)->Arg(4 << 20)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The Spanish text with a euro now and then and typographic quotes, as typed on a phone.
+std::string TextoConSimbolos(std::size_t bytes) {
+    std::string texto = TextoEspanyol(bytes);
+    for (std::size_t i = 300; i < texto.size(); i += 641) {
+        texto[i] = '\x80';
+    }
+    for (std::size_t i = 500; i < texto.size(); i += 887) {
+        texto[i] = '\x93';
+    }
+    return texto;
+}
+
+// The split without and with every piece one SMS: arg 1 turns on the SMS mode and, before it,
+// the adaptation to GSM-7 (so that accents cost no UCS-2). Arg 0 of the second range times
+// the cut alone on the prepared text, 1 the preparation too.
+void PartirSms(benchmark::State& state) {
+    const bool sms = state.range(0) != 0, preparar = state.range(1) != 0;
+    const std::size_t bytes = 1 << 20;
+    const ReglasTemporales reglas;
+    AvisadorContador avisador;
+    EntradaPartir entrada = EntradaCompleta(TextoConSimbolos(bytes), reglas.Ruta());
+    ParametrosCorte p;
+    p.IndicadorTrozos = true;
+    p.LongitudMensaje = static_cast<long long>(bytes);
+    p.Firmados = true;
+    p.FirmarEnPosicion = 2;
+    p.Firma = "Ana";
+    p.TrozosSms = sms;
+    const auto preparado = [&] {
+        std::string texto = PrepararTexto(entrada.mensaje, entrada, avisador, {});
+        if (sms) {
+            Troceado::AdaptarGSM(texto, p.Tabla);
+        }
+        return texto;
+    };
+    const std::string listo = preparado();
+    std::size_t trozos = 0;
+    for (auto _ : state) {
+        std::string texto = preparar ? preparado() : listo;
+        const auto recuento = ContarTrozos(texto, p);
+        const auto cortes = GenerarTrozos(texto, p, *recuento);
+        ListaTrozos lista(std::move(texto), cortes, p);
+        trozos = lista.Cuantos();
+        benchmark::DoNotOptimize(&lista);
+    }
+    state.counters["trozos"] = static_cast<double>(trozos);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+}
+
+BENCHMARK(PartirSms)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+
+#include "comun/Composiciones.h"
 
 namespace rebanex {
 
@@ -14,18 +17,6 @@ constexpr std::array<char32_t, 32> kAltos = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
-
-char ByteDeCaracter(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (std::size_t i = 0; i < kAltos.size(); ++i) {
-        if (kAltos[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
-}
 
 bool EsContinuacion(unsigned char b, unsigned char minimo = 0x80, unsigned char maximo = 0xBF) {
     return b >= minimo && b <= maximo;
@@ -83,7 +74,40 @@ void EscribirUtf8(std::string& destino, char32_t c) {
     }
 }
 
+// The canonical form of a character that has another one (U+212B is Å).
+char32_t Canonico(char32_t c) {
+    if (c < 0x300) {
+        return c;
+    }
+    const auto equivalencias = Equivalencias();
+    const auto e = std::lower_bound(equivalencias.begin(), equivalencias.end(), c,
+                                    [](const Equivalencia& x, char32_t v) { return x.de < v; });
+    return e != equivalencias.end() && e->de == c ? e->a : c;
+}
+
+// The character `base` and `marca` compose into, or 0.
+char32_t Compuesto(char32_t base, char32_t marca) {
+    const auto composiciones = Composiciones();
+    const auto p =
+        std::lower_bound(composiciones.begin(), composiciones.end(), std::pair(base, marca),
+                         [](const Composicion& x, std::pair<char32_t, char32_t> v) {
+                             return std::pair(x.base, x.marca) < v;
+                         });
+    return p != composiciones.end() && p->base == base && p->marca == marca ? p->resultado : 0;
+}
+
 }  // namespace
+
+std::optional<unsigned char> ByteWindows1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<unsigned char>(c);
+    }
+    const auto alto = std::find(kAltos.begin(), kAltos.end(), c);
+    if (alto == kAltos.end()) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned char>(0x80 + (alto - kAltos.begin()));
+}
 
 char32_t CaracterWindows1252(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
@@ -92,25 +116,64 @@ char32_t CaracterWindows1252(unsigned char byte) {
     return byte;
 }
 
-std::string DeUtf8(std::string_view utf8) {
+Conversion1252 DeUtf8Detallado(std::string_view utf8) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (utf8.substr(0, kBom.size()) == kBom) {
         utf8.remove_prefix(kBom.size());
     }
-    std::string resultado;
-    resultado.reserve(utf8.size());
+    Conversion1252 r;
+    r.texto.reserve(utf8.size());
+    const auto perdido = [&r](char32_t c) {
+        r.texto += '?';
+        if (r.sinConvertir.find(c) == std::u32string::npos) {
+            r.sinConvertir += c;
+        }
+    };
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t c = 0;
         const std::size_t largo = LeerSecuencia(utf8, i, c);
         if (largo == 0) {
-            resultado += '?';
+            perdido(0xFFFD);
             ++i;
+            continue;
+        }
+        i += largo;
+        c = Canonico(c);
+        // The marks the compositions use (U+0300 to U+036F) start with 0xCC or 0xCD.
+        char32_t marca = 0;
+        const std::size_t largoMarca = i < utf8.size() && (utf8[i] == '\xCC' || utf8[i] == '\xCD')
+                                           ? LeerSecuencia(utf8, i, marca)
+                                           : 0;
+        if (largoMarca != 0) {
+            if (const char32_t compuesto = Compuesto(c, Canonico(marca)); compuesto != 0) {
+                c = compuesto;
+                i += largoMarca;
+            }
+        }
+        switch (c) {
+            case 0x2010:  // hyphen
+            case 0x2011:  // non-breaking hyphen
+                c = '-';
+                break;
+            case 0x2007:  // figure space
+            case 0x202F:  // narrow no-break space
+                c = 0xA0;
+                break;
+            case 0x200B:  // zero width space
+            case 0xFEFF:  // zero width no-break space
+                continue;
+        }
+        if (const auto byte = ByteWindows1252(c)) {
+            r.texto += static_cast<char>(*byte);
         } else {
-            resultado += ByteDeCaracter(c);
-            i += largo;
+            perdido(c);
         }
     }
-    return resultado;
+    return r;
+}
+
+std::string DeUtf8(std::string_view utf8) {
+    return DeUtf8Detallado(utf8).texto;
 }
 
 bool EsUtf8Valido(std::string_view texto) {
@@ -138,12 +201,16 @@ std::string AUtf8(std::string_view cp1252) {
     return resultado;
 }
 
-std::string TextoWindows1252(std::string bytes) {
+Conversion1252 TextoWindows1252Detallado(std::string bytes) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     const auto alto = [](char c) { return static_cast<unsigned char>(c) > 0x7F; };
     const bool utf8 = std::string_view(bytes).substr(0, kBom.size()) == kBom ||
                       (std::any_of(bytes.begin(), bytes.end(), alto) && EsUtf8Valido(bytes));
-    return utf8 ? DeUtf8(bytes) : bytes;
+    return utf8 ? DeUtf8Detallado(bytes) : Conversion1252{std::move(bytes), {}};
+}
+
+std::string TextoWindows1252(std::string bytes) {
+    return TextoWindows1252Detallado(std::move(bytes)).texto;
 }
 
 }  // namespace rebanex

@@ -2,6 +2,7 @@
 // These convert between the two, and tell which of the two a text read from outside is.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,24 @@ namespace rebanex {
 // platform's own conversion has them.
 char32_t CaracterWindows1252(unsigned char byte);
 
-// UTF-8 to Windows-1252. A character the code page lacks becomes "?", and so does every
-// byte of an invalid sequence (one "?" per bad byte). A leading byte order mark is dropped.
+// The Windows-1252 byte of a Unicode character; nullopt when the code page lacks it.
+std::optional<unsigned char> ByteWindows1252(char32_t c);
+
+// A text converted to Windows-1252, and what it could not hold.
+struct Conversion1252 {
+    std::string texto;
+    // The characters that became "?", each once, in the order they first appear; U+FFFD
+    // stands for bytes that were not UTF-8.
+    std::u32string sinConvertir;
+};
+
+// UTF-8 to Windows-1252. Accents typed apart are joined to their letter first (e + U+0301
+// is é), as Unicode's canonical composition does; hyphens and spaces the code page lacks
+// become their nearest (U+2010 U+2011 "-", U+2007 U+202F no-break space); U+200B and U+FEFF
+// go. Any other character the code page lacks becomes "?", and so does every byte of an
+// invalid sequence (one "?" per bad byte). A leading byte order mark is dropped.
+Conversion1252 DeUtf8Detallado(std::string_view utf8);
+// The same, text only.
 std::string DeUtf8(std::string_view utf8);
 
 // True when the whole text is well-formed UTF-8.
@@ -28,6 +45,7 @@ void AnyadirUtf8(std::string& destino, std::string_view cp1252);
 // settings) as Windows-1252: bytes that start with a UTF-8 byte order mark, or that are
 // valid UTF-8 holding some byte above 0x7F, are decoded as UTF-8; anything else already is
 // Windows-1252 and comes back as it is.
+Conversion1252 TextoWindows1252Detallado(std::string bytes);
 std::string TextoWindows1252(std::string bytes);
 
 }  // namespace rebanex

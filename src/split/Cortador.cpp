@@ -20,33 +20,62 @@ int16_t Digitos(long long n) {
 // More passes than digits a count can have cannot happen: the digit count only moves one way.
 constexpr int kMaxPasadas = 24;
 
+// What the signature costs in SMS mode, worked out once per split.
+CuentaSms FirmaSms(const ParametrosCorte& p) {
+    return p.TrozosSms && p.Firmados ? ContarSms(p.Firma, p.Tabla) : CuentaSms{};
+}
+
+// Piece `numero` from `desde`; nullopt when it has no room for the text.
+std::optional<Corte> Cortar(std::string_view texto, std::size_t desde, const ParametrosCorte& p,
+                            const CuentaSms& firma, int32_t numero, int16_t digitosTotal) {
+    const long long sitio = Sitio(p, numero, digitosTotal);
+    if (p.TrozosSms) {
+        // Sitio counts the signature in characters and MsgMax whole; an SMS counts its units.
+        const long long firmaCaracteres =
+            p.Firmados ? static_cast<long long>(p.Firma.size()) + 1 : 0;
+        const long long indicador = p.MsgMax - sitio - firmaCaracteres;
+        SitioSms s;
+        s.soloUcs2 = firma.codificacion == Codificacion::Ucs2;
+        s.unidades = std::min<long long>(p.MsgMax, kSmsUcs2) - indicador - firmaCaracteres;
+        s.septetos = std::min<long long>(p.MsgMax, CapacidadSms(Codificacion::Gsm7, p.Tabla)) -
+                     indicador - (p.Firmados ? firma.unidades + 1 : 0);
+        return CalcularCorteSms(texto, desde, s, Costes(p.Tabla));
+    }
+    // Below 2 characters a word would never advance (1) or the bounds would invert.
+    if (sitio < 2) {
+        return std::nullopt;
+    }
+    return CalcularCorte(texto, desde, sitio);
+}
+
 // One counting pass with a given digit count.
 std::optional<int32_t> Pasada(std::string_view texto, const ParametrosCorte& p,
-                              int16_t digitosTotal) {
+                              const CuentaSms& firma, int16_t digitosTotal) {
     std::size_t desde = 0;
     for (int32_t numero = 1;; ++numero) {
-        const long long sitio = Sitio(p, numero, digitosTotal);
-        // Below 2 characters a word would never advance (1) or the bounds would invert.
-        if (sitio < 2) {
+        const std::optional<Corte> corte = Cortar(texto, desde, p, firma, numero, digitosTotal);
+        if (!corte) {
             return std::nullopt;
         }
-        const Corte corte = CalcularCorte(texto, desde, sitio);
-        if (corte.ultimo || numero > kMaxTrozos) {
+        if (corte->ultimo || numero > kMaxTrozos) {
             return numero;
         }
-        desde = corte.fin;
+        desde = corte->fin;
     }
 }
 
 }  // namespace
 
+// The reserve follows the message box, not the working text: a text that grew by transforms
+// gets its indicators on top. In SMS mode every piece has to fit whole.
 bool ReservaIndicador(const ParametrosCorte& p) {
-    return p.IndicadorTrozos && p.LongitudMensaje >= p.MsgMax;
+    return p.IndicadorTrozos && (p.TrozosSms || p.LongitudMensaje >= p.MsgMax);
 }
 
 long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal) {
     long long sitio = p.MsgMax;
-    if (ReservaIndicador(p)) {
+    // A count of no digits (SMS mode) asks whether the text fits one piece without it.
+    if (ReservaIndicador(p) && digitosTotal > 0) {
         sitio -= Digitos(numero) + 1 + digitosTotal + 1;
     }
     if (p.Firmados) {
@@ -86,11 +115,18 @@ std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCor
     if (p.MsgMax < 2) {
         return std::nullopt;  // no piece can have more room than MsgMax
     }
+    const CuentaSms firma = FirmaSms(p);
+    if (p.TrozosSms && p.IndicadorTrozos) {
+        const std::optional<Corte> entero = Cortar(texto, 0, p, firma, 1, 0);
+        if (entero && entero->ultimo) {
+            return Recuento{1, 0};
+        }
+    }
     Recuento r;
     r.digitosTotal =
         Digitos(RedondearArriba(static_cast<float>(static_cast<double>(texto.size()) / p.MsgMax)));
     for (int pasada = 0; pasada < kMaxPasadas; ++pasada) {
-        const std::optional<int32_t> trozos = Pasada(texto, p, r.digitosTotal);
+        const std::optional<int32_t> trozos = Pasada(texto, p, firma, r.digitosTotal);
         if (!trozos) {
             return std::nullopt;
         }
@@ -111,13 +147,15 @@ std::vector<Corte> GenerarTrozos(std::string_view texto, const ParametrosCorte& 
                                  const Recuento& recuento) {
     std::vector<Corte> cortes;
     cortes.reserve(static_cast<std::size_t>(std::max(recuento.trozos, 0)));
+    const CuentaSms firma = FirmaSms(p);
     std::size_t desde = 0;
     for (int32_t numero = 1; numero <= recuento.trozos; ++numero) {
-        const long long sitio = Sitio(p, numero, recuento.digitosTotal);
-        if (sitio < 2) {
+        const std::optional<Corte> corte =
+            Cortar(texto, desde, p, firma, numero, recuento.digitosTotal);
+        if (!corte) {
             break;  // ContarTrozos refuses such a split first
         }
-        cortes.push_back(CalcularCorte(texto, desde, sitio));
+        cortes.push_back(*corte);
         if (cortes.back().ultimo) {
             break;
         }
@@ -127,7 +165,11 @@ std::vector<Corte> GenerarTrozos(std::string_view texto, const ParametrosCorte& 
 }
 
 ListaTrozos::ListaTrozos(std::string texto, std::vector<Corte> cortes, const ParametrosCorte& p)
-    : texto_(std::move(texto)), cortes_(std::move(cortes)), inverso_(p.Inverso) {
+    : texto_(std::move(texto)),
+      cortes_(std::move(cortes)),
+      tabla_(p.Tabla),
+      msgMax_(p.MsgMax),
+      inverso_(p.Inverso) {
     if (p.Firmados && p.FirmarEnPosicion == 1) {
         prefijo_ = p.Firma + " ";
     } else if (p.Firmados && p.FirmarEnPosicion == 2) {
@@ -158,6 +200,12 @@ std::string ListaTrozos::Trozo(std::size_t i) const {
     std::string trozo;
     Anyadir(i, trozo);
     return trozo;
+}
+
+MedidaTrozo ListaTrozos::Medida(std::size_t i) const {
+    const CuentaSms cuenta = ContarSms(Trozo(i), tabla_);
+    return {cuenta.codificacion, cuenta.unidades,
+            std::min<long long>(msgMax_, CapacidadSms(cuenta.codificacion, tabla_))};
 }
 
 std::vector<std::string> ListaTrozos::Textos() const {

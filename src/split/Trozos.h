@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "split/Sms.h"
+
 namespace rebanex {
 
 // What shapes every cut of one split.
@@ -19,6 +21,11 @@ struct ParametrosCorte {
     bool Firmados = false;     // every piece carries the signature (TrozosFirmados)
     int FirmarEnPosicion = 1;  // 1 in front, 2 at the end (only with Firmados)
     std::string Firma;
+    // Every piece, indicator and signature included, one SMS in its own encoding: MsgMax
+    // counts septets (at most one SMS of them) or, in a piece with a character that forces
+    // UCS-2, UTF-16 units (at most 70).
+    bool TrozosSms = false;
+    TablaGsm Tabla = TablaGsm::Basica;
 };
 
 // More pieces than this do not fit the 16-bit piece count the cut was designed for.
@@ -53,15 +60,38 @@ long long Sitio(const ParametrosCorte& p, int32_t numero, int16_t digitosTotal);
 // character short for the hyphen. The last piece is never hyphenated.
 Corte CalcularCorte(std::string_view texto, std::size_t desde, long long sitio);
 
+// Room for the text of one piece in SMS mode, after its indicator and signature.
+struct SitioSms {
+    long long septetos = 0;  // sent as GSM-7
+    long long unidades = 0;  // sent as UCS-2
+    bool soloUcs2 = false;   // the signature forces UCS-2 on every piece
+};
+
+// The piece after the spaces at `desde` in SMS mode: the longer of the GSM-7 cut (by the rules
+// above, in septets, of the text before the next character that forces UCS-2) and the UCS-2
+// cut (when it holds such a character), the GSM-7 one on a tie. nullopt when neither takes
+// any text: a room below 2 in the encoding the piece needs.
+std::optional<Corte> CalcularCorteSms(std::string_view texto, std::size_t desde,
+                                      const SitioSms& sitio, const CostesGsm& costes);
+
 struct Recuento {
     int32_t trozos = 0;
     int16_t digitosTotal = 0;  // digits of the count the indicators reserve room for
 };
 
 // The counting passes. nullopt when some piece would have room for fewer than 2
-// characters: such a split cannot make progress. Counting stops past kMaxTrozos and gives
-// kMaxTrozos + 1, so absurdly long texts cost no more than that.
+// characters: such a split cannot make progress. In SMS mode every piece reserves room for its
+// indicator, and a text that fits one SMS whole is one piece without it (digitosTotal 0). Counting
+// stops past kMaxTrozos and gives kMaxTrozos + 1, so absurdly long texts cost no more than that.
 std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p);
+
+// A piece as it would be sent: its encoding, its units, and the most that one SMS of that
+// encoding holds within MsgMax.
+struct MedidaTrozo {
+    Codificacion codificacion = Codificacion::Gsm7;
+    long long unidades = 0;
+    long long limite = 0;
+};
 
 // A finished split: the working text, its cuts in cutting order, and what every piece
 // carries besides its text. Pieces are numbered from 0 in the order they are shown (the
@@ -77,10 +107,13 @@ class ListaTrozos {
     void Anyadir(std::size_t i, std::string& destino) const;
     std::string Trozo(std::size_t i) const;
     std::vector<std::string> Textos() const;
+    MedidaTrozo Medida(std::size_t i) const;
 
   private:
     std::string texto_;
     std::vector<Corte> cortes_;
+    TablaGsm tabla_ = TablaGsm::Basica;
+    int16_t msgMax_ = 0;
     bool inverso_ = false;
     bool indicador_ = false;
     std::string prefijo_, sufijo_, deTotal_;

@@ -37,11 +37,30 @@ TEST(Numeros, ValorNumericoValorSiNoLimitesYWindows1252) {
     EXPECT_EQ(DeUtf8(AUtf8(todos)), todos);
     // The euro and its neighbours above 0x7F; the holes stand for the C1 controls.
     EXPECT_EQ(AUtf8("\x80\x9F\xA0\xF1\x81"), "\xE2\x82\xAC\xC5\xB8\xC2\xA0\xC3\xB1\xC2\x81");
-    // Not in the code page, or broken: one "?" per byte; a leading byte order mark goes.
-    EXPECT_EQ(DeUtf8("\xEF\xBB\xBF\xC2\x80 \xE6\x97\xA5 a\xE2\x82\xED\xA0\x80"), "? ? a?????");
-    // Text from outside: valid UTF-8 (or a byte order mark) is converted, the rest kept.
-    EXPECT_EQ(TextoWindows1252("\xEF\xBB\xBFque\r\n"), "que\r\n");
-    EXPECT_EQ(TextoWindows1252("Ram\xC3\xB3n \xF1"), "Ram\xC3\xB3n \xF1");
+}
+
+std::string Utf8(std::u8string_view s) {
+    return std::string(s.begin(), s.end());
+}
+
+// Text from outside: valid UTF-8 (or a byte order mark, which goes) is converted, the rest
+// kept. Accents typed apart join their letter, near characters stand in, and what is still
+// missing is named: one "?" per character or broken byte, each in the list once.
+TEST(Windows1252, ComponeSustituyeYNombraLoQueFalta) {
+    const std::tuple<std::string, std::string, std::u32string> casos[] = {
+        {Utf8(u8"Jose\u0301 an\u0303o S\u030C"), "José año Š", U""},
+        {Utf8(u8"A\u030A\u212B a\u0341\u037E"), "ÅÅ á;", U""},
+        {Utf8(u8"\u200Bx\u2010\u2011 9\u2007km\u202F€\uFEFF"), "x-- 9\xA0km\xA0€", U""},
+        {Utf8(u8"e\u0301\u0301 \U0001F600 \u0301\U0001F600"), "é? ? ??", U"\u0301\U0001F600"},
+        {"\xEF\xBB\xBF\xC2\x80 \xE6\x97\xA5 a\xE2\x82\xED\xA0\x80\r\n", "? ? a?????\r\n",
+         U"\u0080\u65E5\uFFFD"},
+        {"Ram\xC3\xB3n \xF1", "Ram\xC3\xB3n \xF1", U""},  // not UTF-8: Windows-1252 already
+    };
+    for (const auto& [entrada, texto, sinConvertir] : casos) {
+        const Conversion1252 c = TextoWindows1252Detallado(entrada);
+        EXPECT_EQ(c.texto, texto) << entrada;
+        EXPECT_EQ(c.sinConvertir, sinConvertir) << entrada;
+    }
 }
 
 }  // namespace

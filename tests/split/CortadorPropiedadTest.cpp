@@ -1,5 +1,6 @@
 // The cutter never loses or reorders text: the pieces in cutting order, less the indicator, the
 // signature and a closing hyphen, and after the spaces skipped at their start, are the text.
+// In SMS mode each piece is also one SMS in its own encoding, and none could take more.
 #include <algorithm>
 #include <random>
 
@@ -11,18 +12,59 @@
 namespace rebanex {
 namespace {
 
+struct Dado {
+    std::mt19937 azar;
+    int operator()(int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); }
+    // Up to `cuantos` of the first `clases` kinds of trozos.
+    std::string Texto(const std::string* trozos, int clases, int cuantos) {
+        std::string texto;
+        for (int i = (*this)(cuantos); i > 0; --i) {
+            texto += trozos[(*this)(clases - 1)];
+        }
+        return texto;
+    }
+};
+
+// The pieces (in the order shown) against the text.
+void Desmontar(std::vector<std::string> textos, const std::string& texto, bool inverso,
+               bool indicador, const std::string& firma, int firmarEn) {
+    if (inverso) {
+        std::reverse(textos.begin(), textos.end());
+    }
+    const std::size_t n = textos.size();
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k < n; ++k) {
+        std::string t = textos[k];
+        const std::string numero = std::to_string(k + 1) + "/" + std::to_string(n) + " ";
+        if (indicador && n > 1) {
+            EXPECT_TRUE(t.starts_with(numero)) << t;
+            t.erase(0, numero.size());
+        }
+        if (!firma.empty()) {
+            const bool delante = firmarEn == 1;
+            EXPECT_TRUE(delante ? t.starts_with(firma + " ") : t.ends_with(" " + firma)) << t;
+            t.erase(delante ? 0 : t.size() - firma.size() - 1, firma.size() + 1);
+        }
+        if (t.ends_with('-')) {
+            EXPECT_LT(k + 1, n) << "the last piece has no hyphen";
+            t.pop_back();
+        }
+        pos = std::min(texto.find_first_not_of(' ', pos), texto.size());
+        EXPECT_EQ(texto.substr(pos, t.size()), t) << "piece " << k + 1;
+        pos += t.size();
+    }
+    EXPECT_EQ(pos, texto.size()) << "text left after the last piece";
+}
+
 TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
-    std::mt19937 azar(20021203);
-    const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
+    Dado dado{std::mt19937(20021203)};
     // No '-' in the text, so that a closing hyphen can only come from the cutter.
     const std::string trozos[] = {"a", "b",  "\xF1", "\xE1", "E",
                                   " ", "  ", "\r\n", "\t",   "xyzxyzxyz"};
     int aceptados = 0;
     for (int caso = 0; caso < 400; ++caso) {
         EntradaPartir e;
-        for (int i = dado(120); i > 0; --i) {
-            e.mensaje += trozos[dado(std::size(trozos) - 1)];
-        }
+        e.mensaje = dado.Texto(trozos, std::size(trozos), 120);
         e.cursor = dado(40);
         e.firma = dado(1) ? "Ana" : "";
         Configuracion& o = e.opciones;
@@ -40,40 +82,64 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
             continue;  // a refused split gives no pieces
         }
         ++aceptados;
-        std::vector<std::string> textos = std::get<ListaTrozos>(r).Textos();
-        if (o.Inverso) {
-            std::reverse(textos.begin(), textos.end());
+        const std::vector<std::string> textos = std::get<ListaTrozos>(r).Textos();
+        // Longer only when the box was shorter than the maximum and reserved nothing.
+        const std::size_t maximo = std::stoul(o.MsgMax);
+        for (const std::string& t : textos) {
+            EXPECT_TRUE(t.size() <= maximo || (o.IndicadorTrozos && e.mensaje.size() < maximo))
+                << t;
         }
-        const bool firmados = TrozosFirmados(o, e.firma);
-        const std::size_t maximo = std::stoul(o.MsgMax), n = textos.size();
-        std::size_t pos = 0;
-        for (std::size_t k = 0; k < n; ++k) {
-            std::string t = textos[k];
-            // Longer only when the box was shorter than the maximum and reserved nothing.
-            if (!o.IndicadorTrozos || e.mensaje.size() >= maximo) {
-                EXPECT_LE(t.size(), maximo) << t;
-            }
-            const std::string indicador = std::to_string(k + 1) + "/" + std::to_string(n) + " ";
-            if (o.IndicadorTrozos && n > 1) {
-                ASSERT_TRUE(t.starts_with(indicador)) << t;
-                t.erase(0, indicador.size());
-            }
-            if (firmados) {
-                const bool delante = o.FirmarEnPosicion == 1;
-                ASSERT_TRUE(delante ? t.starts_with("Ana ") : t.ends_with(" Ana")) << t;
-                t.erase(delante ? 0 : t.size() - 4, 4);
-            }
-            if (t.ends_with('-')) {
-                EXPECT_LT(k + 1, n) << "the last piece has no hyphen";
-                t.pop_back();
-            }
-            pos = std::min(preparado.find_first_not_of(' ', pos), preparado.size());
-            ASSERT_EQ(preparado.substr(pos, t.size()), t) << "piece " << k + 1;
-            pos += t.size();
-        }
-        EXPECT_EQ(pos, preparado.size()) << "text left after the last piece";
+        Desmontar(textos, preparado, o.Inverso, o.IndicadorTrozos,
+                  TrozosFirmados(o, e.firma) ? e.firma : "", o.FirmarEnPosicion);
     }
     EXPECT_GT(aceptados, 300);
+}
+
+TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsUnSmsYNoCabiaLaPalabraSiguiente) {
+    Dado dado{std::mt19937(20150615)};
+    // GSM-7, escape pairs, long words; then what forces UCS-2 (á ç, which the Spanish table
+    // has, and “), in none, some or many of the texts.
+    const std::string trozos[] = {"a", "\xF1", "\xE9",      "\x80", "[",    " ",
+                                  " ", "  ",   "xyzxyzxyz", "\xE1", "\xE7", "\x93"};
+    const std::string firmas[] = {"Ana", "\xC1lex", "\x80uro [x]"};
+    int aceptados = 0;
+    for (int caso = 0; caso < 500; ++caso) {
+        const std::string texto = dado.Texto(trozos, 9 + dado(3), dado(1) ? 60 : 400);
+        ParametrosCorte p;
+        p.TrozosSms = true, p.LongitudMensaje = dado(1000);  // the box no longer matters
+        p.MsgMax = static_cast<int16_t>(dado(1) ? 12 + dado(50) : 150 + dado(20));
+        p.IndicadorTrozos = dado(1), p.Inverso = dado(1), p.Firmados = dado(2) == 0;
+        p.FirmarEnPosicion = 1 + dado(1), p.Firma = firmas[dado(2)];
+        p.Tabla = dado(1) ? TablaGsm::Espanola : TablaGsm::Basica;
+        SCOPED_TRACE("'" + texto + "' max " + std::to_string(p.MsgMax) + " " + p.Firma);
+        const std::optional<Recuento> r = ContarTrozos(texto, p);
+        if (!r) {
+            continue;
+        }
+        ++aceptados;
+        const std::vector<Corte> cortes = GenerarTrozos(texto, p, *r);
+        const ListaTrozos lista(texto, cortes, p);
+        Desmontar(lista.Textos(), texto, p.Inverso, p.IndicadorTrozos, p.Firmados ? p.Firma : "",
+                  p.FirmarEnPosicion);
+        const std::size_t n = cortes.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t visto = p.Inverso ? n - 1 - k : k;
+            const MedidaTrozo medida = lista.Medida(visto);
+            EXPECT_LE(medida.unidades, medida.limite) << lista.Trozo(visto);
+            // The same piece taking the next word (after a hyphen, one more character).
+            std::vector<Corte> mas = cortes;
+            Corte& c = mas[k];
+            if (k + 1 < n) {
+                c.fin = c.guion ? c.fin + 1
+                                : std::min(texto.find(' ', texto.find_first_not_of(' ', c.fin)),
+                                           texto.size());
+                c.guion = c.guion && c.fin < texto.size() && texto[c.fin] != ' ';
+                const MedidaTrozo m = ListaTrozos(texto, mas, p).Medida(visto);
+                EXPECT_GT(m.unidades, m.limite) << ListaTrozos(texto, mas, p).Trozo(visto);
+            }
+        }
+    }
+    EXPECT_GT(aceptados, 400);
 }
 
 }  // namespace
