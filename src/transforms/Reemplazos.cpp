@@ -3,9 +3,10 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "files/Ficheros.h"
-#include "transforms/TextoConMayusculas.h"
+#include "transforms/MotorReglas.h"
 
 namespace rebanex::Troceado {
 
@@ -24,58 +25,63 @@ std::string_view SiguienteLinea(std::string_view& resto) {
     return linea;
 }
 
-enum class Resultado { Seguir, Parar };
-
-Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long long numero,
-                       const std::string& ruta, Avisador& avisador) {
-    if (!linea.empty() && linea.front() == ';') {
-        return Resultado::Seguir;
+// The rules of the file in order, up to a faulty line the user chose to stop at. A rule
+// with an empty search text does nothing and is left out.
+std::vector<Regla> LeerReglas(std::string_view contenido, const std::string& ruta,
+                              Avisador& avisador) {
+    std::vector<Regla> reglas;
+    std::string_view resto(contenido);
+    for (long long numero = 1; !resto.empty(); ++numero) {
+        const std::string_view linea = SiguienteLinea(resto);
+        if (!linea.empty() && linea.front() == ';') {
+            continue;
+        }
+        const std::size_t tab = linea.find('\t');
+        if (tab == std::string_view::npos || tab == 0) {
+            if (avisador.Avisar(AvisoLineaRara(numero, ruta)) == Respuesta::No) {
+                break;
+            }
+            continue;
+        }
+        const std::string_view reemplazo = linea.substr(tab + 1);
+        const std::string_view sinMarca = linea.substr(1, tab - 1);
+        using enum Regla::Clase;
+        switch (linea.front()) {
+            case '#':
+                reglas.emplace_back(Prefijo, sinMarca, reemplazo);
+                break;
+            case '*':
+                reglas.emplace_back(Exacta, sinMarca, reemplazo);
+                break;
+            case '%':
+                reglas.emplace_back(Sufijo, sinMarca, reemplazo);
+                break;
+            default:
+                reglas.emplace_back(Palabra, linea.substr(0, tab), reemplazo);
+                break;
+        }
+        if (reglas.back().buscar.empty()) {
+            reglas.pop_back();
+        }
     }
-    const std::size_t tab = linea.find('\t');
-    if (tab == std::string_view::npos || tab == 0) {
-        const bool seguir = avisador.Avisar(AvisoLineaRara(numero, ruta)) != Respuesta::No;
-        return seguir ? Resultado::Seguir : Resultado::Parar;
-    }
-    const std::string_view reemplazo = linea.substr(tab + 1);
-    const std::string_view sinMarca = linea.substr(1, tab - 1);
-    switch (linea.front()) {
-        case '#':
-            texto.ReemplazarPalabra(Prefijo, sinMarca, reemplazo);
-            break;
-        case '*':
-            texto.Reemplazar(sinMarca, reemplazo);
-            break;
-        case '%':
-            texto.ReemplazarPalabra(Sufijo, sinMarca, reemplazo);
-            break;
-        default:
-            texto.ReemplazarPalabra(PalabraCompleta, linea.substr(0, tab), reemplazo);
-            break;
-    }
-    return Resultado::Seguir;
+    return reglas;
 }
 
 }  // namespace
 
-void AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador) {
+FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
+                                std::size_t limite) {
     const std::optional<std::string> contenido = ficheros::LeerTexto(ruta);
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
-        return;
+        return FinReemplazos::Terminado;
     }
-    AplicarReemplazos(texto, *contenido, ruta, avisador);
+    return AplicarReemplazos(texto, *contenido, ruta, avisador, limite);
 }
 
-void AplicarReemplazos(std::string& texto, std::string_view contenido, const std::string& ruta,
-                       Avisador& avisador) {
-    TextoConMayusculas trabajo(texto);
-    std::string_view resto(contenido);
-    for (long long numero = 1; !resto.empty(); ++numero) {
-        const std::string_view linea = SiguienteLinea(resto);
-        if (AplicarLinea(trabajo, linea, numero, ruta, avisador) == Resultado::Parar) {
-            return;
-        }
-    }
+FinReemplazos AplicarReemplazos(std::string& texto, std::string_view contenido,
+                                const std::string& ruta, Avisador& avisador, std::size_t limite) {
+    return AplicarReglas(texto, LeerReglas(contenido, ruta, avisador), limite);
 }
 
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
 #include "transforms/ReemplazosPorDefecto.h"
+#include "transforms/ReglasUnaAUna.h"
 
 namespace rebanex::Troceado {
 namespace {
@@ -49,6 +52,51 @@ TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     AplicarReemplazos(texto, carpeta.Ruta(), avisador);
     EXPECT_EQ(texto, "q");
     EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
+}
+
+// Random rules of every kind over few characters, so that they collide and replacements make
+// matches for later rules, with few and with many rules: the same text as the rules applied
+// one by one. A limit that stops a rule leaves the text as the rules before it left it.
+TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
+    std::mt19937 azar(16);
+    const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
+    for (int caso = 0; caso < 4000; ++caso) {
+        const bool raros = caso % 8 == 0;  // any characters: more than the filter tells apart
+        const auto cadena = [&](int maximo) {
+            std::string s(dado(maximo), ' ');
+            for (char& c : s) {
+                c = raros ? static_cast<char>(' ' + dado(223)) : "aabAB -á"[dado(7)];
+            }
+            return s;
+        };
+        std::string reglas;
+        for (int n = caso % 2 ? dado(12) : 16 + dado(24); n > 0; --n) {
+            static constexpr const char* kMarcas[] = {"", "", "#", "%", "*", ";"};
+            const bool sinTabulador = dado(15) == 0;
+            reglas += kMarcas[dado(5)] + cadena(3) + (sinTabulador ? "" : "\t") + cadena(5) +
+                      (dado(3) ? "\r\n" : "\r");
+        }
+        const std::string texto = cadena(30);
+        pruebas::AvisadorAnotado avisador, antes;
+        avisador.respuesta = antes.respuesta = dado(4) ? Respuesta::Si : Respuesta::No;
+        std::string esperado = texto, real = texto;
+        pruebas::AplicarReglasUnaAUna(esperado, reglas, antes);
+        const std::size_t limite = dado(1) ? kSinLimite : static_cast<std::size_t>(dado(60));
+        if (AplicarReemplazos(real, reglas, "", avisador, limite) == FinReemplazos::Terminado) {
+            ASSERT_EQ(real, esperado) << "'" << texto << "' con\n" << reglas;
+            ASSERT_EQ(avisador.avisos, antes.avisos);
+        }
+    }
+    pruebas::AvisadorAnotado avisador;
+    for (const auto& [limite, fin, esperado] :
+         {std::tuple{16u, FinReemplazos::Terminado, "aaaaaaaaaaaaaaaa"},
+          {15u, FinReemplazos::Limite, "aaaaaaaa"},
+          {3u, FinReemplazos::Limite, "aa"}}) {
+        std::string texto = "aa";
+        EXPECT_EQ(AplicarReemplazos(texto, "*a\taa\r*b\tc\r*a\taa\r*a\taa", "", avisador, limite),
+                  fin);
+        EXPECT_EQ(texto, esperado) << limite;
+    }
 }
 
 }  // namespace

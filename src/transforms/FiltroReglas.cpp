@@ -1,0 +1,128 @@
+#include "transforms/FiltroReglas.h"
+
+#include <algorithm>
+
+#include "transforms/Tablas.h"
+
+namespace rebanex::Troceado {
+
+namespace {
+
+// Enough to tell most search texts apart, and it keeps the automaton and the stretch to
+// look at again after each change short.
+constexpr std::size_t kLargoMaximo = 8;
+// The table has a row of one entry per class for each state: characters that no search text
+// uses share class 0, and when too many are used some share a class (the filter then reports
+// more, never less), so that the table stays within about 16 MiB.
+constexpr uint32_t kClasesMaximas = 64;
+constexpr std::size_t kEntradasMaximas = std::size_t{1} << 22;
+
+std::string_view Clave(const Regla& regla) {
+    return std::string_view(regla.buscar).substr(0, kLargoMaximo);
+}
+
+}  // namespace
+
+FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.size(), -1) {
+    // The classes: one per capital used, unless there are too many.
+    std::array<bool, 256> usado{};
+    std::size_t estadosMaximos = 1;
+    for (const Regla& regla : reglas) {
+        for (const char c : Clave(regla)) {
+            usado[static_cast<unsigned char>(Traducir(kMayusculas, c))] = true;
+        }
+        estadosMaximos += Clave(regla).size();
+        alcance_ = std::max(alcance_, Clave(regla).size());
+    }
+    const auto distintas = static_cast<uint32_t>(std::count(usado.begin(), usado.end(), true));
+    clases_ = std::min(distintas + 1, kClasesMaximas);
+    if (estadosMaximos * clases_ > kEntradasMaximas) {
+        clases_ =
+            static_cast<uint32_t>(std::max<std::size_t>(2, kEntradasMaximas / estadosMaximos));
+    }
+    std::array<uint8_t, 256> claseDeMayuscula{};
+    for (uint32_t c = 0, usadas = 0; c < 256; ++c) {
+        if (usado[c]) {
+            claseDeMayuscula[c] = static_cast<uint8_t>(1 + usadas++ % (clases_ - 1));
+        }
+    }
+    for (int c = 0; c < 256; ++c) {
+        clase_[c] = claseDeMayuscula[kMayusculas[c]];
+    }
+
+    // The trie of the search texts; 0, the root, also means "no child yet".
+    auto& hijos = transiciones_;
+    hijos.assign(clases_, 0);
+    primeraRegla_.assign(1, -1);
+    for (std::size_t i = 0; i < reglas.size(); ++i) {
+        if (Clave(reglas[i]).empty()) {
+            continue;
+        }
+        uint32_t estado = 0;
+        for (const char c : Clave(reglas[i])) {
+            const std::size_t entrada = estado * clases_ + clase_[static_cast<unsigned char>(c)];
+            if (hijos[entrada] == 0) {
+                hijos[entrada] = static_cast<uint32_t>(primeraRegla_.size());
+                primeraRegla_.push_back(-1);
+                hijos.resize(hijos.size() + clases_, 0);
+            }
+            estado = hijos[entrada];
+        }
+        otraRegla_[i] = primeraRegla_[estado];
+        primeraRegla_[estado] = static_cast<int32_t>(i);
+    }
+
+    // Breadth first, each state's failure (the longest proper suffix that is a state) is done
+    // before the states below it: a missing child becomes the failure's child.
+    const std::size_t estados = primeraRegla_.size();
+    std::vector<uint32_t> fallo(estados, 0), orden;
+    orden.reserve(estados);
+    salidaSiguiente_.assign(estados, -1);
+    for (uint32_t c = 0; c < clases_; ++c) {
+        if (hijos[c] != 0) {
+            orden.push_back(hijos[c]);
+        }
+    }
+    for (std::size_t k = 0; k < orden.size(); ++k) {
+        const uint32_t u = orden[k], f = fallo[u];
+        salidaSiguiente_[u] = primeraRegla_[f] >= 0 ? static_cast<int32_t>(f) : salidaSiguiente_[f];
+        for (uint32_t c = 0; c < clases_; ++c) {
+            uint32_t& hijo = hijos[u * clases_ + c];
+            if (hijo != 0) {
+                fallo[hijo] = hijos[f * clases_ + c];
+                orden.push_back(hijo);
+            } else {
+                hijo = hijos[f * clases_ + c];
+            }
+        }
+    }
+    for (uint32_t& destino : transiciones_) {
+        const bool conSalida = primeraRegla_[destino] >= 0 || salidaSiguiente_[destino] >= 0;
+        destino = (destino * clases_) << 1 | (conSalida ? 1 : 0);
+    }
+}
+
+void FiltroReglas::Marcar(std::string_view texto, std::vector<char>& posibles) const {
+    const uint32_t* const transiciones = transiciones_.data();
+    uint32_t fila = 0;
+    for (const char c : texto) {
+        const uint32_t siguiente = transiciones[fila + clase_[static_cast<unsigned char>(c)]];
+        fila = siguiente >> 1;
+        if ((siguiente & 1) != 0) {
+            MarcarEstado(fila / clases_, posibles);
+        }
+    }
+}
+
+// Every search text that ends here: the state's own and those of its suffixes.
+void FiltroReglas::MarcarEstado(uint32_t estado, std::vector<char>& posibles) const {
+    int32_t s =
+        primeraRegla_[estado] >= 0 ? static_cast<int32_t>(estado) : salidaSiguiente_[estado];
+    for (; s >= 0; s = salidaSiguiente_[s]) {
+        for (int32_t r = primeraRegla_[s]; r >= 0; r = otraRegla_[r]) {
+            posibles[r] = 1;
+        }
+    }
+}
+
+}  // namespace rebanex::Troceado
