@@ -1,6 +1,7 @@
 #include "transforms/FiltroReglas.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "transforms/Tablas.h"
 
@@ -34,12 +35,14 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
         estadosMaximos += Clave(regla).size();
         alcance_ = std::max(alcance_, Clave(regla).size());
     }
+    // A power of two, so that a row gives its state by a shift.
     const auto distintas = static_cast<uint32_t>(std::count(usado.begin(), usado.end(), true));
-    clases_ = std::min(distintas + 1, kClasesMaximas);
+    clases_ = std::bit_ceil(std::min(distintas + 1, kClasesMaximas));
     if (estadosMaximos * clases_ > kEntradasMaximas) {
-        clases_ =
-            static_cast<uint32_t>(std::max<std::size_t>(2, kEntradasMaximas / estadosMaximos));
+        clases_ = static_cast<uint32_t>(
+            std::bit_floor(std::max<std::size_t>(2, kEntradasMaximas / estadosMaximos)));
     }
+    desplazamiento_ = static_cast<uint32_t>(std::countr_zero(clases_));
     std::array<uint8_t, 256> claseDeMayuscula{};
     for (uint32_t c = 0, usadas = 0; c < 256; ++c) {
         if (usado[c]) {
@@ -102,16 +105,54 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
     }
 }
 
+// Each step waits for the one before, so four stretches of the text go side by side. Each
+// starts far enough before its share to see whole any search text that ends in it; what two
+// stretches both see is marked twice, which changes nothing. The states that end a search
+// text are noted without a branch and marked a block at a time.
 void FiltroReglas::Marcar(std::string_view texto, std::vector<char>& posibles) const {
+    constexpr std::size_t kBloque = 256;
+    const auto* const inicio = reinterpret_cast<const unsigned char*>(texto.data());
+    const std::size_t solape = alcance_ > 0 ? alcance_ - 1 : 0;
+    const std::size_t parte = texto.size() / 4;
+    const std::size_t pasos = parte < kBloque ? 0 : parte + solape;  // short texts in one go
+    const unsigned char* const a = inicio;
+    const unsigned char* const b = pasos == 0 ? a : a + parte - solape;
+    const unsigned char* const c = pasos == 0 ? a : b + parte;
+    const unsigned char* const d = pasos == 0 ? a : c + parte;
+    uint32_t fa = 0, fb = 0, fc = 0, fd = 0;
+    std::array<uint32_t, 4 * kBloque> conSalida;
+    std::size_t anotadas = 0;
     const uint32_t* const transiciones = transiciones_.data();
-    uint32_t fila = 0;
-    for (const char c : texto) {
-        const uint32_t siguiente = transiciones[fila + clase_[static_cast<unsigned char>(c)]];
+    const auto paso = [&](uint32_t& fila, unsigned char caracter) {
+        const uint32_t siguiente = transiciones[fila + clase_[caracter]];
         fila = siguiente >> 1;
-        if ((siguiente & 1) != 0) {
-            MarcarEstado(fila / clases_, posibles);
+        conSalida[anotadas] = fila;
+        anotadas += siguiente & 1;
+    };
+    const auto marcarAnotadas = [&] {
+        for (std::size_t k = 0; k < anotadas; ++k) {
+            MarcarEstado(conSalida[k] >> desplazamiento_, posibles);
+        }
+        anotadas = 0;
+    };
+    for (std::size_t i = 0; i < pasos; i += kBloque) {
+        for (std::size_t j = i; j < std::min(pasos, i + kBloque); ++j) {
+            paso(fa, a[j]);
+            paso(fb, b[j]);
+            paso(fc, c[j]);
+            paso(fd, d[j]);
+        }
+        marcarAnotadas();
+    }
+    // The last stretch goes on to the end of the text.
+    const unsigned char* const fin = inicio + texto.size();
+    for (const unsigned char* p = d + pasos; p < fin; ++p) {
+        paso(fd, *p);
+        if (anotadas == conSalida.size()) {
+            marcarAnotadas();
         }
     }
+    marcarAnotadas();
 }
 
 // Every search text that ends here: the state's own and those of its suffixes.

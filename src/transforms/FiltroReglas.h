@@ -34,6 +34,7 @@ class FiltroReglas {
 
     std::array<uint8_t, 256> clase_{};  // of each character, by its capital
     uint32_t clases_ = 1;
+    uint32_t desplazamiento_ = 0;  // log2 of clases_
     std::size_t alcance_ = 0;
     // For state s and class c, at s * clases_ + c: the next state times clases_, shifted
     // left by one, with the low bit set when the next state ends some search text.

@@ -33,9 +33,6 @@ TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
     // CR LF and a lone CR end a line; a lone LF belongs to the line.
     EXPECT_EQ(Aplicar("que por mas", "que\tq\rpor\tx\r\nmas\t+"), "q x +");
     EXPECT_EQ(Aplicar("que mas", "que\tq\nmas\t+\r\n"), "q\nmas\t+ mas");
-    // The capitals of the text stay in step with it as each rule shrinks or grows it.
-    EXPECT_EQ(Aplicar("QQ que", "*QQ\t\r\nque\tq\r\n"), " q");
-    EXPECT_EQ(Aplicar("ab queQQ", "*ab\tabcdef\r\n#que\tq\r\n"), "abcdef qQQ");
     EXPECT_TRUE(avisador.avisos.empty());
     // Faulty lines ask whether to go on; a file that does not open is reported.
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n"), "q");
