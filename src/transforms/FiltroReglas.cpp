@@ -13,14 +13,34 @@ namespace {
 // look at again after each change short.
 constexpr std::size_t kLargoMaximo = 8;
 // The table has a row of one entry per class for each state: characters that no search text
-// uses share class 0, and when too many are used some share a class (the filter then reports
-// more, never less), so that the table stays within about 16 MiB.
+// uses share class 0, the separators share class 1, and when too many characters are used
+// some share a class (the filter then reports more, never less), so that the table stays
+// within 32 MiB.
 constexpr uint32_t kClasesMaximas = 64;
-constexpr std::size_t kEntradasMaximas = std::size_t{1} << 22;
+constexpr std::size_t kEntradasMaximas = std::size_t{1} << 23;
+constexpr uint8_t kClaseSeparador = 1;
 
-std::string_view Clave(const Regla& regla) {
-    return std::string_view(regla.buscar).substr(0, kLargoMaximo);
-}
+// What the filter looks for: at most kLargoMaximo characters of the search text (the last
+// ones for a suffix rule), with a separator before them where the rule needs a word start and
+// after them where it needs a word end. The start and the end of the text count as
+// separators. The first occurrence a rule replaces passes its word test in the text as it
+// is, so a rule whose key does not occur makes no change at all.
+struct Clave {
+    explicit Clave(const Regla& regla) {
+        const std::string_view buscar(regla.buscar);
+        const bool sufijo = regla.clase == Regla::Clase::Sufijo;
+        const bool palabra = regla.clase == Regla::Clase::Palabra;
+        letras = sufijo && buscar.size() > kLargoMaximo
+                     ? buscar.substr(buscar.size() - kLargoMaximo)
+                     : buscar.substr(0, kLargoMaximo);
+        antes = palabra || regla.clase == Regla::Clase::Prefijo;
+        despues = sufijo || (palabra && buscar.size() <= kLargoMaximo);
+    }
+    std::size_t Largo() const { return letras.size() + antes + despues; }
+
+    std::string_view letras;
+    bool antes, despues;
+};
 
 }  // namespace
 
@@ -29,47 +49,62 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
     std::array<bool, 256> usado{};
     std::size_t estadosMaximos = 1;
     for (const Regla& regla : reglas) {
-        for (const char c : Clave(regla)) {
-            usado[static_cast<unsigned char>(Traducir(kMayusculas, c))] = true;
+        const Clave clave(regla);
+        for (const char c : clave.letras) {
+            if (!EsCaracterSeparador(c)) {
+                usado[static_cast<unsigned char>(Traducir(kMayusculas, c))] = true;
+            }
         }
-        estadosMaximos += Clave(regla).size();
-        alcance_ = std::max(alcance_, Clave(regla).size());
+        estadosMaximos += clave.Largo();
+        alcance_ = std::max(alcance_, clave.Largo());
     }
     // A power of two, so that a row gives its state by a shift.
     const auto distintas = static_cast<uint32_t>(std::count(usado.begin(), usado.end(), true));
-    clases_ = std::bit_ceil(std::min(distintas + 1, kClasesMaximas));
+    clases_ = std::bit_ceil(std::min(distintas + 2, kClasesMaximas));
     if (estadosMaximos * clases_ > kEntradasMaximas) {
         clases_ = static_cast<uint32_t>(
-            std::bit_floor(std::max<std::size_t>(2, kEntradasMaximas / estadosMaximos)));
+            std::bit_floor(std::max<std::size_t>(4, kEntradasMaximas / estadosMaximos)));
     }
     desplazamiento_ = static_cast<uint32_t>(std::countr_zero(clases_));
     std::array<uint8_t, 256> claseDeMayuscula{};
     for (uint32_t c = 0, usadas = 0; c < 256; ++c) {
         if (usado[c]) {
-            claseDeMayuscula[c] = static_cast<uint8_t>(1 + usadas++ % (clases_ - 1));
+            claseDeMayuscula[c] = static_cast<uint8_t>(2 + usadas++ % (clases_ - 2));
         }
     }
     for (int c = 0; c < 256; ++c) {
-        clase_[c] = claseDeMayuscula[kMayusculas[c]];
+        clase_[c] = EsCaracterSeparador(static_cast<char>(c)) ? kClaseSeparador
+                                                              : claseDeMayuscula[kMayusculas[c]];
     }
 
-    // The trie of the search texts; 0, the root, also means "no child yet".
+    // The trie of the keys; 0, the root, also means "no child yet".
     auto& hijos = transiciones_;
+    hijos.reserve(estadosMaximos * clases_);
     hijos.assign(clases_, 0);
     primeraRegla_.assign(1, -1);
     for (std::size_t i = 0; i < reglas.size(); ++i) {
-        if (Clave(reglas[i]).empty()) {
+        const Clave clave(reglas[i]);
+        if (clave.letras.empty()) {
             continue;
         }
         uint32_t estado = 0;
-        for (const char c : Clave(reglas[i])) {
-            const std::size_t entrada = estado * clases_ + clase_[static_cast<unsigned char>(c)];
+        const auto bajar = [&](uint8_t clase) {
+            const std::size_t entrada = estado * clases_ + clase;
             if (hijos[entrada] == 0) {
                 hijos[entrada] = static_cast<uint32_t>(primeraRegla_.size());
                 primeraRegla_.push_back(-1);
                 hijos.resize(hijos.size() + clases_, 0);
             }
             estado = hijos[entrada];
+        };
+        if (clave.antes) {
+            bajar(kClaseSeparador);
+        }
+        for (const char c : clave.letras) {
+            bajar(clase_[static_cast<unsigned char>(c)]);
+        }
+        if (clave.despues) {
+            bajar(kClaseSeparador);
         }
         otraRegla_[i] = primeraRegla_[estado];
         primeraRegla_[estado] = static_cast<int32_t>(i);
@@ -109,7 +144,8 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
 // starts far enough before its share to see whole any search text that ends in it; what two
 // stretches both see is marked twice, which changes nothing. The states that end a search
 // text are noted without a branch and marked a block at a time.
-void FiltroReglas::Marcar(std::string_view texto, std::vector<char>& posibles) const {
+void FiltroReglas::Marcar(std::string_view texto, bool alInicio, bool alFinal,
+                          std::vector<char>& posibles) const {
     constexpr std::size_t kBloque = 256;
     const auto* const inicio = reinterpret_cast<const unsigned char*>(texto.data());
     const std::size_t solape = alcance_ > 0 ? alcance_ - 1 : 0;
@@ -123,8 +159,8 @@ void FiltroReglas::Marcar(std::string_view texto, std::vector<char>& posibles) c
     std::array<uint32_t, 4 * kBloque> conSalida;
     std::size_t anotadas = 0;
     const uint32_t* const transiciones = transiciones_.data();
-    const auto paso = [&](uint32_t& fila, unsigned char caracter) {
-        const uint32_t siguiente = transiciones[fila + clase_[caracter]];
+    const auto paso = [&](uint32_t& fila, uint8_t clase) {
+        const uint32_t siguiente = transiciones[fila + clase];
         fila = siguiente >> 1;
         conSalida[anotadas] = fila;
         anotadas += siguiente & 1;
@@ -135,22 +171,29 @@ void FiltroReglas::Marcar(std::string_view texto, std::vector<char>& posibles) c
         }
         anotadas = 0;
     };
+    if (alInicio) {
+        paso(pasos == 0 ? fd : fa, kClaseSeparador);
+        marcarAnotadas();
+    }
     for (std::size_t i = 0; i < pasos; i += kBloque) {
         for (std::size_t j = i; j < std::min(pasos, i + kBloque); ++j) {
-            paso(fa, a[j]);
-            paso(fb, b[j]);
-            paso(fc, c[j]);
-            paso(fd, d[j]);
+            paso(fa, clase_[a[j]]);
+            paso(fb, clase_[b[j]]);
+            paso(fc, clase_[c[j]]);
+            paso(fd, clase_[d[j]]);
         }
         marcarAnotadas();
     }
     // The last stretch goes on to the end of the text.
     const unsigned char* const fin = inicio + texto.size();
     for (const unsigned char* p = d + pasos; p < fin; ++p) {
-        paso(fd, *p);
+        paso(fd, clase_[*p]);
         if (anotadas == conSalida.size()) {
             marcarAnotadas();
         }
+    }
+    if (alFinal) {
+        paso(fd, kClaseSeparador);
     }
     marcarAnotadas();
 }

@@ -14,19 +14,22 @@
 
 namespace rebanex::Troceado {
 
-// An Aho-Corasick automaton over the search texts ignoring case. It only ever errs on the
-// safe side: a rule it reports may still not match (its search text is cut to a few
-// characters, its exact case and its word test are left to the rule itself), but a rule it
-// does not report has no occurrence at all.
+// An Aho-Corasick automaton over the search texts ignoring case, with a word boundary before
+// or after them where the rule asks for one. It only ever errs on the safe side: a rule it
+// reports may still not match (its search text is cut to a few characters, some characters
+// share a class, exact case is left to the rule itself), but a rule it does not report would
+// make no change.
 class FiltroReglas {
   public:
     explicit FiltroReglas(std::span<const Regla> reglas);
 
-    // Sets posibles[i] to 1 for every rule i whose search text may occur in `texto`.
-    void Marcar(std::string_view texto, std::vector<char>& posibles) const;
+    // Sets posibles[i] to 1 for every rule i that may match in `texto`, a stretch of a text
+    // that begins (alInicio) or ends (alFinal) the text or neither.
+    void Marcar(std::string_view texto, bool alInicio, bool alFinal,
+                std::vector<char>& posibles) const;
 
-    // The longest text it looks for: a change to the text can make a new occurrence only
-    // within this many characters of it.
+    // The longest key it looks for, boundaries included: a change to the text can make a new
+    // match only within this many characters of it.
     std::size_t Alcance() const { return alcance_; }
 
   private:

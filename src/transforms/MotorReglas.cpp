@@ -27,7 +27,7 @@ FinReemplazos AplicarReglas(std::string& texto, std::span<const Regla> reglas, s
     }
     const FiltroReglas filtro(reglas);
     std::vector<char> posibles(reglas.size(), 0);
-    filtro.Marcar(texto, posibles);
+    filtro.Marcar(texto, true, true, posibles);
     ZonasNuevas zonas(filtro.Alcance() > 0 ? filtro.Alcance() - 1 : 0);
     std::size_t fuera = reglas.size();  // one past the last rule still out
     for (std::size_t i = 0; i < reglas.size(); ++i) {
@@ -44,7 +44,8 @@ FinReemplazos AplicarReglas(std::string& texto, std::span<const Regla> reglas, s
         }
         for (const auto& [inicio, fin] : zonas.Zonas()) {
             const std::string_view vista(texto);
-            filtro.Marcar(vista.substr(inicio, fin - inicio), posibles);
+            filtro.Marcar(vista.substr(inicio, fin - inicio), inicio == 0, fin >= vista.size(),
+                          posibles);
         }
     }
     return FinReemplazos::Terminado;

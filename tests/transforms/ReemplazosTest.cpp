@@ -8,6 +8,7 @@
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
+#include "transforms/FiltroReglas.h"
 #include "transforms/ReemplazosPorDefecto.h"
 #include "transforms/ReglasUnaAUna.h"
 
@@ -62,25 +63,28 @@ TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
         const auto cadena = [&](int maximo) {
             std::string s(dado(maximo), ' ');
             for (char& c : s) {
-                c = raros ? static_cast<char>(' ' + dado(223)) : "aabAB -á"[dado(7)];
+                c = raros ? static_cast<char>(' ' + dado(223)) : "aAbB -áÁ"[dado(7)];
             }
             return s;
         };
-        std::string reglas;
+        std::string reglas, texto;  // the text holds some search texts, long ones too
         for (int n = caso % 2 ? dado(12) : 16 + dado(24); n > 0; --n) {
             static constexpr const char* kMarcas[] = {"", "", "#", "%", "*", ";"};
-            const bool sinTabulador = dado(15) == 0;
-            reglas += kMarcas[dado(5)] + cadena(3) + (sinTabulador ? "" : "\t") + cadena(5) +
+            const std::string buscar = cadena(dado(7) ? 3 : 11);
+            reglas += kMarcas[dado(5)] + buscar + (dado(15) ? "\t" : "") + cadena(5) +
                       (dado(3) ? "\r\n" : "\r");
+            texto += cadena(2) + (dado(2) ? buscar : "");
         }
-        const std::string texto = cadena(30);
+        while (caso % 16 == 3 && texto.size() < 1100) {  // long enough to be cut in stretches
+            texto += " " + texto;
+        }
         pruebas::AvisadorAnotado avisador, antes;
         avisador.respuesta = antes.respuesta = dado(4) ? Respuesta::Si : Respuesta::No;
         std::string esperado = texto, real = texto;
         pruebas::AplicarReglasUnaAUna(esperado, reglas, antes);
-        const std::size_t limite = dado(1) ? kSinLimite : static_cast<std::size_t>(dado(60));
+        const std::size_t limite = dado(1) ? kSinLimite : texto.size() + dado(60);
         if (AplicarReemplazos(real, reglas, "", avisador, limite) == FinReemplazos::Terminado) {
-            ASSERT_EQ(real, esperado) << "'" << texto << "' con\n" << reglas;
+            ASSERT_EQ(real, esperado) << "'" << texto << "' with\n" << reglas;
             ASSERT_EQ(avisador.avisos, antes.avisos);
         }
     }
@@ -93,6 +97,24 @@ TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
         EXPECT_EQ(AplicarReemplazos(texto, "*a\taa\r*b\tc\r*a\taa\r*a\taa", "", avisador, limite),
                   fin);
         EXPECT_EQ(texto, esperado) << limite;
+    }
+}
+
+// The filter sees a search text wherever it lies in a long text, across the stretches it cuts
+// the text into, and its word boundaries, the start and the end of the text among them.
+TEST(Reglas, ElFiltroVeCadaReglaQuePuedeCambiarAlgo) {
+    using enum Regla::Clase;
+    const std::vector<Regla> reglas = {
+        {Exacta, "abcdefgh", ""}, {Prefijo, "AB", ""}, {Sufijo, "gh", ""}, {Palabra, "gh", ""}};
+    const FiltroReglas filtro(reglas);
+    for (const std::size_t largo : {8, 1100, 1101, 1102, 1103}) {
+        for (std::size_t en = 0; en + 8 <= largo; ++en) {
+            std::string texto(largo, '.');
+            texto.replace(en, 8, "abcdefgh");
+            std::vector<char> posibles(reglas.size(), 0);
+            filtro.Marcar(texto, true, true, posibles);
+            ASSERT_EQ(posibles, std::vector<char>({1, 1, 1, 0})) << largo << " " << en;
+        }
     }
 }
 
