@@ -45,7 +45,19 @@ struct Clave {
 }  // namespace
 
 FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.size(), -1) {
-    // The classes: one per capital used, unless there are too many.
+    const std::size_t estadosMaximos = Clasificar(reglas);
+    transiciones_.reserve(estadosMaximos * clases_);
+    transiciones_.assign(clases_, 0);
+    primeraRegla_.assign(1, -1);
+    for (std::size_t i = 0; i < reglas.size(); ++i) {
+        Insertar(reglas[i], static_cast<int32_t>(i));
+    }
+    Completar();
+}
+
+// The classes: one per capital used, unless there are too many, in a power of two so that a
+// row gives its state by a shift. Returns how many states the keys can make at most.
+std::size_t FiltroReglas::Clasificar(std::span<const Regla> reglas) {
     std::array<bool, 256> usado{};
     std::size_t estadosMaximos = 1;
     for (const Regla& regla : reglas) {
@@ -58,7 +70,6 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
         estadosMaximos += clave.Largo();
         alcance_ = std::max(alcance_, clave.Largo());
     }
-    // A power of two, so that a row gives its state by a shift.
     const auto distintas = static_cast<uint32_t>(std::count(usado.begin(), usado.end(), true));
     clases_ = std::bit_ceil(std::min(distintas + 2, kClasesMaximas));
     if (estadosMaximos * clases_ > kEntradasMaximas) {
@@ -76,42 +87,43 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
         clase_[c] = EsCaracterSeparador(static_cast<char>(c)) ? kClaseSeparador
                                                               : claseDeMayuscula[kMayusculas[c]];
     }
+    return estadosMaximos;
+}
 
-    // The trie of the keys; 0, the root, also means "no child yet".
-    auto& hijos = transiciones_;
-    hijos.reserve(estadosMaximos * clases_);
-    hijos.assign(clases_, 0);
-    primeraRegla_.assign(1, -1);
-    for (std::size_t i = 0; i < reglas.size(); ++i) {
-        const Clave clave(reglas[i]);
-        if (clave.letras.empty()) {
-            continue;
-        }
-        uint32_t estado = 0;
-        const auto bajar = [&](uint8_t clase) {
-            const std::size_t entrada = estado * clases_ + clase;
-            if (hijos[entrada] == 0) {
-                hijos[entrada] = static_cast<uint32_t>(primeraRegla_.size());
-                primeraRegla_.push_back(-1);
-                hijos.resize(hijos.size() + clases_, 0);
-            }
-            estado = hijos[entrada];
-        };
-        if (clave.antes) {
-            bajar(kClaseSeparador);
-        }
-        for (const char c : clave.letras) {
-            bajar(clase_[static_cast<unsigned char>(c)]);
-        }
-        if (clave.despues) {
-            bajar(kClaseSeparador);
-        }
-        otraRegla_[i] = primeraRegla_[estado];
-        primeraRegla_[estado] = static_cast<int32_t>(i);
+// Into the trie of the keys; 0, the root, also means "no child yet".
+void FiltroReglas::Insertar(const Regla& regla, int32_t indice) {
+    const Clave clave(regla);
+    if (clave.letras.empty()) {
+        return;
     }
+    uint32_t estado = 0;
+    const auto bajar = [&](uint8_t clase) {
+        const std::size_t entrada = estado * clases_ + clase;
+        if (transiciones_[entrada] == 0) {
+            transiciones_[entrada] = static_cast<uint32_t>(primeraRegla_.size());
+            primeraRegla_.push_back(-1);
+            transiciones_.resize(transiciones_.size() + clases_, 0);
+        }
+        estado = transiciones_[entrada];
+    };
+    if (clave.antes) {
+        bajar(kClaseSeparador);
+    }
+    for (const char c : clave.letras) {
+        bajar(clase_[static_cast<unsigned char>(c)]);
+    }
+    if (clave.despues) {
+        bajar(kClaseSeparador);
+    }
+    otraRegla_[indice] = primeraRegla_[estado];
+    primeraRegla_[estado] = indice;
+}
 
-    // Breadth first, each state's failure (the longest proper suffix that is a state) is done
-    // before the states below it: a missing child becomes the failure's child.
+// Breadth first, each state's failure (the longest proper suffix that is a state) is done
+// before the states below it: a missing child becomes the failure's child. Then every entry
+// takes its final form.
+void FiltroReglas::Completar() {
+    auto& hijos = transiciones_;
     const std::size_t estados = primeraRegla_.size();
     std::vector<uint32_t> fallo(estados, 0), orden;
     orden.reserve(estados);
@@ -134,7 +146,7 @@ FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.si
             }
         }
     }
-    for (uint32_t& destino : transiciones_) {
+    for (uint32_t& destino : hijos) {
         const bool conSalida = primeraRegla_[destino] >= 0 || salidaSiguiente_[destino] >= 0;
         destino = (destino * clases_) << 1 | (conSalida ? 1 : 0);
     }

@@ -33,6 +33,9 @@ class FiltroReglas {
     std::size_t Alcance() const { return alcance_; }
 
   private:
+    std::size_t Clasificar(std::span<const Regla> reglas);
+    void Insertar(const Regla& regla, int32_t indice);
+    void Completar();
     void MarcarEstado(uint32_t estado, std::vector<char>& posibles) const;
 
     std::array<uint8_t, 256> clase_{};  // of each character, by its capital
