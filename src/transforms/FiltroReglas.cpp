@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <string>
+#include <utility>
 
 #include "transforms/Tablas.h"
 
@@ -45,19 +47,31 @@ struct Clave {
 }  // namespace
 
 FiltroReglas::FiltroReglas(std::span<const Regla> reglas) : otraRegla_(reglas.size(), -1) {
-    const std::size_t estadosMaximos = Clasificar(reglas);
-    transiciones_.reserve(estadosMaximos * clases_);
+    Clasificar(reglas);
+    // Sorted, the keys tell how many states the trie has (one per distinct prefix), so that
+    // its table is made once, at its size.
+    const std::vector<ClaveEnClases> claves = ClavesOrdenadas(reglas);
+    std::size_t estados = 1;
+    for (std::size_t k = 0; k < claves.size(); ++k) {
+        const std::string_view clave = claves[k].first;
+        const std::string_view anterior = k > 0 ? claves[k - 1].first : std::string_view();
+        const auto distinta =
+            std::mismatch(clave.begin(), clave.end(), anterior.begin(), anterior.end());
+        estados += static_cast<std::size_t>(clave.end() - distinta.first);
+    }
+    transiciones_.reserve(estados * clases_);
     transiciones_.assign(clases_, 0);
+    primeraRegla_.reserve(estados);
     primeraRegla_.assign(1, -1);
-    for (std::size_t i = 0; i < reglas.size(); ++i) {
-        Insertar(reglas[i], static_cast<int32_t>(i));
+    for (const auto& [clave, indice] : claves) {
+        Insertar(clave, indice);
     }
     Completar();
 }
 
 // The classes: one per capital used, unless there are too many, in a power of two so that a
-// row gives its state by a shift. Returns how many states the keys can make at most.
-std::size_t FiltroReglas::Clasificar(std::span<const Regla> reglas) {
+// row gives its state by a shift.
+void FiltroReglas::Clasificar(std::span<const Regla> reglas) {
     std::array<bool, 256> usado{};
     std::size_t estadosMaximos = 1;
     for (const Regla& regla : reglas) {
@@ -87,33 +101,40 @@ std::size_t FiltroReglas::Clasificar(std::span<const Regla> reglas) {
         clase_[c] = EsCaracterSeparador(static_cast<char>(c)) ? kClaseSeparador
                                                               : claseDeMayuscula[kMayusculas[c]];
     }
-    return estadosMaximos;
+}
+
+// Each rule's key as the string of its classes, with the rule's index, in order.
+std::vector<FiltroReglas::ClaveEnClases> FiltroReglas::ClavesOrdenadas(
+    std::span<const Regla> reglas) const {
+    std::vector<ClaveEnClases> claves;
+    claves.reserve(reglas.size());
+    for (std::size_t i = 0; i < reglas.size(); ++i) {
+        const Clave clave(reglas[i]);
+        if (clave.letras.empty()) {
+            continue;
+        }
+        std::string enClases(clave.antes ? 1 : 0, static_cast<char>(kClaseSeparador));
+        for (const char c : clave.letras) {
+            enClases += static_cast<char>(clase_[static_cast<unsigned char>(c)]);
+        }
+        enClases.append(clave.despues ? 1 : 0, static_cast<char>(kClaseSeparador));
+        claves.emplace_back(std::move(enClases), static_cast<int32_t>(i));
+    }
+    std::sort(claves.begin(), claves.end());
+    return claves;
 }
 
 // Into the trie of the keys; 0, the root, also means "no child yet".
-void FiltroReglas::Insertar(const Regla& regla, int32_t indice) {
-    const Clave clave(regla);
-    if (clave.letras.empty()) {
-        return;
-    }
+void FiltroReglas::Insertar(std::string_view clases, int32_t indice) {
     uint32_t estado = 0;
-    const auto bajar = [&](uint8_t clase) {
-        const std::size_t entrada = estado * clases_ + clase;
+    for (const char c : clases) {
+        const std::size_t entrada = estado * clases_ + static_cast<uint8_t>(c);
         if (transiciones_[entrada] == 0) {
             transiciones_[entrada] = static_cast<uint32_t>(primeraRegla_.size());
             primeraRegla_.push_back(-1);
             transiciones_.resize(transiciones_.size() + clases_, 0);
         }
         estado = transiciones_[entrada];
-    };
-    if (clave.antes) {
-        bajar(kClaseSeparador);
-    }
-    for (const char c : clave.letras) {
-        bajar(clase_[static_cast<unsigned char>(c)]);
-    }
-    if (clave.despues) {
-        bajar(kClaseSeparador);
     }
     otraRegla_[indice] = primeraRegla_[estado];
     primeraRegla_[estado] = indice;

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "transforms/Regla.h"
@@ -33,8 +35,11 @@ class FiltroReglas {
     std::size_t Alcance() const { return alcance_; }
 
   private:
-    std::size_t Clasificar(std::span<const Regla> reglas);
-    void Insertar(const Regla& regla, int32_t indice);
+    using ClaveEnClases = std::pair<std::string, int32_t>;
+
+    void Clasificar(std::span<const Regla> reglas);
+    std::vector<ClaveEnClases> ClavesOrdenadas(std::span<const Regla> reglas) const;
+    void Insertar(std::string_view clases, int32_t indice);
     void Completar();
     void MarcarEstado(uint32_t estado, std::vector<char>& posibles) const;
 

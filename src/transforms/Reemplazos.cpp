@@ -1,6 +1,7 @@
 // Applying a rules file to a text, and the boxes that reading it can raise.
 #include "transforms/Reemplazos.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,8 @@ std::string_view SiguienteLinea(std::string_view& resto) {
 std::vector<Regla> LeerReglas(std::string_view contenido, const std::string& ruta,
                               Avisador& avisador) {
     std::vector<Regla> reglas;
+    reglas.reserve(static_cast<std::size_t>(std::count(contenido.begin(), contenido.end(), '\r')) +
+                   1);
     std::string_view resto(contenido);
     for (long long numero = 1; !resto.empty(); ++numero) {
         const std::string_view linea = SiguienteLinea(resto);
