@@ -42,8 +42,8 @@ FinReemplazos AplicarReglas(std::string& texto, std::span<const Regla> reglas, s
         if (!AplicarRegla(reglas[i], texto, limite, vigilar ? &zonas : nullptr)) {
             return FinReemplazos::Limite;
         }
+        const std::string_view vista(texto);
         for (const auto& [inicio, fin] : zonas.Zonas()) {
-            const std::string_view vista(texto);
             filtro.Marcar(vista.substr(inicio, fin - inicio), inicio == 0, fin >= vista.size(),
                           posibles);
         }
