@@ -34,10 +34,6 @@ void Sustituir(std::string& texto, std::string& imagen, int tipo, std::string_vi
     const std::size_t n = texto.size(), largo = patron.size();
     const bool enSitio = reemplazo.size() <= largo;
     std::string nuevoTexto, nuevaImagen;
-    if (!enSitio) {
-        nuevoTexto.reserve(n + n / 4);
-        nuevaImagen.reserve(n + n / 4);
-    }
     std::size_t leido = 0, escrito = 0;
     const auto poner = [&](const char* deTexto, const char* deImagen, std::size_t cuantos) {
         if (!enSitio) {
