@@ -1,12 +1,12 @@
-// A long rules file: 20,000 rules applied one after another to a message.
+// Rules files of 6, about 1,000 and about 20,000 rules applied to a message, by the engine and
+// by the rule-by-rule engine it replaced (kept in the tests), so that one run gives the ratio.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "TextoEspanyol.h"
 #include "transforms/Reemplazos.h"
+#include "transforms/ReglasUnaAUna.h"
 
 namespace rebanex::bench {
 
@@ -37,24 +37,49 @@ std::string ReglasInventadas(int cuantas) {
     return reglas;
 }
 
-void VeinteMilReglas(benchmark::State& state) {
-    const auto bytes = static_cast<std::size_t>(state.range(0));
-    const std::filesystem::path ruta =
-        std::filesystem::temp_directory_path() / "rebanex-bench-reglas.txt";
-    std::ofstream(ruta, std::ios::binary) << ReglasInventadas(20000);
+void Ahora(std::string& texto, const std::string& reglas, Avisador& avisador) {
+    Troceado::AplicarReemplazos(texto, reglas, "Rebanex.txt", avisador);
+}
+
+void Antes(std::string& texto, const std::string& reglas, Avisador& avisador) {
+    pruebas::AplicarReglasUnaAUna(texto, reglas, avisador);
+}
+
+// range(0): made-up rules before the six; range(1): bytes of text.
+template <void (*Aplicar)(std::string&, const std::string&, Avisador&)>
+void Reglas(benchmark::State& state) {
+    const std::string reglas = ReglasInventadas(static_cast<int>(state.range(0)));
+    const auto bytes = static_cast<std::size_t>(state.range(1));
     const std::string texto = TextoEspanyol(bytes);
     SinRespuesta avisador;
+    if (Aplicar == Ahora) {  // the same output as before, checked once outside the timing
+        std::string ahora = texto, antes = texto;
+        Ahora(ahora, reglas, avisador);
+        Antes(antes, reglas, avisador);
+        if (ahora != antes) {
+            state.SkipWithError("the engines disagree");
+            return;
+        }
+    }
     for (auto _ : state) {
         std::string trabajo = texto;
-        Troceado::AplicarReemplazos(trabajo, ruta.string(), avisador, SIZE_MAX);
+        Aplicar(trabajo, reglas, avisador);
         benchmark::DoNotOptimize(trabajo.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
-    std::error_code ignorado;
-    std::filesystem::remove(ruta, ignorado);
 }
 
-BENCHMARK(VeinteMilReglas)->Arg(60000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+void Tamanyos(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"inventadas", "bytes"})->Unit(benchmark::kMillisecond);
+    for (const int64_t inventadas : {0, 1000, 20000}) {
+        for (const int64_t bytes : {60000, 1 << 20}) {
+            b->Args({inventadas, bytes});
+        }
+    }
+}
+
+BENCHMARK(Reglas<Ahora>)->Name("Reglas")->Apply(Tamanyos);
+BENCHMARK(Reglas<Antes>)->Name("ReglasUnaAUna")->Apply(Tamanyos);
 
 }  // namespace
 

@@ -61,7 +61,7 @@ void Prog::mnu_formato_auto_Click() {
     bool cabe = true;
     TransformarMensaje(kEstadoReemplazos, [&](std::string& t) {
         cabe = Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_, limite) ==
-               Troceado::FinReemplazos::Hecho;
+               Troceado::FinReemplazos::Terminado;
         return cabe;
     });
     if (!cabe) {

@@ -5,48 +5,11 @@
 #include <cstring>
 
 #include "transforms/Buscar.h"
+#include "transforms/Tablas.h"
 
 namespace rebanex::Troceado {
 
 namespace {
-
-using Tabla = std::array<unsigned char, 256>;
-
-// Windows-1252 case pairs, fixed here rather than taken from the C locale so that every
-// machine gives the same text. ß, µ, ª and º have no capital of their own in this set.
-constexpr Tabla TablaMayusculas() {
-    Tabla t{};
-    for (int c = 0; c < 256; ++c) {
-        t[c] = static_cast<unsigned char>(c);
-    }
-    for (int c = 'a'; c <= 'z'; ++c) {
-        t[c] = static_cast<unsigned char>(c - 'a' + 'A');
-    }
-    for (int c = 0xE0; c <= 0xFE; ++c) {
-        if (c != 0xF7) {  // ÷ is no letter
-            t[c] = static_cast<unsigned char>(c - 0x20);
-        }
-    }
-    t[0x9A] = 0x8A;  // š Š
-    t[0x9C] = 0x8C;  // œ Œ
-    t[0x9E] = 0x8E;  // ž Ž
-    t[0xFF] = 0x9F;  // ÿ Ÿ
-    return t;
-}
-
-constexpr Tabla TablaMinusculas() {
-    const Tabla mayusculas = TablaMayusculas();
-    Tabla t{};
-    for (int c = 0; c < 256; ++c) {
-        t[c] = static_cast<unsigned char>(c);
-    }
-    for (int c = 0; c < 256; ++c) {
-        if (mayusculas[c] != c) {
-            t[mayusculas[c]] = static_cast<unsigned char>(c);
-        }
-    }
-    return t;
-}
 
 // The accented vowels that lose their accent: á é í ó ú à è ì ò ù and their capitals.
 constexpr Tabla TablaSinAcentos() {
@@ -54,7 +17,7 @@ constexpr Tabla TablaSinAcentos() {
     for (int c = 0; c < 256; ++c) {
         t[c] = static_cast<unsigned char>(c);
     }
-    constexpr std::array<std::pair<unsigned char, char>, 10> kMinusculas{{
+    constexpr std::array<std::pair<unsigned char, char>, 10> kVocales{{
         {0xE1, 'a'},
         {0xE9, 'e'},
         {0xED, 'i'},
@@ -66,20 +29,14 @@ constexpr Tabla TablaSinAcentos() {
         {0xF2, 'o'},
         {0xF9, 'u'},  // graves
     }};
-    for (const auto& [acentuada, vocal] : kMinusculas) {
+    for (const auto& [acentuada, vocal] : kVocales) {
         t[acentuada] = static_cast<unsigned char>(vocal);
         t[acentuada - 0x20] = static_cast<unsigned char>(vocal - 'a' + 'A');
     }
     return t;
 }
 
-constexpr Tabla kMayusculas = TablaMayusculas();
-constexpr Tabla kMinusculas = TablaMinusculas();
 constexpr Tabla kSinAcentos = TablaSinAcentos();
-
-char Traducir(const Tabla& tabla, char c) {
-    return static_cast<char>(tabla[static_cast<unsigned char>(c)]);
-}
 
 void TraducirTodo(const Tabla& tabla, std::string& texto) {
     for (char& c : texto) {

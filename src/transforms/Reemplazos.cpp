@@ -1,10 +1,13 @@
 // Applying a rules file to a text, and the boxes that reading it can raise.
 #include "transforms/Reemplazos.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "files/Ficheros.h"
-#include "transforms/TextoConMayusculas.h"
+#include "transforms/MotorReglas.h"
 
 namespace rebanex::Troceado {
 
@@ -23,68 +26,65 @@ std::string_view SiguienteLinea(std::string_view& resto) {
     return linea;
 }
 
-enum class Resultado { Seguir, Parar, Limite };
-
-Resultado AplicarLinea(TextoConMayusculas& texto, std::string_view linea, long long numero,
-                       const std::string& ruta, Avisador& avisador, std::size_t limite) {
-    if (!linea.empty() && linea.front() == ';') {
-        return Resultado::Seguir;
+// The rules of the file in order, up to a faulty line the user chose to stop at. A rule
+// with an empty search text does nothing and is left out.
+std::vector<Regla> LeerReglas(std::string_view contenido, const std::string& ruta,
+                              Avisador& avisador) {
+    std::vector<Regla> reglas;
+    reglas.reserve(static_cast<std::size_t>(std::count(contenido.begin(), contenido.end(), '\r')) +
+                   1);
+    std::string_view resto(contenido);
+    for (long long numero = 1; !resto.empty(); ++numero) {
+        const std::string_view linea = SiguienteLinea(resto);
+        if (!linea.empty() && linea.front() == ';') {
+            continue;
+        }
+        const std::size_t tab = linea.find('\t');
+        if (tab == std::string_view::npos || tab == 0) {
+            if (avisador.Avisar(AvisoLineaRara(numero, ruta)) == Respuesta::No) {
+                break;
+            }
+            continue;
+        }
+        const std::string_view reemplazo = linea.substr(tab + 1);
+        const std::string_view sinMarca = linea.substr(1, tab - 1);
+        using enum Regla::Clase;
+        switch (linea.front()) {
+            case '#':
+                reglas.emplace_back(Prefijo, sinMarca, reemplazo);
+                break;
+            case '*':
+                reglas.emplace_back(Exacta, sinMarca, reemplazo);
+                break;
+            case '%':
+                reglas.emplace_back(Sufijo, sinMarca, reemplazo);
+                break;
+            default:
+                reglas.emplace_back(Palabra, linea.substr(0, tab), reemplazo);
+                break;
+        }
+        if (reglas.back().buscar.empty()) {
+            reglas.pop_back();
+        }
     }
-    const std::size_t tab = linea.find('\t');
-    if (tab == std::string_view::npos || tab == 0) {
-        const bool seguir = avisador.Avisar(AvisoLineaRara(numero, ruta)) != Respuesta::No;
-        return seguir ? Resultado::Seguir : Resultado::Parar;
-    }
-    const std::string_view reemplazo = linea.substr(tab + 1);
-    const std::string_view sinMarca = linea.substr(1, tab - 1);
-    bool cabe = true;
-    switch (linea.front()) {
-        case '#':
-            cabe = texto.ReemplazarPalabra(Prefijo, sinMarca, reemplazo, limite);
-            break;
-        case '*':
-            cabe = texto.Reemplazar(sinMarca, reemplazo, limite);
-            break;
-        case '%':
-            cabe = texto.ReemplazarPalabra(Sufijo, sinMarca, reemplazo, limite);
-            break;
-        default:
-            cabe =
-                texto.ReemplazarPalabra(PalabraCompleta, linea.substr(0, tab), reemplazo, limite);
-            break;
-    }
-    return cabe ? Resultado::Seguir : Resultado::Limite;
+    return reglas;
 }
 
 }  // namespace
 
-// A file that opens but cannot be read is as unusable as one that does not open.
 FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
                                 std::size_t limite) {
     const Lectura contenido = ficheros::LeerTexto(ruta);
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
-        return FinReemplazos::Hecho;
+        return FinReemplazos::Terminado;
     }
     return AplicarReemplazos(texto, contenido.contenido, ruta, avisador, limite);
 }
 
 FinReemplazos AplicarReemplazos(std::string& texto, std::string_view contenido,
                                 const std::string& ruta, Avisador& avisador, std::size_t limite) {
-    TextoConMayusculas trabajo(texto);
-    std::string_view resto(contenido);
-    for (long long numero = 1; !resto.empty(); ++numero) {
-        const std::string_view linea = SiguienteLinea(resto);
-        switch (AplicarLinea(trabajo, linea, numero, ruta, avisador, limite)) {
-            case Resultado::Seguir:
-                break;
-            case Resultado::Parar:
-                return FinReemplazos::Hecho;
-            case Resultado::Limite:
-                return FinReemplazos::Limite;
-        }
-    }
-    return FinReemplazos::Hecho;
+    return AplicarReglas(texto, LeerReglas(contenido, ruta, avisador), limite);
 }
 
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,22 +28,24 @@ bool EsSeparador(std::string_view texto, long long posicion);
 void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar,
                        std::string_view reemplazo);
 
-// How applying a rules file ended: every rule applied (or the user stopped at a faulty
-// line), or stopped because the text grew past the limit, where it can no longer be used.
-enum class FinReemplazos { Hecho, Limite };
+// How applying the rules ended: Limite when a rule would have made the text longer than the
+// limit given; the text is then as the rules before that one left it.
+enum class FinReemplazos { Terminado, Limite };
+inline constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max();
 
-// Reads the rules file at `ruta` afresh and applies its rules in file order. When the file
-// cannot be opened, tells the user (OK box) and leaves the text unchanged; on a faulty line
-// asks whether to go on (Yes/No box): No stops, keeping what was replaced so far. Rules that
-// lengthen the text stop as soon as it would pass `limite` characters, within a rule too:
-// then the text is as some earlier rule left it.
+// Reads the rules file at `ruta` afresh and applies its rules in file order, each to the
+// result of the one before. When the file cannot be opened, tells the user (OK box) and
+// leaves the text unchanged (a file that opens but cannot be read too); on a faulty line asks whether to go on (Yes/No box): No stops
+// there, keeping what the rules before it replace. The cost of rules that never match is
+// nearly nothing.
 FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
-                                std::size_t limite);
+                                std::size_t limite = kSinLimite);
 
 // The same over rules already read: `contenido` is the file's text as Windows-1252, `ruta`
 // only names the file in the boxes. Any bytes are a valid content.
 FinReemplazos AplicarReemplazos(std::string& texto, std::string_view contenido,
-                                const std::string& ruta, Avisador& avisador, std::size_t limite);
+                                const std::string& ruta, Avisador& avisador,
+                                std::size_t limite = kSinLimite);
 
 // The two boxes the engine can raise, for callers and tests.
 Aviso AvisoErrorAbrirReemplazos(const std::string& ruta);
