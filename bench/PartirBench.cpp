@@ -172,7 +172,8 @@ void PartirSms(benchmark::State& state) {
     p.Firma = "Ana";
     p.TrozosSms = sms;
     const auto preparado = [&] {
-        std::string texto = PrepararTexto(entrada.mensaje, entrada, avisador, {});
+        std::string texto =
+            *PrepararTexto(entrada.mensaje, entrada, avisador, {}, Troceado::kSinLimite);
         if (sms) {
             Troceado::AdaptarGSM(texto, p.Tabla);
         }

@@ -35,9 +35,9 @@ inline constexpr std::size_t kSinLimite = std::numeric_limits<std::size_t>::max(
 
 // Reads the rules file at `ruta` afresh and applies its rules in file order, each to the
 // result of the one before. When the file cannot be opened, tells the user (OK box) and
-// leaves the text unchanged (a file that opens but cannot be read too); on a faulty line asks whether to go on (Yes/No box): No stops
-// there, keeping what the rules before it replace. The cost of rules that never match is
-// nearly nothing.
+// leaves the text unchanged (a file that opens but cannot be read too); on a faulty line asks
+// whether to go on (Yes/No box): No stops there, keeping what the rules before it replace. The cost
+// of rules that never match is nearly nothing.
 FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avisador& avisador,
                                 std::size_t limite = kSinLimite);
 
