@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
-
-#include "transforms/Buscar.h"
+#include "comun/Bloque16.h"
 #include "transforms/Tablas.h"
 
 namespace rebanex::Troceado {
@@ -63,25 +61,39 @@ void CambiarLetras(std::string& texto, bool mayusculas) {
     TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
 }
 
-// In place: between two runs of spaces the text moves down in one piece.
+// In place, sixteen bytes at a time: a block without two spaces in a row moves down whole;
+// otherwise the bytes before the first space to go, then on from the byte after it.
 void QuitarMultiEspacios(std::string& texto) {
+    char* const d = texto.data();
     const std::size_t n = texto.size();
     std::size_t leido = 0, escrito = 0;
-    for (std::size_t p; (p = Buscar(texto, "  ", leido)) != std::string::npos;) {
-        const std::size_t tramo = p + 1 - leido;  // up to the run's first space
-        if (escrito != leido) {
-            std::memmove(&texto[escrito], &texto[leido], tramo);
+    bool espacioAntes = false;  // the byte before `leido` is a space
+    while (leido + Bloque16::kLargo <= n) {
+        const Bloque16 b = Bloque16::Leer(d + leido);
+        const Mascara16 espacios = b.Iguales(' ');
+        // Each space that follows another goes; the first of a run stays.
+        const Mascara16 sobran = espacios & ((espacios << 1) | Mascara16{espacioAntes});
+        if (sobran == 0) {
+            b.Escribir(d + escrito);  // only bytes already read lie under it
+            escrito += Bloque16::kLargo;
+            leido += Bloque16::kLargo;
+            espacioAntes = (espacios >> (Bloque16::kLargo - 1)) != 0;
+            continue;
         }
-        escrito += tramo;
-        leido = p + 2;
-        while (leido < n && texto[leido] == ' ') {
-            ++leido;
+        for (const std::size_t fin = leido + Primero(sobran); leido < fin;) {
+            d[escrito++] = d[leido++];
         }
+        ++leido;
+        espacioAntes = true;
     }
-    if (escrito != leido) {
-        std::memmove(&texto[escrito], &texto[leido], n - leido);
+    for (; leido < n; ++leido) {
+        const bool espacio = d[leido] == ' ';
+        if (!(espacio && espacioAntes)) {
+            d[escrito++] = d[leido];
+        }
+        espacioAntes = espacio;
     }
-    texto.resize(escrito + (n - leido));
+    texto.resize(escrito);
 }
 
 void QuitarSaltos(std::string& texto) {
@@ -89,7 +101,9 @@ void QuitarSaltos(std::string& texto) {
 }
 
 // One table for accents and case, applied with the line breaks in a single pass over the
-// text, in place: nothing here makes the text longer.
+// text, in place: nothing here makes the text longer. Sixteen bytes at a time: ASCII letters
+// change case by arithmetic, and only the bytes the table may change otherwise (above 0x7F, TAB)
+// are looked up. A block with a CR goes byte by byte up to it.
 void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
     Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
     for (int c = 0; c < 256; ++c) {
@@ -102,25 +116,39 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         tabla[c] = x;
     }
     tabla['\t'] = ' ';
-    // Stretch by stretch between CRs: the inner loop is a bare table lookup.
-    char* const inicio = texto.data();
-    const char* const fin = inicio + texto.size();
-    char* escrito = inicio;
-    const char* leido = inicio;
-    while (leido < fin) {
-        const auto* cr = static_cast<const char*>(std::memchr(leido, '\r', fin - leido));
-        const char* const tramo = cr != nullptr ? cr : fin;
-        for (; leido < tramo; ++leido) {
-            *escrito++ = Traducir(tabla, *leido);
+    char* const d = texto.data();
+    const std::size_t n = texto.size();
+    std::size_t leido = 0, escrito = 0;
+    // Byte by byte, what is written never passes what is read.
+    const auto hasta = [&](std::size_t fin) {
+        while (leido < fin) {
+            if (d[leido] == '\r' && leido + 1 < n && d[leido + 1] == '\n') {
+                d[escrito++] = ' ';
+                leido += 2;
+            } else {
+                d[escrito++] = Traducir(tabla, d[leido++]);
+            }
         }
-        if (cr == nullptr) {
-            break;
+    };
+    while (leido + Bloque16::kLargo <= n) {
+        const Bloque16 b = Bloque16::Leer(d + leido);
+        if (const Mascara16 cr = b.Iguales('\r'); cr != 0) {
+            hasta(leido + Primero(cr) + 1);
+            continue;
         }
-        const bool conLf = cr + 1 < fin && cr[1] == '\n';
-        *escrito++ = conLf ? ' ' : Traducir(tabla, '\r');
-        leido = cr + (conLf ? 2 : 1);
+        char bloque[Bloque16::kLargo];
+        b.Escribir(bloque);
+        // Only bytes already read lie under what is written.
+        (letras == 1 ? b : b.CambiarLetrasAscii(letras == 3)).Escribir(d + escrito);
+        for (Mascara16 m = b.Altos() | b.Iguales('\t'); m != 0; m &= m - 1) {
+            const std::size_t k = Primero(m);
+            d[escrito + k] = Traducir(tabla, bloque[k]);
+        }
+        leido += Bloque16::kLargo;
+        escrito += Bloque16::kLargo;
     }
-    texto.resize(static_cast<std::size_t>(escrito - inicio));
+    hasta(n);
+    texto.resize(escrito);
 }
 
 }  // namespace rebanex::Troceado

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <random>
 
+#include "transforms/Buscar.h"
 #include "transforms/Caracteres.h"
 #include "transforms/Firma.h"
 #include "transforms/Reemplazar.h"
@@ -41,6 +42,47 @@ TEST(Caracteres, AcentosLetrasEspaciosYSaltos) {
     EXPECT_EQ(Con(QuitarMultiEspacios, "  a    b\t  \r\n c"), " a b\t \r\n c");
     EXPECT_EQ(Con(QuitarSaltos, "hola\r\nque\ttal a\rb\nc\n\rd\r\r\n"),
               "hola que tal a\rb\nc\n\rd\r ");
+}
+
+// The passes that take sixteen bytes at a time give what a byte at a time gives, across the
+// ends of the blocks and in the bytes left after the last one.
+TEST(Caracteres, PorBloquesComoByteAByte) {
+    constexpr std::string_view kLetras = "aQ  \r\n\tÁéšŠÿŸ";
+    std::mt19937 azar(16);
+    for (int caso = 0; caso < 400; ++caso) {
+        std::string texto(azar() % 90, ' ');
+        for (char& c : texto) {
+            c = kLetras[azar() % kLetras.size()];
+        }
+        std::string saltos, espacios;  // the obvious way
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            const bool crlf = texto.compare(i, 2, "\r\n") == 0;
+            saltos += texto[i] == '\t' || crlf ? ' ' : texto[i];
+            i += crlf ? 1 : 0;
+        }
+        for (const char c : texto) {
+            if (c != ' ' || espacios.empty() || espacios.back() != ' ') {
+                espacios += c;
+            }
+        }
+        EXPECT_EQ(Con(QuitarMultiEspacios, texto), espacios) << texto;
+        for (const int letras : {1, 2, 3}) {
+            std::string esperado = Con(QuitarAcentos, saltos);
+            if (letras > 1) {
+                CambiarLetras(esperado, letras == 3);
+            }
+            EXPECT_EQ(Con(PrepararCaracteres, texto, true, letras), esperado) << texto;
+        }
+        const std::string patron = texto.substr(azar() % (texto.size() + 1), 1 + azar() % 4);
+        const std::string enMayusculas = Con(CambiarLetras, patron, true);
+        const std::string todoMayusculas = Con(CambiarLetras, texto, true);
+        for (std::size_t desde = 0; desde <= texto.size() + 1; desde += 1 + azar() % 9) {
+            EXPECT_EQ(Buscar(texto, patron, desde), texto.find(patron, desde)) << texto;
+            EXPECT_EQ(BuscarSinMayusculas(texto, enMayusculas, desde),
+                      todoMayusculas.find(enMayusculas, desde))
+                << texto;
+        }
+    }
 }
 
 TEST(Firma, DelanteDetrasYEnElCursor) {
