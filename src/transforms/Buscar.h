@@ -5,13 +5,136 @@
 #include <cstddef>
 #include <string_view>
 
+#include "comun/Bloque16.h"
+#include "transforms/Tablas.h"
+
 namespace rebanex::Troceado {
+
+// The occurrences of a pattern, from left to right. Thirty-two candidate positions at a time:
+// those whose first and last characters both fit are compared whole. A common first letter alone
+// would stop the search every few bytes. What is done at each occurrence runs inside the loop
+// over the blocks, so that a rule with many matches costs little more per match than the
+// replacement itself.
+class Buscador {
+  public:
+    // With `sinMayusculas` the text matches ignoring case by the Windows-1252 capitals, without
+    // an upper-case copy of it: `patron` is then already in capitals (Mayuscula of each
+    // character).
+    Buscador(std::string_view texto, std::string_view patron, bool sinMayusculas);
+
+    // Calls `f(p)` for each occurrence p at or after `desde`, left to right. `f` answers where
+    // to go on from, past p, or npos to stop; only the text before that may have changed
+    // meanwhile (the text stays where it is).
+    template <typename F>
+    void Recorrer(std::size_t desde, F&& f) const;
+
+  private:
+    static constexpr std::size_t kAncho = 2 * Bloque16::kLargo;
+
+    // One end of the pattern: the text's byte fits when it is one of two. Where the two differ
+    // by the bit 0x20 alone (ASCII and Latin-1 letters), a block compares once with that bit set.
+    struct Extremo {
+        Extremo(char c, char otro);
+        bool Cabe(char x) const { return x == c || x == otro; }
+        char c, otro;
+        bool plegable;
+        Bloque16 pliegue, plegado, bloque, bloqueOtro;
+    };
+
+    template <bool kPlegados>
+    Mascara16 Candidatos(std::size_t i) const;
+    template <bool kPlegados>
+    std::size_t Saltar(std::size_t i, std::size_t posibles, Mascara16& m) const;
+    Mascara16 CandidatosUnoAUno(std::size_t i) const;  // where the blocks would pass the end
+
+    // The characters between the two ends, which the candidates have matched already.
+    bool Coincide(std::size_t j) const {
+        const char* en = texto_.data() + j;
+        for (std::size_t k = 1; k + 1 < patron_.size(); ++k) {
+            const char c = sinMayusculas_ ? Traducir(kMayusculas, en[k]) : en[k];
+            if (c != patron_[k]) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::string_view texto_, patron_;
+    bool sinMayusculas_;
+    Extremo primero_, ultimo_;
+};
+
+template <bool kPlegados>
+Mascara16 Buscador::Candidatos(std::size_t i) const {
+    const auto en = [&](std::size_t desde) {
+        const char* s = texto_.data() + desde;
+        const Bloque16 a = Bloque16::Leer(s), b = Bloque16::Leer(s + patron_.size() - 1);
+        if constexpr (kPlegados) {
+            return (((a | primero_.pliegue) == primero_.plegado) &
+                    ((b | ultimo_.pliegue) == ultimo_.plegado))
+                .Mascara();
+        } else {
+            return (((a == primero_.bloque) | (a == primero_.bloqueOtro)) &
+                    ((b == ultimo_.bloque) | (b == ultimo_.bloqueOtro)))
+                .Mascara();
+        }
+    };
+    return en(i) | en(i + Bloque16::kLargo) << Bloque16::kLargo;
+}
+
+// Blocks without a candidate, most of the text, go by in a tight loop. The first position from
+// `i` on whose block has one, or from which a whole block would pass the end.
+template <bool kPlegados>
+std::size_t Buscador::Saltar(std::size_t i, std::size_t posibles, Mascara16& m) const {
+    m = 0;
+    while (i + kAncho <= posibles && (m = Candidatos<kPlegados>(i)) == 0) {
+        i += kAncho;
+    }
+    return i;
+}
+
+template <typename F>
+void Buscador::Recorrer(std::size_t desde, F&& f) const {
+    const std::size_t k = patron_.size(), n = texto_.size();
+    if (k == 0 || desde > n || n - desde < k) {
+        return;
+    }
+    const std::size_t posibles = n - k + 1;  // the positions an occurrence can start at
+    const bool plegados = primero_.plegable && ultimo_.plegable;
+    for (std::size_t i = desde; i < posibles;) {
+        Mascara16 m = 0;
+        i = plegados ? Saltar<true>(i, posibles, m) : Saltar<false>(i, posibles, m);
+        if (m == 0) {
+            if (i >= posibles) {
+                return;
+            }
+            m = CandidatosUnoAUno(i);
+        }
+        std::size_t siguiente = i + kAncho;
+        while (m != 0) {
+            const std::size_t j = i + Primero(m);
+            m &= m - 1;
+            if (!Coincide(j)) {
+                continue;
+            }
+            const std::size_t despues = f(j);
+            if (despues == std::string_view::npos) {
+                return;
+            }
+            if (despues >= i + kAncho) {
+                siguiente = despues;
+                break;
+            }
+            m &= ~Mascara16{0} << (despues - i);
+        }
+        i = siguiente;
+    }
+}
 
 // The first occurrence of `patron` at or after `desde`, as std::string_view::find.
 std::size_t Buscar(std::string_view texto, std::string_view patron, std::size_t desde = 0);
 
-// The same ignoring case by the Windows-1252 capitals, without an upper-case copy of the
-// text: `enMayusculas` is the pattern already in capitals (Mayuscula of each character).
+// The same ignoring case, `enMayusculas` being the pattern in capitals (see Buscador).
 std::size_t BuscarSinMayusculas(std::string_view texto, std::string_view enMayusculas,
                                 std::size_t desde = 0);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "transforms/Buscar.h"
 #include "transforms/Tablas.h"
@@ -36,7 +37,11 @@ class Reescritura {
             return;
         }
         char* const destino = texto_.data() + escrito_;
-        if (destino != desde && cuantos > 0) {
+        if (cuantos <= kCorto) {  // a replacement, mostly: a call would cost more than the copy
+            for (std::size_t i = 0; i < cuantos; ++i) {
+                destino[i] = desde[i];  // forward: `destino` never lies after `desde`
+            }
+        } else if (destino != desde) {
             std::memmove(destino, desde, cuantos);
         }
         escrito_ += cuantos;
@@ -59,6 +64,7 @@ class Reescritura {
     }
 
   private:
+    static constexpr std::size_t kCorto = 8;
     std::string& texto_;
     bool enSitio_;
     std::size_t escrito_ = 0;
@@ -84,51 +90,56 @@ void ZonasNuevas::Anotar(std::size_t desde, std::size_t largo) {
 }
 
 bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, ZonasNuevas* zonas) {
-    const bool exacta = regla.clase == Regla::Clase::Exacta;
-    const auto buscar = [&](std::size_t desde) {
-        return exacta ? Buscar(texto, regla.buscar, desde)
-                      : BuscarSinMayusculas(texto, regla.buscar, desde);
-    };
-    std::size_t p = regla.buscar.empty() ? std::string::npos : buscar(0);
-    if (p == std::string::npos) {
+    if (regla.buscar.empty()) {
         return true;
     }
+    const bool exacta = regla.clase == Regla::Clase::Exacta;
     const std::size_t n = texto.size(), largo = regla.buscar.size();
     const bool enSitio = regla.reemplazo.size() <= largo;
-    Reescritura salida(texto, enSitio, std::min(n + n / 4, limite));
-    std::size_t leido = 0;  // first character of the text not yet taken
-    while (p != std::string::npos) {
+    std::optional<Reescritura> salida;  // from the first occurrence on
+    std::size_t leido = 0;              // first character of the text not yet taken
+    bool cabe = true;
+    // In place, what is written lies before what the search still reads.
+    Buscador(texto, regla.buscar, !exacta).Recorrer(0, [&](std::size_t p) {
+        if (!salida) {
+            salida.emplace(texto, enSitio, std::min(n + n / 4, limite));
+        }
         if (!exacta) {
             // The character before may already belong to an earlier replacement.
             const bool inicio =
-                p > leido ? EsCaracterSeparador(texto[p - 1]) : salida.TerminaEnSeparador();
+                p > leido ? EsCaracterSeparador(texto[p - 1]) : salida->TerminaEnSeparador();
             const bool fin = p + largo >= n || EsCaracterSeparador(texto[p + largo]);
             const bool vale = regla.clase == Regla::Clase::Prefijo  ? inicio
                               : regla.clase == Regla::Clase::Sufijo ? fin
                                                                     : inicio && fin;
             if (!vale) {
-                p = buscar(p + 1);
-                continue;
+                return p + 1;
             }
         }
         const bool capital = !exacta && Traducir(kMinusculas, texto[p]) != texto[p];
         const std::string& sustituto = capital ? regla.reemplazoMayusculas : regla.reemplazo;
-        salida.Poner(texto.data() + leido, p - leido);
+        salida->Poner(texto.data() + leido, p - leido);
         if (zonas != nullptr) {
-            zonas->Anotar(salida.Largo(), sustituto.size());
+            zonas->Anotar(salida->Largo(), sustituto.size());
         }
-        salida.Poner(sustituto.data(), sustituto.size());
-        if (!enSitio && salida.Largo() > limite) {
-            return false;
+        salida->Poner(sustituto.data(), sustituto.size());
+        if (!enSitio && salida->Largo() > limite) {
+            cabe = false;
+            return std::string::npos;
         }
         leido = p + largo;
-        p = buscar(leido);
+        return leido;
+    });
+    if (!salida) {
+        return true;
     }
-    salida.Poner(texto.data() + leido, n - leido);
-    if (!enSitio && salida.Largo() > limite) {
+    if (cabe) {
+        salida->Poner(texto.data() + leido, n - leido);
+    }
+    if (!cabe || (!enSitio && salida->Largo() > limite)) {
         return false;
     }
-    salida.Terminar();
+    salida->Terminar();
     return true;
 }
 
