@@ -53,6 +53,38 @@ Fichero Abrir(const std::string& ruta, bool escribir) {
 #endif
 }
 
+// Every byte of an open file; nullopt on a read error. A regular file goes straight into a
+// buffer of its size, with room for a message's line ends to become CR LF in place; what it may
+// have grown by since, or a pipe, comes after, the buffer doubling. Growing by small blocks
+// copied a large file several times, each time into fresh pages.
+std::optional<std::string> LeerAbierto(std::FILE* f) {
+    EstadoSistema estado{};
+#ifdef _WIN32
+    const bool medido = _fstat64(_fileno(f), &estado) == 0;
+#else
+    const bool medido = fstat(fileno(f), &estado) == 0;
+#endif
+    const bool regular = medido && (static_cast<unsigned>(estado.st_mode) & S_IFMT) == S_IFREG;
+    const std::size_t previsto = regular ? static_cast<std::size_t>(estado.st_size) : 0;
+    std::string contenido;
+    contenido.reserve(previsto + previsto / 16 + 1);
+    // One byte more than the size tells whether the file ends there.
+    contenido.resize(regular ? previsto + 1 : std::size_t{1} << 16);
+    std::size_t largo = 0;
+    for (;;) {
+        largo += std::fread(contenido.data() + largo, 1, contenido.size() - largo, f);
+        if (largo < contenido.size()) {
+            break;
+        }
+        contenido.resize(contenido.size() * 2);
+    }
+    if (std::ferror(f)) {
+        return std::nullopt;
+    }
+    contenido.resize(largo);
+    return contenido;
+}
+
 // What is at the path, when it is of the kind asked (S_IFREG, S_IFDIR); nullopt otherwise.
 std::optional<EstadoSistema> Estado(const std::string& ruta, unsigned tipo) {
     EstadoSistema estado{};
@@ -105,16 +137,15 @@ Lectura LeerFichero(const std::string& ruta) {
     if (!f) {
         return Fallo(ruta, false);
     }
-    std::string contenido;
-    char bloque[1 << 16];
-    std::size_t leidos;
-    while ((leidos = std::fread(bloque, 1, sizeof bloque, f.get())) > 0) {
-        contenido.append(bloque, leidos);
-    }
-    if (std::ferror(f.get())) {
+    std::optional<std::string> contenido = LeerAbierto(f.get());
+    if (!contenido) {
         return Fallo(ruta, true);
     }
-    return Lectura{std::move(contenido), std::nullopt};
+    return Lectura{std::move(*contenido), std::nullopt};
+}
+
+std::optional<std::string> LeerEntradaEstandar() {
+    return LeerAbierto(stdin);
 }
 
 Lectura LeerTexto(const std::string& ruta) {

@@ -17,6 +17,9 @@ namespace rebanex::ficheros {
 // Every byte of the file, or why it cannot be opened or read (a folder included).
 Lectura LeerFichero(const std::string& ruta);
 
+// Every byte of standard input (binary on Windows: main sets it so); nullopt on a read error.
+std::optional<std::string> LeerEntradaEstandar();
+
 // The file's text as Windows-1252: a file in UTF-8 (with a byte order mark, or valid UTF-8
 // with characters beyond ASCII) is converted, "?" standing for what the code page lacks;
 // any other file is taken as Windows-1252. Line breaks are left as they are.
