@@ -1,31 +1,85 @@
 #include "files/Mensajes.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "comun/Bloque16.h"
 
 namespace rebanex {
 
-// Runs of plain characters go in whole: trocear loads files of megabytes through here.
-std::string TextoConSaltos(std::string_view bytes) {
-    std::string texto;
-    texto.reserve(bytes.size() + bytes.size() / 16);
-    bool terminaEnSalto = false;
-    for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t fin = i;
-        while (fin < bytes.size() && bytes[fin] != '\r' && bytes[fin] != '\n' &&
-               bytes[fin] != '\0') {
-            ++fin;
+namespace {
+
+bool EsSalto(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// The last CR or LF before `fin`, or npos.
+std::size_t SaltoAnterior(const char* texto, std::size_t fin) {
+    for (; fin >= Bloque16::kLargo; fin -= Bloque16::kLargo) {
+        const Bloque16 b = Bloque16::Leer(texto + fin - Bloque16::kLargo);
+        if (const Mascara16 m = b.Iguales('\r') | b.Iguales('\n'); m != 0) {
+            return fin - Bloque16::kLargo + Ultimo(m);
         }
-        if (fin > i) {
-            texto.append(bytes.substr(i, fin - i));
-            terminaEnSalto = false;
+    }
+    while (fin > 0) {
+        if (EsSalto(texto[--fin])) {
+            return fin;
         }
-        if (fin == bytes.size()) {
-            break;
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+// In place: trocear loads files of megabytes through here. A NUL becomes a space where it is and
+// CR LF stays; only a lone CR or LF grows, into CR LF, and then the text is moved up from its
+// end, stretch by stretch, each byte once.
+std::string TextoConSaltos(std::string texto) {
+    const std::size_t n = texto.size();
+    char* d = texto.data();
+    const bool terminaEnSalto = n > 0 && EsSalto(d[n - 1]);
+    const auto suelto = [&](std::size_t i) {
+        return d[i] == '\r' ? i + 1 == n || d[i + 1] != '\n' : i == 0 || d[i - 1] != '\r';
+    };
+    std::size_t sueltos = 0;
+    const auto mirar = [&](std::size_t i) {
+        if (d[i] == '\0') {
+            d[i] = ' ';
+        } else if (suelto(i)) {
+            ++sueltos;
         }
-        const char c = bytes[fin];
-        terminaEnSalto = c != '\0';
-        texto += terminaEnSalto ? "\r\n" : " ";
-        i = fin + (c == '\r' && fin + 1 < bytes.size() && bytes[fin + 1] == '\n' ? 2 : 1);
+    };
+    std::size_t i = 0;
+    for (; i + Bloque16::kLargo <= n; i += Bloque16::kLargo) {
+        const Bloque16 b = Bloque16::Leer(d + i);
+        for (Mascara16 m = b.Iguales('\r') | b.Iguales('\n') | b.Iguales('\0'); m != 0;
+             m &= m - 1) {
+            mirar(i + Primero(m));
+        }
+    }
+    for (; i < n; ++i) {
+        if (EsSalto(d[i]) || d[i] == '\0') {
+            mirar(i);
+        }
+    }
+    if (sueltos > 0) {
+        texto.resize(n + sueltos);
+        d = texto.data();
+        // Writing stays ahead of reading by the lone line ends still to come.
+        for (std::size_t leido = n, escrito = n + sueltos; sueltos > 0;) {
+            const std::size_t salto = SaltoAnterior(d, leido);
+            const std::size_t tramo = leido - salto - 1;
+            escrito -= tramo;
+            std::memmove(d + escrito, d + salto + 1, tramo);
+            if (suelto(salto)) {
+                d[--escrito] = '\n';
+                d[--escrito] = '\r';
+                --sueltos;
+            } else {
+                d[--escrito] = d[salto];
+            }
+            leido = salto;
+        }
     }
     if (terminaEnSalto) {
         texto.resize(texto.size() - 2);
@@ -49,8 +103,8 @@ void QuitarTelefono(std::string& texto) {
     }
 }
 
-std::string MensajeDeFichero(std::string_view texto) {
-    std::string mensaje = TextoConSaltos(texto);
+std::string MensajeDeFichero(std::string texto) {
+    std::string mensaje = TextoConSaltos(std::move(texto));
     QuitarTelefono(mensaje);
     return mensaje;
 }
@@ -67,12 +121,12 @@ std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
         avisador.Avisar(AvisoFicheroNoEncontrado(ruta));
         return std::string();
     }
-    const Lectura leido = disco.LeerTexto(encontrado);
+    Lectura leido = disco.LeerTexto(encontrado);
     if (!leido) {
         avisador.Avisar(AvisoFicheroIlegible(encontrado, *leido.fallo));
         return std::nullopt;
     }
-    return MensajeDeFichero(leido.contenido);
+    return MensajeDeFichero(std::move(leido.contenido));
 }
 
 bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,

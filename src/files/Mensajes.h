@@ -19,14 +19,14 @@ inline constexpr std::uint64_t kMaximoMensaje = 60000;
 
 // A file's text with every line ending (CR LF, lone CR, lone LF) as CR LF, no line break after
 // the last line, and each NUL as a space so that nothing after it is lost.
-std::string TextoConSaltos(std::string_view bytes);
+std::string TextoConSaltos(std::string bytes);
 
 // Cuts "#TEL#", up to 20 characters and a final "@" off the end; other texts stay whole.
 void QuitarTelefono(std::string& texto);
 
 // The message a message file's text gives, read the one way for the window and for trocear:
 // TextoConSaltos, then without its telephone trailer.
-std::string MensajeDeFichero(std::string_view texto);
+std::string MensajeDeFichero(std::string texto);
 
 // The message in the file at `ruta`, or else at start directory + `ruta`, its telephone
 // trailer removed. A missing file shows the "no encontrado" box and gives "". A file that is

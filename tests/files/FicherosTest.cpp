@@ -27,7 +27,12 @@ TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
         {"uno\ndos\n", "uno\r\ndos"},     {"uno\r\n\r\n", "uno\r\n"},
         {"uno\n\rdos", "uno\r\n\r\ndos"}, {"a\0b\0"s, "a b "}};
     for (const auto& [bytes, texto] : saltos) {
-        EXPECT_EQ(TextoConSaltos(bytes), texto) << bytes;
+        // Also after text that puts the line ends across the blocks the text is read in.
+        for (const std::string& antes :
+             {""s, "\n\0"s + "123456789abc\r\n", std::string(29, 'x') + '\r'}) {
+            const std::string sin = TextoConSaltos(antes).append(antes.empty() ? "" : "\r\n");
+            EXPECT_EQ(TextoConSaltos(antes + bytes), sin + texto) << bytes;
+        }
     }
     const std::string veinte(20, '9');
     const std::pair<std::string, std::string> telefonos[] = {
