@@ -4,7 +4,7 @@ namespace rebanex::consola {
 
 Respuesta AvisadorConsola::Avisar(const Aviso& aviso) {
     // Standard error keeps LF in both encodings: it is never a data stream.
-    error_ << salida_.Texto(TextoAviso(aviso)) << '\n';
+    error_.Escribir(salida_.Texto(TextoAviso(aviso)) + '\n');
     return aviso.botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
 }
 

@@ -1,8 +1,7 @@
 // The message boxes of the window, printed on standard error instead.
 #pragma once
 
-#include <ostream>
-
+#include "cli/Flujos.h"
 #include "cli/Salida.h"
 #include "comun/Aviso.h"
 
@@ -12,12 +11,12 @@ namespace rebanex::consola {
 // rules line is skipped and replacing goes on, as most users would choose.
 class AvisadorConsola : public Avisador {
   public:
-    AvisadorConsola(std::ostream& error, const Salida& salida) : error_(error), salida_(salida) {}
+    AvisadorConsola(Destino& error, const Salida& salida) : error_(error), salida_(salida) {}
 
     Respuesta Avisar(const Aviso& aviso) override;
 
   private:
-    std::ostream& error_;
+    Destino& error_;
     const Salida& salida_;
 };
 

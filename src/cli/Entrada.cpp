@@ -1,7 +1,5 @@
 #include "cli/Entrada.h"
 
-#include <array>
-
 #include "cli/Codificacion.h"
 #include "comun/Windows1252.h"
 #include "files/Ficheros.h"
@@ -9,35 +7,22 @@
 
 namespace rebanex::consola {
 
-std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto) {
-    std::string datos;
-    if (previsto > 0) {  // straight into place, then whatever the stream still holds
-        datos.resize(previsto);
-        entrada.read(datos.data(), static_cast<std::streamsize>(previsto));
-        datos.resize(static_cast<std::size_t>(entrada.gcount()));
-    }
-    std::array<char, 1 << 16> bloque;
-    while (entrada.read(bloque.data(), bloque.size()) || entrada.gcount() > 0) {
-        datos.append(bloque.data(), static_cast<std::size_t>(entrada.gcount()));
-    }
-    if (entrada.bad()) {
-        return std::nullopt;
-    }
-    return datos;
-}
-
-std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
-                                       std::istream& entrada, CodificacionConsola codificacion) {
+// The bytes read become the message in place, with no copy while nothing has to grow.
+std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero, Origen& entrada,
+                                       CodificacionConsola codificacion) {
     if (fichero) {
-        const Lectura leido = ficheros::LeerTexto(*fichero);
-        return leido ? std::optional(MensajeDeFichero(leido.contenido)) : std::nullopt;
+        Lectura leido = ficheros::LeerTexto(*fichero);
+        return leido ? std::optional(MensajeDeFichero(std::move(leido.contenido))) : std::nullopt;
     }
-    std::optional<std::string> bytes = LeerTodo(entrada);
+    std::optional<std::string> bytes = entrada.LeerTodo();
     if (!bytes) {
         return std::nullopt;
     }
     std::string texto = TextoWindows1252(std::move(*bytes));
-    return codificacion == CodificacionConsola::Cp1252 ? texto : SaltosDeVentana(texto);
+    if (codificacion == CodificacionConsola::Cp1252) {
+        return texto;
+    }
+    return SaltosDeVentana(texto);
 }
 
 }  // namespace rebanex::consola

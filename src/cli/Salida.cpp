@@ -1,13 +1,9 @@
 #include "cli/Salida.h"
 
-#include <cstdio>
-
 #include "cli/Codificacion.h"
 #include "comun/Windows1252.h"
 
 namespace rebanex::consola {
-
-namespace {}  // namespace
 
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
     json += '"';
@@ -30,9 +26,9 @@ void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
                 break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-                    json += escape;
+                    json += "\\u00";
+                    json += "0123456789ABCDEF"[c >> 4];
+                    json += "0123456789ABCDEF"[c & 0xF];
                 } else if (static_cast<unsigned char>(c) < 0x80) {
                     json += c;
                 } else {
@@ -50,7 +46,7 @@ std::string Salida::Texto(std::string_view cp1252) const {
 }
 
 void Salida::Anyadir(std::string& destino, std::string_view cp1252) const {
-    if (codificacion_ == CodificacionConsola::Cp1252) {
+    if (TalCual()) {
         destino.append(cp1252);
         return;
     }
@@ -63,7 +59,7 @@ void Salida::Anyadir(std::string& destino, std::string_view cp1252) const {
 }
 
 std::string_view Salida::Salto() const {
-    return codificacion_ == CodificacionConsola::Cp1252 ? "\r\n" : "\n";
+    return TalCual() ? "\r\n" : "\n";
 }
 
 std::string TextoAviso(const Aviso& aviso) {

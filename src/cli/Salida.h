@@ -22,6 +22,9 @@ class Salida {
     // What ends each printed line: LF, or CR LF in Windows-1252 mode.
     std::string_view Salto() const;
 
+    // The text goes out as the program holds it (Windows-1252 mode).
+    bool TalCual() const { return codificacion_ == CodificacionConsola::Cp1252; }
+
   private:
     CodificacionConsola codificacion_;
 };

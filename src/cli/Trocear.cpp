@@ -18,12 +18,12 @@ namespace {
 
 // One run's streams, with the encoding of its console.
 struct Consola {
-    std::ostream& salida;
-    std::ostream& error;
+    Destino& salida;
+    Destino& error;
     Salida conversion;
 
     int Fallo(int codigo, const std::string& mensaje) {
-        error << "trocear: " << conversion.Texto(mensaje) << '\n';
+        error.Escribir("trocear: " + conversion.Texto(mensaje) + '\n');
         return codigo;
     }
 };
@@ -57,7 +57,7 @@ class SalidaTrozos {
         }
     }
     void Vaciar() {
-        consola_.salida.write(bufer_.data(), static_cast<std::streamsize>(bufer_.size()));
+        consola_.salida.Escribir(bufer_);
         bufer_.clear();
     }
 
@@ -82,6 +82,12 @@ int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
         bufer += "{\"trozos\": [";
     }
     for (std::size_t i = 0; i < lista.Cuantos(); ++i) {
+        if (modo != Modo::Json && consola.conversion.TalCual()) {
+            lista.Anyadir(i, bufer);
+            bufer += consola.conversion.Salto();
+            salida.Seguir();
+            continue;
+        }
         trozo.clear();
         lista.Anyadir(i, trozo);
         if (modo == Modo::Json) {
@@ -103,7 +109,7 @@ int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
     return kSalidaBien;
 }
 
-int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entradaEstandar) {
+int Ejecutar(Consola& consola, const ArgumentosTrocear& args, Origen& entradaEstandar) {
     std::optional<EstadoInicial> estado =
         args.rutaIni ? EstadoDesdeAjustes(*args.rutaIni) : EstadoPorDefecto();
     if (!estado) {
@@ -125,10 +131,10 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
 
     switch (args.modo) {
         case Modo::Contar:
-            consola.salida << consola.conversion.Texto(
-                                  TextoContador(static_cast<long long>(entrada.mensaje.size()),
-                                                entrada.opciones.MsgMax, "."))
-                           << consola.conversion.Salto();
+            consola.salida.Escribir(
+                consola.conversion.Texto(TextoContador(
+                    static_cast<long long>(entrada.mensaje.size()), entrada.opciones.MsgMax, ".")) +
+                std::string(consola.conversion.Salto()));
             return kSalidaBien;
         case Modo::Formato: {
             AvisadorConsola avisador(consola.error, consola.conversion);
@@ -137,7 +143,7 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
             if (!texto) {
                 return kSalidaComprobacion;
             }
-            consola.salida << consola.conversion.Texto(*texto);
+            consola.salida.Escribir(consola.conversion.Texto(*texto));
             return kSalidaBien;
         }
         case Modo::Trozos:
@@ -147,26 +153,26 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
     return EscribirTrozos(consola, args.modo, std::move(entrada));
 }
 
-int EjecutarArgumentos(const std::vector<std::string>& argumentos, std::istream& entrada,
-                       std::ostream& salida, std::ostream& error) {
+int EjecutarArgumentos(const std::vector<std::string>& argumentos, Origen& entrada, Destino& salida,
+                       Destino& error) {
     auto leidos = LeerArgumentos(argumentos);
     if (const auto* uso = std::get_if<ErrorUso>(&leidos)) {
         Consola consola{salida, error, Salida(uso->codificacion)};
         consola.Fallo(kSalidaUso, uso->mensaje);
-        error << consola.conversion.Texto("Prueba 'trocear --ayuda'.") << '\n';
+        error.Escribir(consola.conversion.Texto("Prueba 'trocear --ayuda'.") + '\n');
         return kSalidaUso;
     }
     const ArgumentosTrocear& args = std::get<ArgumentosTrocear>(leidos);
     Consola consola{salida, error, Salida(args.codificacion)};
     const int codigo = [&] {
         if (args.ayuda) {
-            salida << consola.conversion.Texto(TextoAyuda());
+            salida.Escribir(consola.conversion.Texto(TextoAyuda()));
             return kSalidaBien;
         }
         return Ejecutar(consola, args, entrada);
     }();
     // Whatever went out must have gone out whole: a full disk or a closed pipe is a failure.
-    if (!salida.flush()) {
+    if (!salida.Terminar()) {
         return consola.Fallo(kSalidaEscritura, "no se puede escribir la salida");
     }
     return codigo;
@@ -174,17 +180,19 @@ int EjecutarArgumentos(const std::vector<std::string>& argumentos, std::istream&
 
 }  // namespace
 
-int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& entrada,
-                    std::ostream& salida, std::ostream& error) {
+int EjecutarTrocear(const std::vector<std::string>& argumentos, Origen& entrada, Destino& salida,
+                    Destino& error) {
     // Nothing may escape to the caller: it would end the process with no word of why.
     try {
         return EjecutarArgumentos(argumentos, entrada, salida, error);
     } catch (const std::bad_alloc&) {
-        error << "trocear: no hay memoria suficiente para este mensaje\n";
+        error.Escribir("trocear: no hay memoria suficiente para este mensaje\n");
     } catch (const std::exception& e) {
-        error << "trocear: error inesperado: " << e.what() << '\n';
+        error.Escribir("trocear: error inesperado: ");
+        error.Escribir(e.what());
+        error.Escribir("\n");
     } catch (...) {
-        error << "trocear: error inesperado\n";
+        error.Escribir("trocear: error inesperado\n");
     }
     return kSalidaExcepcion;
 }

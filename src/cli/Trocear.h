@@ -2,10 +2,10 @@
 // run it in memory.
 #pragma once
 
-#include <istream>
-#include <ostream>
 #include <string>
 #include <vector>
+
+#include "cli/Flujos.h"
 
 namespace rebanex::consola {
 
@@ -17,7 +17,7 @@ inline constexpr int kSalidaExcepcion = 4;     // out of memory or another unexp
 
 // `argumentos` without the program's name. `entrada` is read only when no file is named.
 // Every exception ends here, as a message on `error` and kSalidaExcepcion.
-int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& entrada,
-                    std::ostream& salida, std::ostream& error);
+int EjecutarTrocear(const std::vector<std::string>& argumentos, Origen& entrada, Destino& salida,
+                    Destino& error);
 
 }  // namespace rebanex::consola

@@ -1,5 +1,5 @@
 // trocear: cuts an SMS message into pieces from the command line.
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,12 +21,13 @@ int main(int argc, char** argv) {
     // A reader that went away must fail the write, which is reported, not end the process.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    std::ios::sync_with_stdio(false);
     try {
         const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
-        return rebanex::consola::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
+        rebanex::consola::EntradaEstandar entrada;
+        rebanex::consola::DestinoFichero salida(stdout), error(stderr);
+        return rebanex::consola::EjecutarTrocear(argumentos, entrada, salida, error);
     } catch (...) {  // only copying the arguments can get here
-        std::cerr << "trocear: no hay memoria suficiente para empezar\n";
+        std::fputs("trocear: no hay memoria suficiente para empezar\n", stderr);
         return rebanex::consola::kSalidaExcepcion;
     }
 }

@@ -15,9 +15,10 @@ namespace {
 // The arguments split at spaces ('' stands for an empty one).
 std::vector<std::string> Palabras(const std::string& args) {
     std::vector<std::string> lista;
-    std::istringstream palabras(args);
-    for (std::string a; palabras >> a;) {
-        lista.push_back(a == "''" ? "" : a);
+    for (std::size_t i = 0; (i = args.find_first_not_of(' ', i)) != std::string::npos;) {
+        const std::size_t fin = std::min(args.find(' ', i), args.size());
+        lista.push_back(args.substr(i, fin - i) == "''" ? "" : args.substr(i, fin - i));
+        i = fin;
     }
     return lista;
 }
@@ -159,17 +160,26 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
 }
 
-// Running out of memory anywhere ends the run with its own exit code and a message.
-TEST(TrocearFallos, SinMemoria) {
-    struct SinMemoria : std::streambuf {
-        int_type overflow(int_type) override { throw std::bad_alloc(); }
-    } sumidero;
-    std::ostream salida(&sumidero);
-    salida.exceptions(std::ios::badbit);  // passes the buffer's exception on
-    std::istringstream entrada("hola");
-    std::ostringstream error;
-    EXPECT_EQ(EjecutarTrocear({}, entrada, salida, error), kSalidaExcepcion);
-    EXPECT_EQ(error.str(), "trocear: no hay memoria suficiente para este mensaje\n");
+// Running out of memory anywhere ends the run with its own exit code and a message; output
+// that cannot be written whole ends it with another.
+TEST(TrocearFallos, SinMemoriaYSalidaQueNoSeEscribe) {
+    struct SinMemoria : Destino {
+        void Escribir(std::string_view) override { throw std::bad_alloc(); }
+        bool Terminar() override { return true; }
+    } sinMemoria;
+    OrigenTexto entrada("hola");
+    DestinoTexto error;
+    EXPECT_EQ(EjecutarTrocear({}, entrada, sinMemoria, error), kSalidaExcepcion);
+    EXPECT_EQ(error.texto, "trocear: no hay memoria suficiente para este mensaje\n");
+    // A stream opened only for reading refuses every write, as a full disk or a closed pipe do.
+    pruebas::CarpetaTemporal carpeta;
+    std::FILE* f = std::fopen(carpeta.Escribir("l.txt", "").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    DestinoFichero soloLectura(f);
+    error.texto.clear();
+    EXPECT_EQ(EjecutarTrocear({}, entrada, soloLectura, error), kSalidaEscritura);
+    EXPECT_EQ(error.texto, "trocear: no se puede escribir la salida\n");
+    std::fclose(f);
 }
 
 // --ini: the user's settings file gives the options and stays untouched.
