@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     // A reader that went away must fail the write, which is reported, not end the process.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+    // trocear gathers its output in large blocks itself: each goes out in one write.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     try {
         const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
         rebanex::consola::EntradaEstandar entrada;
