@@ -60,6 +60,8 @@ TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     EXPECT_TRUE(EsDirectorio(t.Fichero(altos)) && !ExisteFichero(t.Fichero(altos)));
     EXPECT_TRUE(ExisteFichero(ruta) && !EsDirectorio(ruta));
     EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt}));
+    const std::string grande(70000, '\x80');  // a large one is mapped on Linux
+    EXPECT_EQ(LeerFichero(t.Escribir("grande", grande)).contenido, grande);
     EXPECT_EQ(TamanoFichero(ruta), 7u);
     ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
     EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
