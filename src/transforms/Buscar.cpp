@@ -35,6 +35,8 @@ Buscador::Buscador(std::string_view texto, std::string_view patron, bool sinMayu
       sinMayusculas_(sinMayusculas),
       primero_(patron.empty() ? '\0' : patron.front(),
                Otro(patron.empty() ? '\0' : patron.front(), sinMayusculas)),
+      segundo_(patron.size() < 2 ? primero_.c : patron[1],
+               Otro(patron.size() < 2 ? primero_.c : patron[1], sinMayusculas)),
       ultimo_(patron.empty() ? '\0' : patron.back(),
               Otro(patron.empty() ? '\0' : patron.back(), sinMayusculas)) {}
 
@@ -42,7 +44,8 @@ Mascara16 Buscador::CandidatosUnoAUno(std::size_t i) const {
     const std::size_t k = patron_.size();
     Mascara16 m = 0;
     for (std::size_t j = i; j + k <= texto_.size() && j < i + kAncho; ++j) {
-        const bool cabe = primero_.Cabe(texto_[j]) && ultimo_.Cabe(texto_[j + k - 1]);
+        const bool cabe = primero_.Cabe(texto_[j]) && segundo_.Cabe(texto_[j + (k > 1 ? 1 : 0)]) &&
+                          ultimo_.Cabe(texto_[j + k - 1]);
         m |= Mascara16{cabe} << (j - i);
     }
     return m;

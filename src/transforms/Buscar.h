@@ -47,10 +47,10 @@ class Buscador {
     std::size_t Saltar(std::size_t i, std::size_t posibles, Mascara16& m) const;
     Mascara16 CandidatosUnoAUno(std::size_t i) const;  // where the blocks would pass the end
 
-    // The characters between the two ends, which the candidates have matched already.
+    // The characters between the second and the last, which the candidates have matched already.
     bool Coincide(std::size_t j) const {
         const char* en = texto_.data() + j;
-        for (std::size_t k = 1; k + 1 < patron_.size(); ++k) {
+        for (std::size_t k = 2; k + 1 < patron_.size(); ++k) {
             const char c = sinMayusculas_ ? Traducir(kMayusculas, en[k]) : en[k];
             if (c != patron_[k]) {
                 return false;
@@ -61,23 +61,24 @@ class Buscador {
 
     std::string_view texto_, patron_;
     bool sinMayusculas_;
-    Extremo primero_, ultimo_;
+    Extremo primero_, segundo_, ultimo_;
 };
 
 template <bool kPlegados>
 Mascara16 Buscador::Candidatos(std::size_t i) const {
+    const std::size_t k = patron_.size();
+    const auto cabe = [](const Bloque16& b, const Extremo& e) {
+        if constexpr (kPlegados) {
+            return (b | e.pliegue) == e.plegado;
+        } else {
+            return (b == e.bloque) | (b == e.bloqueOtro);
+        }
+    };
     const auto en = [&](std::size_t desde) {
         const char* s = texto_.data() + desde;
-        const Bloque16 a = Bloque16::Leer(s), b = Bloque16::Leer(s + patron_.size() - 1);
-        if constexpr (kPlegados) {
-            return (((a | primero_.pliegue) == primero_.plegado) &
-                    ((b | ultimo_.pliegue) == ultimo_.plegado))
-                .Mascara();
-        } else {
-            return (((a == primero_.bloque) | (a == primero_.bloqueOtro)) &
-                    ((b == ultimo_.bloque) | (b == ultimo_.bloqueOtro)))
-                .Mascara();
-        }
+        const Bloque16 a = Bloque16::Leer(s), b = Bloque16::Leer(s + (k > 1 ? 1 : 0)),
+                       c = Bloque16::Leer(s + k - 1);
+        return (cabe(a, primero_) & cabe(b, segundo_) & cabe(c, ultimo_)).Mascara();
     };
     return en(i) | en(i + Bloque16::kLargo) << Bloque16::kLargo;
 }
@@ -100,7 +101,7 @@ void Buscador::Recorrer(std::size_t desde, F&& f) const {
         return;
     }
     const std::size_t posibles = n - k + 1;  // the positions an occurrence can start at
-    const bool plegados = primero_.plegable && ultimo_.plegable;
+    const bool plegados = primero_.plegable && segundo_.plegable && ultimo_.plegable;
     for (std::size_t i = desde; i < posibles;) {
         Mascara16 m = 0;
         i = plegados ? Saltar<true>(i, posibles, m) : Saltar<false>(i, posibles, m);
