@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "comun/Bloque16.h"
 #include "comun/Composiciones.h"
 
 namespace rebanex {
@@ -96,6 +97,97 @@ char32_t Compuesto(char32_t base, char32_t marca) {
     return p != composiciones.end() && p->base == base && p->marca == marca ? p->resultado : 0;
 }
 
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// Does the text end at `i`, or go on with a byte that cannot start a combining mark?
+bool SinMarcaEn(std::string_view s, std::size_t i) {
+    return i >= s.size() || (s[i] != '\xCC' && s[i] != '\xCD');
+}
+
+// UTF-8 (its byte order mark already gone) decoded into `destino`, which may be the text
+// itself: no character takes more bytes than its sequence did, so what is written never passes
+// what is read. Runs of ASCII, most of a Spanish text, go sixteen bytes at a time. Returns the
+// length written.
+std::size_t Decodificar(std::string_view utf8, char* destino, std::u32string& sinConvertir) {
+    std::size_t escrito = 0;
+    const auto perdido = [&](char32_t c) {
+        destino[escrito++] = '?';
+        if (sinConvertir.find(c) == std::u32string::npos) {
+            sinConvertir += c;
+        }
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (i + Bloque16::kLargo <= utf8.size()) {
+            const Bloque16 b = Bloque16::Leer(utf8.data() + i);
+            const Mascara16 altos = b.Altos();
+            // The ASCII before the first other byte goes as it is, but for a last character
+            // that a mark after it would join.
+            const std::size_t llanos = altos != 0 ? Primero(altos) : Bloque16::kLargo;
+            const std::size_t tal = llanos - (llanos > 0 && !SinMarcaEn(utf8, i + llanos));
+            if (tal == Bloque16::kLargo) {
+                b.Escribir(destino + escrito);  // only over bytes already read
+            } else {
+                for (std::size_t k = 0; k < tal; ++k) {
+                    destino[escrito + k] = utf8[i + k];
+                }
+            }
+            if (tal > 0) {
+                i += tal;
+                escrito += tal;
+                continue;
+            }
+        }
+        // A letter of Latin-1 with nothing to join it, most of what is not ASCII: at once.
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(utf8[k]); };
+        if (i + 1 < utf8.size() && (byte(i) == 0xC2 || byte(i) == 0xC3) &&
+            (byte(i + 1) & 0xC0) == 0x80 && SinMarcaEn(utf8, i + 2) &&
+            (byte(i) == 0xC3 || byte(i + 1) >= 0xA0)) {
+            destino[escrito++] = static_cast<char>(((byte(i) & 0x1F) << 6) | (byte(i + 1) & 0x3F));
+            i += 2;
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t largo = LeerSecuencia(utf8, i, c);
+        if (largo == 0) {
+            perdido(0xFFFD);
+            ++i;
+            continue;
+        }
+        i += largo;
+        c = Canonico(c);
+        // The marks the compositions use (U+0300 to U+036F) start with 0xCC or 0xCD.
+        char32_t marca = 0;
+        const std::size_t largoMarca = !SinMarcaEn(utf8, i) ? LeerSecuencia(utf8, i, marca) : 0;
+        if (largoMarca != 0) {
+            if (const char32_t compuesto = Compuesto(c, Canonico(marca)); compuesto != 0) {
+                c = compuesto;
+                i += largoMarca;
+            }
+        }
+        switch (c) {
+            case 0x2010:  // hyphen
+            case 0x2011:  // non-breaking hyphen
+                c = '-';
+                break;
+            case 0x2007:  // figure space
+            case 0x202F:  // narrow no-break space
+                c = 0xA0;
+                break;
+            case 0x200B:  // zero width space
+            case 0xFEFF:  // zero width no-break space
+                continue;
+        }
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {  // Latin-1: most accented letters
+            destino[escrito++] = static_cast<char>(c);
+        } else if (const auto byte = ByteWindows1252(c)) {
+            destino[escrito++] = static_cast<char>(*byte);
+        } else {
+            perdido(c);
+        }
+    }
+    return escrito;
+}
+
 }  // namespace
 
 std::optional<unsigned char> ByteWindows1252(char32_t c) {
@@ -117,58 +209,12 @@ char32_t CaracterWindows1252(unsigned char byte) {
 }
 
 Conversion1252 DeUtf8Detallado(std::string_view utf8) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (utf8.substr(0, kBom.size()) == kBom) {
         utf8.remove_prefix(kBom.size());
     }
     Conversion1252 r;
-    r.texto.reserve(utf8.size());
-    const auto perdido = [&r](char32_t c) {
-        r.texto += '?';
-        if (r.sinConvertir.find(c) == std::u32string::npos) {
-            r.sinConvertir += c;
-        }
-    };
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = 0;
-        const std::size_t largo = LeerSecuencia(utf8, i, c);
-        if (largo == 0) {
-            perdido(0xFFFD);
-            ++i;
-            continue;
-        }
-        i += largo;
-        c = Canonico(c);
-        // The marks the compositions use (U+0300 to U+036F) start with 0xCC or 0xCD.
-        char32_t marca = 0;
-        const std::size_t largoMarca = i < utf8.size() && (utf8[i] == '\xCC' || utf8[i] == '\xCD')
-                                           ? LeerSecuencia(utf8, i, marca)
-                                           : 0;
-        if (largoMarca != 0) {
-            if (const char32_t compuesto = Compuesto(c, Canonico(marca)); compuesto != 0) {
-                c = compuesto;
-                i += largoMarca;
-            }
-        }
-        switch (c) {
-            case 0x2010:  // hyphen
-            case 0x2011:  // non-breaking hyphen
-                c = '-';
-                break;
-            case 0x2007:  // figure space
-            case 0x202F:  // narrow no-break space
-                c = 0xA0;
-                break;
-            case 0x200B:  // zero width space
-            case 0xFEFF:  // zero width no-break space
-                continue;
-        }
-        if (const auto byte = ByteWindows1252(c)) {
-            r.texto += static_cast<char>(*byte);
-        } else {
-            perdido(c);
-        }
-    }
+    r.texto.resize(utf8.size());
+    r.texto.resize(Decodificar(utf8, r.texto.data(), r.sinConvertir));
     return r;
 }
 
@@ -178,6 +224,14 @@ std::string DeUtf8(std::string_view utf8) {
 
 bool EsUtf8Valido(std::string_view texto) {
     for (std::size_t i = 0; i < texto.size();) {
+        if (i + Bloque16::kLargo <= texto.size()) {
+            // The ASCII before the first other byte, or the whole block.
+            const Mascara16 altos = Bloque16::Leer(texto.data() + i).Altos();
+            if ((altos & 1) == 0) {
+                i += altos != 0 ? Primero(altos) : Bloque16::kLargo;
+                continue;
+            }
+        }
         char32_t c = 0;
         const std::size_t largo = LeerSecuencia(texto, i, c);
         if (largo == 0) {
@@ -188,9 +242,23 @@ bool EsUtf8Valido(std::string_view texto) {
     return true;
 }
 
+// Runs of ASCII go across whole.
 void AnyadirUtf8(std::string& destino, std::string_view cp1252) {
-    for (const char b : cp1252) {
-        EscribirUtf8(destino, CaracterWindows1252(static_cast<unsigned char>(b)));
+    const std::size_t n = cp1252.size();
+    for (std::size_t i = 0; i < n;) {
+        std::size_t fin = i;
+        while (fin + Bloque16::kLargo <= n && Bloque16::Leer(cp1252.data() + fin).Altos() == 0) {
+            fin += Bloque16::kLargo;
+        }
+        while (fin < n && static_cast<unsigned char>(cp1252[fin]) < 0x80) {
+            ++fin;
+        }
+        destino.append(cp1252.substr(i, fin - i));
+        if (fin == n) {
+            break;
+        }
+        EscribirUtf8(destino, CaracterWindows1252(static_cast<unsigned char>(cp1252[fin])));
+        i = fin + 1;
     }
 }
 
@@ -201,12 +269,18 @@ std::string AUtf8(std::string_view cp1252) {
     return resultado;
 }
 
+// Decoded in place: a message of megabytes is not copied.
 Conversion1252 TextoWindows1252Detallado(std::string bytes) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    const std::string_view vista(bytes);
+    const bool bom = vista.substr(0, kBom.size()) == kBom;
     const auto alto = [](char c) { return static_cast<unsigned char>(c) > 0x7F; };
-    const bool utf8 = std::string_view(bytes).substr(0, kBom.size()) == kBom ||
-                      (std::any_of(bytes.begin(), bytes.end(), alto) && EsUtf8Valido(bytes));
-    return utf8 ? DeUtf8Detallado(bytes) : Conversion1252{std::move(bytes), {}};
+    if (!bom && !(std::any_of(bytes.begin(), bytes.end(), alto) && EsUtf8Valido(bytes))) {
+        return Conversion1252{std::move(bytes), {}};
+    }
+    Conversion1252 r;
+    bytes.resize(Decodificar(vista.substr(bom ? kBom.size() : 0), bytes.data(), r.sinConvertir));
+    r.texto = std::move(bytes);
+    return r;
 }
 
 std::string TextoWindows1252(std::string bytes) {

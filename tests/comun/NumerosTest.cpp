@@ -57,9 +57,15 @@ TEST(Windows1252, ComponeSustituyeYNombraLoQueFalta) {
         {"Ram\xC3\xB3n \xF1", "Ram\xC3\xB3n \xF1", U""},  // not UTF-8: Windows-1252 already
     };
     for (const auto& [entrada, texto, sinConvertir] : casos) {
-        const Conversion1252 c = TextoWindows1252Detallado(entrada);
-        EXPECT_EQ(c.texto, texto) << entrada;
-        EXPECT_EQ(c.sinConvertir, sinConvertir) << entrada;
+        // Also after ASCII that puts the rest across the blocks the text is read in.
+        for (const std::size_t n : {0, 13, 15, 31}) {
+            const std::size_t bom = entrada.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+            const std::string ascii(n, 'x');
+            const Conversion1252 c =
+                TextoWindows1252Detallado(std::string(entrada).insert(bom, ascii));
+            EXPECT_EQ(c.texto, ascii + texto) << entrada;
+            EXPECT_EQ(c.sinConvertir, sinConvertir) << entrada;
+        }
     }
 }
 
