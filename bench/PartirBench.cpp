@@ -1,4 +1,5 @@
-// The whole split command on long generated messages, with every transform switched on.
+// The whole split command on long generated messages, with every transform switched on, and
+// loading such a message from its file.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -11,6 +12,9 @@
 
 #include "MemoriaPico.h"
 #include "TextoEspanyol.h"
+#include "comun/Windows1252.h"
+#include "files/Ficheros.h"
+#include "files/Mensajes.h"
 #include "split/Partir.h"
 #include "transforms/Gsm7.h"
 #include "transforms/Reemplazos.h"
@@ -142,6 +146,28 @@ void PartirFrio(benchmark::State& state) {
 }
 
 BENCHMARK(PartirFrio)->Arg(1 << 20)->Arg(4 << 20)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// A message file loaded as trocear loads it: read whole, decoded when it is UTF-8 (arg 1), its
+// line ends made CR LF.
+void LeerMensaje(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const std::string texto = TextoEspanyol(bytes);
+    const std::filesystem::path ruta =
+        std::filesystem::temp_directory_path() / "rebanex-bench-mensaje.txt";
+    std::ofstream(ruta, std::ios::binary) << (state.range(1) != 0 ? AUtf8(texto) : texto);
+    for (auto _ : state) {
+        Lectura leido = ficheros::LeerTexto(ruta.string());
+        std::string mensaje = MensajeDeFichero(std::move(leido.contenido));
+        benchmark::DoNotOptimize(mensaje.data());
+    }
+    std::filesystem::remove(ruta);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));
+}
+
+BENCHMARK(LeerMensaje)
+    ->ArgsProduct({{1 << 20}, {0, 1}})
+    ->ArgNames({"bytes", "utf8"})
+    ->Unit(benchmark::kMillisecond);
 
 // The Spanish text with a euro now and then and typographic quotes, as typed on a phone.
 std::string TextoConSimbolos(std::size_t bytes) {
