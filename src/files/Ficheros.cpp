@@ -5,7 +5,6 @@
 #include <sys/mman.h>
 #endif
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -57,10 +56,33 @@ Fichero Abrir(const std::string& ruta, bool escribir) {
 #endif
 }
 
-// Every byte of an open file; nullopt on a read error. A regular file goes straight into a
-// buffer of its size, with room for a message's line ends to become CR LF in place; what it may
-// have grown by since, or a pipe, comes after, the buffer doubling. Growing by small blocks
-// copied a large file several times, each time into fresh pages.
+#ifndef _WIN32
+// A file mapped for reading while it is copied.
+class Vista {
+  public:
+    Vista(std::FILE* f, std::size_t largo)
+        : datos_(mmap(nullptr, largo, PROT_READ, MAP_PRIVATE, fileno(f), 0)), largo_(largo) {}
+    ~Vista() {
+        if (datos_ != MAP_FAILED) {
+            munmap(datos_, largo_);
+        }
+    }
+    Vista(const Vista&) = delete;
+    Vista& operator=(const Vista&) = delete;
+    const char* Datos() const {
+        return datos_ != MAP_FAILED ? static_cast<const char*>(datos_) : nullptr;
+    }
+
+  private:
+    void* datos_;
+    std::size_t largo_;
+};
+#endif
+
+// Every byte of an open file from where it stands; nullopt on a read error. A regular file goes
+// straight into a buffer of what it has left, with room for a message's line ends to become
+// CR LF in place; what it may have grown by since, or a pipe, comes after, the buffer doubling.
+// Growing by small blocks copied a large file several times, each time into fresh pages.
 std::optional<std::string> LeerAbierto(std::FILE* f) {
     EstadoSistema estado{};
 #ifdef _WIN32
@@ -68,8 +90,12 @@ std::optional<std::string> LeerAbierto(std::FILE* f) {
 #else
     const bool medido = fstat(fileno(f), &estado) == 0;
 #endif
-    const bool regular = medido && (static_cast<unsigned>(estado.st_mode) & S_IFMT) == S_IFREG;
-    const std::size_t previsto = regular ? static_cast<std::size_t>(estado.st_size) : 0;
+    const long posicion = std::ftell(f);  // standard input may have been read from already
+    const bool regular =
+        medido && posicion >= 0 && (static_cast<unsigned>(estado.st_mode) & S_IFMT) == S_IFREG;
+    const std::size_t previsto = regular && estado.st_size > posicion
+                                     ? static_cast<std::size_t>(estado.st_size - posicion)
+                                     : 0;
     std::string contenido;
     contenido.reserve(previsto + previsto / 16 + 1);
     std::size_t largo = 0;
@@ -78,19 +104,16 @@ std::optional<std::string> LeerAbierto(std::FILE* f) {
     // copy it out of the system's cache. A file cut short by another program during the copy
     // would end the process; read() is left for the small ones.
     constexpr std::size_t kMapear = std::size_t{1} << 16;
-    if (previsto >= kMapear) {
-        void* vista = mmap(nullptr, previsto, PROT_READ, MAP_PRIVATE, fileno(f), 0);
-        if (vista != MAP_FAILED) {
-            contenido.assign(static_cast<const char*>(vista), previsto);
-            munmap(vista, previsto);
-            if (std::fseek(f, static_cast<long>(previsto), SEEK_SET) == 0) {
-                largo = previsto;
-            }
+    if (previsto >= kMapear && posicion == 0) {
+        const Vista vista(f, previsto);
+        if (vista.Datos() != nullptr && std::fseek(f, static_cast<long>(previsto), SEEK_SET) == 0) {
+            contenido.assign(vista.Datos(), previsto);
+            largo = previsto;
         }
     }
 #endif
     // One byte more than the size tells whether the file ends there.
-    contenido.resize(regular ? std::max(largo, previsto) + 1 : std::size_t{1} << 16);
+    contenido.resize(regular ? previsto + 1 : std::size_t{1} << 16);
     for (;;) {
         largo += std::fread(contenido.data() + largo, 1, contenido.size() - largo, f);
         if (largo < contenido.size()) {
