@@ -40,13 +40,13 @@ Buscador::Buscador(std::string_view texto, std::string_view patron, bool sinMayu
       ultimo_(patron.empty() ? '\0' : patron.back(),
               Otro(patron.empty() ? '\0' : patron.back(), sinMayusculas)) {}
 
-Mascara16 Buscador::CandidatosUnoAUno(std::size_t i) const {
+Buscador::Ventana Buscador::CandidatosUnoAUno(std::size_t i) const {
     const std::size_t k = patron_.size();
-    Mascara16 m = 0;
+    Ventana m = 0;
     for (std::size_t j = i; j + k <= texto_.size() && j < i + kAncho; ++j) {
         const bool cabe = primero_.Cabe(texto_[j]) && segundo_.Cabe(texto_[j + (k > 1 ? 1 : 0)]) &&
                           ultimo_.Cabe(texto_[j + k - 1]);
-        m |= Mascara16{cabe} << (j - i);
+        m |= Ventana{cabe} << (j - i);
     }
     return m;
 }
