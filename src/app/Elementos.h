@@ -24,15 +24,10 @@ enum class Control {
 #undef REBANEX_CONTROL
 };
 
-inline constexpr auto kNombresControles = std::to_array<std::string_view>({
-#define REBANEX_CONTROL(nombre) #nombre,
+inline constexpr int kNumControles = 0
+#define REBANEX_CONTROL(nombre) +1
     REBANEX_CONTROLES(REBANEX_CONTROL)
 #undef REBANEX_CONTROL
-});
-inline constexpr int kNumControles = static_cast<int>(kNombresControles.size());
-
-constexpr std::string_view NombreControl(Control c) {
-    return kNombresControles[static_cast<std::size_t>(c)];
-}
+    ;
 
 }  // namespace rebanex

@@ -14,7 +14,7 @@ namespace rebanex {
 
 void Prog::mnu_archivo_cargar_Click() {
     const std::string ruta = ElegirFichero(entorno_.dialogos, kFiltroMensajes,
-                                           std::string(kTituloCargarMensaje), DirectorioInicio_, 0);
+                                           std::string(kTituloCargarMensaje), DirectorioInicio_);
     if (ruta.empty()) {
         return;
     }
@@ -47,9 +47,8 @@ void Prog::CargarMensaje(const std::string& ruta) {
 }
 
 void Prog::mnu_reemplazos_abrir_Click() {
-    const std::string ruta =
-        ElegirFichero(entorno_.dialogos, kFiltroReemplazos, std::string(kTituloCargarReemplazos),
-                      DirectorioInicio_, 0);
+    const std::string ruta = ElegirFichero(entorno_.dialogos, kFiltroReemplazos,
+                                           std::string(kTituloCargarReemplazos), DirectorioInicio_);
     if (ruta.empty()) {
         return;
     }

@@ -132,8 +132,7 @@ class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos
     bool Copiar(const std::string& texto) override {
         return !portapapelesOcupado && (portapapeles = texto, true);
     }
-    std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
-                             std::uint32_t) override {
+    std::string AbrirFichero(const std::string&, const std::string&, const std::string&) override {
         return std::exchange(elegido, "");
     }
     int Abrir(const std::string& fichero, const std::string& parametros,
