@@ -3,13 +3,13 @@
 // here, not one more constructor argument of Prog.
 #pragma once
 
-#include "app/Portapapeles.h"
 #include "app/Vista.h"
-#include "files/Dialogos.h"
-#include "files/Disco.h"
-#include "files/Shell.h"
 #include "host/Anfitrion.h"
 #include "settings/Ini.h"
+#include "sistema/Dialogos.h"
+#include "sistema/Disco.h"
+#include "sistema/Portapapeles.h"
+#include "sistema/Shell.h"
 
 namespace rebanex {
 

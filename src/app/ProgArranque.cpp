@@ -3,10 +3,11 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "comun/Direcciones.h"
 #include "comun/FechaVersion.h"
-#include "files/Direcciones.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
+#include "sistema/Rutas.h"
 
 namespace rebanex {
 

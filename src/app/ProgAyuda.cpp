@@ -2,9 +2,10 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "comun/Direcciones.h"
 #include "files/Actualizador.h"
 #include "files/Ayuda.h"
-#include "files/Direcciones.h"
+#include "sistema/Rutas.h"
 
 namespace rebanex {
 
@@ -40,7 +41,7 @@ void Prog::AbrirEnNavegador(const std::string& url) {
 }
 
 std::string Prog::DirectorioEjecutable() {
-    return rebanex::DirectorioEjecutable(entorno_.shell.RutaEjecutable());
+    return DirectorioDe(entorno_.shell.RutaEjecutable());
 }
 
 void Prog::mnu_archivo_mensatellog_Click() {

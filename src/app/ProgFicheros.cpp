@@ -5,8 +5,8 @@
 #include "files/Filtro.h"
 #include "files/ListaReemplazos.h"
 #include "files/Mensajes.h"
-#include "files/Shell.h"
 #include "settings/Ajustes.h"
+#include "sistema/Shell.h"
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
 

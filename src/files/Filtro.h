@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/Dialogos.h"
+#include "sistema/Dialogos.h"
 
 namespace rebanex {
 

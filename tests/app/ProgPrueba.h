@@ -11,9 +11,9 @@
 
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "files/DiscoEnMemoria.h"
-#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
+#include "sistema/DiscoEnMemoria.h"
+#include "sistema/PerfilFichero.h"
 
 namespace rebanex::prueba {
 

@@ -1,6 +1,6 @@
 // Message files (line ends, telephone trailer, command line); Windows-1252 paths reach the files
 // the system knows under those characters; text files may be in Windows-1252 or in UTF-8.
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include "cli/EnMemoria.h"
 #include "comun/AvisadorAnotado.h"
 #include "comun/CarpetaTemporal.h"
-#include "files/DiscoFicheros.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
-#include "settings/PerfilFichero.h"
+#include "sistema/DiscoFicheros.h"
+#include "sistema/PerfilFichero.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex {

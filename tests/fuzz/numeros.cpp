@@ -5,11 +5,11 @@
 
 #include "Fuzz.h"
 #include "comun/Numeros.h"
-#include "files/DiscoEnMemoria.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
-#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
+#include "sistema/DiscoEnMemoria.h"
+#include "sistema/PerfilFichero.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "comun/AvisadorAnotado.h"
-#include "files/DiscoEnMemoria.h"
 #include "files/Mensajes.h"
-#include "settings/PerfilFichero.h"
+#include "sistema/DiscoEnMemoria.h"
+#include "sistema/PerfilFichero.h"
 
 namespace rebanex {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "files/Dialogos.h"
+#include "sistema/Dialogos.h"
 
 namespace rebanex::win32 {
 

@@ -8,7 +8,7 @@
 #include "app/Prog.h"
 #include "app/win32/PortapapelesWin32.h"
 #include "app/win32/VentanaPrincipal.h"
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 namespace rebanex::win32 {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Portapapeles.h"
 #include "host/Escritorio.h"
+#include "sistema/Portapapeles.h"
 
 namespace rebanex::win32 {
 

@@ -17,7 +17,7 @@
 #include "app/win32/ShellWin32.h"
 #include "app/win32/VentanaPrincipal.h"
 #include "host/ControlMensatel.h"
-#include "settings/Ini.h"
+#include "sistema/Rutas.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "files/DiscoEnMemoria.h"
+#include "sistema/DiscoEnMemoria.h"
 
 namespace rebanex {
 

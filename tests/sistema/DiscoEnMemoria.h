@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "files/Disco.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 

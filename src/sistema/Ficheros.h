@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/Lectura.h"
+#include "sistema/Lectura.h"
 
 namespace rebanex::ficheros {
 

@@ -1,4 +1,4 @@
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 #include <sys/stat.h>
 
