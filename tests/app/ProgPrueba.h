@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/MenusOpciones.h"
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "settings/TablaOpciones.h"
 #include "sistema/DiscoEnMemoria.h"
 #include "sistema/PerfilFichero.h"
 
@@ -191,10 +191,11 @@ class ProgPrueba : public ::testing::Test {
     std::string Marcas() {
         std::string s;
         for (const DefOpcion& o : kOpciones) {
-            for (int k = 1; o.menu && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
-                s += vista[ItemDeGrupo(*o.menu, k)].marcado ? '1' : '0';
+            const std::optional<Menu> item = MenuDeOpcion(o.opcion);
+            for (int k = 1; item && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
+                s += vista[ItemDeGrupo(*item, k)].marcado ? '1' : '0';
             }
-            s += o.menu ? " " : "";
+            s += item ? " " : "";
         }
         return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
     }

@@ -72,15 +72,16 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_TRUE(vista.avisos.empty());
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
     for (const DefOpcion& o : kOpciones) {
-        if (o.menu && o.tipo == TipoOpcion::SiNo) {
+        if (o.tipo == TipoOpcion::SiNo) {
             SCOPED_TRACE(o.clave);
-            const bool marcado = vista[*o.menu].marcado;
-            prog.Menu_Click(*o.menu);
-            EXPECT_EQ(vista[*o.menu].marcado, !marcado);
+            const Menu item = *MenuDeOpcion(o.opcion);
+            const bool marcado = vista[item].marcado;
+            prog.Menu_Click(item);
+            EXPECT_EQ(vista[item].marcado, !marcado);
             EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
             EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
                       marcado ? ' ' : o.letras[0][0]);
-            prog.Menu_Click(*o.menu);
+            prog.Menu_Click(item);
             prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
