@@ -119,10 +119,10 @@ class Prog {
     void EjecutarMensatelLog();
     void EjecutarActualizador();
 
-    Entorno entorno_;
     Vista& vista_;
-    Ini ini_;
     Anfitrion& anfitrion_;
+    Sistema sistema_;
+    Ini ini_;
     std::vector<std::string> trozos_;
     int32_t trozoActual_ = 0;
     std::string FirmaMensatel_;

@@ -106,13 +106,13 @@ void Prog::mnu_opciones_ventana_Click() {
     vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
     LoteIni lote;
     lote.Escribir(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
-    lote.Aplicar(ini_, entorno_.disco);
+    lote.Aplicar(ini_, sistema_.disco);
     MostrarResumenOpciones();
 }
 
 void Prog::mnu_opciones_guardarventana_Click() {
     const Rectangulo ventana = vista_.Ventana();
-    if (GuardarPosicionVentana(ini_, entorno_.disco, ventana.izquierda, ventana.arriba)) {
+    if (GuardarPosicionVentana(ini_, sistema_.disco, ventana.izquierda, ventana.arriba)) {
         MostrarEstado(std::string(kEstadoPosicionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarPosicion());
@@ -120,7 +120,7 @@ void Prog::mnu_opciones_guardarventana_Click() {
 }
 
 void Prog::mnu_opciones_guardar_Click() {
-    if (GuardarConfiguracion(ini_, entorno_.disco, LeerOpciones())) {
+    if (GuardarConfiguracion(ini_, sistema_.disco, LeerOpciones())) {
         MostrarEstado(std::string(kEstadoConfiguracionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarConfiguracion());

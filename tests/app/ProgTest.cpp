@@ -132,9 +132,9 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     }
     Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
-    perfil.EscribirCadena(mensatel, "colores", "texto", "0");
-    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
+    sistema.perfil.EscribirCadena(mensatel, "colores", "texto", "0");
+    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
 
     Arrancar();
 
@@ -155,7 +155,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 // unreadable mensatel.ini, which gives neither colours nor signature.
 TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
     sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.FirmaMensatel(), "");
@@ -225,8 +225,9 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         V v;
         for (int i = 1; i <= 5; ++i) {
             const std::string n = std::to_string(i);
-            v.push_back(claves ? perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
-                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(claves
+                            ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
+                            : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
     };
