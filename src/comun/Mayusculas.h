@@ -55,8 +55,5 @@ inline char Traducir(const Tabla& tabla, char c) {
 inline char Mayuscula(char c) {
     return Traducir(kMayusculas, c);
 }
-inline char Minuscula(char c) {
-    return Traducir(kMinusculas, c);
-}
 
 }  // namespace rebanex

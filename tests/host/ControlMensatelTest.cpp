@@ -78,9 +78,7 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.aviso.texto);
         Escena e;
-        if (!caso.conDorvax) {
-            e.sistema.ficheros.clear();
-        }
+        e.sistema.ficheros.erase(caso.conDorvax ? "" : kEjecutable + "dorvax.exe");
         VentanaId mensaje = 0;
         if (caso.abierto) {
             mensaje = e.escritorio.CrearMensatel();
@@ -153,10 +151,9 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
         const VentanaSimulada& ventana = e.escritorio.ventanas[e.escritorio.primerPlano];
         EXPECT_EQ(ventana.titulo, titulos[c.elegido]);
         EXPECT_EQ(ventana.rect, c.despues);
-        const RectVentana& rect = c.despues;
+        const auto& [izquierda, arriba, derecha, abajo] = c.despues;
         EXPECT_EQ(e.escritorio.clicks,
-                  std::vector<Punto>{(
-                      Punto{(rect.izquierda + rect.derecha) / 2, (rect.arriba + rect.abajo) / 2})});
+                  (std::vector<Punto>{{(izquierda + derecha) / 2, (arriba + abajo) / 2}}));
     }
 }
 

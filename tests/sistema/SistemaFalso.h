@@ -1,19 +1,65 @@
-// The system's services for the tests, one fake of each: files in memory (with the settings
-// files among them), a clipboard, a shell and an open dialog that record what they are asked
-// and answer as set.
+// The system's services for the tests, one fake of each: files in memory, with the faults a real
+// disk can have switched on by hand and the settings files among them; a clipboard, a shell and
+// an open dialog that record what they are asked and answer as set.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "sistema/DiscoEnMemoria.h"
 #include "sistema/PerfilFichero.h"
 #include "sistema/Sistema.h"
 
 namespace rebanex::pruebas {
+
+class DiscoEnMemoria : public Disco {
+  public:
+    // Falla: no write succeeds. Trunca: each write keeps half its bytes and reports success.
+    enum class Lleno { No, Falla, Trunca };
+
+    bool EsFichero(const std::string& ruta) override { return ficheros.contains(ruta); }
+    std::optional<std::uint64_t> Tamanyo(const std::string& ruta) override {
+        return EsFichero(ruta) ? std::optional(ficheros[ruta].size()) : std::nullopt;
+    }
+    Lectura Leer(const std::string& ruta) override {
+        if (!EsFichero(ruta) || enUso.contains(ruta)) {
+            return {{}, EsFichero(ruta) ? MotivoFallo::EnUso : MotivoFallo::NoExiste};
+        }
+        return {ficheros[ruta], std::nullopt};
+    }
+    bool Escribir(const std::string& ruta, const std::string& bytes) override {
+        const bool escribe = !Intocable(ruta) && lleno != Lleno::Falla;
+        if (escribe) {
+            ficheros[ruta] = lleno == Lleno::Trunca ? bytes.substr(0, bytes.size() / 2) : bytes;
+        }
+        return escribe;
+    }
+    bool Borrar(const std::string& ruta) override {
+        return !Intocable(ruta) && ficheros.erase(ruta) != 0;
+    }
+    bool Reemplazar(const std::string& origen, const std::string& destino) override {
+        if (reemplazoFalla || Intocable(origen) || Intocable(destino) || !EsFichero(origen)) {
+            return false;
+        }
+        ficheros[destino] = std::move(ficheros[origen]);
+        return ficheros.erase(origen), true;
+    }
+    std::string CarpetaTemporal() override { return "C:\\Temp\\"; }
+
+    std::map<std::string, std::string> ficheros;
+    std::set<std::string> soloLectura;  // read, but neither written, removed nor replaced
+    std::set<std::string> enUso;        // held open by another program without sharing
+    Lleno lleno = Lleno::No;
+    bool reemplazoFalla = false;
+
+  private:
+    bool Intocable(const std::string& ruta) const {
+        return soloLectura.contains(ruta) || enUso.contains(ruta);
+    }
+};
 
 class SistemaFalso : public DiscoEnMemoria, public Portapapeles, public Shell, public Dialogos {
   public:

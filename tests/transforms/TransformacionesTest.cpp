@@ -1,7 +1,6 @@
 // The transforms of the working text, each over its own small table.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numeric>
 
 #include "transforms/Caracteres.h"
@@ -73,8 +72,7 @@ TEST(Regla, SeparadoresYPalabras) {
         {Palabra, "aa", "b", "aaa aa", "aaa b"},        // a failed candidate moves on by one
         {Prefijo, "de", "d", "dedo de cadena De-de", "ddo d cadena D-d"},
         {Sufijo, "ca", "k", "saca Saca SACA cable", "sak Sak SAK cable"},
-        // The word test looks at the text as this rule has already changed it.
-        {Prefijo, "a", "-", "aa", "--"},
+        {Prefijo, "a", "-", "aa", "--"},  // the word test sees the text as the rule left it
     };
     for (const auto& [clase, buscar, reemplazo, texto, esperado] : casos) {
         std::string t = texto;
