@@ -31,13 +31,13 @@ inline constexpr int kNumControles = 0
     ;
 
 enum class Menu {
-#define REBANEX_ITEM(nombre, marcado) nombre,
+#define REBANEX_ITEM(nombre, marcado, opcion) nombre,
     REBANEX_MENUS(REBANEX_ITEM)
 #undef REBANEX_ITEM
 };
 
 inline constexpr std::array kMenus = {
-#define REBANEX_ITEM(nombre, marcado) Menu::nombre,
+#define REBANEX_ITEM(nombre, marcado, opcion) Menu::nombre,
     REBANEX_MENUS(REBANEX_ITEM)
 #undef REBANEX_ITEM
 };
@@ -46,7 +46,7 @@ inline constexpr int kNumMenus = static_cast<int>(kMenus.size());
 // The ticks the menu has when the window opens, before the settings are loaded.
 constexpr bool MarcadoAlAbrir(Menu m) {
     constexpr std::array<bool, kNumMenus> kMarcados = {
-#define REBANEX_ITEM(nombre, marcado) marcado != 0,
+#define REBANEX_ITEM(nombre, marcado, opcion) marcado != 0,
         REBANEX_MENUS(REBANEX_ITEM)
 #undef REBANEX_ITEM
     };

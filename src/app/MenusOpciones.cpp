@@ -1,46 +1,36 @@
 #include "app/MenusOpciones.h"
 
+#include <array>
+
 namespace rebanex {
 
+namespace {
+
+using enum Opcion;
+constexpr std::optional<Opcion> Nada = std::nullopt;
+
+// The option of each item, by the item's place in the list of menu items.
+constexpr std::array<std::optional<Opcion>, kNumMenus> kOpcionDeItem = {
+#define REBANEX_ITEM(nombre, marcado, opcion) opcion,
+    REBANEX_MENUS(REBANEX_ITEM)
+#undef REBANEX_ITEM
+};
+
+}  // namespace
+
 std::optional<Menu> MenuDeOpcion(Opcion o) {
-    switch (o) {
-        case Opcion::Inverso:
-            return Menu::mnu_opciones_inverso;
-        case Opcion::NoAcentos:
-            return Menu::mnu_opciones_acentos;
-        case Opcion::NoMultiEspacios:
-            return Menu::mnu_opciones_espacios;
-        case Opcion::IndicadorTrozos:
-            return Menu::mnu_opciones_indicador;
-        case Opcion::CopiarTrozoAlMensatel:
-            return Menu::mnu_opciones_pegar;
-        case Opcion::ObtenerTamanyoMsg:
-            return Menu::mnu_opciones_getTamanyo;
-        case Opcion::MsgMax:
-            return std::nullopt;
-        case Opcion::Letras:
-            return Menu::mnu_opciones_txtChar1;
-        case Opcion::FirmarAutomaticamente:
-            return Menu::mnu_opciones_firma_auto;
-        case Opcion::FirmarEnTrozos:
-            return Menu::mnu_opciones_firma_trozos;
-        case Opcion::FirmarEnPosicion:
-            return Menu::mnu_opciones_firma_posicion1;
-        case Opcion::AutoReemplazar:
-            return Menu::mnu_opciones_auto;
+    for (Menu m : kMenus) {
+        if (kOpcionDeItem[static_cast<std::size_t>(m)] == o) {
+            return m;
+        }
     }
     return std::nullopt;
 }
 
 const DefOpcion* OpcionDeMenu(Menu m) {
+    const std::optional<Opcion> opcion = kOpcionDeItem[static_cast<std::size_t>(m)];
     for (const DefOpcion& o : kOpciones) {
-        const std::optional<Menu> item = MenuDeOpcion(o.opcion);
-        if (!item) {
-            continue;
-        }
-        const int desde = static_cast<int>(*item);
-        const int items = o.tipo == TipoOpcion::Eleccion ? 3 : 1;
-        if (static_cast<int>(m) >= desde && static_cast<int>(m) < desde + items) {
+        if (o.opcion == opcion) {
             return &o;
         }
     }

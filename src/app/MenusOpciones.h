@@ -1,5 +1,5 @@
-// Which menu item holds each option: an option's live value is the tick of its item, or which
-// item of its group is ticked.
+// Which menu item holds each option, as the list of menu items says (app/ListaMenus.h): an
+// option's live value is the tick of its item, or which item of its group is ticked.
 #pragma once
 
 #include <optional>
