@@ -7,8 +7,6 @@
 
 namespace rebanex::consola {
 
-namespace {}  // namespace
-
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
     json += '"';
     for (const char c : cp1252) {

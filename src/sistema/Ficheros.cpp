@@ -1,4 +1,4 @@
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 #include <sys/stat.h>
 
@@ -63,6 +63,10 @@ std::optional<EstadoSistema> Estado(const std::string& ruta, unsigned tipo) {
 #endif
     const bool esDeTipo = r == 0 && (static_cast<unsigned>(estado.st_mode) & S_IFMT) == tipo;
     return esDeTipo ? std::optional(estado) : std::nullopt;
+}
+
+bool EsDirectorio(const std::string& ruta) {
+    return Estado(ruta, S_IFDIR).has_value();
 }
 
 void OlvidarError() {
@@ -137,10 +141,6 @@ bool EscribirFichero(const std::string& ruta, std::string_view bytes) {
 
 bool ExisteFichero(const std::string& ruta) {
     return Estado(ruta, S_IFREG).has_value();
-}
-
-bool EsDirectorio(const std::string& ruta) {
-    return Estado(ruta, S_IFDIR).has_value();
 }
 
 bool SoloLectura(const std::string& ruta) {
