@@ -2,9 +2,9 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <cstddef>
 
-#include "comun/Menus.h"
+#include "app/ListaMenus.h"
 
 namespace rebanex {
 
@@ -24,15 +24,44 @@ enum class Control {
 #undef REBANEX_CONTROL
 };
 
-inline constexpr auto kNombresControles = std::to_array<std::string_view>({
-#define REBANEX_CONTROL(nombre) #nombre,
+inline constexpr int kNumControles = 0
+#define REBANEX_CONTROL(nombre) +1
     REBANEX_CONTROLES(REBANEX_CONTROL)
 #undef REBANEX_CONTROL
-});
-inline constexpr int kNumControles = static_cast<int>(kNombresControles.size());
+    ;
 
-constexpr std::string_view NombreControl(Control c) {
-    return kNombresControles[static_cast<std::size_t>(c)];
+enum class Menu {
+#define REBANEX_ITEM(nombre, marcado, opcion) nombre,
+    REBANEX_MENUS(REBANEX_ITEM)
+#undef REBANEX_ITEM
+};
+
+inline constexpr std::array kMenus = {
+#define REBANEX_ITEM(nombre, marcado, opcion) Menu::nombre,
+    REBANEX_MENUS(REBANEX_ITEM)
+#undef REBANEX_ITEM
+};
+inline constexpr int kNumMenus = static_cast<int>(kMenus.size());
+
+// The ticks the menu has when the window opens, before the settings are loaded.
+constexpr bool MarcadoAlAbrir(Menu m) {
+    constexpr std::array<bool, kNumMenus> kMarcados = {
+#define REBANEX_ITEM(nombre, marcado, opcion) marcado != 0,
+        REBANEX_MENUS(REBANEX_ITEM)
+#undef REBANEX_ITEM
+    };
+    return kMarcados[static_cast<std::size_t>(m)];
+}
+
+// Item `indice` (counted from 1) of an indexed group, given the group's first item:
+// ItemDeGrupo(Menu::mnu_opciones_txtChar1, 3) is mnu_opciones_txtChar3.
+constexpr Menu ItemDeGrupo(Menu primero, int indice) {
+    return static_cast<Menu>(static_cast<int>(primero) + indice - 1);
+}
+
+// The reverse: IndiceEnGrupo(Menu::mnu_opciones_txtChar1, mnu_opciones_txtChar3) is 3.
+constexpr int IndiceEnGrupo(Menu primero, Menu m) {
+    return static_cast<int>(m) - static_cast<int>(primero) + 1;
 }
 
 }  // namespace rebanex

@@ -1,26 +1,17 @@
-// What the window's behaviour works with besides itself: the window it drives, the
-// settings store, Mensatel and the system's services. A new service is one more member
-// here, not one more constructor argument of Prog.
+// What the window's behaviour works with besides itself: the window it drives, Mensatel and
+// the system's services.
 #pragma once
 
-#include "app/Portapapeles.h"
 #include "app/Vista.h"
-#include "files/Dialogos.h"
-#include "files/Disco.h"
-#include "files/Shell.h"
 #include "host/Anfitrion.h"
-#include "settings/Ini.h"
+#include "sistema/Sistema.h"
 
 namespace rebanex {
 
 struct Entorno {
     Vista& vista;
-    PerfilPrivado& perfil;  // the private-profile functions behind every settings file
-    Anfitrion& anfitrion;   // Mensatel
-    Portapapeles& portapapeles;
-    Disco& disco;
-    Dialogos& dialogos;  // the open-file dialog
-    Shell& shell;        // opening documents, starting programs, downloads
+    Anfitrion& anfitrion;  // Mensatel
+    Sistema sistema;
 };
 
 }  // namespace rebanex

@@ -58,14 +58,10 @@ class Prog {
     void MostrarResumenOpciones();
     Configuracion LeerOpciones();  // snapshot of the live values (ticks and Lon)
 
-    // The pieces of the last split, in the order they are shown, and the number of the one
-    // shown (from 1; 0 right after a split, before the view steps to the first).
+    // The pieces of the last split, in the order they are shown.
     const std::vector<std::string>& Trozos() const { return trozos_; }
-    int32_t TrozoActual() const { return trozoActual_; }
     const std::string& FirmaMensatel() const { return FirmaMensatel_; }
     const std::string& RutaReemplazos() const { return RutaReemplazos_; }
-    const std::string& DirectorioInicio() const { return DirectorioInicio_; }
-    const std::string& FicheroIni() const { return ini_.Fichero(); }
 
   private:
     // Start-up (ProgArranque.cpp)
@@ -123,10 +119,10 @@ class Prog {
     void EjecutarMensatelLog();
     void EjecutarActualizador();
 
-    Entorno entorno_;
     Vista& vista_;
-    Ini ini_;
     Anfitrion& anfitrion_;
+    Sistema sistema_;
+    Ini ini_;
     std::vector<std::string> trozos_;
     int32_t trozoActual_ = 0;
     std::string FirmaMensatel_;

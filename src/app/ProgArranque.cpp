@@ -3,18 +3,19 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "comun/Direcciones.h"
 #include "comun/FechaVersion.h"
-#include "files/Direcciones.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
+#include "sistema/Rutas.h"
 
 namespace rebanex {
 
 Prog::Prog(const Entorno& entorno)
-    : entorno_(entorno),
-      vista_(entorno.vista),
-      ini_(entorno.perfil),
-      anfitrion_(entorno.anfitrion) {}
+    : vista_(entorno.vista),
+      anfitrion_(entorno.anfitrion),
+      sistema_(entorno.sistema),
+      ini_(entorno.sistema.perfil) {}
 
 void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
@@ -26,7 +27,7 @@ void Prog::Form_Load(const std::string& directorioActual, const std::string& lin
     CargarConfiguracion();
     MostrarResumenOpciones();
     // An unreadable file must not pass for one without colours or signature unnoticed.
-    if (FicheroLegible(entorno_.disco, DirectorioInicio_ + std::string(kFicheroMensatel), vista_,
+    if (FicheroLegible(sistema_.disco, DirectorioInicio_ + std::string(kFicheroMensatel), vista_,
                        "Sigo sin sus colores ni su firma.")) {
         AplicarColoresMensatel();
         FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
@@ -45,7 +46,7 @@ void Prog::CargarConfiguracion() {
     }
     estado.rutaReemplazos = RutaReemplazos_;
     const Rectangulo antes = estado.ventana;
-    CargarAjustes(ini_, entorno_.disco, DirectorioInicio_, vista_.Pantalla(), estado, vista_);
+    CargarAjustes(ini_, sistema_.disco, DirectorioInicio_, vista_.Pantalla(), estado, vista_);
     AplicarAjustes(estado, antes);
 }
 

@@ -2,9 +2,10 @@
 #include <string>
 
 #include "app/Prog.h"
+#include "comun/Direcciones.h"
 #include "files/Actualizador.h"
 #include "files/Ayuda.h"
-#include "files/Direcciones.h"
+#include "sistema/Rutas.h"
 
 namespace rebanex {
 
@@ -17,7 +18,7 @@ void Prog::mnu_ayuda_acerca_Click() {
 }
 
 void Prog::mnu_ayuda_enviarmsg_Click() {
-    AbrirDocumento(entorno_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
+    AbrirDocumento(sistema_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
 }
 
 void Prog::mnu_ayuda_enlace_Click(Menu m) {
@@ -36,11 +37,11 @@ void Prog::mnu_ayuda_enlace_Click(Menu m) {
 }
 
 void Prog::AbrirEnNavegador(const std::string& url) {
-    rebanex::AbrirEnNavegador(entorno_.shell, entorno_.disco, vista_, url);
+    rebanex::AbrirEnNavegador(sistema_.shell, sistema_.disco, vista_, url);
 }
 
 std::string Prog::DirectorioEjecutable() {
-    return rebanex::DirectorioEjecutable(entorno_.shell.RutaEjecutable());
+    return DirectorioDe(sistema_.shell.RutaEjecutable());
 }
 
 void Prog::mnu_archivo_mensatellog_Click() {
@@ -49,8 +50,8 @@ void Prog::mnu_archivo_mensatellog_Click() {
 
 void Prog::EjecutarMensatelLog() {
     const std::string ruta = DirectorioEjecutable() + "MensatelLog.exe";
-    if (entorno_.disco.EsFichero(ruta)) {
-        entorno_.shell.Abrir(ruta, "", DirectorioInicio_, kMostrar);
+    if (sistema_.disco.EsFichero(ruta)) {
+        sistema_.shell.Abrir(ruta, "", DirectorioInicio_, kMostrar);
     } else {
         vista_.Avisar(AvisoMensatelLogAusente());
     }
@@ -60,7 +61,7 @@ void Prog::EjecutarMensatelLog() {
 // download becomes the updater in one step, and only when it is a program: whatever else
 // arrived is deleted, so that the next attempt asks again.
 void Prog::mnu_ayuda_bajarNew_Click() {
-    Disco& disco = entorno_.disco;
+    Disco& disco = sistema_.disco;
     const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
     if (EsProgramaWindows(disco, actualizador)) {
         EjecutarActualizador();
@@ -74,7 +75,7 @@ void Prog::mnu_ayuda_bajarNew_Click() {
     MostrarEstado("Descargando...");
     const std::string descarga = actualizador + std::string(kSufijoDescarga);
     disco.Borrar(descarga);
-    if (entorno_.shell.Descargar(web + std::string(kActualizador), descarga) &&
+    if (sistema_.shell.Descargar(web + std::string(kActualizador), descarga) &&
         EsProgramaWindows(disco, descarga) && disco.Reemplazar(descarga, actualizador)) {
         EjecutarActualizador();
     } else {
@@ -88,7 +89,7 @@ void Prog::mnu_ayuda_bajarNew_Click() {
 // stays open so that the user is not left with nothing running.
 void Prog::EjecutarActualizador() {
     const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
-    if (entorno_.shell.Ejecutar(actualizador, LineaActualizador(entorno_.shell.RutaEjecutable(),
+    if (sistema_.shell.Ejecutar(actualizador, LineaActualizador(sistema_.shell.RutaEjecutable(),
                                                                 WebActualizaciones(ini_)))) {
         vista_.Cerrar();
         return;

@@ -5,21 +5,21 @@
 #include "files/Filtro.h"
 #include "files/ListaReemplazos.h"
 #include "files/Mensajes.h"
-#include "files/Shell.h"
 #include "settings/Ajustes.h"
+#include "sistema/Shell.h"
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex {
 
 void Prog::mnu_archivo_cargar_Click() {
-    const std::string ruta = ElegirFichero(entorno_.dialogos, kFiltroMensajes,
-                                           std::string(kTituloCargarMensaje), DirectorioInicio_, 0);
+    const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroMensajes,
+                                           std::string(kTituloCargarMensaje), DirectorioInicio_);
     if (ruta.empty()) {
         return;
     }
     // A file that vanished meanwhile is left to the loader, which says it is not there.
-    const std::optional<std::uint64_t> tamanyo = entorno_.disco.Tamanyo(ruta);
+    const std::optional<std::uint64_t> tamanyo = sistema_.disco.Tamanyo(ruta);
     if (tamanyo && *tamanyo > kMaximoMensaje) {
         vista_.Avisar(AvisoFicheroGordo());
         return;
@@ -41,15 +41,14 @@ void Prog::CargarLineaComandos(const std::string& lineaComandos) {
 
 // What the user typed stays when the file cannot be read.
 void Prog::CargarMensaje(const std::string& ruta) {
-    if (auto texto = CargarFicheroMensaje(ruta, DirectorioInicio_, entorno_.disco, vista_)) {
+    if (auto texto = CargarFicheroMensaje(ruta, DirectorioInicio_, sistema_.disco, vista_)) {
         vista_.FijarTexto(Control::Msg, *texto);
     }
 }
 
 void Prog::mnu_reemplazos_abrir_Click() {
-    const std::string ruta =
-        ElegirFichero(entorno_.dialogos, kFiltroReemplazos, std::string(kTituloCargarReemplazos),
-                      DirectorioInicio_, 0);
+    const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroReemplazos,
+                                           std::string(kTituloCargarReemplazos), DirectorioInicio_);
     if (ruta.empty()) {
         return;
     }
@@ -86,7 +85,7 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
         vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
         lote.Escribir(kSeccionFicheros, std::to_string(i), lista[i - 1]);
     }
-    lote.Aplicar(ini_, entorno_.disco);
+    lote.Aplicar(ini_, sistema_.disco);
     RutaReemplazos_ = ruta;
 }
 
@@ -94,18 +93,18 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
 // own type, a rules file named "reglas.bat" would be run.
 void Prog::mnu_opciones_fichR_Click() {
     std::string ruta = RutaReemplazos_;
-    if (!entorno_.disco.EsFichero(ruta)) {
-        if (entorno_.disco.EsFichero(DirectorioInicio_ + ruta)) {
+    if (!sistema_.disco.EsFichero(ruta)) {
+        if (sistema_.disco.EsFichero(DirectorioInicio_ + ruta)) {
             ruta = DirectorioInicio_ + ruta;
         } else {
             vista_.Avisar(Troceado::AvisoReemplazosNoEncontrado(ruta));
-            if (!entorno_.disco.Escribir(ruta, Troceado::TextoReemplazosPorDefecto())) {
+            if (!sistema_.disco.Escribir(ruta, Troceado::TextoReemplazosPorDefecto())) {
                 vista_.Avisar(Troceado::AvisoErrorEscribirReemplazos(ruta));
                 return;
             }
         }
     }
-    entorno_.shell.Abrir(entorno_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", kMostrar);
+    sistema_.shell.Abrir(sistema_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", kMostrar);
 }
 
 }  // namespace rebanex

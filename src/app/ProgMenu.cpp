@@ -1,6 +1,6 @@
 // Every menu item to its command, and the commands whose work is still to come.
+#include "app/MenusOpciones.h"
 #include "app/Prog.h"
-#include "settings/TablaOpciones.h"
 
 namespace rebanex {
 

@@ -1,10 +1,11 @@
 // The options menu: ticks are the options, so every command works on the menu itself.
+#include <optional>
 #include <string>
 
+#include "app/MenusOpciones.h"
 #include "app/Prog.h"
 #include "settings/Ajustes.h"
 #include "settings/Resumen.h"
-#include "settings/TablaOpciones.h"
 
 namespace rebanex {
 
@@ -20,15 +21,16 @@ int Prog::IndiceMarcado(Menu primero) {
 Configuracion Prog::LeerOpciones() {
     Configuracion c;
     for (const DefOpcion& o : kOpciones) {
+        const std::optional<Menu> item = MenuDeOpcion(o.opcion);
         switch (o.tipo) {
             case TipoOpcion::SiNo:
-                c.*o.siNo = vista_.Marcado(*o.menu);
+                c.*o.siNo = vista_.Marcado(*item);
                 if (o.habilitado != nullptr) {
-                    c.*o.habilitado = vista_.MenuHabilitado(*o.menu);
+                    c.*o.habilitado = vista_.MenuHabilitado(*item);
                 }
                 break;
             case TipoOpcion::Eleccion:
-                c.*o.eleccion = IndiceMarcado(*o.menu);
+                c.*o.eleccion = IndiceMarcado(*item);
                 break;
             case TipoOpcion::Texto:
                 c.*o.texto = vista_.Texto(Control::Lon);
@@ -43,15 +45,16 @@ Configuracion Prog::LeerOpciones() {
 // record holds one.
 void Prog::MostrarOpciones(const Configuracion& c) {
     for (const DefOpcion& o : kOpciones) {
+        const std::optional<Menu> item = MenuDeOpcion(o.opcion);
         switch (o.tipo) {
             case TipoOpcion::SiNo:
-                vista_.FijarMarcado(*o.menu, c.*o.siNo);
+                vista_.FijarMarcado(*item, c.*o.siNo);
                 if (o.habilitado != nullptr) {
-                    vista_.FijarMenuHabilitado(*o.menu, c.*o.habilitado);
+                    vista_.FijarMenuHabilitado(*item, c.*o.habilitado);
                 }
                 break;
             case TipoOpcion::Eleccion:
-                MarcarEleccion(*o.menu, c.*o.eleccion);
+                MarcarEleccion(*item, c.*o.eleccion);
                 break;
             case TipoOpcion::Texto:
                 vista_.FijarTexto(Control::Lon, c.*o.texto);
@@ -72,16 +75,17 @@ void Prog::MostrarResumenOpciones() {
 // two was chosen last enables its item.
 void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
     if (o.tipo == TipoOpcion::Eleccion) {
-        const int indice = IndiceEnGrupo(*o.menu, m);
-        MarcarEleccion(*o.menu, indice);
-        if (o.eleccion == &Configuracion::FirmarEnPosicion) {
+        const Menu primero = *MenuDeOpcion(o.opcion);
+        const int indice = IndiceEnGrupo(primero, m);
+        MarcarEleccion(primero, indice);
+        if (o.opcion == Opcion::FirmarEnPosicion) {
             vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
                                        HabilitadoTrasPosicion(indice));
         }
     } else {
         const bool si = !vista_.Marcado(m);
         vista_.FijarMarcado(m, si);
-        if (o.siNo == &Configuracion::FirmarAutomaticamente) {
+        if (o.opcion == Opcion::FirmarAutomaticamente) {
             vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
                                        HabilitadoTrasFirmaAuto(si));
         }
@@ -102,13 +106,13 @@ void Prog::mnu_opciones_ventana_Click() {
     vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
     LoteIni lote;
     lote.Escribir(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
-    lote.Aplicar(ini_, entorno_.disco);
+    lote.Aplicar(ini_, sistema_.disco);
     MostrarResumenOpciones();
 }
 
 void Prog::mnu_opciones_guardarventana_Click() {
     const Rectangulo ventana = vista_.Ventana();
-    if (GuardarPosicionVentana(ini_, entorno_.disco, ventana.izquierda, ventana.arriba)) {
+    if (GuardarPosicionVentana(ini_, sistema_.disco, ventana.izquierda, ventana.arriba)) {
         MostrarEstado(std::string(kEstadoPosicionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarPosicion());
@@ -116,7 +120,7 @@ void Prog::mnu_opciones_guardarventana_Click() {
 }
 
 void Prog::mnu_opciones_guardar_Click() {
-    if (GuardarConfiguracion(ini_, entorno_.disco, LeerOpciones())) {
+    if (GuardarConfiguracion(ini_, sistema_.disco, LeerOpciones())) {
         MostrarEstado(std::string(kEstadoConfiguracionGuardada));
     } else {
         vista_.Avisar(AvisoErrorGuardarConfiguracion());

@@ -77,7 +77,7 @@ void Prog::Copiar_Click() {
         if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
             der_Click();
         }
-    } else if (!entorno_.portapapeles.Copiar(vista_.Texto(Control::Msg))) {
+    } else if (!sistema_.portapapeles.EscribirTexto(vista_.Texto(Control::Msg))) {
         vista_.Avisar(AvisoPortapapelesOcupado());
     }
 }

@@ -2,8 +2,8 @@
 
 #include "cli/Codificacion.h"
 #include "comun/Windows1252.h"
-#include "files/Ficheros.h"
 #include "files/Mensajes.h"
+#include "sistema/Ficheros.h"
 
 namespace rebanex::consola {
 

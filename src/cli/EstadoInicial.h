@@ -25,7 +25,4 @@ EstadoInicial EstadoPorDefecto();
 // the file cannot be read.
 std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni);
 
-// The directory of a file, ending in the platform's separator ("" stays the current one).
-std::string DirectorioDe(const std::string& ruta);
-
 }  // namespace rebanex::consola

@@ -1,6 +1,6 @@
 #include "cli/Flujos.h"
 
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 namespace rebanex::consola {
 

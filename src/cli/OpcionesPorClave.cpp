@@ -1,8 +1,8 @@
 #include "cli/OpcionesPorClave.h"
 
 #include "comun/Numeros.h"
-#include "settings/NombresPerfil.h"
 #include "settings/TablaOpciones.h"
+#include "sistema/NombresPerfil.h"
 
 namespace rebanex::consola {
 

@@ -1,17 +1,12 @@
 #include "files/Actualizador.h"
 
+#include "comun/Direcciones.h"
 #include "comun/FechaVersion.h"
-#include "files/Direcciones.h"
 #include "settings/Ajustes.h"
+#include "sistema/Rutas.h"
 #include "transforms/Caracteres.h"
 
 namespace rebanex {
-
-std::string DirectorioEjecutable(const std::string& rutaEjecutable) {
-    const std::size_t barra = rutaEjecutable.find_last_of('\\');
-    return ConBarraFinal(barra == std::string::npos ? std::string()
-                                                    : rutaEjecutable.substr(0, barra));
-}
 
 bool EsProgramaWindows(Disco& disco, const std::string& ruta) {
     constexpr std::uint64_t kMinimo = 512, kMaximo = 4 << 20;
@@ -29,8 +24,8 @@ std::string WebActualizaciones(Ini& ini) {
 }
 
 std::string LineaActualizador(const std::string& rutaEjecutable, const std::string& web) {
-    const std::string directorio = DirectorioEjecutable(rutaEjecutable);
-    std::string nombre = rutaEjecutable.substr(rutaEjecutable.find_last_of('\\') + 1);
+    const std::string directorio = DirectorioDe(rutaEjecutable);
+    std::string nombre = NombreDe(rutaEjecutable);
     nombre = nombre.substr(0, nombre.find_last_of('.'));
     Troceado::CambiarLetras(nombre, false);
     return directorio + std::string(kActualizador) + " " + FechaActualizacion() + "\"" +

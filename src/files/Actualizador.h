@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "comun/Aviso.h"
-#include "files/Disco.h"
 #include "settings/Ini.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 
@@ -20,9 +20,6 @@ inline constexpr std::string_view kSufijoDescarga = ".descarga";
 // few hundred bytes at least, a few MB at most). An error page, a proxy's page or an empty
 // file left by a failed download is none.
 bool EsProgramaWindows(Disco& disco, const std::string& ruta);
-
-// The folder of the executable at `rutaEjecutable`, ending in one backslash.
-std::string DirectorioEjecutable(const std::string& rutaEjecutable);
 
 // The update web directory, ending in "/": the built-in one unless Rebanex.ini names another.
 std::string WebActualizaciones(Ini& ini);

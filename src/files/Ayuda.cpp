@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "files/Direcciones.h"
+#include "comun/Direcciones.h"
 #include "files/Filtro.h"
-#include "settings/Ini.h"
+#include "sistema/Rutas.h"
 
 namespace rebanex {
 

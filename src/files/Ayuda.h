@@ -4,8 +4,8 @@
 #include <string>
 
 #include "comun/Aviso.h"
-#include "files/Disco.h"
-#include "files/Shell.h"
+#include "sistema/Disco.h"
+#include "sistema/Shell.h"
 
 namespace rebanex {
 

@@ -23,9 +23,9 @@ std::string FiltroDialogo(std::string_view filtro) {
 }
 
 std::string ElegirFichero(Dialogos& dialogos, std::string_view filtro, const std::string& titulo,
-                          const std::string& directorioInicial, std::uint32_t flagsExtra) {
+                          const std::string& directorioInicial) {
     return SinEspaciosAlrededor(
-        dialogos.AbrirFichero(FiltroDialogo(filtro), titulo, directorioInicial, flagsExtra));
+        dialogos.AbrirFichero(FiltroDialogo(filtro), titulo, directorioInicial));
 }
 
 }  // namespace rebanex

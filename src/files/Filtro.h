@@ -1,11 +1,10 @@
 // The open-file dialog as the commands use it.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "files/Dialogos.h"
+#include "sistema/Dialogos.h"
 
 namespace rebanex {
 
@@ -17,6 +16,6 @@ std::string FiltroDialogo(std::string_view filtro);
 
 // The chosen file's full path without surrounding spaces, or "" when the user cancelled.
 std::string ElegirFichero(Dialogos& dialogos, std::string_view filtro, const std::string& titulo,
-                          const std::string& directorioInicial, std::uint32_t flagsExtra);
+                          const std::string& directorioInicial);
 
 }  // namespace rebanex

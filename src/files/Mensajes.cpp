@@ -129,16 +129,6 @@ std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
     return MensajeDeFichero(std::move(leido.contenido));
 }
 
-bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
-                    std::string_view despues) {
-    const Lectura leido = disco.Leer(ruta);
-    if (leido || leido.fallo == MotivoFallo::NoExiste) {
-        return true;
-    }
-    avisador.Avisar(AvisoFicheroIlegible(ruta, *leido.fallo, despues));
-    return false;
-}
-
 LineaComandos InterpretarLineaComandos(std::string_view cmd) {
     if (!cmd.empty() && cmd.front() == '\t') {
         return {true, std::string(cmd.substr(1))};
@@ -151,14 +141,6 @@ LineaComandos InterpretarLineaComandos(std::string_view cmd) {
 Aviso AvisoFicheroNoEncontrado(const std::string& ruta) {
     return Aviso{"Fichero <" + ruta + "> no encontrado", "Rebanex", Icono::Exclamacion,
                  Botones::Aceptar};
-}
-
-Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo, std::string_view despues) {
-    std::string texto = "No puedo leer el fichero <" + ruta + ">\r\r" + TextoMotivo(motivo);
-    if (!despues.empty()) {
-        texto += "\r\r" + std::string(despues);
-    }
-    return Aviso{texto, "Rebanex", Icono::Exclamacion, Botones::Aceptar};
 }
 
 Aviso AvisoFicheroGordo() {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "comun/Aviso.h"
-#include "files/Disco.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 
@@ -36,11 +36,6 @@ std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
                                                 const std::string& directorioInicio, Disco& disco,
                                                 Avisador& avisador);
 
-// False, after a box naming the file and why (then `despues`, what the program does about
-// it), when a file is there but cannot be read; a missing file is no fault here.
-bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
-                    std::string_view despues);
-
 // The command line: a TAB then the message itself, or the name of a message file.
 struct LineaComandos {
     bool esTexto = false;
@@ -50,8 +45,6 @@ struct LineaComandos {
 LineaComandos InterpretarLineaComandos(std::string_view cmd);
 
 Aviso AvisoFicheroNoEncontrado(const std::string& ruta);
-Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo,
-                           std::string_view despues = {});
 Aviso AvisoFicheroGordo();
 
 }  // namespace rebanex

@@ -1,18 +1,22 @@
 // Module Control (class ControlMensatel): driving Mensatel. It finds Mensatel's windows by title,
 // brings its main window to a known state, pastes pieces through the clipboard with Ctrl+V and
 // reads the size limit off its main window. Everything runs on the window's thread; the waits sleep
-// or process Rebanex's own pending events, so the window stays usable meanwhile.
+// or process Rebanex's own pending events, so the window stays usable meanwhile, and are told
+// through the status callback it is given.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "comun/Aviso.h"
 #include "host/Anfitrion.h"
 #include "host/Escritorio.h"
+#include "sistema/Sistema.h"
 
 namespace rebanex {
 
@@ -49,8 +53,13 @@ class ControlMensatel : public Anfitrion {
   public:
     // Both directories end in a backslash: "dorvax.exe" is looked for in the executable's
     // directory and started in the start directory.
-    ControlMensatel(Escritorio& escritorio, Avisador& avisador, std::string directorioEjecutable,
-                    std::string directorioInicio);
+    ControlMensatel(Escritorio& escritorio, const Sistema& sistema, Avisador& avisador,
+                    std::string directorioEjecutable, std::string directorioInicio);
+
+    // Where the waits for Mensatel are told, as they start and end (the window's status line).
+    void FijarMostrarEstado(std::function<void(const std::string&)> mostrarEstado) {
+        mostrarEstado_ = std::move(mostrarEstado);
+    }
 
     // The window's commands: one at a time (a call while another waits is refused).
     ResultadoPegar Pegar(const std::string& trozo) override;
@@ -60,11 +69,12 @@ class ControlMensatel : public Anfitrion {
     bool Ocupado() const override { return ocupado_; }
     void Cancelar() override { cancelado_ = true; }
 
+  private:
     // Mensatel's application window restored or brought forward if it runs, else started
     // with EjecutarMensatel: Encontrada. FaltaEjecutable and NoResponde have shown their box.
     Busqueda MostrarMensatel();
     // The shell's result for starting "dorvax.exe", or 0 (with its box) when it is missing.
-    std::intptr_t EjecutarMensatel();
+    int EjecutarMensatel();
     // Shows or starts Mensatel, waits for its main window (at most kEsperaVentanaMs, Escape
     // ends it sooner), raises it, closes a secondary window, moves it on screen and clicks
     // its centre. `rect` is filled only when it is found and answers.
@@ -79,16 +89,17 @@ class ControlMensatel : public Anfitrion {
     // the window stopped answering.
     std::optional<std::string> LeerTamanyoMsgMensatel(VentanaId ventana, const RectVentana& rect);
     std::string LeerTextoEnPunto(int32_t x, int32_t y);
-
-  private:
     VentanaId BuscarVentanaPrincipal();
     VentanaId EsperarVentanaPrincipal();
     bool Responde(VentanaId ventana);  // with its box when it does not
     ResultadoPegar PegarPorPortapapeles(const std::string& trozo);
     bool Activar(std::string_view titulo);
+    void MostrarEstado(const std::string& texto);
 
     Escritorio& escritorio_;
+    Sistema sistema_;
     Avisador& avisador_;
+    std::function<void(const std::string&)> mostrarEstado_;
     std::string directorioEjecutable_;
     std::string directorioInicio_;
     bool ocupado_ = false;

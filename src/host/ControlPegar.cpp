@@ -82,19 +82,20 @@ std::optional<std::string> ControlMensatel::LeerTamanyoMsgMensatel(VentanaId ven
 // held comes back afterwards. A restore that fails does not undo the paste, so the copy
 // command still moves on; the box says what was lost.
 ResultadoPegar ControlMensatel::PegarPorPortapapeles(const std::string& trozo) {
-    const std::optional<CopiaPortapapeles> guardado = escritorio_.GuardarPortapapeles();
+    Portapapeles& portapapeles = sistema_.portapapeles;
+    const std::optional<CopiaPortapapeles> guardado = portapapeles.Guardar();
     if (!guardado) {
         avisador_.Avisar(AvisoPortapapelesOcupado());
         return ResultadoPegar::PortapapelesOcupado;
     }
-    if (!escritorio_.EscribirPortapapeles(trozo)) {
-        escritorio_.RestaurarPortapapeles(*guardado);  // the write may have emptied it
+    if (!portapapeles.EscribirTexto(trozo)) {
+        portapapeles.Restaurar(*guardado);  // the write may have emptied it
         avisador_.Avisar(AvisoPortapapelesOcupado());
         return ResultadoPegar::PortapapelesOcupado;
     }
     escritorio_.PulsarTeclas(Tecla::CtrlV);
     escritorio_.ProcesarEventos();
-    if (!escritorio_.RestaurarPortapapeles(*guardado)) {
+    if (!portapapeles.Restaurar(*guardado)) {
         avisador_.Avisar(AvisoPortapapelesNoRestaurado());
     }
     return ResultadoPegar::Pegado;

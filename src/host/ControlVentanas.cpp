@@ -5,9 +5,10 @@
 
 namespace rebanex {
 
-ControlMensatel::ControlMensatel(Escritorio& escritorio, Avisador& avisador,
+ControlMensatel::ControlMensatel(Escritorio& escritorio, const Sistema& sistema, Avisador& avisador,
                                  std::string directorioEjecutable, std::string directorioInicio)
     : escritorio_(escritorio),
+      sistema_(sistema),
       avisador_(avisador),
       directorioEjecutable_(std::move(directorioEjecutable)),
       directorioInicio_(std::move(directorioInicio)) {}
@@ -55,13 +56,13 @@ Busqueda ControlMensatel::MostrarMensatel() {
     return Busqueda::Encontrada;
 }
 
-std::intptr_t ControlMensatel::EjecutarMensatel() {
+int ControlMensatel::EjecutarMensatel() {
     const std::string ruta = directorioEjecutable_ + "dorvax.exe";
-    if (!escritorio_.ExisteFichero(ruta)) {
+    if (!sistema_.disco.EsFichero(ruta)) {
         avisador_.Avisar(AvisoSinDorvax());
         return 0;
     }
-    const std::intptr_t resultado = escritorio_.AbrirConShell(ruta, directorioInicio_);
+    const int resultado = sistema_.shell.Abrir(ruta, "", directorioInicio_, kMostrar);
     escritorio_.Dormir(50);
     return resultado;
 }
@@ -82,14 +83,20 @@ VentanaId ControlMensatel::EsperarVentanaPrincipal() {
     if (ventana != 0) {
         return ventana;
     }
-    escritorio_.MostrarEstado(std::string(kEstadoEsperando));
+    MostrarEstado(std::string(kEstadoEsperando));
     const int64_t inicio = escritorio_.Milisegundos();
     while (ventana == 0 && !cancelado_ && escritorio_.Milisegundos() - inicio < kEsperaVentanaMs) {
         escritorio_.ProcesarEventos();
         ventana = BuscarVentanaPrincipal();
     }
-    escritorio_.MostrarEstado("");
+    MostrarEstado("");
     return ventana;
+}
+
+void ControlMensatel::MostrarEstado(const std::string& texto) {
+    if (mostrarEstado_) {
+        mostrarEstado_(texto);
+    }
 }
 
 Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {

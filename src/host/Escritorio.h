@@ -1,13 +1,12 @@
 // The desktop as the Mensatel automation sees it: top-level windows by title, the mouse,
-// keystrokes, the clipboard, the clock, files and the shell. The .exe implements it over
-// user32 and shell32; the tests over a simulated desktop.
+// keystrokes, the clock and Rebanex's own pending events. The .exe implements it over user32;
+// the tests over a simulated desktop. The clipboard, the files and the shell are the system's
+// services (sistema/Sistema.h).
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rebanex {
 
@@ -28,17 +27,6 @@ struct RectVentana {
 struct Tamanyo {
     int32_t ancho = 0, alto = 0;
     bool operator==(const Tamanyo&) const = default;
-};
-
-// What the clipboard held: every format kept in plain memory, by number, with its bytes.
-struct CopiaPortapapeles {
-    struct Formato {
-        uint32_t numero = 0;
-        std::string bytes;
-        bool operator==(const Formato&) const = default;
-    };
-    std::vector<Formato> formatos;
-    bool operator==(const CopiaPortapapeles&) const = default;
 };
 
 // The keystrokes sent to Mensatel.
@@ -76,28 +64,10 @@ class Escritorio {
     virtual void BotonIzquierdo(bool abajo) = 0;  // press or release, no movement
     virtual void PulsarTeclas(Tecla t) = 0;
 
-    // Clipboard. Each call waits a moment, at most about half a second, for another program
-    // that holds it; false or nullopt when it could not have it, or could not put a format on
-    // it.
-    virtual std::optional<CopiaPortapapeles> GuardarPortapapeles() = 0;
-    // Empties it, then the text as CF_TEXT and as CF_UNICODETEXT.
-    virtual bool EscribirPortapapeles(const std::string& texto) = 0;
-    // Empties it, then puts every saved format back.
-    virtual bool RestaurarPortapapeles(const CopiaPortapapeles& copia) = 0;
-
     // Pacing. Milisegundos is a monotonic clock that Dormir advances.
     virtual void Dormir(int32_t ms) = 0;
     virtual void ProcesarEventos() = 0;  // Rebanex's own pending window events
     virtual int64_t Milisegundos() = 0;
-
-    // Files and the shell. AbrirConShell performs "open" on the file, owner Rebanex's window,
-    // no parameters, in the given working directory, shown normally (SW_SHOW); it returns the
-    // shell's result (above 32 is success).
-    virtual bool ExisteFichero(const std::string& ruta) = 0;
-    virtual std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) = 0;
-
-    // The status label of Rebanex's window, painted at once.
-    virtual void MostrarEstado(const std::string& texto) = 0;
 };
 
 }  // namespace rebanex

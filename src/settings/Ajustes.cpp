@@ -4,14 +4,25 @@
 #include <cmath>
 
 #include "comun/Numeros.h"
-#include "files/DiscoEnMemoria.h"
-#include "files/Mensajes.h"
-#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
+#include "sistema/NombresPerfil.h"
 
 namespace rebanex {
 
 namespace {
+
+// A settings file without a key, that keeps nothing written to it.
+class PerfilVacio : public PerfilPrivado {
+  public:
+    std::string ObtenerCadena(const std::string&, std::string_view, std::string_view,
+                              std::string_view porDefecto, std::size_t tamano) override {
+        return CopiaEnBuffer(porDefecto, tamano);
+    }
+    bool EscribirCadena(const std::string&, std::string_view, std::string_view,
+                        std::string_view) override {
+        return false;
+    }
+};
 
 std::string Valor(Ini& ini, LoteIni& lote, std::string_view seccion, std::string_view clave,
                   std::string_view porDefecto) {
@@ -130,8 +141,7 @@ void CargarAjustes(Ini& ini, Disco& disco, const std::string& directorioInicio,
         return;
     }
     // As a first start would, but writing nothing over the file.
-    DiscoEnMemoria vacio;
-    PerfilFichero nada(vacio);
+    PerfilVacio nada;
     Ini sinFichero(nada);
     sinFichero.FijarFicheroIni(ini.Fichero());
     CargarConfiguracion(sinFichero, directorioInicio, pantalla, estado, lote);

@@ -8,10 +8,10 @@
 
 #include "comun/Aviso.h"
 #include "comun/Rectangulo.h"
-#include "files/Disco.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
 #include "settings/LoteIni.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 

@@ -27,11 +27,4 @@ bool Ini::EscribirIni(std::string_view seccion, std::string_view clave, std::str
     return perfil_.EscribirCadena(FicheroIni, seccion, clave, valor);
 }
 
-std::string ConBarraFinal(std::string ruta) {
-    if (ruta.empty() || ruta.back() != '\\') {
-        ruta += '\\';
-    }
-    return ruta;
-}
-
 }  // namespace rebanex

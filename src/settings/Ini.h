@@ -4,22 +4,11 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "sistema/PerfilPrivado.h"
 
 namespace rebanex {
-
-// The two platform calls, one to one: GetPrivateProfileStringA (returns the characters it
-// copied: the value, or the default when the key is missing, cut to tamano - 1) and
-// WritePrivateProfileStringA (true when it returned 1). The .exe maps them onto Win32;
-// tests and the console tool use portable versions with the same semantics.
-class PerfilPrivado {
-  public:
-    virtual ~PerfilPrivado() = default;
-    virtual std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
-                                      std::string_view clave, std::string_view porDefecto,
-                                      std::size_t tamano) = 0;
-    virtual bool EscribirCadena(const std::string& fichero, std::string_view seccion,
-                                std::string_view clave, std::string_view valor) = 0;
-};
 
 // The longest value a read gives back.
 inline constexpr std::size_t kLargoMaximoIni = 254;
@@ -42,8 +31,5 @@ class Ini {
     PerfilPrivado& perfil_;
     std::string FicheroIni;
 };
-
-// The path with one backslash appended unless it already ends in one.
-std::string ConBarraFinal(std::string ruta);
 
 }  // namespace rebanex

@@ -1,7 +1,7 @@
 #include "settings/LoteIni.h"
 
-#include "settings/NombresPerfil.h"
-#include "settings/PerfilFichero.h"
+#include "sistema/NombresPerfil.h"
+#include "sistema/PerfilFichero.h"
 
 namespace rebanex {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/Disco.h"
 #include "settings/Ini.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 

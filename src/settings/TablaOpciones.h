@@ -1,18 +1,32 @@
-// The twelve options once: key in the settings file, kind, default, menu item, field of the
-// record and entry in the summary. The load, the save, the summary, `trocear --opcion` and
-// the window's menu all go through this table.
+// The twelve options once: key in the settings file, kind, default, field of the record and
+// entry in the summary. The load, the save, the summary, `trocear --opcion` and the window's
+// menu all go through this table.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "comun/Menus.h"
 #include "settings/Configuracion.h"
 
 namespace rebanex {
+
+// Each option by its own name, in the order of the settings file.
+enum class Opcion {
+    Inverso,
+    NoAcentos,
+    NoMultiEspacios,
+    IndicadorTrozos,
+    CopiarTrozoAlMensatel,
+    ObtenerTamanyoMsg,
+    MsgMax,
+    Letras,
+    FirmarAutomaticamente,
+    FirmarEnTrozos,
+    FirmarEnPosicion,
+    AutoReemplazar,
+};
 
 enum class TipoOpcion {
     SiNo,      // a tick; stored as "1" or "0"
@@ -21,10 +35,10 @@ enum class TipoOpcion {
 };
 
 struct DefOpcion {
+    Opcion opcion;
     std::string_view clave;  // in section "Rebanex"
     TipoOpcion tipo;
     std::string_view porDefecto;  // written when the key is missing at start-up
-    std::optional<Menu> menu{};   // its item; item 1 of a choice group
     bool Configuracion::*siNo = nullptr;
     int Configuracion::*eleccion = nullptr;
     std::string Configuracion::*texto = nullptr;
@@ -43,9 +57,6 @@ struct DefOpcion {
 // In the order of the settings file.
 extern const std::array<DefOpcion, 12> kOpciones;
 inline constexpr int kEntradasResumen = 11;
-
-// The option whose item (or one of whose group items) is `m`.
-const DefOpcion* OpcionDeMenu(Menu m);
 
 // A choice as stored: rounded to the nearest (halves to even); outside 1 to 3 it is 1.
 int ValorEleccion(std::string_view texto);

@@ -44,13 +44,6 @@ void TraducirTodo(const Tabla& tabla, std::string& texto) {
 
 }  // namespace
 
-char Mayuscula(char c) {
-    return Traducir(kMayusculas, c);
-}
-char Minuscula(char c) {
-    return Traducir(kMinusculas, c);
-}
-
 // One pass over a table: the same as replacing each accented vowel in turn, since no
 // replacement produces another accented vowel.
 void QuitarAcentos(std::string& texto) {

@@ -12,10 +12,6 @@ void QuitarAcentos(std::string& texto);
 // accented letters included; same result on every machine, length unchanged.
 void CambiarLetras(std::string& texto, bool mayusculas);
 
-// Upper/lower-case form of one Windows-1252 character (the table CambiarLetras uses).
-char Mayuscula(char c);
-char Minuscula(char c);
-
 // Every run of two or more spaces (code 32 only) becomes one space.
 void QuitarMultiEspacios(std::string& texto);
 

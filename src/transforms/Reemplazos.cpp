@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 #include "transforms/MotorReglas.h"
 
 namespace rebanex::Troceado {

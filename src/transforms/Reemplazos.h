@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -16,17 +15,6 @@
 #include "comun/Aviso.h"
 
 namespace rebanex::Troceado {
-
-enum TipoReemplazo : int32_t { Prefijo = 0, Sufijo = 1, PalabraCompleta = 2 };
-
-// True when the 1-based position lies outside the text or holds one of the 26 separators.
-bool EsSeparador(std::string_view texto, long long posicion);
-
-// Applies one prefix, suffix or whole-word rule to the whole text: case-insensitive
-// match, replacement in capitals when the occurrence starts with a capital. An empty
-// search text does nothing. Linear in the length of the text.
-void ReemplazarPalabra(int32_t tipo, std::string& texto, std::string_view buscar,
-                       std::string_view reemplazo);
 
 // How applying the rules ended: Limite when a rule would have made the text longer than the
 // limit given; the text is then as the rules before that one left it.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "files/Direcciones.h"
+#include "comun/Direcciones.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::Troceado {

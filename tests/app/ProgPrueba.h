@@ -1,4 +1,4 @@
-// The window's behaviour on a fake view, settings in memory, a fake Mensatel and system.
+// The window's behaviour on a fake view, a fake Mensatel and the fake system.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,11 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/MenusOpciones.h"
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "files/DiscoEnMemoria.h"
-#include "settings/PerfilFichero.h"
-#include "settings/TablaOpciones.h"
+#include "sistema/SistemaFalso.h"
 
 namespace rebanex::prueba {
 
@@ -126,46 +125,6 @@ class AnfitrionFalso : public Anfitrion {
     bool ocupado = false;
 };
 
-// The clipboard, the disk (with the settings files), the open dialog and the shell.
-class SistemaFalso : public Portapapeles, public DiscoEnMemoria, public Dialogos, public Shell {
-  public:
-    bool Copiar(const std::string& texto) override {
-        return !portapapelesOcupado && (portapapeles = texto, true);
-    }
-    std::string AbrirFichero(const std::string&, const std::string&, const std::string&,
-                             std::uint32_t) override {
-        return std::exchange(elegido, "");
-    }
-    int Abrir(const std::string& fichero, const std::string& parametros,
-              const std::string& directorio, int) override {
-        return abiertos.push_back(fichero + "|" + parametros + "|" + directorio), resultadoAbrir;
-    }
-    std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
-        return EsFichero(documento) ? navegador : std::nullopt;
-    }
-    bool Ejecutar(const std::string& programa, const std::string& linea) override {
-        return ejecutados.push_back(programa + "|" + linea), arranca;
-    }
-    std::string EditorDeTexto() override { return "C:\\Ed\\ed.exe"; }
-    // What arrives is written, whether or not the download reports success.
-    bool Descargar(const std::string&, const std::string& destino) override {
-        if (descargado) {
-            ficheros[destino] = *descargado;
-        }
-        return ++descargas, descarga;
-    }
-    std::string RutaEjecutable() override { return "C:\\Mensatel\\Rebanex.exe"; }
-
-    std::optional<std::string> portapapeles;
-    std::string elegido;  // what the user picks in the next open dialog; "" cancels
-    // "fichero|parametros|directorio", "programa|linea"
-    std::vector<std::string> abiertos, ejecutados;
-    std::optional<std::string> navegador;  // what opens .html files
-    std::optional<std::string> descargado = "MZ" + std::string(2000, 'x');
-    int descargas = 0, resultadoAbrir = 42;
-    bool arranca = true, descarga = true, portapapelesOcupado = false;
-};
-
 class ProgPrueba : public ::testing::Test {
   protected:
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
@@ -174,7 +133,7 @@ class ProgPrueba : public ::testing::Test {
         prog.Form_Load("C:\\Rebanex", lineaComandos);
     }
     void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
-        perfil.EscribirCadena(kIni, seccion, clave, valor);
+        sistema.perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
@@ -192,10 +151,11 @@ class ProgPrueba : public ::testing::Test {
     std::string Marcas() {
         std::string s;
         for (const DefOpcion& o : kOpciones) {
-            for (int k = 1; o.menu && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
-                s += vista[ItemDeGrupo(*o.menu, k)].marcado ? '1' : '0';
+            const std::optional<Menu> item = MenuDeOpcion(o.opcion);
+            for (int k = 1; item && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
+                s += vista[ItemDeGrupo(*item, k)].marcado ? '1' : '0';
             }
-            s += o.menu ? " " : "";
+            s += item ? " " : "";
         }
         return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
     }
@@ -203,9 +163,8 @@ class ProgPrueba : public ::testing::Test {
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
     AnfitrionFalso anfitrion;
-    SistemaFalso sistema;
-    PerfilFichero perfil{sistema};
-    Prog prog{Entorno{vista, perfil, anfitrion, sistema, sistema, sistema, sistema}};
+    pruebas::SistemaFalso sistema;
+    Prog prog{Entorno{vista, anfitrion, sistema.Servicios()}};
     FakeVista vista{prog};
 };
 

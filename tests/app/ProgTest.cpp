@@ -10,9 +10,9 @@
 #include "ProgPrueba.h"
 #include "app/Protegido.h"
 #include "app/TablaControles.h"
+#include "comun/Direcciones.h"
 #include "files/Actualizador.h"
 #include "files/Ayuda.h"
-#include "files/Direcciones.h"
 #include "files/Mensajes.h"
 #include "settings/Ajustes.h"
 #include "settings/TablaOpciones.h"
@@ -72,15 +72,16 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_TRUE(vista.avisos.empty());
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
     for (const DefOpcion& o : kOpciones) {
-        if (o.menu && o.tipo == TipoOpcion::SiNo) {
+        if (o.tipo == TipoOpcion::SiNo) {
             SCOPED_TRACE(o.clave);
-            const bool marcado = vista[*o.menu].marcado;
-            prog.Menu_Click(*o.menu);
-            EXPECT_EQ(vista[*o.menu].marcado, !marcado);
+            const Menu item = *MenuDeOpcion(o.opcion);
+            const bool marcado = vista[item].marcado;
+            prog.Menu_Click(item);
+            EXPECT_EQ(vista[item].marcado, !marcado);
             EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
             EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
                       marcado ? ' ' : o.letras[0][0]);
-            prog.Menu_Click(*o.menu);
+            prog.Menu_Click(item);
             prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
@@ -131,9 +132,9 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     }
     Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
-    perfil.EscribirCadena(mensatel, "colores", "texto", "0");
-    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
+    sistema.perfil.EscribirCadena(mensatel, "colores", "texto", "0");
+    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
 
     Arrancar();
 
@@ -154,7 +155,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 // unreadable mensatel.ini, which gives neither colours nor signature.
 TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
     sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.FirmaMensatel(), "");
@@ -224,8 +225,9 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         V v;
         for (int i = 1; i <= 5; ++i) {
             const std::string n = std::to_string(i);
-            v.push_back(claves ? perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
-                               : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(claves
+                            ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
+                            : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
         }
         return v;
     };

@@ -121,7 +121,7 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
           {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
           {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
           {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
-        perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
+        sistema.perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
         prog.Menu_Click(posicion);
         vista.Escribir(Control::Msg, "hola");
@@ -201,18 +201,18 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     prog.topeDer_Click();
     prog.Copiar_Click();
     EXPECT_EQ(Texto(Control::Contador), "3/3");
-    EXPECT_FALSE(sistema.portapapeles.has_value());
+    EXPECT_EQ(sistema.portapapeles, CopiaPortapapeles{});
 
     // Without pasting, the whole message goes to the clipboard and the view stays; a clipboard
     // another program keeps is said.
     vista[Menu::mnu_opciones_pegar].marcado = false;
     prog.izq_Click();
     prog.Copiar_Click();
-    EXPECT_EQ(sistema.portapapeles, "uno dos tres");
+    EXPECT_EQ(sistema.portapapeles, (CopiaPortapapeles{{{1, "uno dos tres"}}}));
     EXPECT_EQ(Texto(Control::Contador), "2/3");
     EXPECT_EQ(anfitrion.pegados.size(), 7u);
     EXPECT_TRUE(vista.avisos.empty());
-    sistema.portapapelesOcupado = true;
+    sistema.fallan = {"escribir"};
     prog.Copiar_Click();
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoPortapapelesOcupado()});
 }

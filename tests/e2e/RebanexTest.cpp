@@ -2,9 +2,9 @@
 // the real window shows, and one path through each wiring of the layers below.
 #include <fstream>
 
+#include "comun/Direcciones.h"
 #include "e2e/RebanexTest.h"
 #include "files/Actualizador.h"
-#include "files/Direcciones.h"
 
 #include <fstream>
 

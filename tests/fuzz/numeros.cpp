@@ -5,11 +5,11 @@
 
 #include "Fuzz.h"
 #include "comun/Numeros.h"
-#include "files/DiscoEnMemoria.h"
 #include "host/AjustesMensatel.h"
 #include "settings/Ajustes.h"
-#include "settings/PerfilFichero.h"
 #include "settings/TablaOpciones.h"
+#include "sistema/PerfilFichero.h"
+#include "sistema/SistemaFalso.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     using namespace rebanex;
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         TextoTwips(n);
     }
     // The values in turn for every key of both settings files.
-    DiscoEnMemoria disco;
+    pruebas::DiscoEnMemoria disco;
     PerfilFichero perfil(disco);
     std::size_t i = 0;
     const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {

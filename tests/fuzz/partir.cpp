@@ -5,7 +5,7 @@
 
 #include "Fuzz.h"
 #include "comun/Numeros.h"
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
 

@@ -13,9 +13,16 @@ using enum ResultadoPegar;
 
 // Mensatel installed beside Rebanex, not running yet; the clipboard holds kAntes.
 struct Escena {
-    EscritorioSimulado escritorio;
+    Escena() {
+        sistema.ficheros[kEjecutable + "dorvax.exe"] = "MZ";
+        sistema.portapapeles = kAntes;
+        control.FijarMostrarEstado([this](const std::string& texto) { estados.push_back(texto); });
+    }
+    SistemaFalso sistema;
+    EscritorioSimulado escritorio{sistema};
     AvisadorAnotado avisador;
-    ControlMensatel control{escritorio, avisador, kEjecutable, kInicio};
+    ControlMensatel control{escritorio, sistema.Servicios(), avisador, kEjecutable, kInicio};
+    std::vector<std::string> estados;  // the status line's texts
 };
 struct ControlMensatelTest : ::testing::Test, Escena {};
 
@@ -45,7 +52,7 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
         EXPECT_EQ(e.escritorio.primerPlano,
                   caso.pegado ? e.escritorio.ventanas[mensaje].padre : e.escritorio.propia);
         EXPECT_EQ(e.control.LeerLongitudMaxima(), caso.lon);
-        EXPECT_EQ(e.escritorio.portapapeles, kAntes);
+        EXPECT_EQ(e.sistema.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
@@ -71,7 +78,7 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.aviso.texto);
         Escena e;
-        e.escritorio.conDorvax = caso.conDorvax;
+        e.sistema.ficheros.erase(caso.conDorvax ? "" : kEjecutable + "dorvax.exe");
         VentanaId mensaje = 0;
         if (caso.abierto) {
             mensaje = e.escritorio.CrearMensatel();
@@ -89,7 +96,7 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
         EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(2, caso.aviso));
         EXPECT_FALSE(e.control.Ocupado());
         EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.abierto ? "no me borres" : "");
-        EXPECT_EQ(e.escritorio.portapapeles, kAntes);
+        EXPECT_EQ(e.sistema.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
@@ -108,13 +115,13 @@ TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
         SCOPED_TRACE(caso.falla);
         Escena e;
         const VentanaId mensaje = e.escritorio.CrearMensatel();
-        e.escritorio.fallan = {caso.falla};
+        e.sistema.fallan = {caso.falla};
         EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
         EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
         const bool pegado = caso.resultado == Pegado;
         EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, pegado ? "hola" : "");
         const CopiaPortapapeles trozo{{{1, "hola"}}};
-        EXPECT_EQ(e.escritorio.portapapeles, pegado ? trozo : kAntes);
+        EXPECT_EQ(e.sistema.portapapeles, pegado ? trozo : kAntes);
     }
 }
 
@@ -136,18 +143,17 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
         {{2, 1}, 1, kRect, kRect},
         {{4, 3, 2, 1, 0}, 0, {0, 0, 1024, 768}, {0, 0, 1024, 768}}};
     for (const auto& c : casos) {
-        EscritorioSimulado otro;
+        Escena e;
         for (int i : c.presentes) {
-            otro.CrearMensatel(titulos[i], c.antes);
+            e.escritorio.CrearMensatel(titulos[i], c.antes);
         }
-        VentanaId ventana = 0;
-        RectVentana rect;
-        ControlMensatel(otro, avisador, kEjecutable, kInicio).BuscarVentanaMensatel(ventana, rect);
-        EXPECT_EQ(otro.ventanas[ventana].titulo, titulos[c.elegido]);
-        EXPECT_EQ(rect, c.despues);
-        EXPECT_EQ(otro.primerPlano, ventana);
-        EXPECT_EQ(otro.clicks, std::vector<Punto>{(Punto{(rect.izquierda + rect.derecha) / 2,
-                                                         (rect.arriba + rect.abajo) / 2})});
+        e.control.LeerLongitudMaxima();
+        const VentanaSimulada& ventana = e.escritorio.ventanas[e.escritorio.primerPlano];
+        EXPECT_EQ(ventana.titulo, titulos[c.elegido]);
+        EXPECT_EQ(ventana.rect, c.despues);
+        const auto& [izquierda, arriba, derecha, abajo] = c.despues;
+        EXPECT_EQ(e.escritorio.clicks,
+                  (std::vector<Punto>{{(izquierda + derecha) / 2, (arriba + abajo) / 2}}));
     }
 }
 
@@ -176,11 +182,11 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
         }
     };
     EXPECT_EQ(control.LeerLongitudMaxima(), "145");
-    EXPECT_EQ(escritorio.aperturas,
-              std::vector<std::string>(2, kEjecutable + "dorvax.exe|" + kInicio));
+    EXPECT_EQ(sistema.abiertos,
+              std::vector<std::string>(2, kEjecutable + "dorvax.exe||" + kInicio));
     EXPECT_LT(escritorio.reloj, inicio + 2400);
     const std::string esperando(kEstadoEsperando);
-    EXPECT_EQ(escritorio.estados, (std::vector<std::string>{esperando, "", esperando, ""}));
+    EXPECT_EQ(estados, (std::vector<std::string>{esperando, "", esperando, ""}));
     EXPECT_EQ(avisador.avisos.size(), 1u);
     // Running and minimised: brought back, not started again; unless it does not answer.
     const VentanaId aplicacion = escritorio.BuscarVentana("Dorvax");
@@ -192,7 +198,7 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     control.Mostrar();
     EXPECT_EQ(escritorio.minimizada, aplicacion);
     EXPECT_EQ(avisador.avisos.back(), AvisoMensatelNoResponde());
-    EXPECT_EQ(escritorio.aperturas.size(), 2u);
+    EXPECT_EQ(sistema.abiertos.size(), 2u);
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
-// A desktop in memory: top-level windows front first, child fields with texts, the cursor, the
-// clipboard, a clock. Mensatel's message field empties on Alt+Z and pastes CF_TEXT on Ctrl+V.
-// A hung window, or a field of one, takes no keys, reads "" and costs a second's wait.
+// A desktop in memory: top-level windows front first, child fields with texts, the cursor, a
+// clock. Mensatel's message field empties on Alt+Z and pastes the fake system's CF_TEXT on
+// Ctrl+V. A hung window, or a field of one, takes no keys, reads "" and costs a second's wait.
 #pragma once
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "host/ControlMensatel.h"
+#include "sistema/SistemaFalso.h"
 
 namespace rebanex::pruebas {
 
@@ -28,7 +28,9 @@ inline const CopiaPortapapeles kAntes{
 
 class EscritorioSimulado : public Escritorio {
   public:
-    EscritorioSimulado() { propia = primerPlano = Crear({"Rebanex", {600, 400, 1000, 700}}); }
+    explicit EscritorioSimulado(SistemaFalso& sistema) : sistema_(sistema) {
+        propia = primerPlano = Crear({"Rebanex", {600, 400, 1000, 700}});
+    }
 
     VentanaId Crear(const VentanaSimulada& v) {  // in front of the others
         ventanas[++ultima] = v;
@@ -97,6 +99,7 @@ class EscritorioSimulado : public Escritorio {
         }
         for (auto& [id, campo] : ventanas) {  // only the message field takes keys
             if (campo.padre == primerPlano && Contiene(campo.rect, kCampoMensaje) && !Colgada(id)) {
+                const CopiaPortapapeles& portapapeles = sistema_.portapapeles;
                 if (t == Tecla::CtrlV) {
                     campo.titulo +=
                         portapapeles.formatos.empty() ? "" : portapapeles.formatos[0].bytes;
@@ -106,39 +109,18 @@ class EscritorioSimulado : public Escritorio {
             }
         }
     }
-    std::optional<CopiaPortapapeles> GuardarPortapapeles() override {
-        return fallan.contains("guardar") ? std::nullopt : std::optional(portapapeles);
-    }
-    bool EscribirPortapapeles(const std::string& texto) override {  // emptied even when failing
-        portapapeles =
-            fallan.contains("escribir") ? CopiaPortapapeles{} : CopiaPortapapeles{{{1, texto}}};
-        return !fallan.contains("escribir");
-    }
-    bool RestaurarPortapapeles(const CopiaPortapapeles& copia) override {
-        return !fallan.contains("restaurar") && (portapapeles = copia, true);
-    }
     void Dormir(int32_t ms) override { reloj += ms; }
     void ProcesarEventos() override { ++reloj, alProcesar(); }  // handling them takes a moment
     int64_t Milisegundos() override { return reloj; }
-    bool ExisteFichero(const std::string& ruta) override {
-        return conDorvax && ruta == kEjecutable + "dorvax.exe";
-    }
-    std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override {
-        return aperturas.push_back(ruta + "|" + directorio), 42;
-    }
-    void MostrarEstado(const std::string& texto) override { estados.push_back(texto); }
 
     std::map<VentanaId, VentanaSimulada> ventanas;
     VentanaId propia = 0, primerPlano = 0, ultima = 0, minimizada = 0;
     Punto cursor{5, 5};
-    CopiaPortapapeles portapapeles = kAntes;
-    std::set<std::string> fallan;  // "guardar", "escribir", "restaurar": another program has it
     std::set<VentanaId> colgadas;
     int64_t reloj = 0;
-    bool conDorvax = true, rehusaVaciar = false;  // Mensatel's message field ignores Alt+Z
-    bool colgarAlVaciar = false;                  // Mensatel hangs on Alt+Z
-    std::function<void()> alProcesar = [] {};     // the user, while events are processed
-    std::vector<std::string> aperturas, estados;  // "file|directory"; the status label's texts
+    bool rehusaVaciar = false;                 // Mensatel's message field ignores Alt+Z
+    bool colgarAlVaciar = false;               // Mensatel hangs on Alt+Z
+    std::function<void()> alProcesar = [] {};  // the user, while events are processed
     std::vector<Punto> clicks;
 
   private:
@@ -158,6 +140,7 @@ class EscritorioSimulado : public Escritorio {
         return 0;
     }
 
+    SistemaFalso& sistema_;
     std::vector<VentanaId> orden_;
 };
 

@@ -7,13 +7,11 @@
 #include <functional>
 
 #include "comun/AvisadorAnotado.h"
-#include "files/DiscoEnMemoria.h"
-#include "files/Mensajes.h"
-#include "settings/PerfilFichero.h"
+#include "sistema/PerfilFichero.h"
+#include "sistema/SistemaFalso.h"
 
-namespace rebanex {
+namespace rebanex::pruebas {
 namespace {
-
 const std::string kIni = "C:\\M\\Rebanex.ini", kReglas = "C:\\M\\Rebanex.txt";
 using Ficheros = std::array<std::string, 5>;
 
@@ -166,4 +164,4 @@ TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
 }
 
 }  // namespace
-}  // namespace rebanex
+}  // namespace rebanex::pruebas

@@ -58,7 +58,7 @@ void Sustituir(std::string& texto, std::string& imagen, int tipo, std::string_vi
                 continue;
             }
         }
-        const bool capital = enImagen && Minuscula(texto[p]) != texto[p];
+        const bool capital = enImagen && Traducir(kMinusculas, texto[p]) != texto[p];
         poner(&texto[leido], &imagen[leido], p - leido);
         poner(capital ? mayusculas.data() : reemplazo.data(), mayusculas.data(), reemplazo.size());
         leido = p + largo;

@@ -1,15 +1,14 @@
 // The transforms of the working text, each over its own small table.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <numeric>
 #include <random>
 
 #include "transforms/Buscar.h"
 #include "transforms/Caracteres.h"
 #include "transforms/Firma.h"
-#include "transforms/Reemplazar.h"
-#include "transforms/Reemplazos.h"
+#include "transforms/Regla.h"
+#include "transforms/Tablas.h"
 
 namespace rebanex::Troceado {
 namespace {
@@ -99,78 +98,30 @@ TEST(Firma, DelanteDetrasYEnElCursor) {
     EXPECT_EQ(texto, "hola hola");
 }
 
-TEST(ReemplazarPalabra, SeparadoresYTabla) {
+TEST(Regla, SeparadoresYPalabras) {
     const std::string separadores = " .,:!¡\"&%$/\\*#?¿(){}[]<>_-";
     for (int c = 0; c < 256; ++c) {
-        const std::string uno(1, static_cast<char>(c));
-        EXPECT_EQ(EsSeparador(uno, 1), separadores.find(uno) != std::string::npos) << c;
+        const char uno = static_cast<char>(c);
+        EXPECT_EQ(EsCaracterSeparador(uno), separadores.find(uno) != std::string::npos) << c;
     }
-    EXPECT_TRUE(EsSeparador("abc", 0) && EsSeparador("abc", 4) && !EsSeparador("abc", 3));
-    const std::tuple<int32_t, const char*, const char*, const char*, const char*> casos[] = {
+    using enum Regla::Clase;
+    const std::tuple<Regla::Clase, const char*, const char*, const char*, const char*> casos[] = {
         // Whole words, any case; capitals when the occurrence starts with one.
-        {PalabraCompleta, "que", "q", "que Que QUE qUE", "q Q Q q"},
-        {PalabraCompleta, "que", "q", "queso porquería ¿que? que;", "queso porquería ¿q? que;"},
-        {PalabraCompleta, "árbol", "arb", "ÁRBOL árbol", "ARB arb"},
-        {PalabraCompleta, "1a", "uno", "1A", "uno"},            // a digit is never a capital
-        {PalabraCompleta, "que", "que que", "que", "que que"},  // not searched again
-        {PalabraCompleta, "aa", "b", "aaa aa", "aaa b"},  // a failed candidate moves on by one
+        {Palabra, "que", "q", "que Que QUE qUE", "q Q Q q"},
+        {Palabra, "que", "q", "queso porquería ¿que? que;", "queso porquería ¿q? que;"},
+        {Palabra, "árbol", "arb", "ÁRBOL árbol", "ARB arb"},
+        {Palabra, "1a", "uno", "1A", "uno"},            // a digit is never a capital
+        {Palabra, "que", "que que", "que", "que que"},  // not searched again
+        {Palabra, "aa", "b", "aaa aa", "aaa b"},        // a failed candidate moves on by one
         {Prefijo, "de", "d", "dedo de cadena De-de", "ddo d cadena D-d"},
         {Sufijo, "ca", "k", "saca Saca SACA cable", "sak Sak SAK cable"},
-        // The word test looks at the text as this rule has already changed it.
-        {Prefijo, "a", "-", "aa", "--"},
-        {PalabraCompleta, "", "x", "a b", "a b"},
-        {3, "a", "x", "a b", "a b"},  // a kind that never qualifies
+        {Prefijo, "a", "-", "aa", "--"},  // the word test sees the text as the rule left it
     };
-    for (const auto& [tipo, buscar, reemplazo, texto, esperado] : casos) {
+    for (const auto& [clase, buscar, reemplazo, texto, esperado] : casos) {
         std::string t = texto;
-        ReemplazarPalabra(tipo, t, buscar, reemplazo);
-        EXPECT_EQ(t, esperado) << tipo << " " << buscar << " en " << texto;
+        AplicarRegla(Regla(clase, buscar, reemplazo), t);
+        EXPECT_EQ(t, esperado) << buscar << " en " << texto;
     }
-}
-
-// The rule done the obvious way, rebuilding the whole text at every match (with the same
-// hold on the adjustment); the real one must agree without the rebuilds.
-std::string ReemplazoPasoAPaso(std::string texto, const std::string& buscar,
-                               const std::string& sustituto, int ajuste) {
-    for (long long desde = 0;;) {
-        const std::size_t p = texto.find(buscar, static_cast<std::size_t>(desde));
-        if (p == std::string::npos) {
-            return texto;
-        }
-        texto = texto.substr(0, p) + sustituto + texto.substr(p + buscar.size());
-        const auto fin = static_cast<long long>(p + sustituto.size());
-        desde = std::max({fin + ajuste, fin - static_cast<long long>(buscar.size()) + 1, 0LL});
-    }
-}
-
-TEST(ReemplazarTodo, CoincideConLaReconstruccionPasoAPaso) {
-    std::mt19937 azar(20020101);
-    const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
-    const auto cadena = [&](int maximo) {
-        std::string s(dado(maximo), ' ');
-        for (char& c : s) {
-            c = "ab "[dado(2)];
-        }
-        return s;
-    };
-    for (int i = 0; i < 3000; ++i) {
-        const std::string texto = cadena(20), buscar = "a" + cadena(2), sustituto = cadena(4);
-        const int ajuste = dado(6) - 4;
-        std::string real = texto;
-        ReemplazarTodo(real, buscar, sustituto, static_cast<int16_t>(ajuste));
-        ASSERT_EQ(real, ReemplazoPasoAPaso(texto, buscar, sustituto, ajuste))
-            << "'" << texto << "' '" << buscar << "' '" << sustituto << "' " << ajuste;
-    }
-    // Extreme adjustments, no search text, arguments viewing the text itself, a long text
-    // (a rebuild per match would copy it some 200 000 times).
-    EXPECT_EQ(Con(ReemplazarTodo, std::string("aaa"), "a", "b", int16_t{32767}), "baa");
-    EXPECT_EQ(Con(ReemplazarTodo, std::string("a      b"), "  ", " ", int16_t{-32768}), "a b");
-    EXPECT_EQ(Con(Reemplazar, std::string("abc"), "", "x"), "abc");
-    std::string texto = "abcabc";
-    const std::string_view vista(texto);
-    Reemplazar(texto, vista.substr(0, 1), vista.substr(1, 2));
-    EXPECT_EQ(texto, "bcbcbcbc");
-    EXPECT_EQ(Con(ReemplazarTodo, std::string(400000, ' '), "  ", " ", int16_t{-1}), " ");
 }
 
 }  // namespace

@@ -5,8 +5,7 @@
 namespace rebanex::win32 {
 
 std::string DialogosWin32::AbrirFichero(const std::string& filtro, const std::string& titulo,
-                                        const std::string& directorioInicial,
-                                        std::uint32_t flagsExtra) {
+                                        const std::string& directorioInicial) {
     // The chosen path and its bare name each fit in 255 characters.
     constexpr DWORD kLargo = 255;
     char fichero[kLargo + 1] = {};
@@ -23,7 +22,7 @@ std::string DialogosWin32::AbrirFichero(const std::string& filtro, const std::st
     ofn.nMaxFileTitle = kLargo;
     ofn.lpstrInitialDir = directorioInicial.empty() ? nullptr : directorioInicial.c_str();
     ofn.lpstrTitle = titulo.c_str();
-    ofn.Flags = flagsExtra | kFlagsAbrirFichero;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_EXPLORER | OFN_LONGNAMES;
     if (!GetOpenFileNameA(&ofn)) {
         return {};
     }

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "files/Dialogos.h"
+#include "sistema/Dialogos.h"
 
 namespace rebanex::win32 {
 
@@ -12,8 +12,7 @@ class DialogosWin32 final : public Dialogos {
     // The dialog belongs to the main window, once it exists.
     void FijarDueno(HWND dueno) { dueno_ = dueno; }
     std::string AbrirFichero(const std::string& filtro, const std::string& titulo,
-                             const std::string& directorioInicial,
-                             std::uint32_t flagsExtra) override;
+                             const std::string& directorioInicial) override;
 
   private:
     HWND dueno_ = nullptr;  // borrowed

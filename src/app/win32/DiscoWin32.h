@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "files/DiscoFicheros.h"
+#include "sistema/DiscoFicheros.h"
 
 namespace rebanex::win32 {
 

@@ -1,14 +1,9 @@
-// Windows, the clipboard, the clock, files and the shell as the Mensatel automation sees them.
+// Windows, the mouse and the clock as the Mensatel automation sees them.
 #include "app/win32/EscritorioWin32.h"
-
-#include <shellapi.h>
 
 #include <algorithm>
 
-#include "app/Prog.h"
-#include "app/win32/PortapapelesWin32.h"
 #include "app/win32/VentanaPrincipal.h"
-#include "files/Ficheros.h"
 
 namespace rebanex::win32 {
 
@@ -153,18 +148,6 @@ void EscritorioWin32::MoverCursor(Punto p) {
     SetCursorPos(p.x, p.y);
 }
 
-std::optional<CopiaPortapapeles> EscritorioWin32::GuardarPortapapeles() {
-    return win32::GuardarPortapapeles(ventana_.Manejador());
-}
-
-bool EscritorioWin32::EscribirPortapapeles(const std::string& texto) {
-    return EscribirTexto(ventana_.Manejador(), texto);
-}
-
-bool EscritorioWin32::RestaurarPortapapeles(const CopiaPortapapeles& copia) {
-    return win32::RestaurarPortapapeles(ventana_.Manejador(), copia);
-}
-
 void EscritorioWin32::Dormir(int32_t ms) {
     Sleep(static_cast<DWORD>(ms));
 }
@@ -196,22 +179,6 @@ void EscritorioWin32::ProcesarEventos() {
 
 int64_t EscritorioWin32::Milisegundos() {
     return static_cast<int64_t>(GetTickCount64());
-}
-
-bool EscritorioWin32::ExisteFichero(const std::string& ruta) {
-    return ficheros::ExisteFichero(ruta);
-}
-
-std::intptr_t EscritorioWin32::AbrirConShell(const std::string& ruta,
-                                             const std::string& directorio) {
-    return reinterpret_cast<std::intptr_t>(
-        ShellExecuteA(ventana_.Manejador(), "open", ruta.c_str(), "", directorio.c_str(), SW_SHOW));
-}
-
-void EscritorioWin32::MostrarEstado(const std::string& texto) {
-    if (prog_ != nullptr) {
-        prog_->MostrarEstado(texto);
-    }
 }
 
 }  // namespace rebanex::win32

@@ -1,4 +1,4 @@
-// The desktop that the Mensatel automation drives, over user32 and shell32.
+// The desktop that the Mensatel automation drives, over user32.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,6 @@
 
 #include "host/Anfitrion.h"
 #include "host/Escritorio.h"
-
-namespace rebanex {
-class Prog;
-}
 
 namespace rebanex::win32 {
 
@@ -23,12 +19,9 @@ class EscritorioWin32 final : public Escritorio {
     EscritorioWin32(const EscritorioWin32&) = delete;
     EscritorioWin32& operator=(const EscritorioWin32&) = delete;
 
-    // The status label is Prog's, and a quit that arrives while Mensatel is waited for
-    // ends that wait: both exist only after this object.
-    void Conectar(Prog& prog, Anfitrion& anfitrion) {
-        prog_ = &prog;
-        anfitrion_ = &anfitrion;
-    }
+    // A quit that arrives while Mensatel is waited for ends that wait; the automation exists
+    // only after this object.
+    void Conectar(Anfitrion& anfitrion) { anfitrion_ = &anfitrion; }
 
     VentanaId BuscarVentana(std::string_view titulo) override;
     VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) override;
@@ -50,18 +43,9 @@ class EscritorioWin32 final : public Escritorio {
     void BotonIzquierdo(bool abajo) override;  // EntradaWin32.cpp
     void PulsarTeclas(Tecla t) override;       // EntradaWin32.cpp
 
-    std::optional<CopiaPortapapeles> GuardarPortapapeles() override;
-    bool EscribirPortapapeles(const std::string& texto) override;
-    bool RestaurarPortapapeles(const CopiaPortapapeles& copia) override;
-
     void Dormir(int32_t ms) override;
     void ProcesarEventos() override;
     int64_t Milisegundos() override;
-
-    bool ExisteFichero(const std::string& ruta) override;
-    std::intptr_t AbrirConShell(const std::string& ruta, const std::string& directorio) override;
-
-    void MostrarEstado(const std::string& texto) override;
 
   private:
     // Handles Rebanex's pending messages, if any; false once the program is quitting.
@@ -71,7 +55,6 @@ class EscritorioWin32 final : public Escritorio {
     void Enviar(std::vector<INPUT> entradas, HWND destino);
 
     VentanaPrincipal& ventana_;
-    Prog* prog_ = nullptr;
     Anfitrion* anfitrion_ = nullptr;
 };
 

@@ -89,7 +89,7 @@ constexpr std::optional<Menu> MenuDeId(int id) {
 static_assert(ID_BASE_CONTROLES + kNumControles <= ID_BASE_MENUS);
 // The resource compiler cannot number a list, so the menu items' identifiers are spelt out
 // above; each must be its item's place in the list.
-#define REBANEX_ITEM(nombre, marcado) static_assert(IDM_##nombre == IdMenu(Menu::nombre));
+#define REBANEX_ITEM(nombre, marcado, opcion) static_assert(IDM_##nombre == IdMenu(Menu::nombre));
 REBANEX_MENUS(REBANEX_ITEM)
 #undef REBANEX_ITEM
 

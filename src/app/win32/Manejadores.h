@@ -40,10 +40,14 @@ class SeleccionUnica {
 // The clipboard, open for one scope. Another program may hold it for a moment: it is asked
 // for again for up to half a second. Emptying it, or reading a format that its owner renders
 // only when asked, waits for that owner without a bound: an owner that does not answer within
-// another half second counts as holding it.
+// another half second counts as holding it. Without a window to own it, it is not opened: what
+// it is given would belong to nobody.
 class PortapapelesAbierto {
   public:
     explicit PortapapelesAbierto(HWND dueno) {
+        if (dueno == nullptr) {
+            return;
+        }
         constexpr ULONGLONG kEsperaMs = 500;
         const ULONGLONG inicio = GetTickCount64();
         while (!(abierto_ = OpenClipboard(dueno) != FALSE) &&

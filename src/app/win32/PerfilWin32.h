@@ -1,7 +1,7 @@
 // The private-profile functions of Windows, one to one.
 #pragma once
 
-#include "settings/Ini.h"
+#include "sistema/PerfilPrivado.h"
 
 namespace rebanex::win32 {
 

@@ -45,8 +45,8 @@ bool Poner(UINT formato, const void* bytes, std::size_t largo) {
 
 // A format listed but not handed over (its owner failed to render it) is lost to every
 // program alike; leaving it out lets the paste go on.
-std::optional<CopiaPortapapeles> GuardarPortapapeles(HWND dueno) {
-    const PortapapelesAbierto abierto(dueno);
+std::optional<CopiaPortapapeles> PortapapelesWin32::Guardar() {
+    const PortapapelesAbierto abierto(dueno_);
     if (!abierto) {
         return std::nullopt;
     }
@@ -62,8 +62,8 @@ std::optional<CopiaPortapapeles> GuardarPortapapeles(HWND dueno) {
     return copia;
 }
 
-bool RestaurarPortapapeles(HWND dueno, const CopiaPortapapeles& copia) {
-    const PortapapelesAbierto abierto(dueno);
+bool PortapapelesWin32::Restaurar(const CopiaPortapapeles& copia) {
+    const PortapapelesAbierto abierto(dueno_);
     if (!abierto || !EmptyClipboard()) {
         return false;
     }
@@ -74,18 +74,14 @@ bool RestaurarPortapapeles(HWND dueno, const CopiaPortapapeles& copia) {
     return todos;
 }
 
-bool EscribirTexto(HWND dueno, const std::string& texto) {
+bool PortapapelesWin32::EscribirTexto(const std::string& texto) {
     std::wstring unicode;
     for (unsigned char c : texto) {
         unicode += static_cast<wchar_t>(CaracterWindows1252(c));
     }
-    const PortapapelesAbierto abierto(dueno);
+    const PortapapelesAbierto abierto(dueno_);
     return abierto && EmptyClipboard() && Poner(CF_TEXT, texto.c_str(), texto.size() + 1) &&
            Poner(CF_UNICODETEXT, unicode.c_str(), (unicode.size() + 1) * sizeof(wchar_t));
-}
-
-bool PortapapelesWin32::Copiar(const std::string& texto) {
-    return dueno_ != nullptr && EscribirTexto(dueno_, texto);
 }
 
 }  // namespace rebanex::win32

@@ -8,24 +8,21 @@
 #include <optional>
 #include <string>
 
-#include "app/Portapapeles.h"
-#include "host/Escritorio.h"
+#include "sistema/Portapapeles.h"
 
 namespace rebanex::win32 {
 
-// Every format kept in plain memory; the others (bitmaps, metafiles, palettes, private
-// handles) the system makes up from these or cannot be copied as bytes.
-std::optional<CopiaPortapapeles> GuardarPortapapeles(HWND dueno);
-bool RestaurarPortapapeles(HWND dueno, const CopiaPortapapeles& copia);
-// Windows-1252 text as CF_TEXT and, converted, as CF_UNICODETEXT: a Unicode receiver gets
-// the same characters whatever the system's ANSI code page.
-bool EscribirTexto(HWND dueno, const std::string& texto);
-
 class PortapapelesWin32 final : public Portapapeles {
   public:
-    // The main window, once it exists. Before that the copy fails.
+    // The main window, once it exists. Before that every call fails.
     void FijarDueno(HWND dueno) { dueno_ = dueno; }
-    bool Copiar(const std::string& texto) override;
+    // Every format kept in plain memory; the others (bitmaps, metafiles, palettes, private
+    // handles) the system makes up from these or cannot be copied as bytes.
+    std::optional<CopiaPortapapeles> Guardar() override;
+    // Windows-1252 text as CF_TEXT and, converted, as CF_UNICODETEXT: a Unicode receiver gets
+    // the same characters whatever the system's ANSI code page.
+    bool EscribirTexto(const std::string& texto) override;
+    bool Restaurar(const CopiaPortapapeles& copia) override;
 
   private:
     HWND dueno_ = nullptr;  // borrowed

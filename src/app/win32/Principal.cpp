@@ -17,7 +17,7 @@
 #include "app/win32/ShellWin32.h"
 #include "app/win32/VentanaPrincipal.h"
 #include "host/ControlMensatel.h"
-#include "settings/Ini.h"
+#include "sistema/Rutas.h"
 
 namespace {
 
@@ -26,18 +26,6 @@ std::string DirectorioActual() {
     std::string dir(n, '\0');
     dir.resize(GetCurrentDirectoryA(n, dir.data()));
     return dir;
-}
-
-// The folder of Rebanex.exe, where Mensatel's programs are looked for.
-std::string DirectorioEjecutable() {
-    std::string ruta(MAX_PATH, '\0');
-    DWORD n = 0;
-    while ((n = GetModuleFileNameA(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()))) ==
-           ruta.size()) {
-        ruta.resize(ruta.size() * 2);
-    }
-    ruta.resize(n);
-    return ruta.substr(0, ruta.find_last_of('\\') + 1);
 }
 
 // The command line after the program's name and the blanks that follow it. A TAB is kept: it marks
@@ -85,14 +73,17 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
     rebanex::win32::DiscoWin32 disco(rebanex::win32::CarpetaTemporal());
     rebanex::win32::DialogosWin32 dialogos;
     rebanex::win32::ShellWin32 shell;
+    const rebanex::Sistema sistema{perfil, disco, portapapeles, shell, dialogos};
     rebanex::win32::VentanaPrincipal ventana(instancia);
     rebanex::win32::EscritorioWin32 escritorio(ventana);
     const std::string directorioActual = DirectorioActual();
-    rebanex::ControlMensatel mensatel(escritorio, ventana, DirectorioEjecutable(),
+    // Mensatel's programs are looked for beside Rebanex.exe.
+    rebanex::ControlMensatel mensatel(escritorio, sistema, ventana,
+                                      rebanex::DirectorioDe(shell.RutaEjecutable()),
                                       rebanex::ConBarraFinal(directorioActual));
-    rebanex::Prog prog(
-        rebanex::Entorno{ventana, perfil, mensatel, portapapeles, disco, dialogos, shell});
-    escritorio.Conectar(prog, mensatel);
+    rebanex::Prog prog(rebanex::Entorno{ventana, mensatel, sistema});
+    mensatel.FijarMostrarEstado([&prog](const std::string& texto) { prog.MostrarEstado(texto); });
+    escritorio.Conectar(mensatel);
     if (!ventana.Crear(prog)) {
         return 1;
     }

@@ -72,10 +72,16 @@ bool ShellWin32::Descargar(const std::string& url, const std::string& destino) {
     return URLDownloadToFileA(nullptr, url.c_str(), destino.c_str(), 0, nullptr) == S_OK;
 }
 
+// A path longer than MAX_PATH comes back cut to the buffer: the buffer grows until it fits.
 std::string ShellWin32::RutaEjecutable() {
-    char ruta[MAX_PATH] = {};
-    const DWORD largo = GetModuleFileNameA(nullptr, ruta, MAX_PATH);
-    return std::string(ruta, largo);
+    std::string ruta(MAX_PATH, '\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameA(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()))) ==
+           ruta.size()) {
+        ruta.resize(ruta.size() * 2);
+    }
+    ruta.resize(n);
+    return ruta;
 }
 
 }  // namespace rebanex::win32

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "files/Shell.h"
+#include "sistema/Shell.h"
 
 namespace rebanex::win32 {
 

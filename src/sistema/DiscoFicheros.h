@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "files/Disco.h"
+#include "sistema/Disco.h"
 
 namespace rebanex {
 

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "comun/Aviso.h"
 #include "comun/Windows1252.h"
-#include "files/Lectura.h"
+#include "sistema/Lectura.h"
 
 namespace rebanex {
 
@@ -37,5 +39,14 @@ class Disco {
         return leido;
     }
 };
+
+// False, after a box naming the file and why (then `despues`, what the program does about
+// it), when a file is there but cannot be read; a missing file is no fault here.
+bool FicheroLegible(Disco& disco, const std::string& ruta, Avisador& avisador,
+                    std::string_view despues);
+
+// That box.
+Aviso AvisoFicheroIlegible(const std::string& ruta, MotivoFallo motivo,
+                           std::string_view despues = {});
 
 }  // namespace rebanex

@@ -1,6 +1,6 @@
-#include "files/DiscoFicheros.h"
+#include "sistema/DiscoFicheros.h"
 
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 namespace rebanex {
 

@@ -33,18 +33,4 @@ class Shell {
 inline constexpr int kMostrarNormal = 1;  // SW_SHOWNORMAL
 inline constexpr int kMostrar = 5;        // SW_SHOW
 
-class ShellAusente : public Shell {
-  public:
-    int Abrir(const std::string&, const std::string&, const std::string&, int) override {
-        return 0;
-    }
-    std::optional<std::string> BuscarEjecutable(const std::string&) override {
-        return std::nullopt;
-    }
-    bool Ejecutar(const std::string&, const std::string&) override { return false; }
-    std::string EditorDeTexto() override { return {}; }
-    bool Descargar(const std::string&, const std::string&) override { return false; }
-    std::string RutaEjecutable() override { return {}; }
-};
-
 }  // namespace rebanex

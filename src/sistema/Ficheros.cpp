@@ -1,4 +1,4 @@
-#include "files/Ficheros.h"
+#include "sistema/Ficheros.h"
 
 #include <sys/stat.h>
 #ifndef _WIN32
@@ -140,6 +140,10 @@ std::optional<EstadoSistema> Estado(const std::string& ruta, unsigned tipo) {
     return esDeTipo ? std::optional(estado) : std::nullopt;
 }
 
+bool EsDirectorio(const std::string& ruta) {
+    return Estado(ruta, S_IFDIR).has_value();
+}
+
 void OlvidarError() {
     errno = 0;
 #ifdef _WIN32
@@ -211,10 +215,6 @@ bool EscribirFichero(const std::string& ruta, std::string_view bytes) {
 
 bool ExisteFichero(const std::string& ruta) {
     return Estado(ruta, S_IFREG).has_value();
-}
-
-bool EsDirectorio(const std::string& ruta) {
-    return Estado(ruta, S_IFDIR).has_value();
 }
 
 bool SoloLectura(const std::string& ruta) {

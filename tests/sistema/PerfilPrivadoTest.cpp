@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "comun/CarpetaTemporal.h"
-#include "files/DiscoFicheros.h"
 #include "settings/Ini.h"
-#include "settings/PerfilFichero.h"
+#include "sistema/DiscoFicheros.h"
+#include "sistema/PerfilFichero.h"
 #ifdef _WIN32
 #include "app/win32/PerfilWin32.h"
 #endif

@@ -1,10 +1,10 @@
-#include "settings/PerfilFichero.h"
+#include "sistema/PerfilFichero.h"
 
 #include <optional>
 #include <vector>
 
 #include "comun/Blancos.h"
-#include "settings/NombresPerfil.h"
+#include "sistema/NombresPerfil.h"
 
 namespace rebanex {
 

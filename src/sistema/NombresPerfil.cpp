@@ -1,7 +1,7 @@
-#include "settings/NombresPerfil.h"
+#include "sistema/NombresPerfil.h"
 
 #include "comun/Blancos.h"
-#include "transforms/Caracteres.h"
+#include "comun/Mayusculas.h"
 
 namespace rebanex {
 
@@ -11,7 +11,7 @@ bool MismoNombre(std::string_view a, std::string_view b) {
     }
     // The letters pair up as the case change of the message text does.
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Troceado::Mayuscula(a[i]) != Troceado::Mayuscula(b[i])) {
+        if (Mayuscula(a[i]) != Mayuscula(b[i])) {
             return false;
         }
     }

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/Lectura.h"
+#include "sistema/Lectura.h"
 
 namespace rebanex::ficheros {
 
@@ -31,8 +31,6 @@ bool EscribirFichero(const std::string& ruta, std::string_view bytes);
 
 // An ordinary file (not a folder) is there.
 bool ExisteFichero(const std::string& ruta);
-
-bool EsDirectorio(const std::string& ruta);
 
 // An ordinary file without write permission for its owner (on Windows: read-only).
 bool SoloLectura(const std::string& ruta);

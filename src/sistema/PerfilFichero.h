@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "files/Disco.h"
-#include "settings/Ini.h"
+#include "sistema/Disco.h"
+#include "sistema/PerfilPrivado.h"
 
 namespace rebanex {
 
