@@ -1,4 +1,5 @@
 // The split button and the maximum length read from Mensatel.
+#include <chrono>
 #include <string>
 
 #include "app/Prog.h"
@@ -7,6 +8,10 @@
 namespace rebanex {
 
 namespace {
+
+// How long a split runs before its steps are painted as they come: a user sees no shorter
+// pause, and under Wine each forced paint of the status took longer than the split itself.
+constexpr std::chrono::milliseconds kPasosVisibles{50};
 
 void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
     const Control foco = fallo.foco == ControlFoco::Lon ? Control::Lon : Control::Msg;
@@ -33,7 +38,14 @@ void Prog::Partir_Click() {
     entrada.rutaReemplazos = RutaReemplazos_;
 
     PasosPartir pasos;
-    pasos.mostrarEstado = [this](const std::string& texto) { MostrarEstado(texto); };
+    const auto inicio = std::chrono::steady_clock::now();
+    pasos.mostrarEstado = [this, inicio](const std::string& texto) {
+        if (std::chrono::steady_clock::now() - inicio < kPasosVisibles) {
+            vista_.FijarTexto(Control::Estado, texto);
+        } else {
+            MostrarEstado(texto);
+        }
+    };
     pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
 
     // A refused split keeps the pieces of the previous one; a new list starts at piece 0.
@@ -46,7 +58,8 @@ void Prog::Partir_Click() {
     trozoActual_ = 0;
     der_Click();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
-    MostrarEstado("");
+    // Painted with the piece view, once the handler is done.
+    vista_.FijarTexto(Control::Estado, "");
     MostrarVistaMensaje(false);
 }
 

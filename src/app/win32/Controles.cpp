@@ -172,8 +172,14 @@ void VentanaPrincipal::AplicarEstado(Control c) {
     if (GetFocus() == control && (!visible || !habilitado)) {
         focoPerdido_ = c;
     }
-    EnableWindow(control, habilitado ? TRUE : FALSE);
-    ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    // Only what changes: every call is a trip to the window system, and a view that comes or
+    // goes sets each of its controls twice.
+    if ((IsWindowEnabled(control) != FALSE) != habilitado) {
+        EnableWindow(control, habilitado ? TRUE : FALSE);
+    }
+    if (((GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0) != visible) {
+        ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 // A view that goes takes the focus with it: the focus moves on to the next control in
