@@ -202,10 +202,14 @@ std::string ListaTrozos::Trozo(std::size_t i) const {
     return trozo;
 }
 
-MedidaTrozo ListaTrozos::Medida(std::size_t i) const {
-    const CuentaSms cuenta = ContarSms(Trozo(i), tabla_);
+MedidaTrozo MedirTrozo(std::string_view trozo, TablaGsm tabla, int16_t msgMax) {
+    const CuentaSms cuenta = ContarSms(trozo, tabla);
     return {cuenta.codificacion, cuenta.unidades,
-            std::min<long long>(msgMax_, CapacidadSms(cuenta.codificacion, tabla_))};
+            std::min<long long>(msgMax, CapacidadSms(cuenta.codificacion, tabla))};
+}
+
+MedidaTrozo ListaTrozos::Medida(std::size_t i) const {
+    return MedirTrozo(Trozo(i), tabla_, msgMax_);
 }
 
 std::vector<std::string> ListaTrozos::Textos() const {

@@ -9,6 +9,7 @@
 #include "comun/Numeros.h"
 #include "transforms/Caracteres.h"
 #include "transforms/Firma.h"
+#include "transforms/Gsm7.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex {
@@ -76,6 +77,12 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
             return std::nullopt;
         }
     }
+    // After the case change (upper case turns GSM-7 "è" into "È") and the rules; before the
+    // spaces are squeezed, as a no-break space becomes a space.
+    if (o.AdaptarGSM) {
+        Estado(pasos, "Adaptando a GSM...");
+        Troceado::AdaptarGSM(texto, TablaDe(o));
+    }
     if (o.NoMultiEspacios) {
         Estado(pasos, "Eliminando Multi-Espacios...");
         Troceado::QuitarMultiEspacios(texto);
@@ -89,6 +96,10 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
 }
 
 ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPartir& pasos) {
+    // The signature goes out adapted too, in every piece or once: it is checked as sent.
+    if (entrada.opciones.AdaptarGSM) {
+        Troceado::AdaptarGSM(entrada.firma, TablaDe(entrada.opciones));
+    }
     int16_t msgMax = 0;
     if (auto fallo = ComprobarPartir(entrada, msgMax)) {
         return std::move(*fallo);
@@ -105,6 +116,8 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     parametros.Firmados = TrozosFirmados(entrada.opciones, entrada.firma);
     parametros.FirmarEnPosicion = entrada.opciones.FirmarEnPosicion;
     parametros.Firma = entrada.firma;
+    parametros.TrozosSms = entrada.opciones.TrozosSMS;
+    parametros.Tabla = TablaDe(entrada.opciones);
 
     // Rules that keep lengthening the text are stopped once it cannot fit any more.
     std::optional<std::string> texto =
@@ -129,6 +142,41 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     }
     std::vector<Corte> cortes = GenerarTrozos(*texto, parametros, *recuento);
     return ListaTrozos(std::move(*texto), std::move(cortes), parametros);
+}
+
+TablaGsm TablaDe(const Configuracion& c) {
+    return c.TablaEspanola ? TablaGsm::Espanola : TablaGsm::Basica;
+}
+
+std::string TextoUcs2(const ListaTrozos& lista) {
+    std::string distintos;
+    int32_t trozos = 0;
+    for (std::size_t i = 0; i < lista.Cuantos(); ++i) {
+        const CuentaSms cuenta = ContarSms(lista.Trozo(i), lista.Tabla());
+        if (cuenta.codificacion != Codificacion::Ucs2) {
+            continue;
+        }
+        ++trozos;
+        for (const char c : cuenta.distintos) {
+            if (distintos.find(c) == std::string::npos) {
+                distintos += c;
+            }
+        }
+    }
+    if (trozos == 0) {
+        return {};
+    }
+    std::string texto = "UCS-2 por:";
+    for (const char c : distintos) {
+        texto += ' ';
+        texto += c;
+    }
+    return texto + " (" + Decimal(trozos) + (trozos == 1 ? " trozo)" : " trozos)");
+}
+
+std::string TextoMedida(const MedidaTrozo& medida) {
+    return std::string(medida.codificacion == Codificacion::Gsm7 ? "GSM " : "UCS-2 ") +
+           Decimal(medida.unidades) + "/" + Decimal(medida.limite);
 }
 
 std::size_t LargoMaximo(int16_t msgMax) {

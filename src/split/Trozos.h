@@ -93,6 +93,9 @@ struct MedidaTrozo {
     long long limite = 0;
 };
 
+// Any text measured as one piece of a split with that table and maximum (a piece as edited).
+MedidaTrozo MedirTrozo(std::string_view trozo, TablaGsm tabla, int16_t msgMax);
+
 // A finished split: the working text, its cuts in cutting order, and what every piece
 // carries besides its text. Pieces are numbered from 0 in the order they are shown (the
 // reverse of the cutting order with Inverso).
@@ -108,6 +111,8 @@ class ListaTrozos {
     std::string Trozo(std::size_t i) const;
     std::vector<std::string> Textos() const;
     MedidaTrozo Medida(std::size_t i) const;
+    TablaGsm Tabla() const { return tabla_; }
+    int16_t MsgMax() const { return msgMax_; }
 
   private:
     std::string texto_;

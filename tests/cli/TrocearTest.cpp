@@ -43,14 +43,15 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
     EXPECT_EQ(std::tie(a.cursor, a.codificacion, a.modo, a.formato),
               std::tuple(12, CodificacionConsola::Cp1252, Modo::Formato, ComandoFormato::Firma));
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--contar --contar")).modo, Modo::Contar);
+    EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--json --contar --json")).modo, Modo::ContarJson);
     EXPECT_FALSE(std::get<ArgumentosTrocear>(Leer("-")).fichero);
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("-- --json")).fichero, "--json");
     EXPECT_EQ(Mal("--max"), "falta el valor de --max");
     EXPECT_EQ(Mal("--opcion PosicionVentana=1"), "opción de ajustes desconocida: PosicionVentana");
     EXPECT_EQ(Mal("--codificacion cp1252 --a\xC3\xB1"), "opción desconocida: --añ");
     for (const char* args : {"--opcion =1", "--codificacion latin1", "--formato negrita",
-                             "--json --contar", "--formato acentos --json", "--cursor -1",
-                             "--cursor 1.5", "--cursor 99999999999999999999"}) {
+                             "--contar --json --formato firma", "--formato acentos --json",
+                             "--cursor -1", "--cursor 1.5", "--cursor 99999999999999999999"}) {
         EXPECT_NE(Mal(args), "(aceptado)") << args;
     }
     // Options by key, read as the settings file reads them.
