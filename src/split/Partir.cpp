@@ -166,10 +166,15 @@ std::string TextoUcs2(const ListaTrozos& lista) {
     if (trozos == 0) {
         return {};
     }
+    // The first few are enough to mend the text; more would not fit the status line.
+    constexpr std::size_t kNombrados = 10;
     std::string texto = "UCS-2 por:";
-    for (const char c : distintos) {
+    for (std::size_t i = 0; i < distintos.size() && i < kNombrados; ++i) {
         texto += ' ';
-        texto += c;
+        texto += distintos[i];
+    }
+    if (distintos.size() > kNombrados) {
+        texto += " ...";
     }
     return texto + " (" + Decimal(trozos) + (trozos == 1 ? " trozo)" : " trozos)");
 }

@@ -48,7 +48,8 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
 TablaGsm TablaDe(const Configuracion& c);
 
 // For the status line after a split: the characters that force UCS-2 in the pieces sent as
-// UCS-2 and how many those pieces are ("UCS-2 por: á “ (2 trozos)"); empty when none is.
+// UCS-2 (the first ten) and how many those pieces are ("UCS-2 por: á “ (2 trozos)"); empty
+// when none is.
 std::string TextoUcs2(const ListaTrozos& lista);
 
 // A piece's measure as the piece view shows it: "GSM 145/160", "UCS-2 61/70".
