@@ -27,16 +27,24 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto)
 }
 
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
-                                       std::istream& entrada, CodificacionConsola codificacion) {
+                                       std::istream& entrada, CodificacionConsola codificacion,
+                                       std::u32string* sinConvertir) {
     if (fichero) {
         const Lectura leido = ficheros::LeerTexto(*fichero);
+        if (sinConvertir != nullptr) {
+            *sinConvertir = leido.sinConvertir;
+        }
         return leido ? std::optional(MensajeDeFichero(leido.contenido)) : std::nullopt;
     }
     std::optional<std::string> bytes = LeerTodo(entrada);
     if (!bytes) {
         return std::nullopt;
     }
-    std::string texto = TextoWindows1252(std::move(*bytes));
+    Conversion1252 convertido = TextoWindows1252Detallado(std::move(*bytes));
+    if (sinConvertir != nullptr) {
+        *sinConvertir = std::move(convertido.sinConvertir);
+    }
+    std::string& texto = convertido.texto;
     return codificacion == CodificacionConsola::Cp1252 ? texto : SaltosDeVentana(texto);
 }
 

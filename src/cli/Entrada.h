@@ -19,7 +19,9 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto 
 // whatever the encoding: every line end CR LF, none after the last line, NUL as a space, the
 // telephone trailer cut. The stream is taken whole: in UTF-8 mode every line break made
 // CR LF, in Windows-1252 mode unchanged. nullopt when it cannot be read.
+// `sinConvertir`, when given, gets what Windows-1252 lacks (see Conversion1252).
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
-                                       std::istream& entrada, CodificacionConsola codificacion);
+                                       std::istream& entrada, CodificacionConsola codificacion,
+                                       std::u32string* sinConvertir = nullptr);
 
 }  // namespace rebanex::consola

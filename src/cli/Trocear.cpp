@@ -10,6 +10,7 @@
 #include "cli/OpcionesPorClave.h"
 #include "cli/Salida.h"
 #include "comun/Numeros.h"
+#include "comun/Windows1252.h"
 #include "split/Contador.h"
 #include "split/Partir.h"
 #include "split/Sms.h"
@@ -169,15 +170,21 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, std::istream& entr
     // The real count takes the line breaks of standard input as they come.
     const bool cuentaReal =
         args.modo == Modo::ContarJson || (args.modo == Modo::Contar && entrada.opciones.TrozosSMS);
+    std::u32string sinConvertir;
     std::optional<std::string> mensaje =
         LeerMensaje(args.fichero, entradaEstandar,
-                    cuentaReal ? CodificacionConsola::Cp1252 : args.codificacion);
+                    cuentaReal ? CodificacionConsola::Cp1252 : args.codificacion, &sinConvertir);
     if (!mensaje) {
         return consola.Fallo(kSalidaUso, args.fichero
                                              ? "no se puede leer el fichero '" + *args.fichero + "'"
                                              : std::string("no se puede leer la entrada estándar"));
     }
     entrada.mensaje = std::move(*mensaje);
+    // Said, never silent, and the run goes on with the "?".
+    if (!sinConvertir.empty()) {
+        AvisadorConsola(consola.error, consola.conversion)
+            .Avisar(AvisoSinWindows1252("El mensaje", sinConvertir));
+    }
     // Without --cursor the caret sits where typing or loading leaves it: after the text.
     entrada.cursor = args.cursor.value_or(static_cast<long long>(entrada.mensaje.size()));
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "comun/Windows1252.h"
+
 namespace rebanex {
 
 // Runs of plain characters go in whole: trocear loads files of megabytes through here.
@@ -71,6 +73,9 @@ std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
     if (!leido) {
         avisador.Avisar(AvisoFicheroIlegible(encontrado, *leido.fallo));
         return std::nullopt;
+    }
+    if (!leido.sinConvertir.empty()) {
+        avisador.Avisar(AvisoSinWindows1252("El fichero '" + encontrado + "'", leido.sinConvertir));
     }
     return MensajeDeFichero(leido.contenido);
 }

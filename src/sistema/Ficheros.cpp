@@ -124,7 +124,9 @@ Lectura LeerFichero(const std::string& ruta) {
 Lectura LeerTexto(const std::string& ruta) {
     Lectura leido = LeerFichero(ruta);
     if (leido) {
-        leido.contenido = TextoWindows1252(std::move(leido.contenido));
+        Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
+        leido.contenido = std::move(texto.texto);
+        leido.sinConvertir = std::move(texto.sinConvertir);
     }
     return leido;
 }

@@ -11,6 +11,7 @@
 #include "app/Protegido.h"
 #include "app/TablaControles.h"
 #include "comun/Direcciones.h"
+#include "comun/Windows1252.h"
 #include "files/Actualizador.h"
 #include "files/Ayuda.h"
 #include "files/Mensajes.h"
@@ -212,6 +213,12 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
+    // What Windows-1252 lacks is named, not silently a "?".
+    sistema.ficheros[sistema.elegido = "C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    EXPECT_EQ(Texto(Control::Msg), "ok ?");
+    EXPECT_EQ(vista.avisos.back(),
+              AvisoSinWindows1252("El fichero 'C:\\M\\emoji.sms'", U"\U0001F600"));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "");

@@ -95,7 +95,8 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     // indicator; accents and runs of spaces go; line breaks and tabs become spaces.
     Ver("", lleno, 0, "1/2 " + lleno.substr(0, 155) + "\n2/2 abcd \n");
     Ver("", "\xC3\xA1rbol   ya\nque\r\ntal\rya\tvale\n", 0, "arbol ya que tal ya vale \n");
-    Ver("", "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF", 0, "\xE2\x82\xAC ? ?\n");
+    Ver("", "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF", 0, "\xE2\x82\xAC ? ?\n",
+        Caja(AvisoSinWindows1252("El mensaje", U"\u65E5\uFFFD")));
     // Windows-1252: bytes pass, a lone LF is no line break of the box, pieces end in CR LF.
     Ver("--codificacion cp1252 --max 6 --opcion IndicadorTrozos=0", "a\nb mu\xF1o", 0,
         "a\nb \r\nmu\xF1o\r\n");
