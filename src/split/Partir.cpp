@@ -127,7 +127,9 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
         return Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg);
     }
     Estado(pasos, "Troceando...");
-    const std::optional<Recuento> recuento = ContarTrozos(*texto, parametros);
+    std::vector<Corte> cortes;
+    const std::optional<Recuento> recuento =
+        ContarTrozos(*texto, parametros, parametros.TrozosSms ? &cortes : nullptr);
     if (!recuento || recuento->trozos > kMaxTrozos) {
         Estado(pasos, "");
         if (recuento) {
@@ -140,7 +142,9 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
                                                              : SinSitio::Firma),
                      ControlFoco::Lon);
     }
-    std::vector<Corte> cortes = GenerarTrozos(*texto, parametros, *recuento);
+    if (cortes.empty()) {
+        cortes = GenerarTrozos(*texto, parametros, *recuento);
+    }
     return ListaTrozos(std::move(*texto), std::move(cortes), parametros);
 }
 
