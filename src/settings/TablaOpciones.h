@@ -63,6 +63,9 @@ struct DefOpcion {
 // In the order of the settings file.
 extern const std::array<DefOpcion, 15> kOpciones;
 inline constexpr int kEntradasResumen = 14;
+// The entries before the SMS ones: the summary has only these while no SMS option is on, as it
+// always had.
+inline constexpr int kEntradasSinSms = 11;
 
 // A choice as stored: rounded to the nearest (halves to even); outside 1 to 3 it is 1.
 int ValorEleccion(std::string_view texto);

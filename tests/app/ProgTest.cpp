@@ -67,7 +67,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 0 0 0 1");
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
-    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #           ");
+    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_TRUE(vista.avisos.empty());
@@ -144,7 +144,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
-    EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #           ");
+    EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
     EXPECT_EQ(vista[Control::Msg].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
     EXPECT_EQ(vista[Control::Trozo].colores, vista[Control::Msg].colores);

@@ -24,7 +24,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         Rebanex app(carpeta);
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
         EXPECT_EQ(app.Texto(Lon), "160");
-        EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #           ");
+        EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         ini = LeerFichero(ruta);
         // The SMS items are written by the save only, after the keys of the first start.
         for (Menu m : {Menu::mnu_opciones_inverso, Menu::mnu_opciones_trozosSms,

@@ -36,8 +36,8 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
              texto(Msg, "hola R1");
              DeleteFileA(Fichero("Rebanex.txt").c_str());  // for Ctrl+F below
          }},
-        {"^i", [&] { texto(Opciones, "I  A  E  P     n  d           #           "); }},
-        {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #           "); }},
+        {"^i", [&] { texto(Opciones, "I  A  E  P     n  d           #  "); }},
+        {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #  "); }},
         {"^g", [&] { texto(Estado, "OK! Configuración Guardada!!"); }},
         {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Lon); })); }},
         {"%s",  // "Men&saje": typing goes into the message
