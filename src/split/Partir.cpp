@@ -69,7 +69,14 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
         Estado(pasos, "Cambiando Formato de Letras...");
     }
     // Line breaks and tabs become the only separator the cutter knows.
-    Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+    // Without rules in between, the adaptation rides on the same pass.
+    const bool adaptarYa = o.AdaptarGSM && !o.AutoReemplazar;
+    if (adaptarYa) {
+        Estado(pasos, "Adaptando a GSM...");
+        Troceado::PrepararCaracteresGsm(texto, o.NoAcentos, letras, TablaDe(o));
+    } else {
+        Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+    }
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
         if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
@@ -79,7 +86,7 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
     }
     // After the case change (upper case turns GSM-7 "è" into "È") and the rules; before the
     // spaces are squeezed, as a no-break space becomes a space.
-    if (o.AdaptarGSM) {
+    if (o.AdaptarGSM && !adaptarYa) {
         Estado(pasos, "Adaptando a GSM...");
         Troceado::AdaptarGSM(texto, TablaDe(o));
     }

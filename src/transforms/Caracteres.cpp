@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "transforms/Buscar.h"
+#include "transforms/Gsm7.h"
 #include "transforms/Tablas.h"
 
 namespace rebanex::Troceado {
@@ -81,9 +83,9 @@ void QuitarSaltos(std::string& texto) {
     PrepararCaracteres(texto, false, 1);
 }
 
-// One table for accents and case, applied with the line breaks in a single pass over the
-// text, in place: nothing here makes the text longer.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+namespace {
+
+Tabla TablaLetras(bool sinAcentos, int letras) {
     Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
     for (int c = 0; c < 256; ++c) {
         unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
@@ -95,6 +97,14 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         tabla[c] = x;
     }
     tabla['\t'] = ' ';
+    return tabla;
+}
+
+// The table applied with the line breaks in a single pass over the text, in place: nothing
+// here makes the text longer. With `marcas`, whether some byte written is marked.
+template <bool kMarcas>
+bool Preparar(std::string& texto, const Tabla& tabla, const std::array<bool, 256>* marcas) {
+    bool marcado = false;
     // Stretch by stretch between CRs: the inner loop is a bare table lookup.
     char* const inicio = texto.data();
     const char* const fin = inicio + texto.size();
@@ -104,7 +114,11 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         const auto* cr = static_cast<const char*>(std::memchr(leido, '\r', fin - leido));
         const char* const tramo = cr != nullptr ? cr : fin;
         for (; leido < tramo; ++leido) {
-            *escrito++ = Traducir(tabla, *leido);
+            const char c = Traducir(tabla, *leido);
+            if constexpr (kMarcas) {
+                marcado |= (*marcas)[static_cast<unsigned char>(c)];
+            }
+            *escrito++ = c;
         }
         if (cr == nullptr) {
             break;
@@ -114,6 +128,37 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         leido = cr + (conLf ? 2 : 1);
     }
     texto.resize(static_cast<std::size_t>(escrito - inicio));
+    return marcado;
+}
+
+}  // namespace
+
+// One table for accents and case.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+    Preparar<false>(texto, TablaLetras(sinAcentos, letras), nullptr);
+}
+
+// The one-letter suggestions go into the same table, after the case change; what is left
+// (longer suggestions, none) is marked, and only then needs a pass of its own.
+void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, TablaGsm gsm) {
+    Tabla tabla = TablaLetras(sinAcentos, letras);
+    const CostesGsm& costes = Costes(gsm);
+    std::array<bool, 256> marcas{};
+    for (int c = 0; c < 256; ++c) {
+        const unsigned char x = tabla[c];
+        if (costes[x] != 0) {
+            continue;
+        }
+        const std::optional<std::string_view> sustituto = SustitutoGsm(x);
+        if (sustituto && sustituto->size() == 1) {
+            tabla[c] = static_cast<unsigned char>((*sustituto)[0]);
+        } else {
+            marcas[x] = true;
+        }
+    }
+    if (Preparar<true>(texto, tabla, &marcas)) {
+        AdaptarGSM(texto, gsm);
+    }
 }
 
 }  // namespace rebanex::Troceado
