@@ -15,7 +15,9 @@ namespace rebanex {
     X(Estado) X(Opciones)                                                            \
     /* piece view */                                                                 \
     X(frmTrozo) X(et3) X(Trozo) X(LonTrozo) X(Contador) X(Mensatel) X(Copiar)        \
-    X(topeIzq) X(izq) X(der) X(topeDer) X(Editar)
+    X(topeIzq) X(izq) X(der) X(topeDer) X(Editar)                                  \
+    /* piece view, with every piece one real SMS */                                \
+    X(SmsTrozo) X(EstadoTrozos)
 // clang-format on
 
 enum class Control {

@@ -49,5 +49,8 @@
     X(mnu_ayuda_peich, 0, Nada)                           \
     X(mnu_ayuda_foro, 0, Nada)                            \
     X(mnu_ayuda_chat, 0, Nada)                            \
-    X(mnu_ayuda_faqMensatel, 0, Nada)
+    X(mnu_ayuda_faqMensatel, 0, Nada)                     \
+    X(mnu_opciones_trozosSms, 0, TrozosSMS)               \
+    X(mnu_opciones_adaptarGsm, 0, AdaptarGSM)             \
+    X(mnu_opciones_tablaEspanola, 0, TablaEspanola)
 // clang-format on

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "settings/Ajustes.h"
 #include "settings/Configuracion.h"
 #include "settings/Ini.h"
+#include "split/Trozos.h"
 
 namespace rebanex {
 
@@ -126,6 +128,12 @@ class Prog {
     std::vector<std::string> trozos_;
     int32_t trozoActual_ = 0;
     std::string FirmaMensatel_;
+    // Of the last split when every piece was one SMS: what a piece, as shown, is measured by.
+    struct MedidaSms {
+        TablaGsm tabla;
+        int16_t msgMax;
+    };
+    std::optional<MedidaSms> medidaSms_;
     std::string RutaReemplazos_;
     std::string DirectorioInicio_;
 };

@@ -30,7 +30,7 @@ void Prog::Form_Load(const std::string& directorioActual, const std::string& lin
     if (FicheroLegible(sistema_.disco, DirectorioInicio_ + std::string(kFicheroMensatel), vista_,
                        "Sigo sin sus colores ni su firma.")) {
         AplicarColoresMensatel();
-        FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_);
+        FirmaMensatel_ = LeerFirmaMensatel(ini_, DirectorioInicio_, &vista_);
     }
     if (!lineaComandos.empty()) {
         CargarLineaComandos(lineaComandos);

@@ -12,6 +12,14 @@ constexpr int kBotonDerecho = 2;
 }  // namespace
 
 void Prog::Msg_Change() {
+    if (vista_.Marcado(Menu::mnu_opciones_trozosSms)) {
+        const bool espanola = vista_.Marcado(Menu::mnu_opciones_tablaEspanola);
+        vista_.FijarTexto(Control::Stat,
+                          TextoContadorSms(vista_.Texto(Control::Msg),
+                                           espanola ? TablaGsm::Espanola : TablaGsm::Basica,
+                                           vista_.SeparadorMiles()));
+        return;
+    }
     vista_.FijarTexto(Control::Stat,
                       TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::Lon),
                                     vista_.SeparadorMiles()));

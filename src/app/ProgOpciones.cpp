@@ -90,6 +90,10 @@ void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
                                        HabilitadoTrasFirmaAuto(si));
         }
     }
+    // The counter follows the way it counts.
+    if (o.opcion == Opcion::TrozosSMS || o.opcion == Opcion::TablaEspanola) {
+        Msg_Change();
+    }
     MostrarResumenOpciones();
 }
 

@@ -34,6 +34,7 @@ void Prog::Partir_Click() {
     entrada.mensaje = vista_.Texto(Control::Msg);
     entrada.cursor = vista_.InicioSeleccion(Control::Msg);
     entrada.opciones = LeerOpciones();
+    const bool sms = entrada.opciones.TrozosSMS;
     entrada.firma = FirmaMensatel_;
     entrada.rutaReemplazos = RutaReemplazos_;
 
@@ -54,12 +55,21 @@ void Prog::Partir_Click() {
         MostrarFallo(vista_, *fallo);
         return;
     }
-    trozos_ = std::get<ListaTrozos>(resultado).Textos();
+    const ListaTrozos& lista = std::get<ListaTrozos>(resultado);
+    trozos_ = lista.Textos();
     trozoActual_ = 0;
+    medidaSms_.reset();
+    std::string ucs2;
+    if (sms) {
+        medidaSms_ = MedidaSms{lista.Tabla(), lista.MsgMax()};
+        ucs2 = TextoUcs2(lista);
+    }
     der_Click();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
-    // Painted with the piece view, once the handler is done.
-    vista_.FijarTexto(Control::Estado, "");
+    // What forces UCS-2 stays said in both views, so that the text can be mended; painted with
+    // the piece view, once the handler is done.
+    vista_.FijarTexto(Control::Estado, ucs2);
+    vista_.FijarTexto(Control::EstadoTrozos, ucs2);
     MostrarVistaMensaje(false);
 }
 

@@ -4,6 +4,7 @@
 #include "app/Prog.h"
 #include "comun/Numeros.h"
 #include "host/ControlMensatel.h"
+#include "split/Partir.h"
 
 namespace rebanex {
 
@@ -67,6 +68,10 @@ void Prog::Trozo_Change() {
     const std::string trozo = vista_.Texto(Control::Trozo);
     vista_.FijarHabilitado(Control::Copiar, !trozo.empty());
     vista_.FijarTexto(Control::LonTrozo, Decimal(static_cast<long long>(trozo.size())));
+    vista_.FijarTexto(Control::SmsTrozo,
+                      medidaSms_ && !trozo.empty()
+                          ? TextoMedida(MedirTrozo(trozo, medidaSms_->tabla, medidaSms_->msgMax))
+                          : std::string());
 }
 
 // Pasting hands over the piece as shown, edits included, and moves on only when it is

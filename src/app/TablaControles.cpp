@@ -78,6 +78,11 @@ const std::array<DefControl, kNumControles> kTablaControles{{
     {Estado, Clase::Etiqueta, frmMsg, "", {120, 2790, 4575, 255}, kSans825, ""},
     {btnFirma, Clase::Boton, frmMsg, "&F", {3840, 0, 375, 270}, kArial9,
         "  Inserta Firma del Mensatel  ", Alineacion::Centro},
+    // Beside the piece's length, and in the place the status line has in the message view.
+    {SmsTrozo, Clase::Etiqueta, frmTrozo, "", {3495, 30, 1200, 255}, kArial825Normal,
+        "  Codificación del trozo: unidades usadas / las que caben en un SMS  ",
+        Alineacion::Centro},
+    {EstadoTrozos, Clase::Etiqueta, frmTrozo, "", {120, 2790, 4575, 255}, kSans825, ""},
 }};
 // clang-format on
 

@@ -118,6 +118,14 @@ std::optional<long long> LeerCursor(std::string_view valor) {
 
 // The mode options exclude each other; repeating the same one is harmless.
 bool FijarModo(ArgumentosTrocear& a, Modo modo, bool& modoDicho) {
+    const auto cuenta = [](Modo m) {
+        return m == Modo::Json || m == Modo::Contar || m == Modo::ContarJson;
+    };
+    // --contar and --json together ask for the count as JSON.
+    if (modoDicho && a.modo != modo && cuenta(a.modo) && cuenta(modo)) {
+        a.modo = Modo::ContarJson;
+        return true;
+    }
     if (modoDicho && a.modo != modo) {
         return false;
     }
@@ -169,11 +177,11 @@ std::optional<std::string> Interpretar(const Crudos& crudos, ArgumentosTrocear& 
             }
             a.formato = *formato;
             if (!FijarModo(a, Modo::Formato, modoDicho)) {
-                return "--formato, --contar y --json no se pueden combinar";
+                return "--formato no se puede combinar con --contar ni con --json";
             }
         } else if (n == "--contar" || n == "--json") {
             if (!FijarModo(a, n == "--json" ? Modo::Json : Modo::Contar, modoDicho)) {
-                return "--formato, --contar y --json no se pueden combinar";
+                return "--formato no se puede combinar con --contar ni con --json";
             }
         } else {
             a.ayuda = true;
@@ -225,7 +233,8 @@ const std::string& TextoAyuda() {
         "  --opcion Clave=Valor  una opción por su clave del Rebanex.ini: Inverso,\n"
         "                        NoAcentos, NoMultiEspacios, IndicadorTrozos, Letras,\n"
         "                        FirmarAutomaticamente, FirmarEnTrozos, FirmarEnPosicion,\n"
-        "                        AutoReemplazar, MsgMax\n"
+        "                        AutoReemplazar, MsgMax, TrozosSMS (cada trozo un SMS\n"
+        "                        real, GSM-7 o UCS-2), AdaptarGSM, TablaEspanola\n"
         "  --firma TEXTO         la firma (si no, la del mensatel.ini junto al --ini)\n"
         "  --reemplazos RUTA     fichero de reemplazos\n"
         "  --cursor K            posición del cursor para firmar en el cursor\n"
@@ -233,8 +242,10 @@ const std::string& TextoAyuda() {
         "  --formato ACCION      acentos, minusculas, mayusculas, espacios, reemplazar o\n"
         "                        firma: aplica ese comando del menú Formato y escribe el\n"
         "                        mensaje resultante\n"
-        "  --contar              sólo el contador: SMS / caracteres\n"
-        "  --json                los trozos como {\"trozos\": [...]}\n"
+        "  --contar              sólo el contador: SMS / caracteres (con TrozosSMS=1,\n"
+        "                        la cuenta real: codificación, unidades y SMS)\n"
+        "  --json                los trozos como {\"trozos\": [...]} (y \"sms\" con\n"
+        "                        TrozosSMS=1); con --contar, la cuenta real en JSON\n"
         "\n"
         "Sale con 0 si todo va bien, 1 si la línea de órdenes o el fichero fallan, 2 si\n"
         "el mensaje o la longitud máxima no pasan las comprobaciones, 3 si no se puede\n"

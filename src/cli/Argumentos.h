@@ -10,9 +10,9 @@ namespace rebanex::consola {
 
 enum class CodificacionConsola { Utf8, Cp1252 };
 
-// What the tool prints: the pieces, the pieces as JSON, the live counter, or the message
-// after one command of the format menu.
-enum class Modo { Trozos, Json, Contar, Formato };
+// What the tool prints: the pieces, the pieces as JSON, the live counter, the real SMS count
+// as JSON (--contar with --json), or the message after one command of the format menu.
+enum class Modo { Trozos, Json, Contar, Formato, ContarJson };
 
 enum class ComandoFormato { Acentos, Minusculas, Mayusculas, Espacios, Reemplazar, Firma };
 

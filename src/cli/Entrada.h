@@ -16,7 +16,9 @@ namespace rebanex::consola {
 // whatever the encoding: every line end CR LF, none after the last line, NUL as a space, the
 // telephone trailer cut. Standard input is taken whole: in UTF-8 mode every line break made
 // CR LF, in Windows-1252 mode unchanged. nullopt when it cannot be read.
+// `sinConvertir`, when given, gets what Windows-1252 lacks (see Conversion1252).
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero, Origen& entrada,
-                                       CodificacionConsola codificacion);
+                                       CodificacionConsola codificacion,
+                                       std::u32string* sinConvertir = nullptr);
 
 }  // namespace rebanex::consola

@@ -9,8 +9,11 @@
 #include "cli/Formato.h"
 #include "cli/OpcionesPorClave.h"
 #include "cli/Salida.h"
+#include "comun/Numeros.h"
+#include "comun/Windows1252.h"
 #include "split/Contador.h"
 #include "split/Partir.h"
+#include "split/Sms.h"
 
 namespace rebanex::consola {
 
@@ -67,7 +70,55 @@ class SalidaTrozos {
     std::string bufer_;
 };
 
+std::string_view NombreCodificacion(Codificacion c) {
+    return c == Codificacion::Gsm7 ? "GSM-7" : "UCS-2";
+}
+
+// Beside the pieces, in the same order, what each one costs as the SMS it is.
+void AnyadirMedidasJson(SalidaTrozos& salida, const ListaTrozos& lista) {
+    std::string& bufer = salida.Bufer();
+    bufer += ", \"sms\": [";
+    for (std::size_t i = 0; i < lista.Cuantos(); ++i) {
+        const MedidaTrozo medida = lista.Medida(i);
+        bufer += i > 0 ? ", {\"codificacion\": \"" : "{\"codificacion\": \"";
+        bufer += NombreCodificacion(medida.codificacion);
+        bufer += "\", \"unidades\": " + Decimal(medida.unidades) + "}";
+        salida.Seguir();
+    }
+    bufer += "]";
+}
+
+// The real count of the message as given: as JSON, or as one line in Spanish.
+std::string TextoCuenta(const std::string& mensaje, TablaGsm tabla, bool json) {
+    const CuentaSms c = ContarSms(mensaje, tabla);
+    if (json) {
+        std::string t = "{\"codificacion\": \"" + std::string(NombreCodificacion(c.codificacion)) +
+                        "\", \"unidades\": " + Decimal(c.unidades) + ", \"sms\": " + Decimal(c.sms);
+        if (c.demasiados) {
+            t += ", \"mas_de_255\": true";  // too many parts for one linked message
+        }
+        t += ", \"fuerzan_ucs2\": ";
+        AnyadirCadenaJson(t, c.distintos);
+        return t + "}";
+    }
+    std::string t = std::string(NombreCodificacion(c.codificacion)) + ": " +
+                    DecimalAgrupado(c.unidades, ".") +
+                    (c.codificacion == Codificacion::Gsm7 ? " septetos, " : " unidades, ");
+    t += c.demasiados ? "más de " + Decimal(kMaxPartes) + " SMS (" + DecimalAgrupado(c.sms, ".") +
+                            "), demasiados para un mensaje enlazado"
+                      : DecimalAgrupado(c.sms, ".") + (c.sms == 1 ? " SMS" : " SMS enlazados");
+    if (!c.distintos.empty()) {
+        t += "; fuerzan UCS-2:";
+        for (const char ch : c.distintos) {
+            t += ' ';
+            t += ch;
+        }
+    }
+    return t;
+}
+
 int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
+    const bool sms = entrada.opciones.TrozosSMS;
     AvisadorConsola avisador(consola.error, consola.conversion);
     ResultadoPartir resultado = Partir(std::move(entrada), avisador, PasosPartir{});
     if (const auto* fallo = std::get_if<FalloPartir>(&resultado)) {
@@ -102,7 +153,11 @@ int EscribirTrozos(Consola& consola, Modo modo, EntradaPartir entrada) {
         salida.Seguir();
     }
     if (modo == Modo::Json) {
-        bufer += "]}";
+        bufer += "]";
+        if (sms) {
+            AnyadirMedidasJson(salida, lista);
+        }
+        bufer += "}";
         bufer += consola.conversion.Salto();
     }
     salida.Vaciar();
@@ -118,19 +173,39 @@ int Ejecutar(Consola& consola, const ArgumentosTrocear& args, Origen& entradaEst
     }
     EntradaPartir entrada = PrepararEntrada(args, std::move(*estado));
 
+    // The real count takes the line breaks of standard input as they come.
+    const bool cuentaReal =
+        args.modo == Modo::ContarJson || (args.modo == Modo::Contar && entrada.opciones.TrozosSMS);
+    std::u32string sinConvertir;
     std::optional<std::string> mensaje =
-        LeerMensaje(args.fichero, entradaEstandar, args.codificacion);
+        LeerMensaje(args.fichero, entradaEstandar,
+                    cuentaReal ? CodificacionConsola::Cp1252 : args.codificacion, &sinConvertir);
     if (!mensaje) {
         return consola.Fallo(kSalidaUso, args.fichero
                                              ? "no se puede leer el fichero '" + *args.fichero + "'"
                                              : std::string("no se puede leer la entrada estándar"));
     }
     entrada.mensaje = std::move(*mensaje);
+    // Said, never silent, and the run goes on with the "?".
+    if (!sinConvertir.empty()) {
+        AvisadorConsola(consola.error, consola.conversion)
+            .Avisar(AvisoSinWindows1252("El mensaje", sinConvertir));
+    }
     // Without --cursor the caret sits where typing or loading leaves it: after the text.
     entrada.cursor = args.cursor.value_or(static_cast<long long>(entrada.mensaje.size()));
 
     switch (args.modo) {
         case Modo::Contar:
+        case Modo::ContarJson:
+            if (cuentaReal) {
+                const std::string texto = TextoCuenta(entrada.mensaje, TablaDe(entrada.opciones),
+                                                      args.modo == Modo::ContarJson);
+                // JSON is UTF-8 whatever the console.
+                consola.salida.Escribir(
+                    (args.modo == Modo::ContarJson ? texto : consola.conversion.Texto(texto)) +
+                    std::string(consola.conversion.Salto()));
+                return kSalidaBien;
+            }
             consola.salida.Escribir(
                 consola.conversion.Texto(TextoContador(
                     static_cast<long long>(entrada.mensaje.size()), entrada.opciones.MsgMax, ".")) +

@@ -1,5 +1,7 @@
 #include "comun/Windows1252.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -285,6 +287,28 @@ Conversion1252 TextoWindows1252Detallado(std::string bytes) {
 
 std::string TextoWindows1252(std::string bytes) {
     return TextoWindows1252Detallado(std::move(bytes)).texto;
+}
+
+Aviso AvisoSinWindows1252(std::string_view donde, const std::u32string& sinConvertir) {
+    std::string codigos;
+    bool malos = false;
+    for (const char32_t c : sinConvertir) {
+        if (c == 0xFFFD) {
+            malos = true;
+            continue;
+        }
+        char hex[16];
+        std::snprintf(hex, sizeof hex, " U+%04X", static_cast<unsigned>(c));
+        codigos += hex;
+    }
+    std::string texto = std::string(donde) + " tiene";
+    if (!codigos.empty()) {
+        texto += " caracteres que Windows-1252 no tiene:" + codigos;
+    }
+    if (malos) {
+        texto += codigos.empty() ? " bytes que no son UTF-8" : ", y bytes que no son UTF-8";
+    }
+    return Aviso{texto + ".\rQuedan como \"?\".", "Rebanex", Icono::Exclamacion, Botones::Aceptar};
 }
 
 }  // namespace rebanex

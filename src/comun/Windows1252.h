@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "comun/Aviso.h"
+
 namespace rebanex {
 
 // The Unicode character of a Windows-1252 byte. The five bytes the code page leaves
@@ -47,5 +49,10 @@ void AnyadirUtf8(std::string& destino, std::string_view cp1252);
 // Windows-1252 and comes back as it is.
 Conversion1252 TextoWindows1252Detallado(std::string bytes);
 std::string TextoWindows1252(std::string bytes);
+
+// The box that names what `donde` (a file, the message) held and Windows-1252 lacks, by code,
+// as no Windows-1252 text can show it: "U+1F600 U+2713"; bytes that were no UTF-8 are said
+// apart.
+Aviso AvisoSinWindows1252(std::string_view donde, const std::u32string& sinConvertir);
 
 }  // namespace rebanex

@@ -5,6 +5,8 @@
 
 #include "comun/Bloque16.h"
 
+#include "comun/Windows1252.h"
+
 namespace rebanex {
 
 namespace {
@@ -125,6 +127,9 @@ std::optional<std::string> CargarFicheroMensaje(const std::string& ruta,
     if (!leido) {
         avisador.Avisar(AvisoFicheroIlegible(encontrado, *leido.fallo));
         return std::nullopt;
+    }
+    if (!leido.sinConvertir.empty()) {
+        avisador.Avisar(AvisoSinWindows1252("El fichero '" + encontrado + "'", leido.sinConvertir));
     }
     return MensajeDeFichero(std::move(leido.contenido));
 }

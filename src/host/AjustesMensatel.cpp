@@ -57,11 +57,17 @@ bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t&
     return true;
 }
 
-std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio) {
+std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio, Avisador* avisador) {
     EnFicheroMensatel mensatel(ini, directorioInicio);
     std::string firma;
-    LeerValor(ini, "Usuario", "firma", firma);
-    return firma;
+    ini.LeerIni("Usuario", "firma", firma);
+    Conversion1252 convertida = TextoWindows1252Detallado(std::move(firma));
+    if (avisador != nullptr && !convertida.sinConvertir.empty()) {
+        avisador->Avisar(AvisoSinWindows1252(
+            "La firma de '" + directorioInicio + std::string(kFicheroMensatel) + "'",
+            convertida.sinConvertir));
+    }
+    return std::move(convertida.texto);
 }
 
 }  // namespace rebanex

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "comun/Aviso.h"
 #include "settings/Ini.h"
 
 namespace rebanex {
@@ -18,7 +19,9 @@ inline constexpr std::string_view kFicheroMensatel = "mensatel.ini";
 bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t& texto,
                          int32_t& fondo);
 
-// "Usuario"/"firma", empty when missing.
-std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio);
+// "Usuario"/"firma", empty when missing. With `avisador`, a signature saved as UTF-8 with
+// characters Windows-1252 lacks is said in a box.
+std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio,
+                              Avisador* avisador = nullptr);
 
 }  // namespace rebanex

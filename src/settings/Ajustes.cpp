@@ -38,6 +38,12 @@ std::string Valor(Ini& ini, LoteIni& lote, std::string_view seccion, std::string
 // keep their tick when missing keep the value the record came with.
 void LeerOpcion(Ini& ini, LoteIni& lote, const DefOpcion& def, Configuracion& o) {
     std::string valor;
+    if (def.soloAlGuardar) {
+        if (ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
+            o.*def.siNo = ValorSiNo(valor);
+        }
+        return;
+    }
     if (def.conservaSiFalta && !ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
         lote.Escribir(kSeccionRebanex, def.clave, def.porDefecto);
         return;

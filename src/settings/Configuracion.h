@@ -22,6 +22,11 @@ struct Configuracion {
     int FirmarEnPosicion = 1;              // 1 front, 2 end, 3 at the caret
     bool AutoReemplazar = false;
     bool PosicionVentana = true;
+    // Every piece one real SMS in its own encoding; the characters that would force UCS-2
+    // replaced; the Spanish single shift table (few senders support it).
+    bool TrozosSMS = false;
+    bool AdaptarGSM = false;
+    bool TablaEspanola = false;
 
     bool operator==(const Configuracion&) const = default;
 };

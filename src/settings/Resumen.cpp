@@ -23,7 +23,11 @@ void AnyadirAlResumen(bool si, ResumenOpciones& r, std::string_view largo, std::
 
 ResumenOpciones ConstruirResumen(const Configuracion& c) {
     ResumenOpciones r{"", " /  "};
-    for (int columna = 0; columna < kEntradasResumen; ++columna) {
+    bool sms = false;
+    for (const DefOpcion& o : kOpciones) {
+        sms = sms || (o.columna >= kEntradasSinSms && OpcionEnVigor(o, c));
+    }
+    for (int columna = 0; columna < (sms ? kEntradasResumen : kEntradasSinSms); ++columna) {
         for (const DefOpcion& o : kOpciones) {
             if (o.columna != columna) {
                 continue;

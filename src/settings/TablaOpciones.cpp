@@ -12,7 +12,7 @@ using enum TipoOpcion;
 }  // namespace
 
 // clang-format off
-const std::array<DefOpcion, 12> kOpciones = {{
+const std::array<DefOpcion, 15> kOpciones = {{
     {.opcion = Opcion::Inverso, .clave = "Inverso", .tipo = SiNo, .porDefecto = "0",
      .siNo = &C::Inverso, .columna = 0, .letras = {"I"}, .textos = {"Orden inverso"}},
     {.opcion = Opcion::NoAcentos, .clave = "NoAcentos", .tipo = SiNo, .porDefecto = "1",
@@ -47,6 +47,15 @@ const std::array<DefOpcion, 12> kOpciones = {{
     {.opcion = Opcion::AutoReemplazar, .clave = "AutoReemplazar", .tipo = SiNo, .porDefecto = "0",
      .siNo = &C::AutoReemplazar, .conservaSiFalta = true, .columna = 9, .letras = {"R"},
      .textos = {"Auto-Reemplazo"}},
+    {.opcion = Opcion::TrozosSMS, .clave = "TrozosSMS", .tipo = SiNo, .porDefecto = "0",
+     .siNo = &C::TrozosSMS, .soloAlGuardar = true, .columna = 11, .letras = {"S"},
+     .textos = {"Trozos de un SMS"}},
+    {.opcion = Opcion::AdaptarGSM, .clave = "AdaptarGSM", .tipo = SiNo, .porDefecto = "0",
+     .siNo = &C::AdaptarGSM, .soloAlGuardar = true, .columna = 12, .letras = {"G"},
+     .textos = {"Adaptar a GSM"}},
+    {.opcion = Opcion::TablaEspanola, .clave = "TablaEspanola", .tipo = SiNo, .porDefecto = "0",
+     .siNo = &C::TablaEspanola, .soloAlGuardar = true, .columna = 13, .letras = {"Ñ"},
+     .textos = {"Tabla española"}},
 }};
 // clang-format on// clang-format on
 

@@ -1,4 +1,4 @@
-// The twelve options once: key in the settings file, kind, default, field of the record and
+// Every option once: key in the settings file, kind, default, field of the record and
 // entry in the summary. The load, the save, the summary, `trocear --opcion` and the window's
 // menu all go through this table.
 #pragma once
@@ -26,6 +26,9 @@ enum class Opcion {
     FirmarEnTrozos,
     FirmarEnPosicion,
     AutoReemplazar,
+    TrozosSMS,
+    AdaptarGSM,
+    TablaEspanola,
 };
 
 enum class TipoOpcion {
@@ -47,6 +50,9 @@ struct DefOpcion {
     // A key that is missing at start-up gets its default written, but the tick stays as the
     // window opened; these keys are read after the window's position and the rules files.
     bool conservaSiFalta = false;
+    // Written only when the options are saved, never at start-up: a settings file of an
+    // older Rebanex, without the key, reads as the default and stays as it was.
+    bool soloAlGuardar = false;
     int columna = -1;  // its place in the summary; -1 for none
     // Summary: the letter and the long text when on; of a choice, one per item.
     std::array<std::string_view, 3> letras{};
@@ -55,8 +61,11 @@ struct DefOpcion {
 };
 
 // In the order of the settings file.
-extern const std::array<DefOpcion, 12> kOpciones;
-inline constexpr int kEntradasResumen = 11;
+extern const std::array<DefOpcion, 15> kOpciones;
+inline constexpr int kEntradasResumen = 14;
+// The entries before the SMS ones: the summary has only these while no SMS option is on, as it
+// always had.
+inline constexpr int kEntradasSinSms = 11;
 
 // A choice as stored: rounded to the nearest (halves to even); outside 1 to 3 it is 1.
 int ValorEleccion(std::string_view texto);

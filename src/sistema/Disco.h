@@ -34,7 +34,9 @@ class Disco {
     Lectura LeerTexto(const std::string& ruta) {
         Lectura leido = Leer(ruta);
         if (leido) {
-            leido.contenido = TextoWindows1252(std::move(leido.contenido));
+            Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
+            leido.contenido = std::move(texto.texto);
+            leido.sinConvertir = std::move(texto.sinConvertir);
         }
         return leido;
     }

@@ -173,7 +173,7 @@ Lectura Fallo(const std::string& ruta, bool abierto) {
     } else if (!abierto && (error == ENOENT || error == ENOTDIR)) {
         motivo = MotivoFallo::NoExiste;
     }
-    return Lectura{{}, motivo};
+    return Lectura{{}, motivo, {}};
 }
 
 }  // namespace
@@ -188,7 +188,7 @@ Lectura LeerFichero(const std::string& ruta) {
     if (!contenido) {
         return Fallo(ruta, true);
     }
-    return Lectura{std::move(*contenido), std::nullopt};
+    return Lectura{std::move(*contenido), std::nullopt, {}};
 }
 
 std::optional<std::string> LeerEntradaEstandar() {
@@ -198,7 +198,9 @@ std::optional<std::string> LeerEntradaEstandar() {
 Lectura LeerTexto(const std::string& ruta) {
     Lectura leido = LeerFichero(ruta);
     if (leido) {
-        leido.contenido = TextoWindows1252(std::move(leido.contenido));
+        Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
+        leido.contenido = std::move(texto.texto);
+        leido.sinConvertir = std::move(texto.sinConvertir);
     }
     return leido;
 }

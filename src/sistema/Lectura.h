@@ -18,6 +18,8 @@ enum class MotivoFallo {
 struct Lectura {
     std::string contenido;             // empty when it failed
     std::optional<MotivoFallo> fallo;  // why it could not be read; nothing when it was
+    // Read as text: what Windows-1252 lacks, each once, now a "?" (see Conversion1252).
+    std::u32string sinConvertir;
 
     explicit operator bool() const { return !fallo; }
     bool operator==(const Lectura&) const = default;

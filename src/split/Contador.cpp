@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "comun/Numeros.h"
+#include "split/Sms.h"
 #include "split/Trozos.h"
 
 namespace rebanex {
@@ -28,6 +29,14 @@ std::string TextoContador(long long caracteres, const std::string& lon,
         return DecimalAgrupado(*sms, separadorMiles) + " / " + s;
     }
     return s;
+}
+
+std::string TextoContadorSms(std::string_view mensaje, TablaGsm tabla,
+                             std::string_view separadorMiles) {
+    const CuentaSms cuenta = ContarSms(mensaje, tabla);
+    const std::string sms =
+        cuenta.demasiados ? ">" + Decimal(kMaxPartes) : DecimalAgrupado(cuenta.sms, separadorMiles);
+    return sms + " / " + DecimalAgrupado(static_cast<long long>(mensaje.size()), separadorMiles);
 }
 
 }  // namespace rebanex

@@ -48,14 +48,18 @@ std::optional<Corte> Cortar(std::string_view texto, std::size_t desde, const Par
     return CalcularCorte(texto, desde, sitio);
 }
 
-// One counting pass with a given digit count.
+// One counting pass with a given digit count; its cuts go to `cortes` when given.
 std::optional<int32_t> Pasada(std::string_view texto, const ParametrosCorte& p,
-                              const CuentaSms& firma, int16_t digitosTotal) {
+                              const CuentaSms& firma, int16_t digitosTotal,
+                              std::vector<Corte>* cortes) {
     std::size_t desde = 0;
     for (int32_t numero = 1;; ++numero) {
         const std::optional<Corte> corte = Cortar(texto, desde, p, firma, numero, digitosTotal);
         if (!corte) {
             return std::nullopt;
+        }
+        if (cortes != nullptr) {
+            cortes->push_back(*corte);
         }
         if (corte->ultimo || numero > kMaxTrozos) {
             return numero;
@@ -111,7 +115,8 @@ Corte CalcularCorte(std::string_view texto, std::size_t desde, long long sitio) 
     return c;
 }
 
-std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p) {
+std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p,
+                                     std::vector<Corte>* cortes) {
     if (p.MsgMax < 2) {
         return std::nullopt;  // no piece can have more room than MsgMax
     }
@@ -119,6 +124,9 @@ std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCor
     if (p.TrozosSms && p.IndicadorTrozos) {
         const std::optional<Corte> entero = Cortar(texto, 0, p, firma, 1, 0);
         if (entero && entero->ultimo) {
+            if (cortes != nullptr) {
+                cortes->assign(1, *entero);
+            }
             return Recuento{1, 0};
         }
     }
@@ -126,7 +134,10 @@ std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCor
     r.digitosTotal =
         Digitos(RedondearArriba(static_cast<float>(static_cast<double>(texto.size()) / p.MsgMax)));
     for (int pasada = 0; pasada < kMaxPasadas; ++pasada) {
-        const std::optional<int32_t> trozos = Pasada(texto, p, firma, r.digitosTotal);
+        if (cortes != nullptr) {
+            cortes->clear();
+        }
+        const std::optional<int32_t> trozos = Pasada(texto, p, firma, r.digitosTotal, cortes);
         if (!trozos) {
             return std::nullopt;
         }
@@ -136,9 +147,12 @@ std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCor
         }
         const int16_t digitos = Digitos(*trozos);
         if (digitos == r.digitosTotal) {
-            break;
+            return r;  // the cuts of this pass are the split's
         }
         r.digitosTotal = digitos;
+    }
+    if (cortes != nullptr) {
+        cortes->clear();  // made with another digit count
     }
     return r;
 }
@@ -202,10 +216,14 @@ std::string ListaTrozos::Trozo(std::size_t i) const {
     return trozo;
 }
 
-MedidaTrozo ListaTrozos::Medida(std::size_t i) const {
-    const CuentaSms cuenta = ContarSms(Trozo(i), tabla_);
+MedidaTrozo MedirTrozo(std::string_view trozo, TablaGsm tabla, int16_t msgMax) {
+    const CuentaSms cuenta = ContarSms(trozo, tabla);
     return {cuenta.codificacion, cuenta.unidades,
-            std::min<long long>(msgMax_, CapacidadSms(cuenta.codificacion, tabla_))};
+            std::min<long long>(msgMax, CapacidadSms(cuenta.codificacion, tabla))};
+}
+
+MedidaTrozo ListaTrozos::Medida(std::size_t i) const {
+    return MedirTrozo(Trozo(i), tabla_, msgMax_);
 }
 
 std::vector<std::string> ListaTrozos::Textos() const {

@@ -1,6 +1,8 @@
 // One piece in SMS mode: the longest word-boundary cut that fits one SMS in its own encoding.
 #include "split/Trozos.h"
 
+#include <algorithm>
+
 namespace rebanex {
 
 std::optional<Corte> CalcularCorteSms(std::string_view texto, std::size_t desde,
@@ -17,7 +19,14 @@ std::optional<Corte> CalcularCorteSms(std::string_view texto, std::size_t desde,
     if (!sitio.soloUcs2 && sitio.septetos >= 2) {
         // The hot loop of the mode: one look-up per byte.
         const auto* const bytes = reinterpret_cast<const unsigned char*>(texto.data());
-        long long septetos = 0;
+        // First the run of one-septet characters, which needs no sum.
+        const std::size_t tope =
+            desde + static_cast<std::size_t>(
+                        std::min<long long>(sitio.septetos, static_cast<long long>(largo - desde)));
+        while (j < tope && costes[bytes[j]] == 1) {
+            ++j;
+        }
+        long long septetos = static_cast<long long>(j - desde);
         for (int c; j < largo && (c = costes[bytes[j]]) != 0 && septetos + c <= sitio.septetos;
              ++j) {
             septetos += c;

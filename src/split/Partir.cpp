@@ -9,6 +9,7 @@
 #include "comun/Numeros.h"
 #include "transforms/Caracteres.h"
 #include "transforms/Firma.h"
+#include "transforms/Gsm7.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex {
@@ -68,13 +69,26 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
         Estado(pasos, "Cambiando Formato de Letras...");
     }
     // Line breaks and tabs become the only separator the cutter knows.
-    Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+    // Without rules in between, the adaptation rides on the same pass.
+    const bool adaptarYa = o.AdaptarGSM && !o.AutoReemplazar;
+    if (adaptarYa) {
+        Estado(pasos, "Adaptando a GSM...");
+        Troceado::PrepararCaracteresGsm(texto, o.NoAcentos, letras, TablaDe(o));
+    } else {
+        Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+    }
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
         if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
             Troceado::FinReemplazos::Limite) {
             return std::nullopt;
         }
+    }
+    // After the case change (upper case turns GSM-7 "è" into "È") and the rules; before the
+    // spaces are squeezed, as a no-break space becomes a space.
+    if (o.AdaptarGSM && !adaptarYa) {
+        Estado(pasos, "Adaptando a GSM...");
+        Troceado::AdaptarGSM(texto, TablaDe(o));
     }
     if (o.NoMultiEspacios) {
         Estado(pasos, "Eliminando Multi-Espacios...");
@@ -89,6 +103,10 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
 }
 
 ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPartir& pasos) {
+    // The signature goes out adapted too, in every piece or once: it is checked as sent.
+    if (entrada.opciones.AdaptarGSM) {
+        Troceado::AdaptarGSM(entrada.firma, TablaDe(entrada.opciones));
+    }
     int16_t msgMax = 0;
     if (auto fallo = ComprobarPartir(entrada, msgMax)) {
         return std::move(*fallo);
@@ -105,6 +123,8 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     parametros.Firmados = TrozosFirmados(entrada.opciones, entrada.firma);
     parametros.FirmarEnPosicion = entrada.opciones.FirmarEnPosicion;
     parametros.Firma = entrada.firma;
+    parametros.TrozosSms = entrada.opciones.TrozosSMS;
+    parametros.Tabla = TablaDe(entrada.opciones);
 
     // Rules that keep lengthening the text are stopped once it cannot fit any more.
     std::optional<std::string> texto =
@@ -114,7 +134,9 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
         return Fallo(AvisoDemasiadosTrozos(), ControlFoco::Msg);
     }
     Estado(pasos, "Troceando...");
-    const std::optional<Recuento> recuento = ContarTrozos(*texto, parametros);
+    std::vector<Corte> cortes;
+    const std::optional<Recuento> recuento =
+        ContarTrozos(*texto, parametros, parametros.TrozosSms ? &cortes : nullptr);
     if (!recuento || recuento->trozos > kMaxTrozos) {
         Estado(pasos, "");
         if (recuento) {
@@ -127,8 +149,50 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
                                                              : SinSitio::Firma),
                      ControlFoco::Lon);
     }
-    std::vector<Corte> cortes = GenerarTrozos(*texto, parametros, *recuento);
+    if (cortes.empty()) {
+        cortes = GenerarTrozos(*texto, parametros, *recuento);
+    }
     return ListaTrozos(std::move(*texto), std::move(cortes), parametros);
+}
+
+TablaGsm TablaDe(const Configuracion& c) {
+    return c.TablaEspanola ? TablaGsm::Espanola : TablaGsm::Basica;
+}
+
+std::string TextoUcs2(const ListaTrozos& lista) {
+    std::string distintos;
+    int32_t trozos = 0;
+    for (std::size_t i = 0; i < lista.Cuantos(); ++i) {
+        const CuentaSms cuenta = ContarSms(lista.Trozo(i), lista.Tabla());
+        if (cuenta.codificacion != Codificacion::Ucs2) {
+            continue;
+        }
+        ++trozos;
+        for (const char c : cuenta.distintos) {
+            if (distintos.find(c) == std::string::npos) {
+                distintos += c;
+            }
+        }
+    }
+    if (trozos == 0) {
+        return {};
+    }
+    // The first few are enough to mend the text; more would not fit the status line.
+    constexpr std::size_t kNombrados = 10;
+    std::string texto = "UCS-2 por:";
+    for (std::size_t i = 0; i < distintos.size() && i < kNombrados; ++i) {
+        texto += ' ';
+        texto += distintos[i];
+    }
+    if (distintos.size() > kNombrados) {
+        texto += " ...";
+    }
+    return texto + " (" + Decimal(trozos) + (trozos == 1 ? " trozo)" : " trozos)");
+}
+
+std::string TextoMedida(const MedidaTrozo& medida) {
+    return std::string(medida.codificacion == Codificacion::Gsm7 ? "GSM " : "UCS-2 ") +
+           Decimal(medida.unidades) + "/" + Decimal(medida.limite);
 }
 
 std::size_t LargoMaximo(int16_t msgMax) {

@@ -44,6 +44,17 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
                                          Avisador& avisador, const PasosPartir& pasos,
                                          std::size_t limite);
 
+// The table of the count, the cutter and the adaptation.
+TablaGsm TablaDe(const Configuracion& c);
+
+// For the status line after a split: the characters that force UCS-2 in the pieces sent as
+// UCS-2 (the first ten) and how many those pieces are ("UCS-2 por: á “ (2 trozos)"); empty
+// when none is.
+std::string TextoUcs2(const ListaTrozos& lista);
+
+// A piece's measure as the piece view shows it: "GSM 145/160", "UCS-2 61/70".
+std::string TextoMedida(const MedidaTrozo& medida);
+
 // The longest text that can fit the most pieces a split may have.
 std::size_t LargoMaximo(int16_t msgMax);
 // The same bound for the format menu's rules, which have no maximum of their own: from the

@@ -83,7 +83,10 @@ struct Recuento {
 // characters: such a split cannot make progress. In SMS mode every piece reserves room for its
 // indicator, and a text that fits one SMS whole is one piece without it (digitosTotal 0). Counting
 // stops past kMaxTrozos and gives kMaxTrozos + 1, so absurdly long texts cost no more than that.
-std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p);
+// With `cortes`, a successful count leaves there the cuts GenerarTrozos would give (or nothing),
+// which spares the SMS mode a second look at every byte.
+std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p,
+                                     std::vector<Corte>* cortes = nullptr);
 
 // A piece as it would be sent: its encoding, its units, and the most that one SMS of that
 // encoding holds within MsgMax.
@@ -92,6 +95,9 @@ struct MedidaTrozo {
     long long unidades = 0;
     long long limite = 0;
 };
+
+// Any text measured as one piece of a split with that table and maximum (a piece as edited).
+MedidaTrozo MedirTrozo(std::string_view trozo, TablaGsm tabla, int16_t msgMax);
 
 // A finished split: the working text, its cuts in cutting order, and what every piece
 // carries besides its text. Pieces are numbered from 0 in the order they are shown (the
@@ -108,6 +114,8 @@ class ListaTrozos {
     std::string Trozo(std::size_t i) const;
     std::vector<std::string> Textos() const;
     MedidaTrozo Medida(std::size_t i) const;
+    TablaGsm Tabla() const { return tabla_; }
+    int16_t MsgMax() const { return msgMax_; }
 
   private:
     std::string texto_;

@@ -2,7 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <optional>
+
 #include "comun/Bloque16.h"
+#include "transforms/Buscar.h"
+#include "transforms/Gsm7.h"
 #include "transforms/Tablas.h"
 
 namespace rebanex::Troceado {
@@ -93,11 +98,9 @@ void QuitarSaltos(std::string& texto) {
     PrepararCaracteres(texto, false, 1);
 }
 
-// One table for accents and case, applied with the line breaks in a single pass over the
-// text, in place: nothing here makes the text longer. Sixteen bytes at a time: ASCII letters
-// change case by arithmetic, and only the bytes the table may change otherwise (above 0x7F, TAB)
-// are looked up. A block with a CR goes byte by byte up to it.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+namespace {
+
+Tabla TablaLetras(bool sinAcentos, int letras) {
     Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
     for (int c = 0; c < 256; ++c) {
         unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
@@ -109,6 +112,45 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         tabla[c] = x;
     }
     tabla['\t'] = ' ';
+    return tabla;
+}
+
+// The table applied with the line breaks in a single pass over the text, in place, byte by byte:
+// every byte goes through the table, ASCII too. Whether some byte written is marked.
+bool PrepararMarcando(std::string& texto, const Tabla& tabla, const std::array<bool, 256>& marcas) {
+    bool marcado = false;
+    // Stretch by stretch between CRs: the inner loop is a bare table lookup.
+    char* const inicio = texto.data();
+    const char* const fin = inicio + texto.size();
+    char* escrito = inicio;
+    const char* leido = inicio;
+    while (leido < fin) {
+        const auto* cr = static_cast<const char*>(std::memchr(leido, '\r', fin - leido));
+        const char* const tramo = cr != nullptr ? cr : fin;
+        for (; leido < tramo; ++leido) {
+            const char c = Traducir(tabla, *leido);
+            marcado |= marcas[static_cast<unsigned char>(c)];
+            *escrito++ = c;
+        }
+        if (cr == nullptr) {
+            break;
+        }
+        const bool conLf = cr + 1 < fin && cr[1] == '\n';
+        *escrito++ = conLf ? ' ' : Traducir(tabla, '\r');
+        leido = cr + (conLf ? 2 : 1);
+    }
+    texto.resize(static_cast<std::size_t>(escrito - inicio));
+    return marcado;
+}
+
+}  // namespace
+
+// One table for accents and case, applied with the line breaks in a single pass over the
+// text, in place: nothing here makes the text longer. Sixteen bytes at a time: ASCII letters
+// change case by arithmetic, and only the bytes the table may change otherwise (above 0x7F, TAB)
+// are looked up. A block with a CR goes byte by byte up to it.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+    const Tabla tabla = TablaLetras(sinAcentos, letras);
     char* const d = texto.data();
     const std::size_t n = texto.size();
     std::size_t leido = 0, escrito = 0;
@@ -142,6 +184,29 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
     }
     hasta(n);
     texto.resize(escrito);
+}
+
+// The one-letter suggestions go into the same table, after the case change; what is left
+// (longer suggestions, none) is marked, and only then needs a pass of its own.
+void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, TablaGsm gsm) {
+    Tabla tabla = TablaLetras(sinAcentos, letras);
+    const CostesGsm& costes = Costes(gsm);
+    std::array<bool, 256> marcas{};
+    for (int c = 0; c < 256; ++c) {
+        const unsigned char x = tabla[c];
+        if (costes[x] != 0) {
+            continue;
+        }
+        const std::optional<std::string_view> sustituto = SustitutoGsm(x);
+        if (sustituto && sustituto->size() == 1) {
+            tabla[c] = static_cast<unsigned char>((*sustituto)[0]);
+        } else {
+            marcas[x] = true;
+        }
+    }
+    if (PrepararMarcando(texto, tabla, marcas)) {
+        AdaptarGSM(texto, gsm);
+    }
 }
 
 }  // namespace rebanex::Troceado

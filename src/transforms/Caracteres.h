@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "transforms/Gsm7.h"
+
 namespace rebanex::Troceado {
 
 // á é í ó ú à è ì ò ù and their capitals become plain vowels; nothing else changes.
@@ -22,5 +24,9 @@ void QuitarSaltos(std::string& texto);
 // asked (QuitarAcentos), then letters become lower case (letras 2) or upper case (3), then
 // QuitarSaltos.
 void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras);
+
+// The same, then AdaptarGSM with `gsm`, with the one pass above doing the most of it: what
+// the split does when no rules come between the two.
+void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, TablaGsm gsm);
 
 }  // namespace rebanex::Troceado

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstring>
 
 #include "comun/Composiciones.h"
 #include "comun/Windows1252.h"
@@ -111,31 +112,77 @@ namespace Troceado {
 
 std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
     const CostesGsm& costes = Costes(tabla);
-    const auto fuerza = [&costes](char c) { return costes[static_cast<unsigned char>(c)] == 0; };
+    char* const datos = texto.data();
+    const std::size_t largo = texto.size();
     std::string sinSustituto;
-    const auto primero = std::find_if(texto.begin(), texto.end(), fuerza);
-    if (primero == texto.end()) {
-        return sinSustituto;  // the usual case: nothing to copy
+    const auto anotar = [&sinSustituto](char c) {
+        if (sinSustituto.find(c) == std::string::npos) {
+            sinSustituto += c;
+        }
+    };
+    std::size_t i = 0;
+    while (i < largo && costes[static_cast<unsigned char>(datos[i])] != 0) {
+        ++i;
+    }
+    if (i == largo) {
+        return sinSustituto;  // the usual case: nothing to change
     }
     const Sustitutos& sustitutos = TablaSustitutos();
-    std::string adaptado;
-    adaptado.reserve(texto.size() + texto.size() / 16);
-    // Stretches of GSM-7 go over whole.
-    auto tramo = texto.begin();
-    for (auto c = primero; c != texto.end(); ++c) {
-        if (!fuerza(*c)) {
+    // In place while the text written stays behind the text read (most suggestions are one
+    // letter, so it rarely moves at all); a longer one that would overrun it finishes the rest
+    // in a copy.
+    std::size_t w = i;
+    while (i < largo) {
+        std::size_t k = i;
+        while (k < largo && costes[static_cast<unsigned char>(datos[k])] != 0) {
+            ++k;
+        }
+        if (w != i) {
+            std::memmove(datos + w, datos + i, k - i);
+        }
+        w += k - i;
+        i = k;
+        if (i == largo) {
+            break;
+        }
+        const char c = datos[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (!sustitutos.hay[byte]) {
+            anotar(c);
+            datos[w++] = c;
+            ++i;
             continue;
         }
-        const auto byte = static_cast<unsigned char>(*c);
+        const std::string_view sustituto = sustitutos.texto[byte];
+        if (w + sustituto.size() > i + 1) {
+            break;
+        }
+        sustituto.copy(datos + w, sustituto.size());
+        w += sustituto.size();
+        ++i;
+    }
+    if (i == largo) {
+        texto.resize(w);
+        return sinSustituto;
+    }
+    std::string adaptado;
+    adaptado.reserve(w + (largo - i) + (largo - i) / 8);
+    adaptado.append(datos, w);
+    std::size_t tramo = i;  // stretches of GSM-7 go over whole
+    for (; i < largo; ++i) {
+        const auto byte = static_cast<unsigned char>(datos[i]);
+        if (costes[byte] != 0) {
+            continue;
+        }
         if (sustitutos.hay[byte]) {
-            adaptado.append(tramo, c);
+            adaptado.append(datos + tramo, i - tramo);
             adaptado += sustitutos.texto[byte];
-            tramo = c + 1;
-        } else if (sinSustituto.find(*c) == std::string::npos) {
-            sinSustituto += *c;
+            tramo = i + 1;
+        } else {
+            anotar(datos[i]);
         }
     }
-    adaptado.append(tramo, texto.end());
+    adaptado.append(datos + tramo, largo - tramo);
     texto = std::move(adaptado);
     return sinSustituto;
 }

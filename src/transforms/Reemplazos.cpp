@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "comun/Windows1252.h"
 #include "sistema/Ficheros.h"
 #include "transforms/MotorReglas.h"
 
@@ -78,6 +79,9 @@ FinReemplazos AplicarReemplazos(std::string& texto, const std::string& ruta, Avi
     if (!contenido) {
         avisador.Avisar(AvisoErrorAbrirReemplazos(ruta));
         return FinReemplazos::Terminado;
+    }
+    if (!contenido.sinConvertir.empty()) {
+        avisador.Avisar(AvisoSinWindows1252("El fichero '" + ruta + "'", contenido.sinConvertir));
     }
     return AplicarReemplazos(texto, contenido.contenido, ruta, avisador, limite);
 }

@@ -11,6 +11,7 @@
 #include "app/Protegido.h"
 #include "app/TablaControles.h"
 #include "comun/Direcciones.h"
+#include "comun/Windows1252.h"
 #include "files/Actualizador.h"
 #include "files/Ayuda.h"
 #include "files/Mensajes.h"
@@ -63,7 +64,7 @@ using V = std::vector<std::string>;
 // the value read back and its letter in the summary; nothing is saved until asked.
 TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     Arrancar();
-    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
+    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 0 0 0 1");
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
@@ -138,7 +139,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 
     Arrancar();
 
-    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
+    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 0 0 0 1");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
@@ -212,6 +213,12 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
+    // What Windows-1252 lacks is named, not silently a "?".
+    sistema.ficheros[sistema.elegido = "C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
+    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    EXPECT_EQ(Texto(Control::Msg), "ok ?");
+    EXPECT_EQ(vista.avisos.back(),
+              AvisoSinWindows1252("El fichero 'C:\\M\\emoji.sms'", U"\U0001F600"));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "");

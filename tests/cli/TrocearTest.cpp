@@ -44,14 +44,15 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
     EXPECT_EQ(std::tie(a.cursor, a.codificacion, a.modo, a.formato),
               std::tuple(12, CodificacionConsola::Cp1252, Modo::Formato, ComandoFormato::Firma));
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--contar --contar")).modo, Modo::Contar);
+    EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("--json --contar --json")).modo, Modo::ContarJson);
     EXPECT_FALSE(std::get<ArgumentosTrocear>(Leer("-")).fichero);
     EXPECT_EQ(std::get<ArgumentosTrocear>(Leer("-- --json")).fichero, "--json");
     EXPECT_EQ(Mal("--max"), "falta el valor de --max");
     EXPECT_EQ(Mal("--opcion PosicionVentana=1"), "opción de ajustes desconocida: PosicionVentana");
     EXPECT_EQ(Mal("--codificacion cp1252 --a\xC3\xB1"), "opción desconocida: --añ");
     for (const char* args : {"--opcion =1", "--codificacion latin1", "--formato negrita",
-                             "--json --contar", "--formato acentos --json", "--cursor -1",
-                             "--cursor 1.5", "--cursor 99999999999999999999"}) {
+                             "--contar --json --formato firma", "--formato acentos --json",
+                             "--cursor -1", "--cursor 1.5", "--cursor 99999999999999999999"}) {
         EXPECT_NE(Mal(args), "(aceptado)") << args;
     }
     // Options by key, read as the settings file reads them.
@@ -95,7 +96,8 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     // indicator; accents and runs of spaces go; line breaks and tabs become spaces.
     Ver("", lleno, 0, "1/2 " + lleno.substr(0, 155) + "\n2/2 abcd \n");
     Ver("", "\xC3\xA1rbol   ya\nque\r\ntal\rya\tvale\n", 0, "arbol ya que tal ya vale \n");
-    Ver("", "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF", 0, "\xE2\x82\xAC ? ?\n");
+    Ver("", "\xEF\xBB\xBF\xE2\x82\xAC \xE6\x97\xA5 \xFF", 0, "\xE2\x82\xAC ? ?\n",
+        Caja(AvisoSinWindows1252("El mensaje", U"\u65E5\uFFFD")));
     // Windows-1252: bytes pass, a lone LF is no line break of the box, pieces end in CR LF.
     Ver("--codificacion cp1252 --max 6 --opcion IndicadorTrozos=0", "a\nb mu\xF1o", 0,
         "a\nb \r\nmu\xF1o\r\n");
@@ -116,6 +118,34 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
         "{\"trozos\": [\"hola \", \"\\\"m\xC3\xB1\\u0001\\\"\"]}\r\n");  // UTF-8 always
     Ver("--contar --max 100", std::string(1234, 'x'), 0, "13 / 1.234\n");
     Ver("--contar --max abc", "a\nb", 0, "4\n");  // the box holds CR LF; no checks
+    // The real count of the message as given, line breaks as they come: CR LF costs 2; an escape
+    // pair never straddles two parts (306 septets make 3); over 255 parts is said apart.
+    const auto cuenta = [](const char* c, int u, int sms, const char* mas = "") {
+        return "{\"codificacion\": \"" + std::string(c) + "\", \"unidades\": " + std::to_string(u) +
+               ", \"sms\": " + std::to_string(sms) + mas;
+    };
+    const std::string x152(152, 'x'), muchos(255 * 153 + 1, 'x');
+    Ver("--contar --json", "a\r\nb\nc", 0, cuenta("GSM-7", 6, 1) + ", \"fuerzan_ucs2\": \"\"}\n");
+    Ver("--json --contar", x152 + "\xE2\x82\xAC" + x152, 0,
+        cuenta("GSM-7", 306, 3) + ", \"fuerzan_ucs2\": \"\"}\n");
+    Ver("--contar --json", muchos, 0,
+        cuenta("GSM-7", 39016, 256, ", \"mas_de_255\": true") + ", \"fuerzan_ucs2\": \"\"}\n");
+    Ver("--contar --json", "\xC3\xA1" + std::string(70, 'x') + "\xE2\x80\x9C", 0,
+        cuenta("UCS-2", 72, 2) + ", \"fuerzan_ucs2\": \"\xC3\xA1\xE2\x80\x9C\"}\n");
+    Ver("--contar --json --opcion TablaEspanola=1", "\xC3\xA1" + std::string(154, 'x'), 0,
+        cuenta("GSM-7", 156, 2) + ", \"fuerzan_ucs2\": \"\"}\n");
+    Ver("--contar --opcion TrozosSMS=1", "\xC3\xA1 \xE2\x82\xAC", 0,
+        "UCS-2: 3 unidades, 1 SMS; fuerzan UCS-2: \xC3\xA1\n");
+    // Every piece one SMS, adapted or not: its encoding and units beside the pieces.
+    Ver("--json --max 20 --opcion TrozosSMS=1 --opcion NoAcentos=0",
+        "\xE2\x80\x9CHola\xE2\x80\x9D qu\xC3\xA9 {tal}", 0,
+        "{\"trozos\": [\"\xE2\x80\x9CHola\xE2\x80\x9D qu\xC3\xA9 {tal}\"], \"sms\": "
+        "[{\"codificacion\": "
+        "\"UCS-2\", \"unidades\": 16}]}\n");
+    Ver("--json --max 20 --opcion TrozosSMS=1 --opcion AdaptarGSM=1 --opcion NoAcentos=0",
+        "\xE2\x80\x9CHola\xE2\x80\x9D qu\xC3\xA9 {tal}", 0,
+        "{\"trozos\": [\"\\\"Hola\\\" qu\xC3\xA9 {tal}\"], \"sms\": [{\"codificacion\": \"GSM-7\", "
+        "\"unidades\": 18}]}\n");
     // A format command: the whole message, no line break added; the caret counts CR LF as two.
     Ver("--formato firma --firma Ana --opcion FirmarEnPosicion=3 --cursor 11",
         "\xC3\x81rbol  ya\ncanci\xC3\xB3n\n", 0, "\xC3\x81rbol  ya\nAnacanci\xC3\xB3n\n");

@@ -1,8 +1,9 @@
 // Puts Rebanex in the three states the screenshots show, for scripts/capturas:
 //   rebanex_capturas FOLDER      (FOLDER holds Rebanex.exe and dorvax.exe)
 // Prints "STATE L T R B" (the windows' rectangle) for "mensaje", a sample message typed, then
-// "trozos", split, then "mensatel", the first piece pasted into the host, each after a line on
-// standard input; then it closes both. Exit code 0 when all went as planned.
+// "trozos", split, then "mensatel", the first piece pasted into the host, then "sms-gsm" and
+// "sms-ucs2", pieces that are one real SMS each, and "menu", the options menu open, each after
+// a line on standard input; then it closes both. Exit code 0 when all went as planned.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -78,6 +79,35 @@ int main(int argc, char** argv) {
     Exigir(Esperar([&] { return app.Texto(campo) == trozo; }), "el trozo no llegó al Mensatel");
     SetCursorPos(0, 0);
     Anunciar("mensatel", {app.Ventana(), principal});
+
+    // Every piece one real SMS, with 160 as typed: a piece in GSM-7, then one that quotes
+    // force into UCS-2, then the options menu that holds the items.
+    app.Elegir(rebanex::Menu::mnu_opciones_getTamanyo);
+    app.Elegir(rebanex::Menu::mnu_opciones_trozosSms);
+    const auto trocear = [&](const std::string& texto, const char* codificacion) {
+        app.Pulsar(Editar);
+        Exigir(Esperar([&] { return app.Visible(Msg); }), "no se volvió al mensaje");
+        app.PonerTexto(Lon, "160");
+        app.PonerTexto(Msg, texto);
+        app.Pulsar(Partir);
+        Exigir(Esperar([&] {
+                   return app.Visible(Trozo) && app.Texto(SmsTrozo).starts_with(codificacion);
+               }),
+               "el trozo no dice su codificación");
+        app.AlFrente();
+        SetCursorPos(0, 0);
+    };
+    trocear(mensaje, "GSM ");
+    Anunciar("sms-gsm", {app.Ventana()});
+    trocear("“Nos vemos” a las nueve… ¿Vienes? Trae las entradas y yo llevo la cámara.", "UCS-2 ");
+    Anunciar("sms-ucs2", {app.Ventana()});
+    Teclas({VK_MENU, 'O'});
+    HWND menu = nullptr;
+    Exigir(Esperar([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr; }),
+           "no se abrió el menú Opciones");
+    Anunciar("menu", {app.Ventana(), menu});
+    Teclas({VK_ESCAPE});
+    Teclas({VK_ESCAPE});
 
     PostMessageA(FindWindowA(nullptr, "Dorvax"), WM_CLOSE, 0, 0);
     app.Elegir(rebanex::Menu::mnu_archivo_salir);

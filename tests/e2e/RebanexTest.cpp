@@ -26,11 +26,18 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         EXPECT_EQ(app.Texto(Lon), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         ini = LeerFichero(ruta);
-        app.Elegir(Menu::mnu_opciones_inverso);
+        // The SMS items are written by the save only, after the keys of the first start.
+        for (Menu m : {Menu::mnu_opciones_inverso, Menu::mnu_opciones_trozosSms,
+                       Menu::mnu_opciones_adaptarGsm, Menu::mnu_opciones_tablaEspanola}) {
+            app.Elegir(m);
+        }
+        EXPECT_TRUE(Esperar([&] { return app.Texto(Opciones).ends_with("#  S  G  Ñ  "); }));
         ASSERT_TRUE(app.AlFrente());
         Teclear("^g");
         EXPECT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoConfiguracionGuardada; }));
-        EXPECT_EQ(LeerFichero(ruta), ini.replace(ini.find("Inverso=0"), 9, "Inverso=1"));
+        ini.replace(ini.find("Inverso=0"), 9, "Inverso=1");
+        ini.insert(ini.find("[Ficheros"), "TrozosSMS=1\r\nAdaptarGSM=1\r\nTablaEspanola=1\r\n");
+        EXPECT_EQ(LeerFichero(ruta), ini);
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_READONLY);
         Teclear("^g");
         Atender(app, AvisoErrorGuardarConfiguracion());
@@ -102,6 +109,7 @@ TEST_F(Instalada, UnMensajeQueOtroProgramaTieneAbiertoNoSeCarga) {
 // kept, then clears it, then ends the program.
 TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
     Opcion("ObtenerTamañoMsg", "0");  // no Mensatel here to ask for the size
+    Opcion("TrozosSMS", "1");
     Rebanex app(carpeta);
     ASSERT_TRUE(app.AlFrente());
     std::string mensaje;
@@ -122,11 +130,22 @@ TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
     EXPECT_EQ(app.Texto(Trozo).rfind("2/2 ", 0), 0u) << app.Texto(Trozo);
     EXPECT_TRUE(app.Habilitado(izq));
     EXPECT_FALSE(app.Habilitado(der));
+    EXPECT_EQ(app.Texto(SmsTrozo), "GSM 54/160");
+    EXPECT_EQ(app.Texto(EstadoTrozos), "");
 
     ASSERT_TRUE(app.AlFrente());
     Teclas({VK_ESCAPE});
     ASSERT_TRUE(Esperar([&] { return app.Visible(Msg) && !app.Visible(Trozo); }));
     EXPECT_EQ(app.Texto(Msg), mensaje);
+    // Quotes that force UCS-2: the piece says so, and both views name them.
+    app.PonerTexto(Msg, "\x93Hola\x94 y adi\xF3s");
+    Teclas({VK_MENU, 'T'});
+    ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo); }));
+    EXPECT_EQ(app.Texto(SmsTrozo), "UCS-2 14/70");
+    EXPECT_EQ(app.Texto(EstadoTrozos), "UCS-2 por: \x93 \x94 (1 trozo)");
+    EXPECT_EQ(app.Texto(Estado), app.Texto(EstadoTrozos));
+    Teclas({VK_ESCAPE});
+    ASSERT_TRUE(Esperar([&] { return app.Visible(Msg); }));
     Teclas({VK_ESCAPE});
     ASSERT_TRUE(Esperar([&] { return app.Texto(Msg).empty(); }));
     Teclas({VK_ESCAPE});
@@ -152,18 +171,23 @@ TEST_F(Instalada, AlVolverALaVentanaLoQueSeTecleaVaAlMensaje) {
 
 // Each label holds its widest caption whole on its one line, in the font it shows it in.
 TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
-    for (const char* clave : {"Inverso", "ObtenerTamañoMsg", "FirmarAutomaticamente",
-                              "FirmarEnTrozos", "AutoReemplazar"}) {
+    for (const char* clave :
+         {"Inverso", "ObtenerTamañoMsg", "FirmarAutomaticamente", "FirmarEnTrozos",
+          "AutoReemplazar", "TrozosSMS", "AdaptarGSM", "TablaEspanola"}) {
         Opcion(clave, "1");
     }
     Opcion("Letras", "3");
     Rebanex app(carpeta);
-    const char* const opciones = "I  A  E  P  O  M  d  F  T  R  #  ";
+    const char* const opciones = "I  A  E  P  O  M  d  F  T  R  #  S  G  Ñ  ";
     ASSERT_EQ(app.Texto(Opciones), opciones);
     for (const auto& [etiqueta, texto] :
          {std::pair{Opciones, opciones}, std::pair{Estado, "OK! Configuración Guardada!!"},
           std::pair{Estado, "Cambiando Formato de Letras..."},
-          std::pair{Estado, "Eliminando Multi-Espacios..."}, std::pair{Contador, "7974/7974"}}) {
+          std::pair{Estado, "Eliminando Multi-Espacios..."}, std::pair{Contador, "7974/7974"},
+          std::pair{SmsTrozo, "UCS-2 70/70"}, std::pair{SmsTrozo, "GSM 160/160"},
+          std::pair{EstadoTrozos,
+                    "UCS-2 por: \xC0 \xC8 \xCC \xD2 \xD9 \xE1 \xED \xF3 \xFA \x93 "
+                    "... (7974 trozos)"}}) {
         app.PonerTexto(etiqueta, texto);
         SCOPED_TRACE(texto);
         EXPECT_GT(app.AnchoTexto(etiqueta), 0);

@@ -58,7 +58,7 @@ TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     std::filesystem::create_directory(t.Nativo(altos));
     const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");
     EXPECT_TRUE(!ExisteFichero(t.Fichero(altos)) && ExisteFichero(ruta));
-    EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt}));
+    EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt, {}}));
     const std::string grande(70000, '\x80');  // a large one is mapped on Linux
     EXPECT_EQ(LeerFichero(t.Escribir("grande", grande)).contenido, grande);
     EXPECT_EQ(TamanoFichero(ruta), 7u);

@@ -61,7 +61,7 @@ TEST_F(AjustesTest, ValoresGuardados) {
     for (const std::string g :
          {"Inverso=1", "NoAcentos=0", "copiartrozoalmensatel=0", "MsgMax=161.5", "Letras=3",
           "FirmarAutomaticamente=1e3", "FirmarEnTrozos=-1", "FirmarEnPosicion=3",
-          "PosicionVentana=1abc", "AutoReemplazar=1"}) {
+          "PosicionVentana=1abc", "AutoReemplazar=1", "TrozosSMS=1", "tablaespanola=2"}) {
         Guardar(g.substr(0, g.find('=')), g.substr(g.find('=') + 1));
     }
     Guardar("1", "D:\\reglas.txt", kSeccionFicheros);
@@ -74,11 +74,12 @@ TEST_F(AjustesTest, ValoresGuardados) {
     esperada.MsgMax = "162";
     esperada.Letras = esperada.FirmarEnPosicion = 3;
     esperada.FirmarEnTrozosHabilitado = false;  // disabled while signing at the caret
-    esperada.AutoReemplazar = true;
+    esperada.AutoReemplazar = esperada.TrozosSMS = esperada.TablaEspanola = true;
     EXPECT_EQ(estado.opciones, esperada);
     EXPECT_EQ(estado.rutaReemplazos, "D:\\reglas.txt");
     EXPECT_EQ(estado.ficheros, (Ficheros{"D:\\reglas.txt", "", "E:\\otras.txt", "", ""}));
-    // Only the missing keys were added, after the existing ones; stored texts stay.
+    // Only the missing keys were added, after the existing ones (never the SMS ones, which
+    // only a save writes); stored texts stay.
     EXPECT_EQ(Texto().substr(0, Texto().find("[Ficheros")),
               antes.substr(0, antes.find("[Ficheros")) +
                   "NoMultiEspacios=1\r\nIndicadorTrozos=1\r\nObtenerTama\xF1oMsg=1\r\n");
@@ -93,7 +94,7 @@ TEST_F(AjustesTest, ValoresGuardados) {
 
 TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     Configuracion c;
-    c.Inverso = c.FirmarEnTrozos = c.AutoReemplazar = true;
+    c.Inverso = c.FirmarEnTrozos = c.AutoReemplazar = c.AdaptarGSM = true;
     c.NoAcentos = false;
     c.MsgMax = "12a";                    // the text of Lon as it is
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
@@ -104,7 +105,7 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
               "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
               "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=12a\r\nLetras=1\r\n"
               "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
-              "AutoReemplazar=1\r\n");
+              "AutoReemplazar=1\r\nTrozosSMS=0\r\nAdaptarGSM=1\r\nTablaEspanola=0\r\n");
     // Edges in twips as single precision, without exponent.
     EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
               "0 1234.5 16777216");
@@ -132,6 +133,7 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
         } else {
             esperado.replace(esperado.find("Inverso=0"), 9, "Inverso=1");
             esperado.insert(esperado.find("[Ficheros"),
+                            "TrozosSMS=0\r\nAdaptarGSM=0\r\nTablaEspanola=0\r\n"
                             "PosicionVentanaX=1440\r\nPosicionVentanaY=-15\r\n");
         }
         Configuracion cambiada;

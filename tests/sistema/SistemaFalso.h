@@ -26,9 +26,9 @@ class DiscoEnMemoria : public Disco {
     }
     Lectura Leer(const std::string& ruta) override {
         if (!EsFichero(ruta) || enUso.contains(ruta)) {
-            return {{}, EsFichero(ruta) ? MotivoFallo::EnUso : MotivoFallo::NoExiste};
+            return {{}, EsFichero(ruta) ? MotivoFallo::EnUso : MotivoFallo::NoExiste, {}};
         }
-        return {ficheros[ruta], std::nullopt};
+        return {ficheros[ruta], std::nullopt, {}};
     }
     bool Escribir(const std::string& ruta, const std::string& bytes) override {
         const bool escribe = !Intocable(ruta) && lleno != Lleno::Falla;

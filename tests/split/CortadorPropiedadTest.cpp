@@ -112,12 +112,19 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsUnSmsYNoCabiaLaPalabraSiguiente) {
         p.FirmarEnPosicion = 1 + dado(1), p.Firma = firmas[dado(2)];
         p.Tabla = dado(1) ? TablaGsm::Espanola : TablaGsm::Basica;
         SCOPED_TRACE("'" + texto + "' max " + std::to_string(p.MsgMax) + " " + p.Firma);
-        const std::optional<Recuento> r = ContarTrozos(texto, p);
+        std::vector<Corte> delRecuento;
+        const std::optional<Recuento> r = ContarTrozos(texto, p, &delRecuento);
         if (!r) {
             continue;
         }
         ++aceptados;
         const std::vector<Corte> cortes = GenerarTrozos(texto, p, *r);
+        // The count's own cuts, when it keeps them, are the same.
+        ASSERT_TRUE(delRecuento.empty() || delRecuento.size() == cortes.size());
+        for (std::size_t k = 0; k < delRecuento.size(); ++k) {
+            ASSERT_EQ(std::tie(delRecuento[k].inicio, delRecuento[k].fin, delRecuento[k].guion),
+                      std::tie(cortes[k].inicio, cortes[k].fin, cortes[k].guion));
+        }
         const ListaTrozos lista(texto, cortes, p);
         Desmontar(lista.Textos(), texto, p.Inverso, p.IndicadorTrozos, p.Firmados ? p.Firma : "",
                   p.FirmarEnPosicion);

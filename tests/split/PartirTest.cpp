@@ -127,5 +127,34 @@ TEST(Partir, TransformacionesEnSuOrden) {
     EXPECT_EQ(avisador.avisos, std::vector{Troceado::AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 
+// Adapting to GSM comes after the case change ("À" lowered is GSM-7 "à") and the rules (their
+// quotes go), before the squeezing (a no-break space is a space), and covers the signature.
+TEST(Partir, AdaptarAGsmTrasLetrasYReglasConLaFirma) {
+    pruebas::CarpetaTemporal carpeta;
+    EntradaPartir e{"\xC0 \xA0 x", 0, {}, "Ana\x85", carpeta.Escribir("r", "x\t\x93x\x94\r\n")};
+    Configuracion& o = e.opciones;
+    o.NoAcentos = o.IndicadorTrozos = false;
+    o.AutoReemplazar = o.FirmarAutomaticamente = o.FirmarEnTrozos = o.TrozosSMS = true;
+    o.Letras = 2;
+    Trozos sucesos;
+    const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); }, {}};
+    pruebas::AvisadorAnotado avisador;
+    for (const bool adaptar : {true, false}) {
+        o.AdaptarGSM = adaptar;
+        sucesos.clear();
+        const auto lista = std::get<ListaTrozos>(Partir(e, avisador, pasos));
+        EXPECT_EQ(lista.Textos(),
+                  Trozos{adaptar ? "Ana... \xE0 \"x\"" : "Ana\x85 \xE0 \xA0 \x93x\x94"});
+        EXPECT_EQ(TextoMedida(lista.Medida(0)), adaptar ? "GSM 12/160" : "UCS-2 12/70");
+        EXPECT_EQ(TextoUcs2(lista), adaptar ? "" : "UCS-2 por: \x85 \xA0 \x93 \x94 (1 trozo)");
+    }
+    EXPECT_EQ(sucesos, (Trozos{"Cambiando Formato de Letras...", "Substituyendo Palabras...",
+                               "Eliminando Multi-Espacios...", "Troceando..."}));
+    o.AdaptarGSM = true;
+    sucesos.clear();
+    Partir(e, avisador, pasos);
+    EXPECT_EQ(sucesos[2], "Adaptando a GSM...");
+}
+
 }  // namespace
 }  // namespace rebanex

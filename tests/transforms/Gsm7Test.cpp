@@ -8,6 +8,7 @@
 
 #include "comun/Referencia.h"
 #include "split/Sms.h"
+#include "transforms/Caracteres.h"
 
 namespace rebanex {
 namespace {
@@ -62,6 +63,23 @@ TEST(AdaptarGSM, SoloCambiaLoQueFuerzaUcs2) {
         EXPECT_EQ(texto, despues);
         EXPECT_EQ(ContarSms(texto, tabla).codificacion,
                   quedan.empty() ? Codificacion::Gsm7 : Codificacion::Ucs2);
+    }
+}
+
+// The split adapts in its first pass when no rules come between: the same text as after it.
+TEST(AdaptarGSM, EnLaPasadaDeLasLetrasComoDespues) {
+    std::string todos = "a\r\nb\rc\n\t";
+    for (int byte = 1; byte < 256; ++byte) {
+        todos += static_cast<char>(byte);
+    }
+    for (const TablaGsm tabla : {TablaGsm::Basica, TablaGsm::Espanola}) {
+        for (int k = 0; k < 6; ++k) {
+            std::string antes = todos, junto = todos;
+            Troceado::PrepararCaracteres(antes, k % 2 != 0, 1 + k / 2);
+            Troceado::AdaptarGSM(antes, tabla);
+            Troceado::PrepararCaracteresGsm(junto, k % 2 != 0, 1 + k / 2, tabla);
+            EXPECT_EQ(junto, antes) << k;
+        }
     }
 }
 

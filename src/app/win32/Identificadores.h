@@ -53,6 +53,9 @@
 #define IDM_mnu_ayuda_foro 2041
 #define IDM_mnu_ayuda_chat 2042
 #define IDM_mnu_ayuda_faqMensatel 2043
+#define IDM_mnu_opciones_trozosSms 2044
+#define IDM_mnu_opciones_adaptarGsm 2045
+#define IDM_mnu_opciones_tablaEspanola 2046
 
 #ifndef RC_INVOKED
 
