@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -45,7 +46,7 @@ TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
 }
 
 // Nothing gets through the window procedures: the user is told, the caller gets a neutral result.
-TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
+TEST(Protegido, NingunaExcepcionSaleDeLaVentana) {
     std::vector<Aviso> avisos;
     const auto avisar = [&](const std::exception_ptr& e) { avisos.push_back(AvisoDeFallo(e)); };
     const auto fallo = std::make_exception_ptr(std::runtime_error("x"));
@@ -59,17 +60,23 @@ TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
 using ProgArranque = ProgPrueba;
 using V = std::vector<std::string>;
 
-// The first start has the default options; then every flag through its menu item: the tick,
-// the value read back and its letter in the summary; nothing is saved until asked.
-TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
+TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
     Arrancar();
-    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
+    EXPECT_EQ(Marcas(),
+              "NoAcentos NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
+              "ObtenerTamañoMsg Letras=1 FirmarEnPosicion=1 PosicionVentana");
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_TRUE(vista.avisos.empty());
+}
+
+// Every flag through its menu item: the tick, the value read back and its letter in the
+// summary; nothing is saved until asked.
+TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
+    Arrancar();
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
     for (const DefOpcion& o : kOpciones) {
         if (o.tipo == TipoOpcion::SiNo) {
@@ -87,18 +94,28 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
-    // Signing every piece makes no sense at the caret nor without signing: the last of those
-    // commands decides whether its item is enabled; a disabled tick does not count.
+}
+
+// Signing every piece makes no sense at the caret nor without signing: the last of those
+// commands decides whether its item is enabled; a disabled tick does not count.
+TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
-    for (const auto& [orden, habilitado] : {std::pair{Menu::mnu_opciones_firma_posicion3, false},
-                                            {Menu::mnu_opciones_firma_auto, true},
-                                            {Menu::mnu_opciones_firma_auto, false}}) {
+    for (const auto& [orden, habilitado, resumen] :
+         {std::tuple{Menu::mnu_opciones_firma_posicion3, false,
+                     "   A  E  P  O  n  c           #  "},
+          {Menu::mnu_opciones_firma_auto, true, "   A  E  P  O  n  c  F  T     #  "},
+          {Menu::mnu_opciones_firma_auto, false, "   A  E  P  O  n  c           #  "}}) {
         prog.Menu_Click(orden);
         EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
-        EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
+        EXPECT_EQ(Texto(Control::Opciones), resumen);
     }
+}
 
-    // Saving writes the ticks and what was typed, and the position.
+// Saving writes the ticks and what was typed, and the position; the window's own option is
+// written at once. A read-only file gets the save commands' boxes.
+TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_txtChar2);
     vista.Escribir(Control::Lon, "12a");  // saved as typed
     prog.Menu_Click(Menu::mnu_opciones_guardar);
@@ -110,11 +127,13 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
+    prog.Menu_Click(Menu::mnu_opciones_ventana);
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
+}
 
+TEST_F(ProgArranque, UnFicheroDeAjustesDeSoloLecturaLoDicenLasCajasDeGuardar) {
+    Arrancar();
     sistema.soloLectura.insert(kIni);
-    vista[Control::Estado].texto = "";
     prog.Menu_Click(Menu::mnu_opciones_guardar);
     prog.Menu_Click(Menu::mnu_opciones_guardarventana);
     prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
@@ -123,7 +142,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
-TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
+TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     for (const std::string par :
          {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
           "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
@@ -138,7 +157,10 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 
     Arrancar();
 
-    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
+    EXPECT_EQ(Marcas(),
+              "Inverso NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
+              "ObtenerTamañoMsg Letras=3 FirmarAutomaticamente FirmarEnTrozos "
+              "FirmarEnPosicion=3 AutoReemplazar PosicionVentana");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
@@ -150,10 +172,8 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     EXPECT_EQ(prog.FirmaMensatel(), "Ana");
 }
 
-// A link goes to the program that opens .html files, found through a placeholder file that
-// is removed afterwards; without one, or when it fails to start, a box says so. So does an
-// unreadable mensatel.ini, which gives neither colours nor signature.
-TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
+// An unreadable mensatel.ini is said, and gives neither colours nor signature.
+TEST_F(ProgArranque, UnMensatelIniIlegibleSeAvisa) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
     sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
     sistema.enUso.insert(mensatel);
@@ -161,7 +181,12 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(prog.FirmaMensatel(), "");
     EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
                                                              "Sigo sin sus colores ni su firma.")});
-    vista.avisos.clear();
+}
+
+// A link goes to the program that opens .html files, found through a placeholder file that
+// is removed afterwards; without one, or when it fails to start, a box says so.
+TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_ayuda_utilidad);
     prog.Menu_Click(Menu::mnu_ayuda_acerca);
     prog.Menu_Click(Menu::mnu_archivo_mensatellog);
@@ -187,7 +212,7 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(vista.avisos.size(), 5u);
 }
 
-TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
+TEST_F(ProgArranque, CargarUnMensaje) {
     Arrancar("\thola que tal");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it

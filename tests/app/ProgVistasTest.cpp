@@ -16,9 +16,8 @@ namespace {
 using ProgMensaje = ProgPrueba;
 constexpr int kEscape = 27;
 
-// The cut reaches the piece view, which replaces the message view. A refused split shows its
-// box, focuses the fault and changes nothing else; Mensatel is not asked before the checks.
-TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
+// The cut reaches the piece view, which replaces the message view.
+TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     Arrancar();
     anfitrion.tamanyo = "145";  // ObtenerTamañoMsg is on by default: it counts from the next
     Trocear("hola mundo que tal estas", "20");
@@ -33,6 +32,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     prog.etLongMax_Click();
     EXPECT_EQ(Texto(Control::Lon), "145");
     EXPECT_TRUE(vista.avisos.empty());
+}
+
+// A refused split shows its box, focuses the fault and changes nothing else; Mensatel is not
+// asked before the checks.
+TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
+    Arrancar();
+    Trocear("hola mundo que tal estas", "20");
     const std::vector<std::string> trozos = prog.Trozos();
     prog.Editar_Click();
     const struct {
@@ -53,13 +59,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
         EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
         EXPECT_TRUE(vista[Control::frmMsg].visible);
         EXPECT_EQ(prog.Trozos(), trozos);
-        EXPECT_EQ(anfitrion.lecturas, 2);
+        EXPECT_EQ(anfitrion.lecturas, 1);
     }
 }
 
 // In the piece view Escape goes back to the message; in the message view it clears the
 // message, and on an empty one leaves without saving. Other keys and buttons do nothing.
-TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
+TEST_F(ProgMensaje, EscapeRetrocedeUnPaso) {
     Arrancar();
     Trocear("uno dos tres cuatro", "12");
     const std::string ini = sistema.ficheros[kIni];
@@ -110,7 +116,7 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     vista.Escribir(Control::Lon, "abc");
     prog.Menu_Click(Menu::mnu_formato_auto);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
+    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(kMaxTrozos * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
