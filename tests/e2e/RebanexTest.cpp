@@ -5,9 +5,6 @@
 #include "comun/Direcciones.h"
 #include "e2e/RebanexTest.h"
 #include "files/Actualizador.h"
-
-#include <fstream>
-
 #include "files/Mensajes.h"
 #include "settings/Ajustes.h"
 
@@ -100,7 +97,7 @@ TEST_F(Instalada, UnMensajeQueOtroProgramaTieneAbiertoNoSeCarga) {
 
 // Typed and stepped with real keys and clicks; Escape goes back to the message, which is
 // kept, then clears it, then ends the program.
-TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
+TEST_F(Instalada, RecorrerLosTrozosConTeclasYClics) {
     Opcion("ObtenerTamañoMsg", "0");  // no Mensatel here to ask for the size
     Rebanex app(carpeta);
     ASSERT_TRUE(app.AlFrente());

@@ -28,7 +28,7 @@ struct ControlMensatelTest : ::testing::Test, Escena {};
 
 // The size field's number decides; the user's text in the message field is discarded first;
 // the clipboard ends as it was and the cursor where it was.
-TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
+TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
     const struct {
         std::string tamanyo, lon;
         std::size_t largo;
@@ -61,7 +61,7 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
 // Mensatel that does not answer (its application window, its main window, or from the first
 // key on): each says so in its box, waits no longer than its bound, leaves the message field,
 // Lon, the clipboard and the cursor alone.
-TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
+TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
     const struct {
         bool conDorvax, abierto;
@@ -127,7 +127,7 @@ TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
 
 // The main window is the first present of Mensatel's titles, in their order (spelt out here);
 // it is moved so that its fields are on screen and its centre clicked, which leaves it in front.
-TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
+TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
     const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
                                    "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
     const struct {
@@ -159,7 +159,7 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
 
 // Not running: started in the start directory and waited for. Meanwhile the window works, but
 // every command that would wait again is refused quietly; Escape ends the wait.
-TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
+TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
             EXPECT_TRUE(control.Ocupado());

@@ -60,7 +60,7 @@ TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
     }
 }
 
-TEST_P(PerfilPrivadoTest, EscribirCreaYCambiaSinTocarLoDemas) {
+TEST_P(PerfilPrivadoTest, EscribirSoloCambiaSuClave) {
     EXPECT_TRUE(Escribir("Rebanex", "MsgMax", "160"));  // creates the file
     EXPECT_EQ(carpeta.Leer("Rebanex.ini"), "[Rebanex]\r\nMsgMax=160\r\n");
     EXPECT_TRUE(Escribir("Rebanex", "Firma", "caf\xE9 5\x80"));
