@@ -95,8 +95,9 @@ struct Comprobar {  // Lon's text, then the rest by name
     std::string firmaEnTrozos;  // none: the signature is not in every piece
 };
 std::optional<Aviso> Fallo(const Comprobar& c) {
-    EntradaPartir e{
-        c.mensaje, 0, {}, c.firmaEnTrozos.empty() ? "una firma muy larga" : c.firmaEnTrozos, ""};
+    EntradaPartir e;
+    e.mensaje = c.mensaje;
+    e.firma = c.firmaEnTrozos.empty() ? "una firma muy larga" : c.firmaEnTrozos;
     e.opciones.MsgMax = c.lon;
     e.opciones.IndicadorTrozos = c.indicador;
     e.opciones.FirmarEnTrozos = !c.firmaEnTrozos.empty();
