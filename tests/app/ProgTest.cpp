@@ -216,8 +216,8 @@ TEST_F(ProgArranque, CargarUnMensaje) {
     Arrancar("\thola que tal");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
-    sistema.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
-    sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
+    sistema.ficheros["C:\\M\\grande.sms"] = std::string(kMaximoMensaje + 1, 'x');
+    sistema.ficheros["C:\\M\\justo.sms"] = std::string(kMaximoMensaje, 'y');
     for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
         sistema.elegido = elegido;
         prog.Menu_Click(Menu::mnu_archivo_cargar);
@@ -236,7 +236,7 @@ TEST_F(ProgArranque, CargarUnMensaje) {
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
-    EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
+    EXPECT_EQ(Texto(Control::Msg), std::string(kMaximoMensaje, 'y'));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
     prog.Menu_Click(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "");

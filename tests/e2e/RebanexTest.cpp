@@ -7,6 +7,7 @@
 #include "files/Actualizador.h"
 #include "files/Mensajes.h"
 #include "settings/Ajustes.h"
+#include "settings/LoteIni.h"
 
 namespace rebanex::e2e {
 namespace {
@@ -32,7 +33,8 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         Teclear("^g");
         Atender(app, AvisoErrorGuardarConfiguracion());
         EXPECT_EQ(LeerFichero(ruta), ini);
-        EXPECT_EQ(GetFileAttributesA((ruta + ".nuevo").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesA((ruta + std::string(kSufijoCopiaIni)).c_str()),
+                  INVALID_FILE_ATTRIBUTES);
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
         app.Elegir(Menu::mnu_archivo_salir);
         EXPECT_EQ(app.EsperarFin(), 0u);

@@ -85,7 +85,7 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Centinela", "** error **"));
     std::string valor;
     EXPECT_TRUE(ini.LeerIni("Rebanex", "Largo", valor));
-    EXPECT_EQ(valor, std::string(254, 'x'));
+    EXPECT_EQ(valor, std::string(kLargoMaximoIni, 'x'));
     for (const char* clave : {"Centinela", "NoEsta"}) {
         EXPECT_FALSE(ini.LeerIni("Rebanex", clave, valor)) << clave;
         EXPECT_EQ(valor, "") << clave;
