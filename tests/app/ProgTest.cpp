@@ -246,13 +246,19 @@ TEST_F(ProgArranque, CargarUnMensaje) {
 // The menu is the list, entry 1 the file in use; the settings file follows at once, but a
 // read-only one does not stop the menu from changing.
 TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
-    const auto lista = [&](bool claves) {
+    // The list as the menu shows it, and as the settings file keeps it.
+    const auto enMenu = [&] {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            const std::string n = std::to_string(i);
-            v.push_back(claves
-                            ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
-                            : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+        }
+        return v;
+    };
+    const auto guardada = [&] {
+        V v;
+        for (int i = 1; i <= 5; ++i) {
+            v.push_back(sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", std::to_string(i),
+                                                     "?", 255));
         }
         return v;
     };
@@ -272,8 +278,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         Arrancar();
         sistema.elegido = c.elegido;
         prog.Menu_Click(c.item);
-        EXPECT_EQ(lista(false), c.despues);
-        EXPECT_EQ(lista(true), c.despues);
+        EXPECT_EQ(enMenu(), c.despues);
+        EXPECT_EQ(guardada(), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
     // An empty entry asks for a file.
@@ -281,8 +287,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     vista[Menu::mnu_reemplazos_fichero5].texto = "";
     sistema.elegido = "R7";
     prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
-    EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
-    EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
+    EXPECT_EQ(enMenu(), (V{"R7", "R1", "R2", "R3", "R4"}));
+    EXPECT_EQ(guardada(), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
 }
 

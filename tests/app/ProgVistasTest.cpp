@@ -146,10 +146,13 @@ class ProgTrozos : public ProgPrueba {
         SinTransformaciones();
         Trocear("uno dos tres", "5");  // "uno ", "dos ", "tres"
     }
-    std::string Flechas() {  // which of topeIzq, izq, der, topeDer are enabled, as "0110"
+    std::string Flechas() {  // the enabled arrows, as "|< < > >|"; "-" for a disabled one
         std::string s;
-        for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
-            s += Habilitado(c) ? '1' : '0';
+        for (const auto& [c, flecha] : {std::pair{Control::topeIzq, "|<"},
+                                        {Control::izq, "<"},
+                                        {Control::der, ">"},
+                                        {Control::topeDer, ">|"}}) {
+            s += (s.empty() ? "" : " ") + std::string(Habilitado(c) ? flecha : "-");
         }
         return s;
     }
@@ -158,17 +161,17 @@ class ProgTrozos : public ProgPrueba {
 // The arrows stop at the ends; an edit in the piece box is lost when another piece shows.
 // Spaces only: one empty piece, no arrows, nothing to copy until something is typed.
 TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
-    EXPECT_EQ(Flechas(), "0011");
+    EXPECT_EQ(Flechas(), "- - > >|");
     vista.Escribir(Control::Trozo, "cambiado");
     const struct {
         void (Prog::*clic)();
         std::string trozo, contador, flechas;
-    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "0011"},
-                 {&Prog::der_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeDer_Click, "tres", "3/3", "1100"},
-                 {&Prog::der_Click, "tres", "3/3", "1100"},
-                 {&Prog::izq_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeIzq_Click, "uno ", "1/3", "0011"}};
+    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "- - > >|"},
+                 {&Prog::der_Click, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::topeDer_Click, "tres", "3/3", "|< < - -"},
+                 {&Prog::der_Click, "tres", "3/3", "|< < - -"},
+                 {&Prog::izq_Click, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::topeIzq_Click, "uno ", "1/3", "- - > >|"}};
     for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
@@ -179,7 +182,7 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     }
     Trocear("   ", "160");
     EXPECT_EQ(Texto(Control::Contador), "1/1");
-    EXPECT_EQ(Flechas(), "0000");
+    EXPECT_EQ(Flechas(), "- - - -");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     vista.Escribir(Control::Trozo, "x");
     EXPECT_TRUE(Habilitado(Control::Copiar));
