@@ -62,25 +62,26 @@ TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
 // key on): each says so in its box, waits no longer than its bound, leaves the message field,
 // Lon, the clipboard and the cursor alone.
 TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
+    enum Mensatel { SinDorvax, Cerrado, Abierto };
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
     const struct {
-        bool conDorvax, abierto;
+        Mensatel mensatel;
         Colgar colgar;
         ResultadoPegar resultado;
         Aviso aviso;
         int64_t espera;
-    } casos[] = {{false, false, Nada, SinMensatel, AvisoSinDorvax(), 0},
-                 {true, false, Nada, SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
-                 {true, true, Nada, CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs},
-                 {true, true, Aplicacion, NoResponde, AvisoMensatelNoResponde(), 1000},
-                 {true, true, Principal, NoResponde, AvisoMensatelNoResponde(), 1000},
-                 {true, true, AlVaciar, CampoLleno, AvisoMensatelNoResponde(), 3000}};
+    } casos[] = {{SinDorvax, Nada, SinMensatel, AvisoSinDorvax(), 0},
+                 {Cerrado, Nada, SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
+                 {Abierto, Nada, CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs},
+                 {Abierto, Aplicacion, NoResponde, AvisoMensatelNoResponde(), kEsperaColgadaMs},
+                 {Abierto, Principal, NoResponde, AvisoMensatelNoResponde(), kEsperaColgadaMs},
+                 {Abierto, AlVaciar, CampoLleno, AvisoMensatelNoResponde(), 3 * kEsperaColgadaMs}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.aviso.texto);
         Escena e;
-        e.sistema.ficheros.erase(caso.conDorvax ? "" : kEjecutable + "dorvax.exe");
+        e.sistema.ficheros.erase(caso.mensatel == SinDorvax ? kEjecutable + "dorvax.exe" : "");
         VentanaId mensaje = 0;
-        if (caso.abierto) {
+        if (caso.mensatel == Abierto) {
             mensaje = e.escritorio.CrearMensatel();
             e.escritorio.ventanas[mensaje].titulo = "no me borres";
             e.escritorio.rehusaVaciar = true;
@@ -95,7 +96,8 @@ TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
         EXPECT_EQ(e.control.LeerLongitudMaxima(), std::nullopt);
         EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(2, caso.aviso));
         EXPECT_FALSE(e.control.Ocupado());
-        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.abierto ? "no me borres" : "");
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo,
+                  caso.mensatel == Abierto ? "no me borres" : "");
         EXPECT_EQ(e.sistema.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
