@@ -128,8 +128,9 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
 // no two spaces) and of their status texts; a missing rules file is reported.
 TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
-    EntradaPartir e{
-        "Canci\xF3n\r\nque BONITA", 0, {}, "", carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n")};
+    EntradaPartir e;
+    e.mensaje = "Canci\xF3n\r\nque BONITA";
+    e.rutaReemplazos = carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n");
     e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
