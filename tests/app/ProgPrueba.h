@@ -147,17 +147,19 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::Lon, lon);
         prog.Partir_Click();
     }
-    // The ticks in the settings file's order, one group a word, then the window's place.
+    // The ticked options by their keys, a choice as key=item, then the window's place.
     std::string Marcas() {
         std::string s;
         for (const DefOpcion& o : kOpciones) {
             const std::optional<Menu> item = MenuDeOpcion(o.opcion);
-            for (int k = 1; item && k <= (o.tipo == TipoOpcion::Eleccion ? 3 : 1); ++k) {
-                s += vista[ItemDeGrupo(*item, k)].marcado ? '1' : '0';
+            const bool eleccion = o.tipo == TipoOpcion::Eleccion;
+            for (int k = 1; item && k <= (eleccion ? 3 : 1); ++k) {
+                if (vista[ItemDeGrupo(*item, k)].marcado) {
+                    s += std::string(o.clave) + (eleccion ? "=" + std::to_string(k) : "") + " ";
+                }
             }
-            s += item ? " " : "";
         }
-        return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
+        return s + (vista[Menu::mnu_opciones_ventana].marcado ? "PosicionVentana" : "");
     }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -46,7 +47,7 @@ TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
 }
 
 // Nothing gets through the window procedures: the user is told, the caller gets a neutral result.
-TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
+TEST(Protegido, NingunaExcepcionSaleDeLaVentana) {
     std::vector<Aviso> avisos;
     const auto avisar = [&](const std::exception_ptr& e) { avisos.push_back(AvisoDeFallo(e)); };
     const auto fallo = std::make_exception_ptr(std::runtime_error("x"));
@@ -60,17 +61,23 @@ TEST(Protegido, DejaPasarElResultadoYParaLasExcepcionesConSuAviso) {
 using ProgArranque = ProgPrueba;
 using V = std::vector<std::string>;
 
-// The first start has the default options; then every flag through its menu item: the tick,
-// the value read back and its letter in the summary; nothing is saved until asked.
-TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
+TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
     Arrancar();
-    EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 0 0 0 1");
+    EXPECT_EQ(Marcas(),
+              "NoAcentos NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
+              "ObtenerTamañoMsg Letras=1 FirmarEnPosicion=1 PosicionVentana");
     EXPECT_EQ(Texto(Control::Lon), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_TRUE(vista.avisos.empty());
+}
+
+// Every flag through its menu item: the tick, the value read back and its letter in the
+// summary; nothing is saved until asked.
+TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
+    Arrancar();
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
     for (const DefOpcion& o : kOpciones) {
         if (o.tipo == TipoOpcion::SiNo) {
@@ -80,26 +87,36 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
             prog.Menu_Click(item);
             EXPECT_EQ(vista[item].marcado, !marcado);
             EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
-            EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
-                      marcado ? ' ' : o.letras[0][0]);
+            const bool conLetra = Texto(Control::Opciones).find(o.letras[0]) != std::string::npos;
+            EXPECT_EQ(conLetra, !marcado) << Texto(Control::Opciones);
             prog.Menu_Click(item);
             prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
-    // Signing every piece makes no sense at the caret nor without signing: the last of those
-    // commands decides whether its item is enabled; a disabled tick does not count.
+}
+
+// Signing every piece makes no sense at the caret nor without signing: the last of those
+// commands decides whether its item is enabled; a disabled tick does not count.
+TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
-    for (const auto& [orden, habilitado] : {std::pair{Menu::mnu_opciones_firma_posicion3, false},
-                                            {Menu::mnu_opciones_firma_auto, true},
-                                            {Menu::mnu_opciones_firma_auto, false}}) {
+    for (const auto& [orden, habilitado, resumen] :
+         {std::tuple{Menu::mnu_opciones_firma_posicion3, false,
+                     "   A  E  P  O  n  c           #  "},
+          {Menu::mnu_opciones_firma_auto, true, "   A  E  P  O  n  c  F  T     #  "},
+          {Menu::mnu_opciones_firma_auto, false, "   A  E  P  O  n  c           #  "}}) {
         prog.Menu_Click(orden);
         EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
-        EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
+        EXPECT_EQ(Texto(Control::Opciones), resumen);
     }
+}
 
-    // Saving writes the ticks and what was typed, and the position.
+// Saving writes the ticks and what was typed, and the position; the window's own option is
+// written at once. A read-only file gets the save commands' boxes.
+TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_opciones_txtChar2);
     vista.Escribir(Control::Lon, "12a");  // saved as typed
     prog.Menu_Click(Menu::mnu_opciones_guardar);
@@ -111,11 +128,13 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
+    prog.Menu_Click(Menu::mnu_opciones_ventana);
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
+}
 
+TEST_F(ProgArranque, UnFicheroDeAjustesDeSoloLecturaLoDicenLasCajasDeGuardar) {
+    Arrancar();
     sistema.soloLectura.insert(kIni);
-    vista[Control::Estado].texto = "";
     prog.Menu_Click(Menu::mnu_opciones_guardar);
     prog.Menu_Click(Menu::mnu_opciones_guardarventana);
     prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
@@ -124,7 +143,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
-TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
+TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     for (const std::string par :
          {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
           "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
@@ -139,7 +158,10 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
 
     Arrancar();
 
-    EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 0 0 0 1");
+    EXPECT_EQ(Marcas(),
+              "Inverso NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
+              "ObtenerTamañoMsg Letras=3 FirmarAutomaticamente FirmarEnTrozos "
+              "FirmarEnPosicion=3 AutoReemplazar PosicionVentana");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
@@ -151,10 +173,8 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     EXPECT_EQ(prog.FirmaMensatel(), "Ana");
 }
 
-// A link goes to the program that opens .html files, found through a placeholder file that
-// is removed afterwards; without one, or when it fails to start, a box says so. So does an
-// unreadable mensatel.ini, which gives neither colours nor signature.
-TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
+// An unreadable mensatel.ini is said, and gives neither colours nor signature.
+TEST_F(ProgArranque, UnMensatelIniIlegibleSeAvisa) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
     sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
     sistema.enUso.insert(mensatel);
@@ -162,7 +182,12 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(prog.FirmaMensatel(), "");
     EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
                                                              "Sigo sin sus colores ni su firma.")});
-    vista.avisos.clear();
+}
+
+// A link goes to the program that opens .html files, found through a placeholder file that
+// is removed afterwards; without one, or when it fails to start, a box says so.
+TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
+    Arrancar();
     prog.Menu_Click(Menu::mnu_ayuda_utilidad);
     prog.Menu_Click(Menu::mnu_ayuda_acerca);
     prog.Menu_Click(Menu::mnu_archivo_mensatellog);
@@ -188,12 +213,12 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(vista.avisos.size(), 5u);
 }
 
-TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
+TEST_F(ProgArranque, CargarUnMensaje) {
     Arrancar("\thola que tal");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
-    sistema.ficheros["C:\\M\\grande.sms"] = std::string(60001, 'x');
-    sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
+    sistema.ficheros["C:\\M\\grande.sms"] = std::string(kMaximoMensaje + 1, 'x');
+    sistema.ficheros["C:\\M\\justo.sms"] = std::string(kMaximoMensaje, 'y');
     for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
         sistema.elegido = elegido;
         prog.Menu_Click(Menu::mnu_archivo_cargar);
@@ -212,7 +237,7 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
-    EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
+    EXPECT_EQ(Texto(Control::Msg), std::string(kMaximoMensaje, 'y'));
     // What Windows-1252 lacks is named, not silently a "?".
     sistema.ficheros[sistema.elegido = "C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
     prog.Menu_Click(Menu::mnu_archivo_cargar);
@@ -228,13 +253,19 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
 // The menu is the list, entry 1 the file in use; the settings file follows at once, but a
 // read-only one does not stop the menu from changing.
 TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
-    const auto lista = [&](bool claves) {
+    // The list as the menu shows it, and as the settings file keeps it.
+    const auto enMenu = [&] {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            const std::string n = std::to_string(i);
-            v.push_back(claves
-                            ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
-                            : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+        }
+        return v;
+    };
+    const auto guardada = [&] {
+        V v;
+        for (int i = 1; i <= 5; ++i) {
+            v.push_back(sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", std::to_string(i),
+                                                     "?", 255));
         }
         return v;
     };
@@ -254,8 +285,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         Arrancar();
         sistema.elegido = c.elegido;
         prog.Menu_Click(c.item);
-        EXPECT_EQ(lista(false), c.despues);
-        EXPECT_EQ(lista(true), c.despues);
+        EXPECT_EQ(enMenu(), c.despues);
+        EXPECT_EQ(guardada(), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
     // An empty entry asks for a file.
@@ -263,8 +294,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     vista[Menu::mnu_reemplazos_fichero5].texto = "";
     sistema.elegido = "R7";
     prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
-    EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
-    EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
+    EXPECT_EQ(enMenu(), (V{"R7", "R1", "R2", "R3", "R4"}));
+    EXPECT_EQ(guardada(), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
 }
 

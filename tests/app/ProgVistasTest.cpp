@@ -16,9 +16,8 @@ namespace {
 using ProgMensaje = ProgPrueba;
 constexpr int kEscape = 27;
 
-// The cut reaches the piece view, which replaces the message view. A refused split shows its
-// box, focuses the fault and changes nothing else; Mensatel is not asked before the checks.
-TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
+// The cut reaches the piece view, which replaces the message view.
+TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     Arrancar();
     anfitrion.tamanyo = "145";  // ObtenerTamañoMsg is on by default: it counts from the next
     Trocear("hola mundo que tal estas", "20");
@@ -33,6 +32,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     prog.etLongMax_Click();
     EXPECT_EQ(Texto(Control::Lon), "145");
     EXPECT_TRUE(vista.avisos.empty());
+}
+
+// A refused split shows its box, focuses the fault and changes nothing else; Mensatel is not
+// asked before the checks.
+TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
+    Arrancar();
+    Trocear("hola mundo que tal estas", "20");
     const std::vector<std::string> trozos = prog.Trozos();
     prog.Editar_Click();
     const struct {
@@ -53,13 +59,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
         EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
         EXPECT_TRUE(vista[Control::frmMsg].visible);
         EXPECT_EQ(prog.Trozos(), trozos);
-        EXPECT_EQ(anfitrion.lecturas, 2);
+        EXPECT_EQ(anfitrion.lecturas, 1);
     }
 }
 
 // In the piece view Escape goes back to the message; in the message view it clears the
 // message, and on an empty one leaves without saving. Other keys and buttons do nothing.
-TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
+TEST_F(ProgMensaje, EscapeRetrocedeUnPaso) {
     Arrancar();
     Trocear("uno dos tres cuatro", "12");
     const std::string ini = sistema.ficheros[kIni];
@@ -110,7 +116,7 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     vista.Escribir(Control::Lon, "abc");
     prog.Menu_Click(Menu::mnu_formato_auto);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
+    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(kMaxTrozos * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
@@ -140,10 +146,13 @@ class ProgTrozos : public ProgPrueba {
         SinTransformaciones();
         Trocear("uno dos tres", "5");  // "uno ", "dos ", "tres"
     }
-    std::string Flechas() {  // which of topeIzq, izq, der, topeDer are enabled, as "0110"
+    std::string Flechas() {  // the enabled arrows, as "|< < > >|"; "-" for a disabled one
         std::string s;
-        for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
-            s += Habilitado(c) ? '1' : '0';
+        for (const auto& [c, flecha] : {std::pair{Control::topeIzq, "|<"},
+                                        {Control::izq, "<"},
+                                        {Control::der, ">"},
+                                        {Control::topeDer, ">|"}}) {
+            s += (s.empty() ? "" : " ") + std::string(Habilitado(c) ? flecha : "-");
         }
         return s;
     }
@@ -152,17 +161,17 @@ class ProgTrozos : public ProgPrueba {
 // The arrows stop at the ends; an edit in the piece box is lost when another piece shows.
 // Spaces only: one empty piece, no arrows, nothing to copy until something is typed.
 TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
-    EXPECT_EQ(Flechas(), "0011");
+    EXPECT_EQ(Flechas(), "- - > >|");
     vista.Escribir(Control::Trozo, "cambiado");
     const struct {
         void (Prog::*clic)();
         std::string trozo, contador, flechas;
-    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "0011"},
-                 {&Prog::der_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeDer_Click, "tres", "3/3", "1100"},
-                 {&Prog::der_Click, "tres", "3/3", "1100"},
-                 {&Prog::izq_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeIzq_Click, "uno ", "1/3", "0011"}};
+    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "- - > >|"},
+                 {&Prog::der_Click, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::topeDer_Click, "tres", "3/3", "|< < - -"},
+                 {&Prog::der_Click, "tres", "3/3", "|< < - -"},
+                 {&Prog::izq_Click, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::topeIzq_Click, "uno ", "1/3", "- - > >|"}};
     for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
@@ -173,7 +182,7 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     }
     Trocear("   ", "160");
     EXPECT_EQ(Texto(Control::Contador), "1/1");
-    EXPECT_EQ(Flechas(), "0000");
+    EXPECT_EQ(Flechas(), "- - - -");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     vista.Escribir(Control::Trozo, "x");
     EXPECT_TRUE(Habilitado(Control::Copiar));

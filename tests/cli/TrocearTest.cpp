@@ -32,7 +32,7 @@ std::string Mal(const std::string& args) {
     return std::holds_alternative<ErrorUso>(r) ? std::get<ErrorUso>(r).mensaje : "(aceptado)";
 }
 
-TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
+TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
     const auto a = std::get<ArgumentosTrocear>(
         Leer("--opcion MsgMax=70 --max 80 --opcion Inverso=1=2 --ini a.ini --firma Ram\xC3\xB3n "
              "--reemplazos \xE2\x82\xAC --cursor 12 --codificacion cp1252 --formato firma m.txt"));
@@ -55,7 +55,10 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
                              "--cursor -1", "--cursor 1.5", "--cursor 99999999999999999999"}) {
         EXPECT_NE(Mal(args), "(aceptado)") << args;
     }
-    // Options by key, read as the settings file reads them.
+}
+
+// Options by key, read as the settings file reads them.
+TEST(TrocearArgumentos, OpcionesPorClave) {
     Configuracion c, esperada;
     for (const std::string a : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
                                 "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
@@ -87,7 +90,7 @@ struct TrocearTest : ::testing::Test {
     pruebas::CarpetaTemporal carpeta;
 };
 
-TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
+TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     std::string lleno;
     while (lleno.size() < 160) {
         lleno += "abcd ";
@@ -167,7 +170,7 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     Ver("--max 12 --opcion AutoReemplazar=1 " + sinFin, std::string(1000, 'a'), 2, "",
         Caja(AvisoDemasiadosTrozos()));
     Ver("--formato reemplazar --max 12 " + sinFin, std::string(1000, 'a'), 2, "",
-        Caja(Troceado::AvisoReemplazosSinFin(32767 * 12)));
+        Caja(Troceado::AvisoReemplazosSinFin(kMaxTrozos * 12)));
     // A refused split exits with 2 and its box, a bad command line with 1.
     Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
     Ver("--max abc --codificacion cp1252", "hola", 2, "",

@@ -11,7 +11,7 @@
 namespace rebanex {
 namespace {
 
-TEST(Numeros, ValorNumericoValorSiNoLimitesYWindows1252) {
+TEST(Numeros, ComoLosLeenLosAjustes) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
     const std::pair<std::string, double> numeros[] = {
         {"160abc", 160}, {"\t 7x", 7}, {"-.5", -0.5},
@@ -31,7 +31,10 @@ TEST(Numeros, ValorNumericoValorSiNoLimitesYWindows1252) {
     EXPECT_EQ(RedondearPar(-kInf), INT32_MIN);
     EXPECT_EQ(RedondearParSiCabe(2147483647.5), std::nullopt);
     EXPECT_EQ(DecimalAgrupado(LLONG_MIN, "."), "-9.223.372.036.854.775.808");
-    // The code page: every byte comes back through UTF-8.
+}
+
+// The code page: every byte comes back through UTF-8.
+TEST(Windows1252, CadaByteVuelveDeUtf8) {
     std::string todos(256, '\0');
     std::iota(todos.begin(), todos.end(), '\0');
     EXPECT_EQ(DeUtf8(AUtf8(todos)), todos);

@@ -53,7 +53,7 @@ class Mensatel : public Instalada {
 // The clipboard holds text beyond Windows-1252, HTML and a picture. While the test keeps it,
 // "&Copiar" pastes nothing and says so. Then each "&Copiar" pastes one piece into the emptied
 // field, and the clipboard gets back all it held. Unticked, it copies the message as Unicode.
-TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
+TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
     Rebanex app(carpeta);
     Trocear(app, "40");
     ASSERT_EQ(app.Texto(Contador), "1/3");

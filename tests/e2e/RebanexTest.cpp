@@ -5,11 +5,9 @@
 #include "comun/Direcciones.h"
 #include "e2e/RebanexTest.h"
 #include "files/Actualizador.h"
-
-#include <fstream>
-
 #include "files/Mensajes.h"
 #include "settings/Ajustes.h"
+#include "settings/LoteIni.h"
 
 namespace rebanex::e2e {
 namespace {
@@ -42,7 +40,8 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         Teclear("^g");
         Atender(app, AvisoErrorGuardarConfiguracion());
         EXPECT_EQ(LeerFichero(ruta), ini);
-        EXPECT_EQ(GetFileAttributesA((ruta + ".nuevo").c_str()), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(GetFileAttributesA((ruta + std::string(kSufijoCopiaIni)).c_str()),
+                  INVALID_FILE_ATTRIBUTES);
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
         app.Elegir(Menu::mnu_archivo_salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
@@ -107,7 +106,7 @@ TEST_F(Instalada, UnMensajeQueOtroProgramaTieneAbiertoNoSeCarga) {
 
 // Typed and stepped with real keys and clicks; Escape goes back to the message, which is
 // kept, then clears it, then ends the program.
-TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
+TEST_F(Instalada, RecorrerLosTrozosConTeclasYClics) {
     Opcion("ObtenerTamañoMsg", "0");  // no Mensatel here to ask for the size
     Opcion("TrozosSMS", "1");
     Rebanex app(carpeta);

@@ -21,7 +21,7 @@ namespace {
 using namespace ficheros;
 using namespace std::string_literals;
 
-TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
+TEST(Mensajes, TextoConSaltos) {
     const std::pair<std::string, std::string> saltos[] = {
         {"uno\r\ndos\r\n", "uno\r\ndos"}, {"uno\rdos\r", "uno\r\ndos"},
         {"uno\ndos\n", "uno\r\ndos"},     {"uno\r\n\r\n", "uno\r\n"},
@@ -34,6 +34,9 @@ TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
             EXPECT_EQ(TextoConSaltos(antes + bytes), sin + texto) << bytes;
         }
     }
+}
+
+TEST(Mensajes, QuitarTelefono) {
     const std::string veinte(20, '9');
     const std::pair<std::string, std::string> telefonos[] = {
         {"hola#TEL#612345678@", "hola"},
@@ -45,13 +48,16 @@ TEST(Mensajes, SaltosTelefonoYLineaDeComandos) {
         QuitarTelefono(texto);
         EXPECT_EQ(texto, despues);
     }
+}
+
+TEST(Mensajes, InterpretarLineaComandos) {
     EXPECT_EQ(InterpretarLineaComandos("\thola que tal"), (LineaComandos{true, "hola que tal"}));
     EXPECT_EQ(InterpretarLineaComandos("\"C:\\Mis mensajes\\uno.sms\""),
               (LineaComandos{false, "C:\\Mis mensajes\\uno.sms"}));
     EXPECT_EQ(InterpretarLineaComandos(" \thola"), (LineaComandos{false, " \thola"}));
 }
 
-TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
+TEST(Ficheros, CadaOperacionConNombresFueraDeAscii) {
     std::string altos = "A\xF1o " + std::string(32, '\0');
     std::iota(altos.end() - 32, altos.end(), '\x80');  // 0x80 to 0x9F
     pruebas::CarpetaTemporal t;
@@ -81,7 +87,7 @@ TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     EXPECT_TRUE(disco.Reemplazar(nuevo, t.Fichero("otro")) && t.Leer("otro") == "2");
 }
 
-TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
+TEST(Ficheros, LosFicherosDeTextoEnUtf8OWindows1252) {
     pruebas::CarpetaTemporal t;
     std::filesystem::create_directory(t.Nativo("d\x80 a\xF1o"));
     const std::string carpeta = t.Fichero("d\x80 a\xF1o") + "/";

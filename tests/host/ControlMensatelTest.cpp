@@ -28,7 +28,7 @@ struct ControlMensatelTest : ::testing::Test, Escena {};
 
 // The size field's number decides; the user's text in the message field is discarded first;
 // the clipboard ends as it was and the cursor where it was.
-TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
+TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
     const struct {
         std::string tamanyo, lon;
         std::size_t largo;
@@ -61,26 +61,27 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
 // Mensatel that does not answer (its application window, its main window, or from the first
 // key on): each says so in its box, waits no longer than its bound, leaves the message field,
 // Lon, the clipboard and the cursor alone.
-TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
+TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
+    enum Mensatel { SinDorvax, Cerrado, Abierto };
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
     const struct {
-        bool conDorvax, abierto;
+        Mensatel mensatel;
         Colgar colgar;
         ResultadoPegar resultado;
         Aviso aviso;
         int64_t espera;
-    } casos[] = {{false, false, Nada, SinMensatel, AvisoSinDorvax(), 0},
-                 {true, false, Nada, SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
-                 {true, true, Nada, CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs},
-                 {true, true, Aplicacion, NoResponde, AvisoMensatelNoResponde(), 1000},
-                 {true, true, Principal, NoResponde, AvisoMensatelNoResponde(), 1000},
-                 {true, true, AlVaciar, CampoLleno, AvisoMensatelNoResponde(), 3000}};
+    } casos[] = {{SinDorvax, Nada, SinMensatel, AvisoSinDorvax(), 0},
+                 {Cerrado, Nada, SinVentana, AvisoSinVentanaMensatel(), kEsperaVentanaMs},
+                 {Abierto, Nada, CampoLleno, AvisoCampoMensajeLleno(), kEsperaVaciadoMs},
+                 {Abierto, Aplicacion, NoResponde, AvisoMensatelNoResponde(), kEsperaColgadaMs},
+                 {Abierto, Principal, NoResponde, AvisoMensatelNoResponde(), kEsperaColgadaMs},
+                 {Abierto, AlVaciar, CampoLleno, AvisoMensatelNoResponde(), 3 * kEsperaColgadaMs}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.aviso.texto);
         Escena e;
-        e.sistema.ficheros.erase(caso.conDorvax ? "" : kEjecutable + "dorvax.exe");
+        e.sistema.ficheros.erase(caso.mensatel == SinDorvax ? kEjecutable + "dorvax.exe" : "");
         VentanaId mensaje = 0;
-        if (caso.abierto) {
+        if (caso.mensatel == Abierto) {
             mensaje = e.escritorio.CrearMensatel();
             e.escritorio.ventanas[mensaje].titulo = "no me borres";
             e.escritorio.rehusaVaciar = true;
@@ -95,7 +96,8 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
         EXPECT_EQ(e.control.LeerLongitudMaxima(), std::nullopt);
         EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(2, caso.aviso));
         EXPECT_FALSE(e.control.Ocupado());
-        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.abierto ? "no me borres" : "");
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo,
+                  caso.mensatel == Abierto ? "no me borres" : "");
         EXPECT_EQ(e.sistema.portapapeles, kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
@@ -127,7 +129,7 @@ TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
 
 // The main window is the first present of Mensatel's titles, in their order (spelt out here);
 // it is moved so that its fields are on screen and its centre clicked, which leaves it in front.
-TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
+TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
     const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
                                    "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
     const struct {
@@ -159,7 +161,7 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalSeBuscaYVuelveALaPantalla) {
 
 // Not running: started in the start directory and waited for. Meanwhile the window works, but
 // every command that would wait again is refused quietly; Escape ends the wait.
-TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
+TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
             EXPECT_TRUE(control.Ocupado());

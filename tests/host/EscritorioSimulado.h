@@ -22,6 +22,7 @@ struct VentanaSimulada {
 
 inline const std::string kEjecutable = "C:\\Mensatel\\", kInicio = "C:\\Inicio\\";
 inline constexpr RectVentana kRect{100, 100, 501, 401};  // centre (300, 250)
+inline constexpr int64_t kEsperaColgadaMs = 1000;        // what asking a hung window costs
 // Text, Unicode text and a registered format.
 inline const CopiaPortapapeles kAntes{
     {{1, "antes"}, {13, std::string("a\0n\0t\0e\0s\0\0\0", 12)}, {0xC0DE, "<b>antes</b>"}}};
@@ -126,7 +127,7 @@ class EscritorioSimulado : public Escritorio {
   private:
     bool Colgada(VentanaId v) {  // the wait runs out
         const bool colgada = colgadas.contains(ventanas[v].padre != 0 ? ventanas[v].padre : v);
-        return reloj += colgada ? 1000 : 0, colgada;
+        return reloj += colgada ? kEsperaColgadaMs : 0, colgada;
     }
     static bool Contiene(const RectVentana& r, Punto p) {
         return p.x >= r.izquierda && p.x < r.derecha && p.y >= r.arriba && p.y < r.abajo;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "comun/AvisadorAnotado.h"
+#include "settings/LoteIni.h"
 #include "sistema/PerfilFichero.h"
 #include "sistema/SistemaFalso.h"
 
@@ -141,7 +142,7 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
         EXPECT_EQ(GuardarConfiguracion(ini, disco, cambiada), !averia);
         EXPECT_EQ(GuardarPosicionVentana(ini, disco, 1440, -15), !averia);
         EXPECT_EQ(Texto(), esperado);
-        EXPECT_EQ(disco.ficheros.count(kIni + ".nuevo"), 0u);
+        EXPECT_EQ(disco.ficheros.count(kIni + std::string(kSufijoCopiaIni)), 0u);
     }
 }
 

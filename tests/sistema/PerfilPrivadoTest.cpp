@@ -60,7 +60,7 @@ TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
     }
 }
 
-TEST_P(PerfilPrivadoTest, EscribirCreaYCambiaSinTocarLoDemas) {
+TEST_P(PerfilPrivadoTest, EscribirSoloCambiaSuClave) {
     EXPECT_TRUE(Escribir("Rebanex", "MsgMax", "160"));  // creates the file
     EXPECT_EQ(carpeta.Leer("Rebanex.ini"), "[Rebanex]\r\nMsgMax=160\r\n");
     EXPECT_TRUE(Escribir("Rebanex", "Firma", "caf\xE9 5\x80"));
@@ -85,7 +85,7 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Centinela", "** error **"));
     std::string valor;
     EXPECT_TRUE(ini.LeerIni("Rebanex", "Largo", valor));
-    EXPECT_EQ(valor, std::string(254, 'x'));
+    EXPECT_EQ(valor, std::string(kLargoMaximoIni, 'x'));
     for (const char* clave : {"Centinela", "NoEsta"}) {
         EXPECT_FALSE(ini.LeerIni("Rebanex", clave, valor)) << clave;
         EXPECT_EQ(valor, "") << clave;

@@ -25,10 +25,16 @@ struct Dado {
     }
 };
 
+// What a piece carries besides its text.
+struct Anadidos {
+    bool inverso = false, indicador = false;
+    std::string firma;  // in every piece, in front or at the end
+    bool firmaDelante = false;
+};
+
 // The pieces (in the order shown) against the text.
-void Desmontar(std::vector<std::string> textos, const std::string& texto, bool inverso,
-               bool indicador, const std::string& firma, int firmarEn) {
-    if (inverso) {
+void Desmontar(std::vector<std::string> textos, const std::string& texto, const Anadidos& a) {
+    if (a.inverso) {
         std::reverse(textos.begin(), textos.end());
     }
     const std::size_t n = textos.size();
@@ -36,14 +42,13 @@ void Desmontar(std::vector<std::string> textos, const std::string& texto, bool i
     for (std::size_t k = 0; k < n; ++k) {
         std::string t = textos[k];
         const std::string numero = std::to_string(k + 1) + "/" + std::to_string(n) + " ";
-        if (indicador && n > 1) {
+        if (a.indicador && n > 1) {
             EXPECT_TRUE(t.starts_with(numero)) << t;
             t.erase(0, numero.size());
         }
-        if (!firma.empty()) {
-            const bool delante = firmarEn == 1;
-            EXPECT_TRUE(delante ? t.starts_with(firma + " ") : t.ends_with(" " + firma)) << t;
-            t.erase(delante ? 0 : t.size() - firma.size() - 1, firma.size() + 1);
+        if (const std::string& f = a.firma; !f.empty()) {
+            EXPECT_TRUE(a.firmaDelante ? t.starts_with(f + " ") : t.ends_with(" " + f)) << t;
+            t.erase(a.firmaDelante ? 0 : t.size() - f.size() - 1, f.size() + 1);
         }
         if (t.ends_with('-')) {
             EXPECT_LT(k + 1, n) << "the last piece has no hyphen";
@@ -89,13 +94,16 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
             EXPECT_TRUE(t.size() <= maximo || (o.IndicadorTrozos && e.mensaje.size() < maximo))
                 << t;
         }
-        Desmontar(textos, preparado, o.Inverso, o.IndicadorTrozos,
-                  TrozosFirmados(o, e.firma) ? e.firma : "", o.FirmarEnPosicion);
+        Desmontar(textos, preparado,
+                  {.inverso = o.Inverso,
+                   .indicador = o.IndicadorTrozos,
+                   .firma = TrozosFirmados(o, e.firma) ? e.firma : "",
+                   .firmaDelante = o.FirmarEnPosicion == 1});
     }
     EXPECT_GT(aceptados, 300);
 }
 
-TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsUnSmsYNoCabiaLaPalabraSiguiente) {
+TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsElSmsMasLargoQueCabe) {
     Dado dado{std::mt19937(20150615)};
     // GSM-7, escape pairs, long words; then what forces UCS-2 (á ç, which the Spanish table
     // has, and “), in none, some or many of the texts.
@@ -126,8 +134,11 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsUnSmsYNoCabiaLaPalabraSiguiente) {
                       std::tie(cortes[k].inicio, cortes[k].fin, cortes[k].guion));
         }
         const ListaTrozos lista(texto, cortes, p);
-        Desmontar(lista.Textos(), texto, p.Inverso, p.IndicadorTrozos, p.Firmados ? p.Firma : "",
-                  p.FirmarEnPosicion);
+        Desmontar(lista.Textos(), texto,
+                  {.inverso = p.Inverso,
+                   .indicador = p.IndicadorTrozos,
+                   .firma = p.Firmados ? p.Firma : "",
+                   .firmaDelante = p.FirmarEnPosicion == 1});
         const std::size_t n = cortes.size();
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t visto = p.Inverso ? n - 1 - k : k;

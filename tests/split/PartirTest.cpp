@@ -24,36 +24,41 @@ std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long l
     return ListaTrozos(texto, GenerarTrozos(texto, p, *r), p).Textos();
 }
 
-ParametrosCorte Con(int16_t msgMax, bool indicador = false, bool inverso = false, int firmarEn = 0,
-                    std::string firma = "Ana") {
-    return {msgMax, indicador, 0, inverso, firmarEn != 0, firmarEn, firma};
-}
+// The cut's parameters by name, from the defaults: Con(12).Indicador().AlReves().
+struct Con : ParametrosCorte {
+    explicit Con(int16_t msgMax = 160) { MsgMax = msgMax; }
+    Con& Indicador() { return IndicadorTrozos = true, *this; }
+    Con& AlReves() { return Inverso = true, *this; }
+    Con& Firmado(int posicion, const std::string& firma = "Ana") {
+        return Firmados = true, FirmarEnPosicion = posicion, Firma = firma, *this;
+    }
+};
 
-TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
+TEST(Cortador, TrozosComoSeMuestran) {
     EXPECT_EQ(Cortar("hola mundo", Con(6)), (Trozos{"hola ", "mundo"}));
     EXPECT_EQ(Cortar("abcdefghij", Con(4)), (Trozos{"abc-", "def-", "ghij"}));
     // Leading spaces of the text and of every piece are skipped; trailing ones stay.
     EXPECT_EQ(Cortar("   uno   dos", Con(4)), (Trozos{"uno ", "dos"}));
     EXPECT_EQ(Cortar("abc   ", Con(3)), (Trozos{"abc", ""}));
-    EXPECT_EQ(Cortar("", Con(160, false, false, 1)), (Trozos{"Ana "}));
-    EXPECT_EQ(Cortar("hola mundo", Con(160, true, true), 200), (Trozos{"hola mundo"}));
+    EXPECT_EQ(Cortar("", Con().Firmado(1)), (Trozos{"Ana "}));
+    EXPECT_EQ(Cortar("hola mundo", Con().Indicador().AlReves(), 200), (Trozos{"hola mundo"}));
     // A full message box reserves room for the indicator: 160 characters make two pieces.
     const std::string x(170, 'x');
-    EXPECT_EQ(Cortar(x.substr(10), Con(160, true)),
+    EXPECT_EQ(Cortar(x.substr(10), Con().Indicador()),
               (Trozos{"1/2 " + x.substr(15) + "-", "2/2 xxxxx"}));
     // A shorter box reserves nothing, however long the working text grew.
-    EXPECT_EQ(Cortar(x, Con(160, true), 150),
+    EXPECT_EQ(Cortar(x, Con().Indicador(), 150),
               (Trozos{"1/2 " + x.substr(11) + "-", "2/2 " + x.substr(159)}));
     // Reversed: the end shows first, with the indicator of its cut.
-    EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", Con(12, true, true)),
+    EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", Con(12).Indicador().AlReves()),
               (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
-    EXPECT_EQ(Cortar("hola mundo cruel", Con(10, false, false, 1)),
+    EXPECT_EQ(Cortar("hola mundo cruel", Con(10).Firmado(1)),
               (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
     // 16 - 4 (indicator) - 4 (signature) = 8
-    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16, true, false, 2)),
+    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16).Indicador().Firmado(2)),
               (Trozos{"1/3 abcdefg- Ana", "2/3 hijklmn- Ana", "3/3 opqrst Ana"}));
     // No room for the text next to the indicator and the signature, or too many pieces.
-    EXPECT_EQ(Cortar(x, Con(12, true, false, 1, "Firma6")), std::nullopt);
+    EXPECT_EQ(Cortar(x, Con(12).Indicador().Firmado(1, "Firma6")), std::nullopt);
     EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
@@ -66,7 +71,11 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
         diez += (i ? "    " : "") + palabra;
         trozos.push_back(std::to_string(i + 1) + "/10 " + palabra + (i < 9 ? "  " : ""));
     }
-    EXPECT_EQ(Cortar(diez, Con(20, true)), trozos);
+    EXPECT_EQ(Cortar(diez, Con(20).Indicador()), trozos);
+}
+
+// The box's counter: pieces at Lon and characters, with the user's thousands separator.
+TEST(Contador, TextoDeLaCaja) {
     const std::tuple<long long, std::string, std::string> contador[] = {
         {0, "160", "0 / 0"}, {161, "160", "2 / 161"},   {25, "abc", "25"},
         {3, "1.5", "2 / 3"}, {150, "-10", "-15 / 150"}, {32768, "1", "32.768"}};
@@ -76,33 +85,42 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
 }
 
 // The first check that fails (the Prog tests show where each one puts the focus).
-std::optional<Aviso> Fallo(const std::string& mensaje, const std::string& lon, bool indicador,
-                           const std::string& firmaEnTrozos = "") {
-    EntradaPartir e{
-        mensaje, 0, {}, firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos, ""};
-    e.opciones.MsgMax = lon;
-    e.opciones.IndicadorTrozos = indicador;
-    e.opciones.FirmarEnTrozos = !firmaEnTrozos.empty();
+struct Comprobar {  // Lon's text, then the rest by name
+    explicit Comprobar(std::string l) : lon(std::move(l)) {}
+    Comprobar& Mensaje(std::string m) { return mensaje = std::move(m), *this; }
+    Comprobar& Indicador() { return indicador = true, *this; }
+    Comprobar& FirmaEnTrozos(std::string f) { return firmaEnTrozos = std::move(f), *this; }
+    std::string lon, mensaje = "hola";
+    bool indicador = false;
+    std::string firmaEnTrozos;  // none: the signature is not in every piece
+};
+std::optional<Aviso> Fallo(const Comprobar& c) {
+    EntradaPartir e;
+    e.mensaje = c.mensaje;
+    e.firma = c.firmaEnTrozos.empty() ? "una firma muy larga" : c.firmaEnTrozos;
+    e.opciones.MsgMax = c.lon;
+    e.opciones.IndicadorTrozos = c.indicador;
+    e.opciones.FirmarEnTrozos = !c.firmaEnTrozos.empty();
     e.opciones.FirmarEnTrozosHabilitado = false;  // the tick alone counts here
     int16_t msgMax = -999;
     const auto fallo = ComprobarPartir(e, msgMax);
-    EXPECT_TRUE(fallo || std::to_string(msgMax) == lon) << msgMax;
+    EXPECT_TRUE(fallo || std::to_string(msgMax) == c.lon) << msgMax;
     return fallo ? std::optional(fallo->aviso) : std::nullopt;
 }
 
 TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
-    EXPECT_EQ(Fallo("", "abc", false), AvisoMensajeVacio());  // the empty message goes first
-    EXPECT_EQ(Fallo("   ", "32767", false), std::nullopt);
+    EXPECT_EQ(Fallo(Comprobar("abc").Mensaje("")), AvisoMensajeVacio());  // the empty one first
+    EXPECT_EQ(Fallo(Comprobar("32767").Mensaje("   ")), std::nullopt);
     for (const char* lon : {"", " 160", "0160", "32768", "1e3", "+1"}) {
-        EXPECT_EQ(Fallo("hola", lon, false), AvisoSoloNumeros()) << lon;
+        EXPECT_EQ(Fallo(Comprobar(lon)), AvisoSoloNumeros()) << lon;
     }
-    EXPECT_EQ(Fallo("hola", "0", true), AvisoTamanyoCero());
-    EXPECT_EQ(Fallo("hola", "1", true), AvisoSinSitioGuion());
-    EXPECT_EQ(Fallo("hola", "-32768", false), AvisoSinSitioGuion());
-    EXPECT_EQ(Fallo("hola", "11", true), AvisoMinimoIndicadores());
-    EXPECT_EQ(Fallo("hola", "12", true), std::nullopt);
-    EXPECT_EQ(Fallo("hola", "15", false, "1234567"), std::nullopt);
-    EXPECT_EQ(Fallo("hola", "15", false, "12345678"), AvisoFirmaGrande());
+    EXPECT_EQ(Fallo(Comprobar("0").Indicador()), AvisoTamanyoCero());
+    EXPECT_EQ(Fallo(Comprobar("1").Indicador()), AvisoSinSitioGuion());
+    EXPECT_EQ(Fallo(Comprobar("-32768")), AvisoSinSitioGuion());
+    EXPECT_EQ(Fallo(Comprobar("11").Indicador()), AvisoMinimoIndicadores());
+    EXPECT_EQ(Fallo(Comprobar("12").Indicador()), std::nullopt);
+    EXPECT_EQ(Fallo(Comprobar("15").FirmaEnTrozos("1234567")), std::nullopt);
+    EXPECT_EQ(Fallo(Comprobar("15").FirmaEnTrozos("12345678")), AvisoFirmaGrande());
 }
 
 // The order of the transforms (accents and line breaks before the rules, so "canción" and a
@@ -110,8 +128,9 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
 // no two spaces) and of their status texts; a missing rules file is reported.
 TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
-    EntradaPartir e{
-        "Canci\xF3n\r\nque BONITA", 0, {}, "", carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n")};
+    EntradaPartir e;
+    e.mensaje = "Canci\xF3n\r\nque BONITA";
+    e.rutaReemplazos = carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n");
     e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },

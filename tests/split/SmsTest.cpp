@@ -21,7 +21,7 @@ std::string Medida(Codificacion codificacion, long long unidades, long long de) 
            "/" + std::to_string(de);
 }
 
-TEST(ContarSms, CodificacionUnidadesYPartes) {
+TEST(ContarSms, ComoLaRedLoFactura) {
     const auto b = TablaGsm::Basica, e = TablaGsm::Espanola;
     const std::tuple<std::string, TablaGsm, std::string> casos[] = {
         {"", b, "GSM 0/0"},

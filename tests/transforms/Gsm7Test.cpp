@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "comun/Referencia.h"
 #include "split/Sms.h"
 #include "transforms/Caracteres.h"
@@ -13,24 +11,30 @@
 namespace rebanex {
 namespace {
 
+// One line per run of bytes with the same costs and substitute: "first-last" or the byte alone.
 TEST(Gsm7, CosteYSustitutoDeCadaByte) {
     const auto coste = [](int septetos) {
         return septetos == 0 ? std::string("UCS-2") : std::to_string(septetos);
     };
-    std::string tabla;
-    for (int byte = 0; byte < 256; ++byte) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", byte);
-        tabla += hex + ("\t" + coste(Costes(TablaGsm::Basica)[byte])) + "\t" +
-                 coste(Costes(TablaGsm::Espanola)[byte]);
+    const auto fila = [&](int byte) {
+        std::string f = "\t" + coste(Costes(TablaGsm::Basica)[byte]) + "\t" +
+                        coste(Costes(TablaGsm::Espanola)[byte]);
         if (Costes(TablaGsm::Basica)[byte] == 0) {
             const auto s = SustitutoGsm(static_cast<unsigned char>(byte));
-            tabla += "\t" + (!s           ? std::string("(none)")
-                             : s->empty() ? std::string("(drop)")
-                             : *s == " "  ? std::string("(space)")
-                                          : std::string(*s));
+            f += "\t" + (!s           ? std::string("(none)")
+                         : s->empty() ? std::string("(drop)")
+                         : *s == " "  ? std::string("(space)")
+                                      : std::string(*s));
         }
-        tabla += "\n";
+        return f + "\n";
+    };
+    std::string tabla;
+    for (int desde = 0, hasta; desde < 256; desde = hasta + 1) {
+        for (hasta = desde; hasta < 255 && fila(hasta + 1) == fila(desde); ++hasta) {
+        }
+        char bytes[8];
+        std::snprintf(bytes, sizeof bytes, hasta == desde ? "%02X" : "%02X-%02X", desde, hasta);
+        tabla += bytes + fila(desde);
     }
     pruebas::CompararConReferencia("gsm7-cp1252.txt", tabla);
 }

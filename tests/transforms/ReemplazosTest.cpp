@@ -15,36 +15,48 @@
 namespace rebanex::Troceado {
 namespace {
 
-TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
+std::string Aplicar(std::string texto, const std::string& reglas, Avisador& avisador) {
+    EXPECT_EQ(AplicarReemplazos(texto, reglas, "R.txt", avisador, SIZE_MAX),
+              FinReemplazos::Terminado);
+    return texto;
+}
+
+TEST(Reglas, ClasesDeLineaEnOrden) {
     pruebas::AvisadorAnotado avisador;
-    const auto Aplicar = [&](std::string texto, const std::string& reglas) {
-        EXPECT_EQ(AplicarReemplazos(texto, reglas, "R.txt", avisador, SIZE_MAX),
-                  FinReemplazos::Terminado);
-        return texto;
-    };
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
     pruebas::CompararConReferencia("Rebanex.txt", TextoReemplazosPorDefecto());
     EXPECT_EQ(Aplicar("Porque que QUE por dedos adosados dosmil DOS mas+menos mas-menos Ej.",
-                      TextoReemplazosPorDefecto()),
+                      TextoReemplazosPorDefecto(), avisador),
               "XP q Q x de2 a2a2 2mil DOS mas+menos +-- Ej.");  // comments are no rules
     EXPECT_EQ(Aplicar("dedo saca dosmil a que z",
-                      ";que\tcomentario\r\n#de\td\r\n%ca\tk\r\n*dos\t2\r\na\tb\tc\r\nque\t\r\n"),
+                      ";que\tcomentario\r\n#de\td\r\n%ca\tk\r\n*dos\t2\r\na\tb\tc\r\nque\t\r\n",
+                      avisador),
               "ddo sak 2mil b\tc  z");
-    EXPECT_EQ(Aplicar("a b", "a\tb\r\nb\tc\r\n"), "c c");
-    EXPECT_EQ(Aplicar("abc de", "#\tx\r\n*\tx\r\n%\tx\r\n"), "abc de");  // empty search texts
+    EXPECT_EQ(Aplicar("a b", "a\tb\r\nb\tc\r\n", avisador), "c c");
+    EXPECT_EQ(Aplicar("abc de", "#\tx\r\n*\tx\r\n%\tx\r\n", avisador),
+              "abc de");  // empty search texts
     // CR LF and a lone CR end a line; a lone LF belongs to the line.
-    EXPECT_EQ(Aplicar("que por mas", "que\tq\rpor\tx\r\nmas\t+"), "q x +");
-    EXPECT_EQ(Aplicar("que mas", "que\tq\nmas\t+\r\n"), "q\nmas\t+ mas");
+    EXPECT_EQ(Aplicar("que por mas", "que\tq\rpor\tx\r\nmas\t+", avisador), "q x +");
+    EXPECT_EQ(Aplicar("que mas", "que\tq\nmas\t+\r\n", avisador), "q\nmas\t+ mas");
     EXPECT_TRUE(avisador.avisos.empty());
-    // Faulty lines ask whether to go on; a file that does not open is reported.
-    EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n"), "q");
+}
+
+// Faulty lines ask whether to go on.
+TEST(Reglas, LasLineasRarasSePreguntan) {
+    pruebas::AvisadorAnotado avisador;
+    EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n", avisador),
+              "q");
     EXPECT_EQ(avisador.avisos,
               (std::vector<Aviso>{AvisoLineaRara(2, "R.txt"), AvisoLineaRara(3, "R.txt"),
                                   AvisoLineaRara(4, "R.txt")}));
     avisador.avisos.clear();
     avisador.respuesta = Respuesta::No;  // keeps what was replaced
-    EXPECT_EQ(Aplicar("que por", "que\tq\r\nmal\r\npor\tx\r\nfatal\r\n"), "q por");
+    EXPECT_EQ(Aplicar("que por", "que\tq\r\nmal\r\npor\tx\r\nfatal\r\n", avisador), "q por");
     EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoLineaRara(2, "R.txt")}));
+}
+
+TEST(Reglas, UnFicheroQueNoSeAbreSeAvisa) {
+    pruebas::AvisadorAnotado avisador;
     pruebas::CarpetaTemporal carpeta;
     std::string texto = "que";
     AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador, SIZE_MAX);
@@ -75,12 +87,23 @@ TEST(Reglas, LasQueAlarganParanEnElLimite) {
         EXPECT_EQ(texto, despues.value_or(texto)) << limite;
         EXPECT_LE(texto.size(), std::max(limite, antes.size()));
     }
+    // A limit that stops a rule leaves the text as the rules before it left it.
+    pruebas::AvisadorAnotado avisador;
+    for (const auto& [limite, fin, esperado] :
+         {std::tuple{16u, FinReemplazos::Terminado, "aaaaaaaaaaaaaaaa"},
+          {15u, FinReemplazos::Limite, "aaaaaaaa"},
+          {3u, FinReemplazos::Limite, "aa"}}) {
+        std::string texto = "aa";
+        EXPECT_EQ(AplicarReemplazos(texto, "*a\taa\r*b\tc\r*a\taa\r*a\taa", "", avisador, limite),
+                  fin);
+        EXPECT_EQ(texto, esperado) << limite;
+    }
 }
 
 // Random rules of every kind over few characters, so that they collide and replacements make
 // matches for later rules, with few and with many rules: the same text as the rules applied
-// one by one. A limit that stops a rule leaves the text as the rules before it left it.
-TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
+// one by one.
+TEST(Reglas, LasMismasQueUnaAUna) {
     std::mt19937 azar(16);
     const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
     for (int caso = 0; caso < 3000; ++caso) {
@@ -112,16 +135,6 @@ TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
             ASSERT_EQ(real, esperado) << "'" << texto << "' with\n" << reglas;
             ASSERT_EQ(avisador.avisos, antes.avisos);
         }
-    }
-    pruebas::AvisadorAnotado avisador;
-    for (const auto& [limite, fin, esperado] :
-         {std::tuple{16u, FinReemplazos::Terminado, "aaaaaaaaaaaaaaaa"},
-          {15u, FinReemplazos::Limite, "aaaaaaaa"},
-          {3u, FinReemplazos::Limite, "aa"}}) {
-        std::string texto = "aa";
-        EXPECT_EQ(AplicarReemplazos(texto, "*a\taa\r*b\tc\r*a\taa\r*a\taa", "", avisador, limite),
-                  fin);
-        EXPECT_EQ(texto, esperado) << limite;
     }
 }
 

@@ -20,15 +20,24 @@ std::string Con(void (*transformar)(std::string&, Mas...), std::string texto,
     return texto;
 }
 
-TEST(Caracteres, AcentosLetrasEspaciosYSaltos) {
+std::string TodosLosBytes() {
     std::string todos(256, '\0');
     std::iota(todos.begin(), todos.end(), '\0');
+    return todos;
+}
+
+TEST(Caracteres, QuitarAcentos) {
+    const std::string todos = TodosLosBytes();
     // Exactly the twenty accented vowels change (not ü, not ñ).
     EXPECT_EQ(Con(QuitarAcentos, "áéíóúàèìòù ÁÉÍÓÚÀÈÌÒÙ üñ"), "aeiouaeiou AEIOUAEIOU üñ");
     const std::string sin = Con(QuitarAcentos, todos);
     EXPECT_EQ(std::transform_reduce(todos.begin(), todos.end(), sin.begin(), 0, std::plus<>(),
                                     std::not_equal_to<>()),
               20);
+}
+
+TEST(Caracteres, CambiarLetras) {
+    const std::string todos = TodosLosBytes();
     // Case in pairs of Windows-1252; each change undone by the other, so the tables agree.
     const std::string minusculas = "abcšœžÿàáæçðñòöøùüýþ", mayusculas = "ABCŠŒŽŸÀÁÆÇÐÑÒÖØÙÜÝÞ";
     EXPECT_EQ(Con(CambiarLetras, minusculas, true), mayusculas);
@@ -37,8 +46,14 @@ TEST(Caracteres, AcentosLetrasEspaciosYSaltos) {
     const std::string arriba = Con(CambiarLetras, todos, true),
                       abajo = Con(CambiarLetras, todos, false);
     EXPECT_EQ(Con(CambiarLetras, abajo, true) + Con(CambiarLetras, arriba, false), arriba + abajo);
-    // Runs of code 32 only; tabs and CR LF pairs become spaces, lone CR and LF stay.
+}
+
+// Runs of code 32 only; tabs and CR LF pairs become spaces, lone CR and LF stay.
+TEST(Caracteres, QuitarMultiEspacios) {
     EXPECT_EQ(Con(QuitarMultiEspacios, "  a    b\t  \r\n c"), " a b\t \r\n c");
+}
+
+TEST(Caracteres, QuitarSaltos) {
     EXPECT_EQ(Con(QuitarSaltos, "hola\r\nque\ttal a\rb\nc\n\rd\r\r\n"),
               "hola que tal a\rb\nc\n\rd\r ");
 }
@@ -84,7 +99,7 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
     }
 }
 
-TEST(Firma, DelanteDetrasYEnElCursor) {
+TEST(Firma, VaDondeDiceSuPosicion) {
     const std::tuple<std::string, int, long long, std::string> casos[] = {
         {"hola", 1, 0, "Ana hola"}, {"", 2, 0, " Ana"},        {"hola ", 2, 0, "hola  Ana"},
         {"hola", 3, 2, "hoAnala"},  {"hola", 3, 9, "holaAna"}, {"hola", 3, -3, "Anahola"},
@@ -98,12 +113,15 @@ TEST(Firma, DelanteDetrasYEnElCursor) {
     EXPECT_EQ(texto, "hola hola");
 }
 
-TEST(Regla, SeparadoresYPalabras) {
+TEST(Regla, CaracteresSeparadores) {
     const std::string separadores = " .,:!¡\"&%$/\\*#?¿(){}[]<>_-";
     for (int c = 0; c < 256; ++c) {
         const char uno = static_cast<char>(c);
         EXPECT_EQ(EsCaracterSeparador(uno), separadores.find(uno) != std::string::npos) << c;
     }
+}
+
+TEST(Regla, CadaClaseSustituyeSusPalabras) {
     using enum Regla::Clase;
     const std::tuple<Regla::Clase, const char*, const char*, const char*, const char*> casos[] = {
         // Whole words, any case; capitals when the occurrence starts with one.
