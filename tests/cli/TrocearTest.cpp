@@ -55,9 +55,9 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
     }
     // Options by key, read as the settings file reads them.
     Configuracion c, esperada;
-    for (const std::string a : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
+    for (const std::string o : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
                                 "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
-        ASSERT_TRUE(AsignarOpcion(c, a.substr(0, a.find('=')), a.substr(a.find('=') + 1))) << a;
+        ASSERT_TRUE(AsignarOpcion(c, o.substr(0, o.find('=')), o.substr(o.find('=') + 1))) << o;
     }
     esperada.Inverso = true;
     esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;

@@ -124,7 +124,8 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
         disco = DiscoEnMemoria{};
         Cargar();  // a first start, then a long list of recent files
         for (int i = 1; i <= 5; ++i) {
-            Guardar(std::to_string(i), "C:\\" + std::string(200, 'a' + i), kSeccionFicheros);
+            Guardar(std::to_string(i), "C:\\" + std::string(200, static_cast<char>('a' + i)),
+                    kSeccionFicheros);
         }
         std::string esperado = Texto();
         if (averia) {

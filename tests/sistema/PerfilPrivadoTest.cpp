@@ -100,7 +100,7 @@ const Implementacion kImplementaciones[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(, PerfilPrivadoTest, ::testing::ValuesIn(kImplementaciones),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& prueba) { return std::string(prueba.param.nombre); });
 
 }  // namespace
 }  // namespace rebanex
