@@ -108,7 +108,6 @@ class Prog {
     void ElegirReemplazos(const std::string& ruta, int hasta);
 
     // Help, links, the log viewer and updates (ProgAyuda.cpp)
-    void mnu_archivo_mensatellog_Click();
     void mnu_ayuda_utilidad_Click();
     void mnu_ayuda_acerca_Click();
     void mnu_ayuda_bajarNew_Click();

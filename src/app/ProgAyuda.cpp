@@ -44,10 +44,6 @@ std::string Prog::DirectorioEjecutable() {
     return DirectorioDe(sistema_.shell.RutaEjecutable());
 }
 
-void Prog::mnu_archivo_mensatellog_Click() {
-    EjecutarMensatelLog();
-}
-
 void Prog::EjecutarMensatelLog() {
     const std::string ruta = DirectorioEjecutable() + "MensatelLog.exe";
     if (sistema_.disco.EsFichero(ruta)) {

@@ -17,7 +17,7 @@ void Prog::Menu_Click(Menu m) {
         case Menu::mnu_archivo_mensatel:
             return mnu_archivo_mensatel_Click();
         case Menu::mnu_archivo_mensatellog:
-            return mnu_archivo_mensatellog_Click();
+            return EjecutarMensatelLog();
         case Menu::mnu_archivo_salir:
             return mnu_archivo_salir_Click();
 
