@@ -17,7 +17,7 @@ Prog::Prog(const Entorno& entorno)
       sistema_(entorno.sistema),
       ini_(entorno.sistema.perfil) {}
 
-void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
+void Prog::Iniciar(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
     vista_.FijarTextoMenu(
         Menu::mnu_ayuda_enviarmsg,

@@ -9,19 +9,19 @@
 
 namespace rebanex {
 
-void Prog::mnu_ayuda_utilidad_Click() {
+void Prog::MostrarAyuda() {
     vista_.Avisar(AvisoAyuda());
 }
 
-void Prog::mnu_ayuda_acerca_Click() {
+void Prog::MostrarCreditos() {
     vista_.Avisar(AvisoCreditos());
 }
 
-void Prog::mnu_ayuda_enviarmsg_Click() {
+void Prog::EscribirAlAutor() {
     AbrirDocumento(sistema_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
 }
 
-void Prog::mnu_ayuda_enlace_Click(Menu m) {
+void Prog::AbrirEnlace(Menu m) {
     switch (m) {
         case Menu::mnu_ayuda_peich:
             return AbrirEnNavegador(std::string(Direcciones::kPeichMensatel));
@@ -56,7 +56,7 @@ void Prog::EjecutarMensatelLog() {
 // An updater that is no program (what a failed download once left) counts as missing. A
 // download becomes the updater in one step, and only when it is a program: whatever else
 // arrived is deleted, so that the next attempt asks again.
-void Prog::mnu_ayuda_bajarNew_Click() {
+void Prog::DescargarUltimaVersion() {
     Disco& disco = sistema_.disco;
     const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
     if (EsProgramaWindows(disco, actualizador)) {

@@ -12,7 +12,7 @@
 
 namespace rebanex {
 
-void Prog::mnu_archivo_cargar_Click() {
+void Prog::ElegirMensaje() {
     const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroMensajes,
                                            std::string(kTituloCargarMensaje), DirectorioInicio_);
     if (ruta.empty()) {
@@ -46,7 +46,7 @@ void Prog::CargarMensaje(const std::string& ruta) {
     }
 }
 
-void Prog::mnu_reemplazos_abrir_Click() {
+void Prog::ElegirFicheroReemplazos() {
     const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroReemplazos,
                                            std::string(kTituloCargarReemplazos), DirectorioInicio_);
     if (ruta.empty()) {
@@ -54,16 +54,16 @@ void Prog::mnu_reemplazos_abrir_Click() {
     }
     const int posicion = PosicionEnLista(ListaDelMenu(), ruta);
     if (posicion != 0) {
-        mnu_reemplazos_fichero_Click(posicion);
+        UsarFicheroReciente(posicion);
     } else {
         ElegirReemplazos(ruta, 5);
     }
 }
 
-void Prog::mnu_reemplazos_fichero_Click(int indice) {
+void Prog::UsarFicheroReciente(int indice) {
     const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, indice));
     if (ruta.empty()) {
-        mnu_reemplazos_abrir_Click();
+        ElegirFicheroReemplazos();
         return;
     }
     ElegirReemplazos(ruta, indice);
@@ -91,7 +91,7 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
 
 // The file goes to the text editor as its parameter, whatever its name ends in: opened by its
 // own type, a rules file named "reglas.bat" would be run.
-void Prog::mnu_opciones_fichR_Click() {
+void Prog::AbrirFicheroReemplazos() {
     std::string ruta = RutaReemplazos_;
     if (!sistema_.disco.EsFichero(ruta)) {
         if (sistema_.disco.EsFichero(DirectorioInicio_ + ruta)) {

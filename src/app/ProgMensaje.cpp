@@ -11,13 +11,13 @@ constexpr int kTeclaEscape = 27;
 constexpr int kBotonDerecho = 2;
 }  // namespace
 
-void Prog::Msg_Change() {
+void Prog::MensajeCambiado() {
     vista_.FijarTexto(Control::Stat,
                       TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::Lon),
                                     vista_.SeparadorMiles()));
 }
 
-void Prog::Nuevo_Click() {
+void Prog::BorrarMensaje() {
     vista_.FijarTexto(Control::Msg, "");
     vista_.FijarTexto(Control::Trozo, "");
     vista_.FijarTexto(Control::Contador, "");
@@ -27,7 +27,7 @@ void Prog::Nuevo_Click() {
     vista_.Enfocar(Control::Msg);
 }
 
-void Prog::Editar_Click() {
+void Prog::VolverAlMensaje() {
     MostrarVistaMensaje(true);
     vista_.Enfocar(Control::Msg);
 }
@@ -35,7 +35,7 @@ void Prog::Editar_Click() {
 // In the message view Escape clears the message, and on an empty one leaves. In the piece
 // view it is the cancel key of "Editar Msg", which the window handles here too. While
 // Mensatel is waited for, it only ends that wait.
-void Prog::Form_KeyDown(int keyCode, int /*shift*/) {
+void Prog::TeclaPulsada(int keyCode, int /*shift*/) {
     if (keyCode != kTeclaEscape) {
         return;
     }
@@ -44,22 +44,22 @@ void Prog::Form_KeyDown(int keyCode, int /*shift*/) {
         return;
     }
     if (vista_.Visible(Control::frmTrozo)) {
-        Editar_Click();
+        VolverAlMensaje();
     } else if (!vista_.Texto(Control::Msg).empty()) {
-        Nuevo_Click();
+        BorrarMensaje();
     } else {
-        mnu_archivo_salir_Click();
+        Salir();
     }
 }
 
-void Prog::Partir_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
+void Prog::ClicEnTrocear(int button, int /*shift*/, float /*x*/, float /*y*/) {
     if (button == kBotonDerecho) {
         vista_.MostrarMenuOpciones();
     }
 }
 
-void Prog::Opciones_MouseDown(int button, int shift, float x, float y) {
-    Partir_MouseDown(button, shift, x, y);
+void Prog::ClicEnOpciones(int button, int shift, float x, float y) {
+    ClicEnTrocear(button, shift, x, y);
 }
 
 // Long commands keep the thread busy, so the label is painted at once.

@@ -101,7 +101,7 @@ void Prog::MarcarEleccion(Menu primero, int indice) {
 
 // The only option written at once: it decides where the next start opens the window.
 // A failed write goes unnoticed.
-void Prog::mnu_opciones_ventana_Click() {
+void Prog::CambiarRecordarPosicion() {
     const bool recordar = !vista_.Marcado(Menu::mnu_opciones_ventana);
     vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
     LoteIni lote;
@@ -110,7 +110,7 @@ void Prog::mnu_opciones_ventana_Click() {
     MostrarResumenOpciones();
 }
 
-void Prog::mnu_opciones_guardarventana_Click() {
+void Prog::GuardarPosicion() {
     const Rectangulo ventana = vista_.Ventana();
     if (GuardarPosicionVentana(ini_, sistema_.disco, ventana.izquierda, ventana.arriba)) {
         MostrarEstado(std::string(kEstadoPosicionGuardada));
@@ -119,7 +119,7 @@ void Prog::mnu_opciones_guardarventana_Click() {
     }
 }
 
-void Prog::mnu_opciones_guardar_Click() {
+void Prog::GuardarOpciones() {
     if (GuardarConfiguracion(ini_, sistema_.disco, LeerOpciones())) {
         MostrarEstado(std::string(kEstadoConfiguracionGuardada));
     } else {

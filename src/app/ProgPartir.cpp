@@ -21,7 +21,7 @@ void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
 
 // While Mensatel is waited for, a split is refused: it would replace the pieces under the
 // paste and ask Mensatel again.
-void Prog::Partir_Click() {
+void Prog::Trocear() {
     if (anfitrion_.Ocupado()) {
         return;
     }
@@ -34,7 +34,7 @@ void Prog::Partir_Click() {
 
     PasosPartir pasos;
     pasos.mostrarEstado = [this](const std::string& texto) { MostrarEstado(texto); };
-    pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
+    pasos.obtenerTamanyo = [this] { LeerLongMaxDeMensatel(); };
 
     // A refused split keeps the pieces of the previous one; a new list starts at piece 0.
     ResultadoPartir resultado = rebanex::Partir(std::move(entrada), vista_, pasos);
@@ -44,14 +44,14 @@ void Prog::Partir_Click() {
     }
     trozos_ = std::get<ListaTrozos>(resultado).Textos();
     trozoActual_ = 0;
-    der_Click();  // from 0 to piece 1
+    IrAlTrozoSiguiente();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
     MostrarEstado("");
     MostrarVistaMensaje(false);
 }
 
 // Mensatel absent or its size field unreadable: Lon keeps what it had.
-void Prog::etLongMax_Click() {
+void Prog::LeerLongMaxDeMensatel() {
     if (const auto tamanyo = anfitrion_.LeerLongitudMaxima()) {
         vista_.FijarTexto(Control::Lon, *tamanyo);
     }

@@ -31,14 +31,14 @@ void Prog::ActualizarContador() {
     vista_.Repintar(Control::Contador);
 }
 
-void Prog::topeIzq_Click() {
+void Prog::IrAlPrimerTrozo() {
     trozoActual_ = 1;
     MostrarTrozo(1);
     ActualizarBotones();
     ActualizarContador();
 }
 
-void Prog::izq_Click() {
+void Prog::IrAlTrozoAnterior() {
     if (trozoActual_ > 1) {
         --trozoActual_;
         MostrarTrozo(trozoActual_);
@@ -47,7 +47,7 @@ void Prog::izq_Click() {
     ActualizarBotones();
 }
 
-void Prog::der_Click() {
+void Prog::IrAlTrozoSiguiente() {
     if (trozoActual_ < static_cast<int32_t>(trozos_.size())) {
         ++trozoActual_;
         MostrarTrozo(trozoActual_);
@@ -56,14 +56,14 @@ void Prog::der_Click() {
     ActualizarBotones();
 }
 
-void Prog::topeDer_Click() {
+void Prog::IrAlUltimoTrozo() {
     trozoActual_ = static_cast<int32_t>(trozos_.size());
     MostrarTrozo(static_cast<int32_t>(trozos_.size()));
     ActualizarBotones();
     ActualizarContador();
 }
 
-void Prog::Trozo_Change() {
+void Prog::TrozoCambiado() {
     const std::string trozo = vista_.Texto(Control::Trozo);
     vista_.FijarHabilitado(Control::Copiar, !trozo.empty());
     vista_.FijarTexto(Control::LonTrozo, Decimal(static_cast<long long>(trozo.size())));
@@ -72,17 +72,17 @@ void Prog::Trozo_Change() {
 // Pasting hands over the piece as shown, edits included, and moves on only when it is
 // done; copying without Mensatel puts the whole untransformed message on the clipboard,
 // whichever piece is shown.
-void Prog::Copiar_Click() {
+void Prog::CopiarTrozo() {
     if (vista_.Marcado(Menu::mnu_opciones_pegar)) {
         if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
-            der_Click();
+            IrAlTrozoSiguiente();
         }
     } else if (!sistema_.portapapeles.EscribirTexto(vista_.Texto(Control::Msg))) {
         vista_.Avisar(AvisoPortapapelesOcupado());
     }
 }
 
-void Prog::Mensatel_Click() {
+void Prog::MostrarMensatel() {
     anfitrion_.Mostrar();
 }
 

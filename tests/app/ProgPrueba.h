@@ -61,9 +61,9 @@ class FakeVista : public Vista {
         (*this)[c].texto = texto;
         (*this)[c].inicio = 0;
         if (c == Control::Msg) {
-            prog_.Msg_Change();
+            prog_.MensajeCambiado();
         } else if (c == Control::Trozo) {
-            prog_.Trozo_Change();
+            prog_.TrozoCambiado();
         }
     }
     long long InicioSeleccion(Control c) override { return (*this)[c].inicio; }
@@ -130,7 +130,7 @@ class ProgPrueba : public ::testing::Test {
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
 
     void Arrancar(const std::string& lineaComandos = "") {
-        prog.Form_Load("C:\\Rebanex", lineaComandos);
+        prog.Iniciar("C:\\Rebanex", lineaComandos);
     }
     void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
         sistema.perfil.EscribirCadena(kIni, seccion, clave, valor);
@@ -145,7 +145,7 @@ class ProgPrueba : public ::testing::Test {
     void Trocear(const std::string& mensaje, const std::string& lon) {
         vista.Escribir(Control::Msg, mensaje);
         vista.Escribir(Control::Lon, lon);
-        prog.Partir_Click();
+        prog.Trocear();
     }
     // The ticks in the settings file's order, one group a word, then the window's place.
     std::string Marcas() {

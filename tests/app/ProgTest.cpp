@@ -76,48 +76,48 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
             SCOPED_TRACE(o.clave);
             const Menu item = *MenuDeOpcion(o.opcion);
             const bool marcado = vista[item].marcado;
-            prog.Menu_Click(item);
+            prog.EjecutarMenu(item);
             EXPECT_EQ(vista[item].marcado, !marcado);
             EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
             EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
                       marcado ? ' ' : o.letras[0][0]);
-            prog.Menu_Click(item);
-            prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+            prog.EjecutarMenu(item);
+            prog.EjecutarMenu(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
     // Signing every piece makes no sense at the caret nor without signing: the last of those
     // commands decides whether its item is enabled; a disabled tick does not count.
-    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
+    prog.EjecutarMenu(Menu::mnu_opciones_firma_trozos);
     for (const auto& [orden, habilitado] : {std::pair{Menu::mnu_opciones_firma_posicion3, false},
                                             {Menu::mnu_opciones_firma_auto, true},
                                             {Menu::mnu_opciones_firma_auto, false}}) {
-        prog.Menu_Click(orden);
+        prog.EjecutarMenu(orden);
         EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
         EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
     }
 
     // Saving writes the ticks and what was typed, and the position.
-    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
+    prog.EjecutarMenu(Menu::mnu_opciones_txtChar2);
     vista.Escribir(Control::Lon, "12a");  // saved as typed
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    prog.EjecutarMenu(Menu::mnu_opciones_guardar);
     EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
 
     vista.ventana = Rectangulo{1440, -15, 4875, 3495};
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    prog.EjecutarMenu(Menu::mnu_opciones_guardarventana);
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // the one option written at once
+    prog.EjecutarMenu(Menu::mnu_opciones_ventana);  // the one option written at once
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
 
     sistema.soloLectura.insert(kIni);
     vista[Control::Estado].texto = "";
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
+    prog.EjecutarMenu(Menu::mnu_opciones_guardar);
+    prog.EjecutarMenu(Menu::mnu_opciones_guardarventana);
+    prog.EjecutarMenu(Menu::mnu_opciones_ventana);  // fails without a word
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
     EXPECT_EQ(Texto(Control::Estado), "");
@@ -162,23 +162,23 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
                                                              "Sigo sin sus colores ni su firma.")});
     vista.avisos.clear();
-    prog.Menu_Click(Menu::mnu_ayuda_utilidad);
-    prog.Menu_Click(Menu::mnu_ayuda_acerca);
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
-    prog.Menu_Click(Menu::mnu_ayuda_peich);  // no browser
+    prog.EjecutarMenu(Menu::mnu_ayuda_utilidad);
+    prog.EjecutarMenu(Menu::mnu_ayuda_acerca);
+    prog.EjecutarMenu(Menu::mnu_archivo_mensatellog);
+    prog.EjecutarMenu(Menu::mnu_ayuda_peich);  // no browser
     sistema.navegador = " C:\\Nav\\nav.exe ";
     sistema.resultadoAbrir = 32;
-    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    prog.EjecutarMenu(Menu::mnu_ayuda_foro);
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente(),
                                   AvisoSinNavegador(), AvisoErrorNavegador()}));
     sistema.resultadoAbrir = 42;
     sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
     sistema.abiertos.clear();
-    prog.Menu_Click(Menu::mnu_ayuda_chat);
-    prog.Menu_Click(Menu::mnu_ayuda_faqMensatel);
-    prog.Menu_Click(Menu::mnu_ayuda_enviarmsg);
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    prog.EjecutarMenu(Menu::mnu_ayuda_chat);
+    prog.EjecutarMenu(Menu::mnu_ayuda_faqMensatel);
+    prog.EjecutarMenu(Menu::mnu_ayuda_enviarmsg);
+    prog.EjecutarMenu(Menu::mnu_archivo_mensatellog);
     const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
     EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
                                    "mailto:" + std::string(Direcciones::kMailAutor) + "||",
@@ -195,7 +195,7 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
     for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
         sistema.elegido = elegido;
-        prog.Menu_Click(Menu::mnu_archivo_cargar);
+        prog.EjecutarMenu(Menu::mnu_archivo_cargar);
         EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     }
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
@@ -204,16 +204,16 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
     sistema.ficheros[usado] = "otro";
     sistema.enUso.insert(usado);
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
     Arrancar("\"" + usado + "\"");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
     EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
@@ -246,7 +246,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         }
         Arrancar();
         sistema.elegido = c.elegido;
-        prog.Menu_Click(c.item);
+        prog.EjecutarMenu(c.item);
         EXPECT_EQ(lista(false), c.despues);
         EXPECT_EQ(lista(true), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
@@ -255,7 +255,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     sistema.soloLectura.insert(kIni);
     vista[Menu::mnu_reemplazos_fichero5].texto = "";
     sistema.elegido = "R7";
-    prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
+    prog.EjecutarMenu(Menu::mnu_reemplazos_fichero5);
     EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
     EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
@@ -268,20 +268,20 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
     sistema.soloLectura.insert(ruta);
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
                                                 Troceado::AvisoErrorEscribirReemplazos(ruta)}));
     sistema.soloLectura.clear();
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
     EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
     sistema.ficheros[ruta] = "cambiado";
-    prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
+    prog.EjecutarMenu(Menu::mnu_opciones_fichR);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
     Guardar("FicherosReemplazos", "1", "reglas.bat");
     sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
     const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
     EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
@@ -307,7 +307,7 @@ TEST_F(ProgArranque, Actualizar) {
         vista.avisos.clear();
         sistema.descargado = llega;
         sistema.descarga = descarga;
-        prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+        prog.EjecutarMenu(Menu::mnu_ayuda_bajarNew);
         const bool bueno = llega == mz;
         std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
         avisos.resize(bueno ? 1 : 2);
@@ -318,7 +318,7 @@ TEST_F(ProgArranque, Actualizar) {
         EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
     }
     sistema.arranca = false;  // there now: no question
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+    prog.EjecutarMenu(Menu::mnu_ayuda_bajarNew);
     EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
     EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",

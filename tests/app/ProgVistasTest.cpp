@@ -30,11 +30,11 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
     EXPECT_EQ(Texto(Control::Lon), "145");
     anfitrion.tamanyo = std::nullopt;  // Mensatel not there: Lon stays
-    prog.etLongMax_Click();
+    prog.LeerLongMaxDeMensatel();
     EXPECT_EQ(Texto(Control::Lon), "145");
     EXPECT_TRUE(vista.avisos.empty());
     const std::vector<std::string> trozos = prog.Trozos();
-    prog.Editar_Click();
+    prog.VolverAlMensaje();
     const struct {
         std::string mensaje, lon;
         Aviso aviso;
@@ -64,23 +64,23 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     Trocear("uno dos tres cuatro", "12");
     const std::string ini = sistema.ficheros[kIni];
     for (int tecla : {13, 9, 32, 112, 0}) {
-        prog.Form_KeyDown(tecla, 0);
+        prog.TeclaPulsada(tecla, 0);
     }
-    prog.Partir_MouseDown(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
-    prog.Opciones_MouseDown(1, 0, 10.0f, 5.0f);
+    prog.ClicEnTrocear(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
+    prog.ClicEnOpciones(1, 0, 10.0f, 5.0f);
     EXPECT_EQ(vista.menusOpciones, 1);
     EXPECT_TRUE(vista[Control::frmTrozo].visible);
-    prog.Form_KeyDown(kEscape, 0);
+    prog.TeclaPulsada(kEscape, 0);
     EXPECT_TRUE(vista[Control::frmMsg].visible && Habilitado(Control::frmMsg));
     EXPECT_FALSE(vista[Control::frmTrozo].visible || Habilitado(Control::frmTrozo));
     EXPECT_EQ(Texto(Control::Msg), "uno dos tres cuatro");
     vista.foco = Control::Partir;
-    prog.Form_KeyDown(kEscape, 0);
+    prog.TeclaPulsada(kEscape, 0);
     EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::Stat), "0 / 0");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     EXPECT_EQ(vista.foco, Control::Msg);
     EXPECT_FALSE(vista.cerrada);
-    prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
+    prog.TeclaPulsada(kEscape, 1);  // whatever the shift state
     EXPECT_TRUE(vista.cerrada);
     EXPECT_EQ(sistema.ficheros[kIni], ini);
 }
@@ -90,15 +90,15 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     Arrancar();
     SinTransformaciones();
     vista.Escribir(Control::Msg, "canción\r\nÁRBOL   él" + std::string(1000, ' '));
-    prog.Menu_Click(Menu::mnu_formato_acentos);
-    prog.Menu_Click(Menu::mnu_formato_letras2);
+    prog.EjecutarMenu(Menu::mnu_formato_acentos);
+    prog.EjecutarMenu(Menu::mnu_formato_letras2);
     EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
     EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
     EXPECT_EQ(Texto(Control::Estado), "");
-    prog.Menu_Click(Menu::mnu_formato_espacio);
-    prog.Menu_Click(Menu::mnu_formato_letras1);
+    prog.EjecutarMenu(Menu::mnu_formato_espacio);
+    prog.EjecutarMenu(Menu::mnu_formato_letras1);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    prog.Menu_Click(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
+    prog.EjecutarMenu(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
     // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
@@ -106,9 +106,9 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
     pruebas::CarpetaTemporal carpeta;
     sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
-    prog.Menu_Click(Menu::mnu_reemplazos_abrir);
+    prog.EjecutarMenu(Menu::mnu_reemplazos_abrir);
     vista.Escribir(Control::Lon, "abc");
-    prog.Menu_Click(Menu::mnu_formato_auto);
+    prog.EjecutarMenu(Menu::mnu_formato_auto);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
@@ -123,11 +123,11 @@ TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
           {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
         sistema.perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
-        prog.Menu_Click(posicion);
+        prog.EjecutarMenu(posicion);
         vista.Escribir(Control::Msg, "hola");
         vista[Control::Msg].inicio = 2;
         vista.foco = Control::Partir;
-        prog.Menu_Click(Menu::mnu_formato_firma);  // the button's command
+        prog.EjecutarMenu(Menu::mnu_formato_firma);  // the button's command
         EXPECT_EQ(Texto(Control::Msg), firmado);
         EXPECT_EQ(vista.foco, *firma ? Control::Msg : Control::Partir);
     }
@@ -157,12 +157,12 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     const struct {
         void (Prog::*clic)();
         std::string trozo, contador, flechas;
-    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "0011"},
-                 {&Prog::der_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeDer_Click, "tres", "3/3", "1100"},
-                 {&Prog::der_Click, "tres", "3/3", "1100"},
-                 {&Prog::izq_Click, "dos ", "2/3", "1111"},
-                 {&Prog::topeIzq_Click, "uno ", "1/3", "0011"}};
+    } pasos[] = {{&Prog::IrAlTrozoAnterior, "cambiado", "1/3", "0011"},
+                 {&Prog::IrAlTrozoSiguiente, "dos ", "2/3", "1111"},
+                 {&Prog::IrAlUltimoTrozo, "tres", "3/3", "1100"},
+                 {&Prog::IrAlTrozoSiguiente, "tres", "3/3", "1100"},
+                 {&Prog::IrAlTrozoAnterior, "dos ", "2/3", "1111"},
+                 {&Prog::IrAlPrimerTrozo, "uno ", "1/3", "0011"}};
     for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
@@ -190,41 +190,41 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
                                               {NoResponde, "1/3"},
                                               {PortapapelesOcupado, "1/3"}}) {
         SCOPED_TRACE(static_cast<int>(respuesta));
-        prog.topeIzq_Click();
+        prog.IrAlPrimerTrozo();
         vista.Escribir(Control::Trozo, "uno editado");
         anfitrion.respuesta = respuesta;
-        prog.Copiar_Click();
+        prog.CopiarTrozo();
         EXPECT_EQ(anfitrion.pegados.back(), "uno editado");
         EXPECT_EQ(Texto(Control::Contador), contador);
     }
     anfitrion.respuesta = Pegado;
-    prog.topeDer_Click();
-    prog.Copiar_Click();
+    prog.IrAlUltimoTrozo();
+    prog.CopiarTrozo();
     EXPECT_EQ(Texto(Control::Contador), "3/3");
     EXPECT_EQ(sistema.portapapeles, CopiaPortapapeles{});
 
     // Without pasting, the whole message goes to the clipboard and the view stays; a clipboard
     // another program keeps is said.
     vista[Menu::mnu_opciones_pegar].marcado = false;
-    prog.izq_Click();
-    prog.Copiar_Click();
+    prog.IrAlTrozoAnterior();
+    prog.CopiarTrozo();
     EXPECT_EQ(sistema.portapapeles, (CopiaPortapapeles{{{1, "uno dos tres"}}}));
     EXPECT_EQ(Texto(Control::Contador), "2/3");
     EXPECT_EQ(anfitrion.pegados.size(), 7u);
     EXPECT_TRUE(vista.avisos.empty());
     sistema.fallan = {"escribir"};
-    prog.Copiar_Click();
+    prog.CopiarTrozo();
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoPortapapelesOcupado()});
 }
 
 // While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
 TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     anfitrion.ocupado = true;
-    prog.Form_KeyDown(27, 0);  // Escape
-    prog.der_Click();
+    prog.TeclaPulsada(27, 0);  // Escape
+    prog.IrAlTrozoSiguiente();
     EXPECT_EQ(anfitrion.cancelados, 1);
     EXPECT_EQ(Texto(Control::Contador), "2/3");
-    prog.Editar_Click();
+    prog.VolverAlMensaje();
     Trocear("otro mensaje", "160");
     EXPECT_EQ(prog.Trozos().size(), 3u);
     EXPECT_TRUE(vista[Control::frmMsg].visible);

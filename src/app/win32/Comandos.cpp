@@ -40,7 +40,7 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
             if (EsLargo(*m)) {
                 espera.emplace();
             }
-            prog_->Menu_Click(*m);
+            prog_->EjecutarMenu(*m);
         }
         return;
     }
@@ -53,9 +53,9 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
             return;  // FijarTexto raises the change handler itself
         }
         if (*c == Control::Msg) {
-            prog_->Msg_Change();
+            prog_->MensajeCambiado();
         } else if (*c == Control::Trozo) {
-            prog_->Trozo_Change();
+            prog_->TrozoCambiado();
         }
     } else if (codigo == BN_CLICKED) {  // also STN_CLICKED: both are 0
         AlPulsarControl(*c);
@@ -69,39 +69,39 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
     }
     switch (c) {
         case Control::Partir:
-            prog_->Partir_Click();
+            prog_->Trocear();
             break;
         case Control::Nuevo:
-            prog_->Nuevo_Click();
+            prog_->BorrarMensaje();
             break;
         case Control::Editar:
-            prog_->Editar_Click();
+            prog_->VolverAlMensaje();
             break;
         case Control::btnFirma:
-            prog_->btnFirma_Click();
+            prog_->FirmarMensaje();
             break;
         case Control::topeIzq:
-            prog_->topeIzq_Click();
+            prog_->IrAlPrimerTrozo();
             break;
         case Control::izq:
-            prog_->izq_Click();
+            prog_->IrAlTrozoAnterior();
             break;
         case Control::der:
-            prog_->der_Click();
+            prog_->IrAlTrozoSiguiente();
             break;
         case Control::topeDer:
-            prog_->topeDer_Click();
+            prog_->IrAlUltimoTrozo();
             break;
         case Control::Copiar:
-            prog_->Copiar_Click();
+            prog_->CopiarTrozo();
             break;
         case Control::Mensatel:
-            prog_->Mensatel_Click();
+            prog_->MostrarMensatel();
             break;
         // A double click sends STN_CLICKED once and then STN_DBLCLK: the label reacts to the
         // click alone, once.
         case Control::etLongMax:
-            prog_->etLongMax_Click();
+            prog_->LeerLongMaxDeMensatel();
             break;
         default:
             break;

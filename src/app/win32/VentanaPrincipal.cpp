@@ -72,7 +72,7 @@ bool VentanaPrincipal::PreTraducir(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN) {
         // Key preview: the window sees the key first and lets it go on to the control.
-        Protegido([&] { prog_->Form_KeyDown(static_cast<int>(msg.wParam), Mayusculas()); },
+        Protegido([&] { prog_->TeclaPulsada(static_cast<int>(msg.wParam), Mayusculas()); },
                   [&](const std::exception_ptr& e) { AlFallar(e); });
         if (hwnd_ == nullptr) {
             return true;  // the handler closed the window
