@@ -54,12 +54,12 @@ constexpr bool MarcadoAlAbrir(Menu m) {
 }
 
 // Item `indice` (counted from 1) of an indexed group, given the group's first item:
-// ItemDeGrupo(Menu::mnu_opciones_txtChar1, 3) is mnu_opciones_txtChar3.
+// ItemDeGrupo(Menu::Letras1, 3) is Letras3.
 constexpr Menu ItemDeGrupo(Menu primero, int indice) {
     return static_cast<Menu>(static_cast<int>(primero) + indice - 1);
 }
 
-// The reverse: IndiceEnGrupo(Menu::mnu_opciones_txtChar1, mnu_opciones_txtChar3) is 3.
+// The reverse: IndiceEnGrupo(Menu::Letras1, Letras3) is 3.
 constexpr int IndiceEnGrupo(Menu primero, Menu m) {
     return static_cast<int>(m) - static_cast<int>(primero) + 1;
 }

@@ -20,7 +20,7 @@ Prog::Prog(const Entorno& entorno)
 void Prog::Iniciar(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
     vista_.FijarTextoMenu(
-        Menu::mnu_ayuda_enviarmsg,
+        Menu::EnviarMailAutor,
         "&Enviar mail al autor (" + std::string(Direcciones::kMailAutor) + ") Bugs y otras cosas");
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
@@ -42,7 +42,7 @@ void Prog::CargarConfiguracion() {
     estado.opciones = LeerOpciones();  // the form's initial ticks
     estado.ventana = vista_.Ventana();
     for (int i = 1; i <= 5; ++i) {
-        estado.ficheros[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
+        estado.ficheros[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     estado.rutaReemplazos = RutaReemplazos_;
     const Rectangulo antes = estado.ventana;
@@ -59,8 +59,7 @@ void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventan
         vista_.MoverVentana(cargado.ventana.izquierda, cargado.ventana.arriba);
     }
     for (int i = 1; i <= 5; ++i) {
-        vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i),
-                              cargado.ficheros[i - 1]);
+        vista_.FijarTextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i), cargado.ficheros[i - 1]);
     }
     RutaReemplazos_ = cargado.rutaReemplazos;
 }

@@ -23,13 +23,13 @@ void Prog::EscribirAlAutor() {
 
 void Prog::AbrirEnlace(Menu m) {
     switch (m) {
-        case Menu::mnu_ayuda_peich:
+        case Menu::PeichMensatel:
             return AbrirEnNavegador(std::string(Direcciones::kPeichMensatel));
-        case Menu::mnu_ayuda_foro:
+        case Menu::ForoMensatel:
             return AbrirEnNavegador(std::string(Direcciones::kForoMensatel));
-        case Menu::mnu_ayuda_chat:
+        case Menu::ChatMensatel:
             return AbrirEnNavegador(std::string(Direcciones::kChatMensatel));
-        case Menu::mnu_ayuda_faqMensatel:
+        case Menu::FaqMensatel:
             return AbrirEnNavegador(std::string(Direcciones::kFaqMensatel));
         default:
             return;

@@ -61,7 +61,7 @@ void Prog::ElegirFicheroReemplazos() {
 }
 
 void Prog::UsarFicheroReciente(int indice) {
-    const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, indice));
+    const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, indice));
     if (ruta.empty()) {
         ElegirFicheroReemplazos();
         return;
@@ -72,7 +72,7 @@ void Prog::UsarFicheroReciente(int indice) {
 ListaReemplazos Prog::ListaDelMenu() {
     ListaReemplazos lista;
     for (int i = 1; i <= 5; ++i) {
-        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
+        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     return lista;
 }
@@ -82,7 +82,7 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
     const ListaReemplazos lista = SubirALaCabeza(ListaDelMenu(), hasta, ruta);
     LoteIni lote;
     for (int i = hasta; i >= 1; --i) {
-        vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
+        vista_.FijarTextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i), lista[i - 1]);
         lote.Escribir(kSeccionFicheros, std::to_string(i), lista[i - 1]);
     }
     lote.Aplicar(ini_, sistema_.disco);

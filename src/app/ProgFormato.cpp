@@ -75,8 +75,7 @@ void Prog::FirmarMensaje() {
         return;
     }
     std::string texto = vista_.Texto(Control::Msg);
-    Troceado::InsertarFirmaEnPosicion(texto, FirmaMensatel_,
-                                      IndiceMarcado(Menu::mnu_opciones_firma_posicion1),
+    Troceado::InsertarFirmaEnPosicion(texto, FirmaMensatel_, IndiceMarcado(Menu::FirmarEnPosicion1),
                                       vista_.InicioSeleccion(Control::Msg));
     vista_.FijarTexto(Control::Msg, texto);
     vista_.Enfocar(Control::Msg);

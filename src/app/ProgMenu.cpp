@@ -10,59 +10,59 @@ void Prog::EjecutarMenu(Menu m) {
         return ClickOpcion(*o, m);
     }
     switch (m) {
-        case Menu::mnu_archivo_cargar:
+        case Menu::CargarMensaje:
             return ElegirMensaje();
-        case Menu::mnu_archivo_guardar:
+        case Menu::SalvarMensaje:
             return GuardarMensaje();
-        case Menu::mnu_archivo_mensatel:
+        case Menu::EjecutarMensatel:
             return EjecutarOtroMensatel();
-        case Menu::mnu_archivo_mensatellog:
+        case Menu::EjecutarMensatelLog:
             return EjecutarMensatelLog();
-        case Menu::mnu_archivo_salir:
+        case Menu::Salir:
             return Salir();
 
-        case Menu::mnu_formato_acentos:
+        case Menu::EliminarAcentos:
             return QuitarAcentosDelMensaje();
-        case Menu::mnu_formato_letras1:
-        case Menu::mnu_formato_letras2:
-            return CambiarLetrasDelMensaje(IndiceEnGrupo(Menu::mnu_formato_letras1, m));
-        case Menu::mnu_formato_espacio:
+        case Menu::CambiarLetras1:
+        case Menu::CambiarLetras2:
+            return CambiarLetrasDelMensaje(IndiceEnGrupo(Menu::CambiarLetras1, m));
+        case Menu::EliminarMultiEspacios:
             return QuitarEspaciosDelMensaje();
-        case Menu::mnu_formato_firma:
+        case Menu::InsertarFirma:
             return FirmarMensaje();
-        case Menu::mnu_formato_auto:
+        case Menu::AutoReemplazarPalabras:
             return ReemplazarPalabrasDelMensaje();
 
-        case Menu::mnu_opciones_ventana:
+        case Menu::RecordarPosicion:
             return CambiarRecordarPosicion();
-        case Menu::mnu_opciones_guardarventana:
+        case Menu::GuardarPosicion:
             return GuardarPosicion();
-        case Menu::mnu_opciones_guardar:
+        case Menu::GuardarOpciones:
             return GuardarOpciones();
-        case Menu::mnu_opciones_fichR:
+        case Menu::AbrirFicheroReemplazos:
             return AbrirFicheroReemplazos();
 
-        case Menu::mnu_reemplazos_abrir:
+        case Menu::ElegirFicheroReemplazos:
             return ElegirFicheroReemplazos();
-        case Menu::mnu_reemplazos_fichero1:
-        case Menu::mnu_reemplazos_fichero2:
-        case Menu::mnu_reemplazos_fichero3:
-        case Menu::mnu_reemplazos_fichero4:
-        case Menu::mnu_reemplazos_fichero5:
-            return UsarFicheroReciente(IndiceEnGrupo(Menu::mnu_reemplazos_fichero1, m));
+        case Menu::FicheroReemplazos1:
+        case Menu::FicheroReemplazos2:
+        case Menu::FicheroReemplazos3:
+        case Menu::FicheroReemplazos4:
+        case Menu::FicheroReemplazos5:
+            return UsarFicheroReciente(IndiceEnGrupo(Menu::FicheroReemplazos1, m));
 
-        case Menu::mnu_ayuda_utilidad:
+        case Menu::PaQueSirvo:
             return MostrarAyuda();
-        case Menu::mnu_ayuda_acerca:
+        case Menu::AcercaDe:
             return MostrarCreditos();
-        case Menu::mnu_ayuda_bajarNew:
+        case Menu::DescargarUltimaVersion:
             return DescargarUltimaVersion();
-        case Menu::mnu_ayuda_enviarmsg:
+        case Menu::EnviarMailAutor:
             return EscribirAlAutor();
-        case Menu::mnu_ayuda_peich:
-        case Menu::mnu_ayuda_foro:
-        case Menu::mnu_ayuda_chat:
-        case Menu::mnu_ayuda_faqMensatel:
+        case Menu::PeichMensatel:
+        case Menu::ForoMensatel:
+        case Menu::ChatMensatel:
+        case Menu::FaqMensatel:
             return AbrirEnlace(m);
         default:
             return;  // the options' items, handled above

@@ -37,7 +37,7 @@ Configuracion Prog::LeerOpciones() {
                 break;
         }
     }
-    c.PosicionVentana = vista_.Marcado(Menu::mnu_opciones_ventana);
+    c.PosicionVentana = vista_.Marcado(Menu::RecordarPosicion);
     return c;
 }
 
@@ -61,7 +61,7 @@ void Prog::MostrarOpciones(const Configuracion& c) {
                 break;
         }
     }
-    vista_.FijarMarcado(Menu::mnu_opciones_ventana, c.PosicionVentana);
+    vista_.FijarMarcado(Menu::RecordarPosicion, c.PosicionVentana);
 }
 
 void Prog::MostrarResumenOpciones() {
@@ -79,15 +79,13 @@ void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
         const int indice = IndiceEnGrupo(primero, m);
         MarcarEleccion(primero, indice);
         if (o.opcion == Opcion::FirmarEnPosicion) {
-            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
-                                       HabilitadoTrasPosicion(indice));
+            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos, HabilitadoTrasPosicion(indice));
         }
     } else {
         const bool si = !vista_.Marcado(m);
         vista_.FijarMarcado(m, si);
         if (o.opcion == Opcion::FirmarAutomaticamente) {
-            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
-                                       HabilitadoTrasFirmaAuto(si));
+            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos, HabilitadoTrasFirmaAuto(si));
         }
     }
     MostrarResumenOpciones();
@@ -102,8 +100,8 @@ void Prog::MarcarEleccion(Menu primero, int indice) {
 // The only option written at once: it decides where the next start opens the window.
 // A failed write goes unnoticed.
 void Prog::CambiarRecordarPosicion() {
-    const bool recordar = !vista_.Marcado(Menu::mnu_opciones_ventana);
-    vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
+    const bool recordar = !vista_.Marcado(Menu::RecordarPosicion);
+    vista_.FijarMarcado(Menu::RecordarPosicion, recordar);
     LoteIni lote;
     lote.Escribir(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
     lote.Aplicar(ini_, sistema_.disco);

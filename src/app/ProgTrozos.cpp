@@ -73,7 +73,7 @@ void Prog::TrozoCambiado() {
 // done; copying without Mensatel puts the whole untransformed message on the clipboard,
 // whichever piece is shown.
 void Prog::CopiarTrozo() {
-    if (vista_.Marcado(Menu::mnu_opciones_pegar)) {
+    if (vista_.Marcado(Menu::CopiarTrozoAlMensatel)) {
         if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
             IrAlTrozoSiguiente();
         }

@@ -137,8 +137,8 @@ class ProgPrueba : public ::testing::Test {
     }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
-        for (Menu m : {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios,
-                       Menu::mnu_opciones_indicador, Menu::mnu_opciones_getTamanyo}) {
+        for (Menu m : {Menu::NoAcentos, Menu::NoMultiEspacios, Menu::IndicadorTrozos,
+                       Menu::ObtenerTamanyoMsg}) {
             vista[m].marcado = false;
         }
     }
@@ -157,7 +157,7 @@ class ProgPrueba : public ::testing::Test {
             }
             s += item ? " " : "";
         }
-        return s + (vista[Menu::mnu_opciones_ventana].marcado ? '1' : '0');
+        return s + (vista[Menu::RecordarPosicion].marcado ? '1' : '0');
     }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }

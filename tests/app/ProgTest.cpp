@@ -82,42 +82,42 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
             EXPECT_EQ(Texto(Control::Opciones)[3 * static_cast<std::size_t>(o.columna)],
                       marcado ? ' ' : o.letras[0][0]);
             prog.EjecutarMenu(item);
-            prog.EjecutarMenu(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+            prog.EjecutarMenu(Menu::FirmarEnPosicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
     // Signing every piece makes no sense at the caret nor without signing: the last of those
     // commands decides whether its item is enabled; a disabled tick does not count.
-    prog.EjecutarMenu(Menu::mnu_opciones_firma_trozos);
-    for (const auto& [orden, habilitado] : {std::pair{Menu::mnu_opciones_firma_posicion3, false},
-                                            {Menu::mnu_opciones_firma_auto, true},
-                                            {Menu::mnu_opciones_firma_auto, false}}) {
+    prog.EjecutarMenu(Menu::FirmarEnTrozos);
+    for (const auto& [orden, habilitado] : {std::pair{Menu::FirmarEnPosicion3, false},
+                                            {Menu::FirmarAutomaticamente, true},
+                                            {Menu::FirmarAutomaticamente, false}}) {
         prog.EjecutarMenu(orden);
-        EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
+        EXPECT_EQ(vista[Menu::FirmarEnTrozos].habilitado, habilitado);
         EXPECT_EQ(Texto(Control::Opciones)[24], habilitado ? 'T' : ' ');
     }
 
     // Saving writes the ticks and what was typed, and the position.
-    prog.EjecutarMenu(Menu::mnu_opciones_txtChar2);
+    prog.EjecutarMenu(Menu::Letras2);
     vista.Escribir(Control::Lon, "12a");  // saved as typed
-    prog.EjecutarMenu(Menu::mnu_opciones_guardar);
+    prog.EjecutarMenu(Menu::GuardarOpciones);
     EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
 
     vista.ventana = Rectangulo{1440, -15, 4875, 3495};
-    prog.EjecutarMenu(Menu::mnu_opciones_guardarventana);
+    prog.EjecutarMenu(Menu::GuardarPosicion);
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-    prog.EjecutarMenu(Menu::mnu_opciones_ventana);  // the one option written at once
+    prog.EjecutarMenu(Menu::RecordarPosicion);  // the one option written at once
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
 
     sistema.soloLectura.insert(kIni);
     vista[Control::Estado].texto = "";
-    prog.EjecutarMenu(Menu::mnu_opciones_guardar);
-    prog.EjecutarMenu(Menu::mnu_opciones_guardarventana);
-    prog.EjecutarMenu(Menu::mnu_opciones_ventana);  // fails without a word
+    prog.EjecutarMenu(Menu::GuardarOpciones);
+    prog.EjecutarMenu(Menu::GuardarPosicion);
+    prog.EjecutarMenu(Menu::RecordarPosicion);  // fails without a word
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
     EXPECT_EQ(Texto(Control::Estado), "");
@@ -141,7 +141,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
     EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
+    EXPECT_FALSE(vista[Menu::FirmarEnTrozos].habilitado);
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
@@ -162,23 +162,23 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
                                                              "Sigo sin sus colores ni su firma.")});
     vista.avisos.clear();
-    prog.EjecutarMenu(Menu::mnu_ayuda_utilidad);
-    prog.EjecutarMenu(Menu::mnu_ayuda_acerca);
-    prog.EjecutarMenu(Menu::mnu_archivo_mensatellog);
-    prog.EjecutarMenu(Menu::mnu_ayuda_peich);  // no browser
+    prog.EjecutarMenu(Menu::PaQueSirvo);
+    prog.EjecutarMenu(Menu::AcercaDe);
+    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
+    prog.EjecutarMenu(Menu::PeichMensatel);  // no browser
     sistema.navegador = " C:\\Nav\\nav.exe ";
     sistema.resultadoAbrir = 32;
-    prog.EjecutarMenu(Menu::mnu_ayuda_foro);
+    prog.EjecutarMenu(Menu::ForoMensatel);
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente(),
                                   AvisoSinNavegador(), AvisoErrorNavegador()}));
     sistema.resultadoAbrir = 42;
     sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
     sistema.abiertos.clear();
-    prog.EjecutarMenu(Menu::mnu_ayuda_chat);
-    prog.EjecutarMenu(Menu::mnu_ayuda_faqMensatel);
-    prog.EjecutarMenu(Menu::mnu_ayuda_enviarmsg);
-    prog.EjecutarMenu(Menu::mnu_archivo_mensatellog);
+    prog.EjecutarMenu(Menu::ChatMensatel);
+    prog.EjecutarMenu(Menu::FaqMensatel);
+    prog.EjecutarMenu(Menu::EnviarMailAutor);
+    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
     const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
     EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
                                    "mailto:" + std::string(Direcciones::kMailAutor) + "||",
@@ -195,7 +195,7 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     sistema.ficheros["C:\\M\\justo.sms"] = std::string(60000, 'y');
     for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
         sistema.elegido = elegido;
-        prog.EjecutarMenu(Menu::mnu_archivo_cargar);
+        prog.EjecutarMenu(Menu::CargarMensaje);
         EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     }
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
@@ -204,16 +204,16 @@ TEST_F(ProgArranque, CargarMensajeOLineaDeComandos) {
     const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
     sistema.ficheros[usado] = "otro";
     sistema.enUso.insert(usado);
-    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     Arrancar("\"" + usado + "\"");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
-    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     EXPECT_EQ(Texto(Control::Msg), std::string(60000, 'y'));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
-    prog.EjecutarMenu(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
@@ -227,7 +227,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
             const std::string n = std::to_string(i);
             v.push_back(claves
                             ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", n, "?", 255)
-                            : vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+                            : vista[ItemDeGrupo(Menu::FicheroReemplazos1, i)].texto);
         }
         return v;
     };
@@ -235,10 +235,10 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         Menu item;
         std::string elegido;  // in the dialog, if it opens
         V despues;
-    } casos[] = {{Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
-                 {Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
-                 {Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
-                 {Menu::mnu_reemplazos_abrir, "", {"R1", "R2", "R3", "R4", "R5"}}};
+    } casos[] = {{Menu::FicheroReemplazos3, "", {"R3", "R1", "R2", "R4", "R5"}},
+                 {Menu::ElegirFicheroReemplazos, "r2", {"R2", "R1", "R3", "R4", "R5"}},
+                 {Menu::ElegirFicheroReemplazos, "R6", {"R6", "R1", "R2", "R3", "R4"}},
+                 {Menu::ElegirFicheroReemplazos, "", {"R1", "R2", "R3", "R4", "R5"}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.despues[0] + " " + c.elegido);
         for (int i = 1; i <= 5; ++i) {
@@ -253,9 +253,9 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     }
     // An empty entry asks for a file.
     sistema.soloLectura.insert(kIni);
-    vista[Menu::mnu_reemplazos_fichero5].texto = "";
+    vista[Menu::FicheroReemplazos5].texto = "";
     sistema.elegido = "R7";
-    prog.EjecutarMenu(Menu::mnu_reemplazos_fichero5);
+    prog.EjecutarMenu(Menu::FicheroReemplazos5);
     EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
     EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
@@ -268,20 +268,20 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
     sistema.soloLectura.insert(ruta);
-    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
                                                 Troceado::AvisoErrorEscribirReemplazos(ruta)}));
     sistema.soloLectura.clear();
-    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
     EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
     sistema.ficheros[ruta] = "cambiado";
-    prog.EjecutarMenu(Menu::mnu_opciones_fichR);  // there now: opened without a word
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
     Guardar("FicherosReemplazos", "1", "reglas.bat");
     sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
-    prog.EjecutarMenu(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
     const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
     EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
@@ -307,7 +307,7 @@ TEST_F(ProgArranque, Actualizar) {
         vista.avisos.clear();
         sistema.descargado = llega;
         sistema.descarga = descarga;
-        prog.EjecutarMenu(Menu::mnu_ayuda_bajarNew);
+        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
         const bool bueno = llega == mz;
         std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
         avisos.resize(bueno ? 1 : 2);
@@ -318,7 +318,7 @@ TEST_F(ProgArranque, Actualizar) {
         EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
     }
     sistema.arranca = false;  // there now: no question
-    prog.EjecutarMenu(Menu::mnu_ayuda_bajarNew);
+    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
     EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
     EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",

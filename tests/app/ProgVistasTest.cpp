@@ -90,15 +90,15 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     Arrancar();
     SinTransformaciones();
     vista.Escribir(Control::Msg, "canción\r\nÁRBOL   él" + std::string(1000, ' '));
-    prog.EjecutarMenu(Menu::mnu_formato_acentos);
-    prog.EjecutarMenu(Menu::mnu_formato_letras2);
+    prog.EjecutarMenu(Menu::EliminarAcentos);
+    prog.EjecutarMenu(Menu::CambiarLetras2);
     EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
     EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
     EXPECT_EQ(Texto(Control::Estado), "");
-    prog.EjecutarMenu(Menu::mnu_formato_espacio);
-    prog.EjecutarMenu(Menu::mnu_formato_letras1);
+    prog.EjecutarMenu(Menu::EliminarMultiEspacios);
+    prog.EjecutarMenu(Menu::CambiarLetras1);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    prog.EjecutarMenu(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
+    prog.EjecutarMenu(Menu::AutoReemplazarPalabras);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
     // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
@@ -106,9 +106,9 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
     pruebas::CarpetaTemporal carpeta;
     sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
-    prog.EjecutarMenu(Menu::mnu_reemplazos_abrir);
+    prog.EjecutarMenu(Menu::ElegirFicheroReemplazos);
     vista.Escribir(Control::Lon, "abc");
-    prog.EjecutarMenu(Menu::mnu_formato_auto);
+    prog.EjecutarMenu(Menu::AutoReemplazarPalabras);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
@@ -116,18 +116,17 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
 
 // The signature goes where its position tick says; without one the button does nothing.
 TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
-    for (const auto& [firma, posicion, firmado] :
-         {std::tuple{"", Menu::mnu_opciones_firma_posicion1, "hola"},
-          {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
-          {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
-          {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
+    for (const auto& [firma, posicion, firmado] : {std::tuple{"", Menu::FirmarEnPosicion1, "hola"},
+                                                   {"Ana", Menu::FirmarEnPosicion3, "hoAnala"},
+                                                   {"Ana", Menu::FirmarEnPosicion1, "Ana hola"},
+                                                   {"Ana", Menu::FirmarEnPosicion2, "hola Ana"}}) {
         sistema.perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
         prog.EjecutarMenu(posicion);
         vista.Escribir(Control::Msg, "hola");
         vista[Control::Msg].inicio = 2;
         vista.foco = Control::Partir;
-        prog.EjecutarMenu(Menu::mnu_formato_firma);  // the button's command
+        prog.EjecutarMenu(Menu::InsertarFirma);  // the button's command
         EXPECT_EQ(Texto(Control::Msg), firmado);
         EXPECT_EQ(vista.foco, *firma ? Control::Msg : Control::Partir);
     }
@@ -205,7 +204,7 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
 
     // Without pasting, the whole message goes to the clipboard and the view stays; a clipboard
     // another program keeps is said.
-    vista[Menu::mnu_opciones_pegar].marcado = false;
+    vista[Menu::CopiarTrozoAlMensatel].marcado = false;
     prog.IrAlTrozoAnterior();
     prog.CopiarTrozo();
     EXPECT_EQ(sistema.portapapeles, (CopiaPortapapeles{{{1, "uno dos tres"}}}));

@@ -80,6 +80,6 @@ int main(int argc, char** argv) {
     Anunciar("mensatel", {app.Ventana(), principal});
 
     PostMessageA(FindWindowA(nullptr, "Dorvax"), WM_CLOSE, 0, 0);
-    app.Elegir(rebanex::Menu::mnu_archivo_salir);
+    app.Elegir(rebanex::Menu::Salir);
     return app.EsperarFin() == 0u ? 0 : 1;
 }

@@ -88,7 +88,7 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoEnElCampoVacioYDevuelveElPortapapeles) {
     for (const auto& [formato, contenido] : antes) {
         EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(formato) == contenido; })) << formato;
     }
-    app.Elegir(Menu::mnu_opciones_pegar);
+    app.Elegir(Menu::CopiarTrozoAlMensatel);
     app.Pulsar(Copiar);
     std::wstring mensaje(kMensaje.size(), L'\0');
     const int largo = static_cast<int>(kMensaje.size());

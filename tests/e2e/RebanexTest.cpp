@@ -26,7 +26,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         EXPECT_EQ(app.Texto(Lon), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         ini = LeerFichero(ruta);
-        app.Elegir(Menu::mnu_opciones_inverso);
+        app.Elegir(Menu::Inverso);
         ASSERT_TRUE(app.AlFrente());
         Teclear("^g");
         EXPECT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoConfiguracionGuardada; }));
@@ -37,7 +37,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         EXPECT_EQ(LeerFichero(ruta), ini);
         EXPECT_EQ(GetFileAttributesA((ruta + ".nuevo").c_str()), INVALID_FILE_ATTRIBUTES);
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
-        app.Elegir(Menu::mnu_archivo_salir);
+        app.Elegir(Menu::Salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
     }
     EXPECT_NE(ini.find("\r\nMsgMax=160\r\n"), std::string::npos) << ini;
@@ -73,9 +73,9 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
     }
     const auto lineas = [&] { return LeerFichero(Fichero(dentro + "lineas")); };
     Rebanex app(Fichero("Archivos de programa"));
-    app.Elegir(Menu::mnu_archivo_mensatel);
+    app.Elegir(Menu::EjecutarMensatel);
     ASSERT_TRUE(Esperar([&] { return !lineas().empty(); }));
-    app.Elegir(Menu::mnu_ayuda_bajarNew);
+    app.Elegir(Menu::DescargarUltimaVersion);
     EXPECT_EQ(app.EsperarFin(), 0u);
     const std::string linea = LineaActualizador(Fichero(dentro + "Rebanex.exe"),
                                                 std::string(Direcciones::kWebActualizaciones));

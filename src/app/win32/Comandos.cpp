@@ -14,12 +14,12 @@ namespace {
 // The commands that rewrite the whole message box: seconds on a long paragraph.
 bool EsLargo(Menu m) {
     switch (m) {
-        case Menu::mnu_formato_acentos:
-        case Menu::mnu_formato_letras1:
-        case Menu::mnu_formato_letras2:
-        case Menu::mnu_formato_espacio:
-        case Menu::mnu_formato_firma:
-        case Menu::mnu_formato_auto:
+        case Menu::EliminarAcentos:
+        case Menu::CambiarLetras1:
+        case Menu::CambiarLetras2:
+        case Menu::EliminarMultiEspacios:
+        case Menu::InsertarFirma:
+        case Menu::AutoReemplazarPalabras:
             return true;
         default:
             return false;

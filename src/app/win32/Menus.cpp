@@ -35,7 +35,7 @@ void VentanaPrincipal::PrepararMenus() {
         FijarMarcado(m, MarcadoAlAbrir(m));
     }
     for (int i = 1; i <= 5; ++i) {
-        PonerCaption(menu_, Id(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)), "");
+        PonerCaption(menu_, Id(ItemDeGrupo(Menu::FicheroReemplazos1, i)), "");
     }
 }
 
