@@ -9,13 +9,13 @@
 namespace rebanex {
 
 // clang-format off
-#define REBANEX_CONTROLES(X)                                                         \
-    /* message view */                                                               \
-    X(frmMsg) X(et1) X(Msg) X(btnFirma) X(Nuevo) X(Stat) X(etLongMax) X(Lon) X(Partir) \
-    X(Estado) X(Opciones)                                                            \
-    /* piece view */                                                                 \
-    X(frmTrozo) X(et3) X(Trozo) X(LonTrozo) X(Contador) X(Mensatel) X(Copiar)        \
-    X(topeIzq) X(izq) X(der) X(topeDer) X(Editar)
+#define REBANEX_CONTROLES(X)                                                          \
+    /* message view */                                                                \
+    X(MarcoMensaje) X(EtiquetaMensaje) X(Msg) X(BotonFirma) X(Nuevo) X(ContadorMensaje) \
+    X(EtiquetaLongMax) X(LongMax) X(Partir) X(Estado) X(Opciones)                     \
+    /* piece view */                                                                  \
+    X(MarcoTrozo) X(EtiquetaTrozo) X(Trozo) X(LargoTrozo) X(Contador) X(Mensatel)      \
+    X(Copiar) X(PrimerTrozo) X(TrozoAnterior) X(TrozoSiguiente) X(UltimoTrozo) X(Editar)
 // clang-format on
 
 enum class Control {

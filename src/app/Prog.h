@@ -56,7 +56,7 @@ class Prog {
     void MostrarEstado(const std::string& texto);
     void MostrarVistaMensaje(bool b);
     void MostrarResumenOpciones();
-    Configuracion LeerOpciones();  // snapshot of the live values (ticks and Lon)
+    Configuracion LeerOpciones();  // snapshot of the live values (ticks and LongMax)
 
     // The pieces of the last split, in the order they are shown.
     const std::vector<std::string>& Trozos() const { return trozos_; }

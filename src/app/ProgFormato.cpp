@@ -57,7 +57,7 @@ void Prog::QuitarEspaciosDelMensaje() {
 // a faulty line: whatever was replaced so far stays. Rules that keep lengthening it are
 // stopped at the size no split could take.
 void Prog::ReemplazarPalabrasDelMensaje() {
-    const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::Lon));
+    const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::LongMax));
     bool cabe = true;
     TransformarMensaje(kEstadoReemplazos, [&](std::string& t) {
         cabe = Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_, limite) ==

@@ -12,8 +12,8 @@ constexpr int kBotonDerecho = 2;
 }  // namespace
 
 void Prog::MensajeCambiado() {
-    vista_.FijarTexto(Control::Stat,
-                      TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::Lon),
+    vista_.FijarTexto(Control::ContadorMensaje,
+                      TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::LongMax),
                                     vista_.SeparadorMiles()));
 }
 
@@ -22,8 +22,8 @@ void Prog::BorrarMensaje() {
     vista_.FijarTexto(Control::Trozo, "");
     vista_.FijarTexto(Control::Contador, "");
     // The first/last buttons are left as they are: nothing reaches them from here.
-    vista_.FijarHabilitado(Control::izq, false);
-    vista_.FijarHabilitado(Control::der, false);
+    vista_.FijarHabilitado(Control::TrozoAnterior, false);
+    vista_.FijarHabilitado(Control::TrozoSiguiente, false);
     vista_.Enfocar(Control::Msg);
 }
 
@@ -43,7 +43,7 @@ void Prog::TeclaPulsada(int keyCode, int /*shift*/) {
         anfitrion_.Cancelar();
         return;
     }
-    if (vista_.Visible(Control::frmTrozo)) {
+    if (vista_.Visible(Control::MarcoTrozo)) {
         VolverAlMensaje();
     } else if (!vista_.Texto(Control::Msg).empty()) {
         BorrarMensaje();
@@ -69,10 +69,10 @@ void Prog::MostrarEstado(const std::string& texto) {
 }
 
 void Prog::MostrarVistaMensaje(bool b) {
-    vista_.FijarVisible(Control::frmMsg, b);
-    vista_.FijarHabilitado(Control::frmMsg, b);
-    vista_.FijarVisible(Control::frmTrozo, !b);
-    vista_.FijarHabilitado(Control::frmTrozo, !b);
+    vista_.FijarVisible(Control::MarcoMensaje, b);
+    vista_.FijarHabilitado(Control::MarcoMensaje, b);
+    vista_.FijarVisible(Control::MarcoTrozo, !b);
+    vista_.FijarHabilitado(Control::MarcoTrozo, !b);
 }
 
 }  // namespace rebanex

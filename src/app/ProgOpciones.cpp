@@ -33,7 +33,7 @@ Configuracion Prog::LeerOpciones() {
                 c.*o.eleccion = IndiceMarcado(*item);
                 break;
             case TipoOpcion::Texto:
-                c.*o.texto = vista_.Texto(Control::Lon);
+                c.*o.texto = vista_.Texto(Control::LongMax);
                 break;
         }
     }
@@ -41,7 +41,7 @@ Configuracion Prog::LeerOpciones() {
     return c;
 }
 
-// The ticks and Lon take the record's values; an item's own enabled state only where the
+// The ticks and LongMax take the record's values; an item's own enabled state only where the
 // record holds one.
 void Prog::MostrarOpciones(const Configuracion& c) {
     for (const DefOpcion& o : kOpciones) {
@@ -57,7 +57,7 @@ void Prog::MostrarOpciones(const Configuracion& c) {
                 MarcarEleccion(*item, c.*o.eleccion);
                 break;
             case TipoOpcion::Texto:
-                vista_.FijarTexto(Control::Lon, c.*o.texto);
+                vista_.FijarTexto(Control::LongMax, c.*o.texto);
                 break;
         }
     }

@@ -9,7 +9,7 @@ namespace rebanex {
 namespace {
 
 void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
-    const Control foco = fallo.foco == ControlFoco::Lon ? Control::Lon : Control::Msg;
+    const Control foco = fallo.foco == ControlFoco::LongMax ? Control::LongMax : Control::Msg;
     vista.Avisar(fallo.aviso);
     vista.Enfocar(foco);
     if (fallo.seleccionarTodo) {
@@ -50,10 +50,10 @@ void Prog::Trocear() {
     MostrarVistaMensaje(false);
 }
 
-// Mensatel absent or its size field unreadable: Lon keeps what it had.
+// Mensatel absent or its size field unreadable: LongMax keeps what it had.
 void Prog::LeerLongMaxDeMensatel() {
     if (const auto tamanyo = anfitrion_.LeerLongitudMaxima()) {
-        vista_.FijarTexto(Control::Lon, *tamanyo);
+        vista_.FijarTexto(Control::LongMax, *tamanyo);
     }
 }
 

@@ -16,10 +16,10 @@ void Prog::MostrarTrozo(int32_t numero) {
 void Prog::ActualizarBotones() {
     const bool ultimo = trozoActual_ == static_cast<int32_t>(trozos_.size());
     const bool primero = trozoActual_ == 1;
-    vista_.FijarHabilitado(Control::der, !ultimo);
-    vista_.FijarHabilitado(Control::topeDer, !ultimo);
-    vista_.FijarHabilitado(Control::izq, !primero);
-    vista_.FijarHabilitado(Control::topeIzq, !primero);
+    vista_.FijarHabilitado(Control::TrozoSiguiente, !ultimo);
+    vista_.FijarHabilitado(Control::UltimoTrozo, !ultimo);
+    vista_.FijarHabilitado(Control::TrozoAnterior, !primero);
+    vista_.FijarHabilitado(Control::PrimerTrozo, !primero);
 }
 
 std::string Prog::TextoContadorTrozos() const {
@@ -66,7 +66,7 @@ void Prog::IrAlUltimoTrozo() {
 void Prog::TrozoCambiado() {
     const std::string trozo = vista_.Texto(Control::Trozo);
     vista_.FijarHabilitado(Control::Copiar, !trozo.empty());
-    vista_.FijarTexto(Control::LonTrozo, Decimal(static_cast<long long>(trozo.size())));
+    vista_.FijarTexto(Control::LargoTrozo, Decimal(static_cast<long long>(trozo.size())));
 }
 
 // Pasting hands over the piece as shown, edits included, and moves on only when it is

@@ -36,7 +36,7 @@ bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::s
             opciones.*(o->eleccion) = ValorEleccion(valor);
             break;
         case TipoOpcion::Texto:
-            opciones.*(o->texto) = valor;  // checked later, like the text of Lon
+            opciones.*(o->texto) = valor;  // checked later, like the text of LongMax
             break;
     }
     return true;

@@ -1,5 +1,5 @@
 // The options record: every behaviour of the splitter the user can switch.
-// Its live values are the menu ticks (and the text of Lon); this record is a snapshot of
+// Its live values are the menu ticks (and the text of LongMax); this record is a snapshot of
 // them taken when a command needs them.
 #pragma once
 
@@ -14,7 +14,7 @@ struct Configuracion {
     bool IndicadorTrozos = true;
     bool CopiarTrozoAlMensatel = true;
     bool ObtenerTamanyoMsg = true;
-    std::string MsgMax = "160";  // the text of Lon, as typed
+    std::string MsgMax = "160";  // the text of LongMax, as typed
     int Letras = 1;              // 1 as typed, 2 lower case, 3 upper case
     bool FirmarAutomaticamente = false;
     bool FirmarEnTrozos = false;           // the tick of its menu item

@@ -31,7 +31,7 @@ enum class Opcion {
 enum class TipoOpcion {
     SiNo,      // a tick; stored as "1" or "0"
     Eleccion,  // which of three items is ticked; stored as "1", "2" or "3"
-    Texto,     // MsgMax: the text of Lon; stored as typed, read back as a number
+    Texto,     // MsgMax: the text of LongMax; stored as typed, read back as a number
 };
 
 struct DefOpcion {

@@ -35,19 +35,19 @@ std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t
     // A whole number beyond int16 is refused like any other non-number.
     const std::optional<int16_t> leido = LeerEnteroEstricto(o.MsgMax);
     if (!leido) {
-        FalloPartir fallo = Fallo(AvisoSoloNumeros(), ControlFoco::Lon);
+        FalloPartir fallo = Fallo(AvisoSoloNumeros(), ControlFoco::LongMax);
         fallo.seleccionarTodo = true;
         return fallo;
     }
     msgMax = *leido;
     if (msgMax == 0) {
-        return Fallo(AvisoTamanyoCero(), ControlFoco::Lon);
+        return Fallo(AvisoTamanyoCero(), ControlFoco::LongMax);
     }
     if (msgMax < 2) {
-        return Fallo(AvisoSinSitioGuion(), ControlFoco::Lon);
+        return Fallo(AvisoSinSitioGuion(), ControlFoco::LongMax);
     }
     if (o.IndicadorTrozos && msgMax < 12) {
-        return Fallo(AvisoMinimoIndicadores(), ControlFoco::Lon);
+        return Fallo(AvisoMinimoIndicadores(), ControlFoco::LongMax);
     }
     // The tick alone counts here, whether or not the item is enabled.
     if (o.FirmarEnTrozos && static_cast<long long>(entrada.firma.size()) > msgMax / 2) {
@@ -93,7 +93,7 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
     if (auto fallo = ComprobarPartir(entrada, msgMax)) {
         return std::move(*fallo);
     }
-    // May rewrite Lon; this run keeps the maximum it checked.
+    // May rewrite LongMax; this run keeps the maximum it checked.
     if (entrada.opciones.ObtenerTamanyoMsg && pasos.obtenerTamanyo) {
         pasos.obtenerTamanyo();
     }
@@ -125,7 +125,7 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
         return Fallo(AvisoSinSitioTexto(!parametros.Firmados ? SinSitio::Indicador
                                         : indicador          ? SinSitio::Ambos
                                                              : SinSitio::Firma),
-                     ControlFoco::Lon);
+                     ControlFoco::LongMax);
     }
     std::vector<Corte> cortes = GenerarTrozos(*texto, parametros, *recuento);
     return ListaTrozos(std::move(*texto), std::move(cortes), parametros);

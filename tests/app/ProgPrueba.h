@@ -35,7 +35,7 @@ class FakeVista : public Vista {
             (*this)[d.control].texto = std::string(d.texto);
             (*this)[d.control].habilitado = d.habilitado;
         }
-        (*this)[Control::frmTrozo].visible = (*this)[Control::frmTrozo].habilitado = false;
+        (*this)[Control::MarcoTrozo].visible = (*this)[Control::MarcoTrozo].habilitado = false;
         for (Menu m : kMenus) {
             (*this)[m].marcado = MarcadoAlAbrir(m);
         }
@@ -144,7 +144,7 @@ class ProgPrueba : public ::testing::Test {
     }
     void Trocear(const std::string& mensaje, const std::string& lon) {
         vista.Escribir(Control::Msg, mensaje);
-        vista.Escribir(Control::Lon, lon);
+        vista.Escribir(Control::LongMax, lon);
         prog.Trocear();
     }
     // The ticks in the settings file's order, one group a word, then the window's place.

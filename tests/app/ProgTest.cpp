@@ -26,7 +26,7 @@ namespace {
 TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
     using enum Control;
     EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
-    EXPECT_EQ(Colocar(etLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
+    EXPECT_EQ(Colocar(EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
     EXPECT_EQ(Colocar(Msg, 144), (RectPixeles{12, 24, 455, 194}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
@@ -64,7 +64,7 @@ using V = std::vector<std::string>;
 TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
     Arrancar();
     EXPECT_EQ(Marcas(), "0 1 1 1 1 1 100 0 0 100 0 1");
-    EXPECT_EQ(Texto(Control::Lon), "160");
+    EXPECT_EQ(Texto(Control::LongMax), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
@@ -100,7 +100,7 @@ TEST_F(ProgArranque, PrimerArranqueCadaOpcionYGuardar) {
 
     // Saving writes the ticks and what was typed, and the position.
     prog.EjecutarMenu(Menu::Letras2);
-    vista.Escribir(Control::Lon, "12a");  // saved as typed
+    vista.Escribir(Control::LongMax, "12a");  // saved as typed
     prog.EjecutarMenu(Menu::GuardarOpciones);
     EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
@@ -139,7 +139,7 @@ TEST_F(ProgArranque, TomaLoGuardadoYLoDelMensatel) {
     Arrancar();
 
     EXPECT_EQ(Marcas(), "1 0 1 1 1 1 001 1 1 001 1 1");
-    EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
+    EXPECT_EQ(Texto(Control::LongMax), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
     EXPECT_FALSE(vista[Menu::FirmarEnTrozos].habilitado);
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");

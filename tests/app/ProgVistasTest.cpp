@@ -25,13 +25,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
     EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
     EXPECT_EQ(Texto(Control::Contador), "1/2");
     EXPECT_TRUE(Habilitado(Control::Copiar));
-    EXPECT_FALSE(vista[Control::frmMsg].visible || Habilitado(Control::frmMsg));
-    EXPECT_TRUE(vista[Control::frmTrozo].visible && Habilitado(Control::frmTrozo));
+    EXPECT_FALSE(vista[Control::MarcoMensaje].visible || Habilitado(Control::MarcoMensaje));
+    EXPECT_TRUE(vista[Control::MarcoTrozo].visible && Habilitado(Control::MarcoTrozo));
     EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
-    EXPECT_EQ(Texto(Control::Lon), "145");
-    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: Lon stays
+    EXPECT_EQ(Texto(Control::LongMax), "145");
+    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: LongMax stays
     prog.LeerLongMaxDeMensatel();
-    EXPECT_EQ(Texto(Control::Lon), "145");
+    EXPECT_EQ(Texto(Control::LongMax), "145");
     EXPECT_TRUE(vista.avisos.empty());
     const std::vector<std::string> trozos = prog.Trozos();
     prog.VolverAlMensaje();
@@ -41,8 +41,8 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
         Control foco;
         long long seleccion;
     } casos[] = {{"", "160", AvisoMensajeVacio(), Control::Msg, 0},
-                 {"hola", "16a", AvisoSoloNumeros(), Control::Lon, 3},
-                 {"hola", "11", AvisoMinimoIndicadores(), Control::Lon, 0}};
+                 {"hola", "16a", AvisoSoloNumeros(), Control::LongMax, 3},
+                 {"hola", "11", AvisoMinimoIndicadores(), Control::LongMax, 0}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.lon);
         vista.avisos.clear();
@@ -50,8 +50,8 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOAvisaYEnfoca) {
         Trocear(c.mensaje, c.lon);
         EXPECT_EQ(vista.avisos, std::vector<Aviso>{c.aviso});
         EXPECT_EQ(vista.foco, c.foco);
-        EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
-        EXPECT_TRUE(vista[Control::frmMsg].visible);
+        EXPECT_EQ(std::exchange(vista[Control::LongMax].seleccion, 0), c.seleccion);
+        EXPECT_TRUE(vista[Control::MarcoMensaje].visible);
         EXPECT_EQ(prog.Trozos(), trozos);
         EXPECT_EQ(anfitrion.lecturas, 2);
     }
@@ -69,14 +69,15 @@ TEST_F(ProgMensaje, EscapeVuelveBorraYSale) {
     prog.ClicEnTrocear(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
     prog.ClicEnOpciones(1, 0, 10.0f, 5.0f);
     EXPECT_EQ(vista.menusOpciones, 1);
-    EXPECT_TRUE(vista[Control::frmTrozo].visible);
+    EXPECT_TRUE(vista[Control::MarcoTrozo].visible);
     prog.TeclaPulsada(kEscape, 0);
-    EXPECT_TRUE(vista[Control::frmMsg].visible && Habilitado(Control::frmMsg));
-    EXPECT_FALSE(vista[Control::frmTrozo].visible || Habilitado(Control::frmTrozo));
+    EXPECT_TRUE(vista[Control::MarcoMensaje].visible && Habilitado(Control::MarcoMensaje));
+    EXPECT_FALSE(vista[Control::MarcoTrozo].visible || Habilitado(Control::MarcoTrozo));
     EXPECT_EQ(Texto(Control::Msg), "uno dos tres cuatro");
     vista.foco = Control::Partir;
     prog.TeclaPulsada(kEscape, 0);
-    EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::Stat), "0 / 0");
+    EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::ContadorMensaje),
+              "0 / 0");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     EXPECT_EQ(vista.foco, Control::Msg);
     EXPECT_FALSE(vista.cerrada);
@@ -93,7 +94,7 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     prog.EjecutarMenu(Menu::EliminarAcentos);
     prog.EjecutarMenu(Menu::CambiarLetras2);
     EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
-    EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
+    EXPECT_EQ(Texto(Control::ContadorMensaje), "7 / 1,019");
     EXPECT_EQ(Texto(Control::Estado), "");
     prog.EjecutarMenu(Menu::EliminarMultiEspacios);
     prog.EjecutarMenu(Menu::CambiarLetras1);
@@ -101,13 +102,13 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     prog.EjecutarMenu(Menu::AutoReemplazarPalabras);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
-    // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
+    // Rules that keep lengthening it stop where no split could take it (from 160 while LongMax
     // holds no maximum); the message stays.
     const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
     pruebas::CarpetaTemporal carpeta;
     sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
     prog.EjecutarMenu(Menu::ElegirFicheroReemplazos);
-    vista.Escribir(Control::Lon, "abc");
+    vista.Escribir(Control::LongMax, "abc");
     prog.EjecutarMenu(Menu::AutoReemplazarPalabras);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
@@ -139,9 +140,11 @@ class ProgTrozos : public ProgPrueba {
         SinTransformaciones();
         Trocear("uno dos tres", "5");  // "uno ", "dos ", "tres"
     }
-    std::string Flechas() {  // which of topeIzq, izq, der, topeDer are enabled, as "0110"
+    std::string Flechas() {  // which of PrimerTrozo, TrozoAnterior, TrozoSiguiente, UltimoTrozo are
+                             // enabled, as "0110"
         std::string s;
-        for (Control c : {Control::topeIzq, Control::izq, Control::der, Control::topeDer}) {
+        for (Control c : {Control::PrimerTrozo, Control::TrozoAnterior, Control::TrozoSiguiente,
+                          Control::UltimoTrozo}) {
             s += Habilitado(c) ? '1' : '0';
         }
         return s;
@@ -166,7 +169,7 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
         EXPECT_EQ(Texto(Control::Trozo), p.trozo);
-        EXPECT_EQ(Texto(Control::LonTrozo), std::to_string(p.trozo.size()));
+        EXPECT_EQ(Texto(Control::LargoTrozo), std::to_string(p.trozo.size()));
         EXPECT_EQ(Texto(Control::Contador), p.contador);
         EXPECT_EQ(Flechas(), p.flechas);
     }
@@ -226,7 +229,7 @@ TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     prog.VolverAlMensaje();
     Trocear("otro mensaje", "160");
     EXPECT_EQ(prog.Trozos().size(), 3u);
-    EXPECT_TRUE(vista[Control::frmMsg].visible);
+    EXPECT_TRUE(vista[Control::MarcoMensaje].visible);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class Mensatel : public Instalada {
     // Splits kMensaje at `longitud` and waits for the piece view.
     static void Trocear(Rebanex& app, const std::string& longitud) {
         app.PonerTexto(Msg, kMensaje);
-        app.PonerTexto(Lon, longitud);
+        app.PonerTexto(LongMax, longitud);
         app.Pulsar(Partir);
         ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo); }, kPlazoLargo));
     }

@@ -23,7 +23,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     {
         Rebanex app(carpeta);
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
-        EXPECT_EQ(app.Texto(Lon), "160");
+        EXPECT_EQ(app.Texto(LongMax), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         ini = LeerFichero(ruta);
         app.Elegir(Menu::Inverso);
@@ -48,7 +48,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     Opcion("PosicionVentanaY", "-99999999999");
     Rebanex app(carpeta);
     ASSERT_NE(app.Ventana(), nullptr);
-    EXPECT_EQ(app.Texto(Lon), "99");
+    EXPECT_EQ(app.Texto(LongMax), "99");
     EXPECT_EQ(app.Texto(Opciones).rfind("I  A", 0), 0u) << app.Texto(Opciones);
     RECT r{};
     GetWindowRect(app.Ventana(), &r);
@@ -110,18 +110,19 @@ TEST_F(Instalada, TrocearYRecorrerLosTrozos) {
     }
     mensaje += "fin";
     Teclear(mensaje);
-    ASSERT_TRUE(Esperar([&] { return app.Texto(Stat) == "2 / 203"; })) << app.Texto(Stat);
+    ASSERT_TRUE(Esperar([&] { return app.Texto(ContadorMensaje) == "2 / 203"; }))
+        << app.Texto(ContadorMensaje);
 
     Teclas({VK_MENU, 'T'});
     ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo) && !app.Visible(Msg); }));
     EXPECT_EQ(app.Texto(Contador), "1/2");
     EXPECT_EQ(app.Texto(Trozo).rfind("1/2 uno dos", 0), 0u) << app.Texto(Trozo);
-    EXPECT_FALSE(app.Habilitado(izq));
-    app.Clic(der);
+    EXPECT_FALSE(app.Habilitado(TrozoAnterior));
+    app.Clic(TrozoSiguiente);
     ASSERT_TRUE(Esperar([&] { return app.Texto(Contador) == "2/2"; }));
     EXPECT_EQ(app.Texto(Trozo).rfind("2/2 ", 0), 0u) << app.Texto(Trozo);
-    EXPECT_TRUE(app.Habilitado(izq));
-    EXPECT_FALSE(app.Habilitado(der));
+    EXPECT_TRUE(app.Habilitado(TrozoAnterior));
+    EXPECT_FALSE(app.Habilitado(TrozoSiguiente));
 
     ASSERT_TRUE(app.AlFrente());
     Teclas({VK_ESCAPE});
@@ -182,9 +183,10 @@ TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
     PostMessageA(app.Hwnd(Msg), WM_PASTE, 0, 0);
     char miles[8] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, miles, sizeof(miles));
-    EXPECT_TRUE(Esperar([&] { return app.Texto(Stat) == std::string("438 / 70") + miles + "000"; },
-                        kPlazoLargo))
-        << app.Texto(Stat);
+    EXPECT_TRUE(Esperar(
+        [&] { return app.Texto(ContadorMensaje) == std::string("438 / 70") + miles + "000"; },
+        kPlazoLargo))
+        << app.Texto(ContadorMensaje);
     EXPECT_EQ(app.Texto(Msg), mensaje);
 }
 

@@ -39,7 +39,7 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"^i", [&] { texto(Opciones, "I  A  E  P     n  d           #  "); }},
         {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #  "); }},
         {"^g", [&] { texto(Estado, "OK! Configuración Guardada!!"); }},
-        {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Lon); })); }},
+        {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(LongMax); })); }},
         {"%s",  // "Men&saje": typing goes into the message
          [&] {
              EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));

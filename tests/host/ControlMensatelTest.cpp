@@ -60,7 +60,7 @@ TEST_F(ControlMensatelTest, ElLimiteDecideElPegadoYElPortapapelesVuelve) {
 // No dorvax.exe, a main window that never shows, a message field that will not empty, a
 // Mensatel that does not answer (its application window, its main window, or from the first
 // key on): each says so in its box, waits no longer than its bound, leaves the message field,
-// Lon, the clipboard and the cursor alone.
+// LongMax, the clipboard and the cursor alone.
 TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
     const struct {

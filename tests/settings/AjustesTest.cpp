@@ -95,7 +95,7 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     Configuracion c;
     c.Inverso = c.FirmarEnTrozos = c.AutoReemplazar = true;
     c.NoAcentos = false;
-    c.MsgMax = "12a";                    // the text of Lon as it is
+    c.MsgMax = "12a";                    // the text of LongMax as it is
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
     c.FirmarEnPosicion = 3;
     c.PosicionVentana = false;  // its own command writes it, not this one

@@ -64,7 +64,7 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
 
 void VentanaPrincipal::AlPulsarControl(Control c) {
     std::optional<CursorEspera> espera;
-    if (c == Control::Partir || c == Control::btnFirma) {
+    if (c == Control::Partir || c == Control::BotonFirma) {
         espera.emplace();
     }
     switch (c) {
@@ -77,19 +77,19 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
         case Control::Editar:
             prog_->VolverAlMensaje();
             break;
-        case Control::btnFirma:
+        case Control::BotonFirma:
             prog_->FirmarMensaje();
             break;
-        case Control::topeIzq:
+        case Control::PrimerTrozo:
             prog_->IrAlPrimerTrozo();
             break;
-        case Control::izq:
+        case Control::TrozoAnterior:
             prog_->IrAlTrozoAnterior();
             break;
-        case Control::der:
+        case Control::TrozoSiguiente:
             prog_->IrAlTrozoSiguiente();
             break;
-        case Control::topeDer:
+        case Control::UltimoTrozo:
             prog_->IrAlUltimoTrozo();
             break;
         case Control::Copiar:
@@ -100,7 +100,7 @@ void VentanaPrincipal::AlPulsarControl(Control c) {
             break;
         // A double click sends STN_CLICKED once and then STN_DBLCLK: the label reacts to the
         // click alone, once.
-        case Control::etLongMax:
+        case Control::EtiquetaLongMax:
             prog_->LeerLongMaxDeMensatel();
             break;
         default:
