@@ -15,8 +15,8 @@ namespace {
 class PerfilVacio : public PerfilPrivado {
   public:
     std::string ObtenerCadena(const std::string&, std::string_view, std::string_view,
-                              std::string_view porDefecto, std::size_t tamano) override {
-        return CopiaEnBuffer(porDefecto, tamano);
+                              std::string_view porDefecto, std::size_t tamanyo) override {
+        return CopiaEnBuffer(porDefecto, tamanyo);
     }
     bool EscribirCadena(const std::string&, std::string_view, std::string_view,
                         std::string_view) override {

@@ -54,13 +54,13 @@ TEST(Ficheros, NombresFueraDeAsciiYLoQueNoEsta) {
     const std::string ruta = t.Escribir(altos + "/" + altos, "hola\r\n\x80");
     EXPECT_TRUE(!ExisteFichero(t.Fichero(altos)) && ExisteFichero(ruta));
     EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt}));
-    EXPECT_EQ(TamanoFichero(ruta), 7u);
+    EXPECT_EQ(TamanyoFichero(ruta), 7u);
     ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
     EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
     EXPECT_TRUE(Borrar(ruta));
     EXPECT_FALSE(ExisteFichero(ruta) || Borrar(ruta));
     EXPECT_EQ(LeerFichero(ruta).fallo, MotivoFallo::NoExiste);
-    EXPECT_EQ(TamanoFichero(ruta), std::nullopt);
+    EXPECT_EQ(TamanyoFichero(ruta), std::nullopt);
     EXPECT_FALSE(EscribirFichero(t.Fichero("falta/a.txt"), "x"));
     EXPECT_EQ(LeerFichero(t.Ruta()).fallo, MotivoFallo::EsCarpeta);
     EXPECT_FALSE(Borrar(t.Ruta()));  // a folder is not a file

@@ -11,10 +11,10 @@
 #include "sistema/PerfilFichero.h"
 #include "sistema/SistemaFalso.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
     std::vector<std::string> valores(1);
-    for (size_t i = 0; i < tamano; ++i) {
+    for (size_t i = 0; i < tamanyo; ++i) {
         datos[i] == '\n' ? void(valores.emplace_back())
                          : valores.back().push_back(static_cast<char>(datos[i]));
     }

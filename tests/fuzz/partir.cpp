@@ -9,14 +9,14 @@
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
     static const std::string reglas = [] {
         const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
         ficheros::EscribirFichero(ruta.string(), Troceado::TextoReemplazosPorDefecto());
         return ruta.string();
     }();
-    FuzzedDataProvider d(datos, tamano);
+    FuzzedDataProvider d(datos, tamanyo);
     EntradaPartir e;
     Configuracion& o = e.opciones;
     for (bool* marca : {&o.Inverso, &o.NoAcentos, &o.NoMultiEspacios, &o.IndicadorTrozos,
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     e.firma = d.ConsumeRandomLengthString(40);
     e.rutaReemplazos = d.ConsumeBool() ? reglas : "/nonexistent/Rebanex.txt";
     e.cursor = d.ConsumeIntegral<long long>();
-    e.mensaje = d.ConsumeRandomLengthString(tamano);
+    e.mensaje = d.ConsumeRandomLengthString(tamanyo);
     e.cursor = d.ConsumeBool() ? static_cast<long long>(e.mensaje.size()) / 2 : e.cursor;
     AvisadorAlAzar avisador(d);
     const ResultadoPartir resultado = Partir(e, avisador, PasosPartir{});

@@ -6,9 +6,9 @@
 #include "split/Sms.h"
 #include "split/Trozos.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
-    FuzzedDataProvider d(datos, tamano);
+    FuzzedDataProvider d(datos, tamanyo);
     ParametrosCorte p;
     p.TrozosSms = true;
     p.Tabla = d.ConsumeBool() ? TablaGsm::Espanola : TablaGsm::Basica;
