@@ -7,7 +7,7 @@
 #include <numeric>
 
 #include "cli/EnMemoria.h"
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"

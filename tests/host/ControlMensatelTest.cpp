@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "EscritorioSimulado.h"
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 
 namespace rebanex::pruebas {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "sistema/PerfilFichero.h"
 #include "sistema/SistemaFalso.h"
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "split/Partir.h"
 
 namespace rebanex {

@@ -1,7 +1,7 @@
 // The cutter on its own and the box's counter; then the split command: its checks, transforms, cut.
 #include <gtest/gtest.h>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "split/Contador.h"
 #include "split/Partir.h"

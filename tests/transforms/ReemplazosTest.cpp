@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
 #include "transforms/FiltroReglas.h"
