@@ -12,7 +12,7 @@
 #include "app/MenusOpciones.h"
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 namespace rebanex::prueba {
 

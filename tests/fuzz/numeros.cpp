@@ -9,7 +9,7 @@
 #include "settings/Ajustes.h"
 #include "settings/TablaOpciones.h"
 #include "sistema/PerfilFichero.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/ControlMensatel.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 namespace rebanex::pruebas {
 

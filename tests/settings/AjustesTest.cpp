@@ -8,7 +8,7 @@
 
 #include "comun/AvisadorSimulado.h"
 #include "sistema/PerfilFichero.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 namespace rebanex::pruebas {
 namespace {
