@@ -17,7 +17,7 @@
 namespace rebanex::prueba {
 
 // A window without a screen, as designed; setting Msg's or Trozo's text raises its change event.
-class FakeVista : public Vista {
+class VistaSimulada : public Vista {
   public:
     struct EstadoControl {
         std::string texto;
@@ -30,7 +30,7 @@ class FakeVista : public Vista {
         std::string texto;
     };
 
-    explicit FakeVista(Prog& prog) : prog_(prog) {
+    explicit VistaSimulada(Prog& prog) : prog_(prog) {
         for (const DefControl& d : kTablaControles) {
             (*this)[d.control].texto = std::string(d.texto);
             (*this)[d.control].habilitado = d.habilitado;
@@ -109,7 +109,7 @@ class FakeVista : public Vista {
 };
 
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
-class AnfitrionFalso : public Anfitrion {
+class AnfitrionSimulado : public Anfitrion {
   public:
     ResultadoPegar Pegar(const std::string& t) override { return pegados.push_back(t), respuesta; }
     std::optional<std::string> LeerLongitudMaxima() override { return ++lecturas, tamanyo; }
@@ -162,10 +162,10 @@ class ProgPrueba : public ::testing::Test {
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
-    AnfitrionFalso anfitrion;
-    pruebas::SistemaFalso sistema;
+    AnfitrionSimulado anfitrion;
+    pruebas::SistemaSimulado sistema;
     Prog prog{Entorno{vista, anfitrion, sistema.Servicios()}};
-    FakeVista vista{prog};
+    VistaSimulada vista{prog};
 };
 
 }  // namespace rebanex::prueba

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
         TextoTwips(n);
     }
     // The values in turn for every key of both settings files.
-    pruebas::DiscoEnMemoria disco;
+    pruebas::DiscoSimulado disco;
     PerfilFichero perfil(disco);
     std::size_t i = 0;
     const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {

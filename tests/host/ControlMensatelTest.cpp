@@ -18,9 +18,9 @@ struct Escena {
         sistema.portapapeles = kAntes;
         control.FijarMostrarEstado([this](const std::string& texto) { estados.push_back(texto); });
     }
-    SistemaFalso sistema;
+    SistemaSimulado sistema;
     EscritorioSimulado escritorio{sistema};
-    AvisadorAnotado avisador;
+    AvisadorSimulado avisador;
     ControlMensatel control{escritorio, sistema.Servicios(), avisador, kEjecutable, kInicio};
     std::vector<std::string> estados;  // the status line's texts
 };

@@ -28,7 +28,7 @@ inline const CopiaPortapapeles kAntes{
 
 class EscritorioSimulado : public Escritorio {
   public:
-    explicit EscritorioSimulado(SistemaFalso& sistema) : sistema_(sistema) {
+    explicit EscritorioSimulado(SistemaSimulado& sistema) : sistema_(sistema) {
         propia = primerPlano = Crear({"Rebanex", {600, 400, 1000, 700}});
     }
 
@@ -140,7 +140,7 @@ class EscritorioSimulado : public Escritorio {
         return 0;
     }
 
-    SistemaFalso& sistema_;
+    SistemaSimulado& sistema_;
     std::vector<VentanaId> orden_;
 };
 

@@ -26,11 +26,11 @@ struct AjustesTest : ::testing::Test {
     }
     std::string Texto() { return disco.ficheros[kIni]; }
 
-    DiscoEnMemoria disco;
+    DiscoSimulado disco;
     PerfilFichero perfil{disco};
     Ini ini{perfil};
     EstadoAjustes estado;
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
 };
 
 // The keys of the first start, with their defaults, in the order they are written.
@@ -114,14 +114,14 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
 // and everything written reads back: a disk that fails, or cuts the copy short while
 // reporting success, leaves the file byte for byte, as does a file that cannot be replaced.
 TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
-    using enum DiscoEnMemoria::Lleno;
-    const std::function<void(DiscoEnMemoria&)> averias[] = {
+    using enum DiscoSimulado::Lleno;
+    const std::function<void(DiscoSimulado&)> averias[] = {
         [](auto& d) { d.lleno = Trunca; },        [](auto& d) { d.lleno = Falla; },
         [](auto& d) { d.reemplazoFalla = true; }, [](auto& d) { d.soloLectura.insert(kIni); },
         [](auto& d) { d.enUso.insert(kIni); },    nullptr};
     for (const auto& averia : averias) {
         SCOPED_TRACE(&averia - averias);
-        disco = DiscoEnMemoria{};
+        disco = DiscoSimulado{};
         Cargar();  // a first start, then a long list of recent files
         for (int i = 1; i <= 5; ++i) {
             Guardar(std::to_string(i), "C:\\" + std::string(200, static_cast<char>('a' + i)),
@@ -158,8 +158,8 @@ TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
     ASSERT_EQ(avisador.avisos.size(), 1u);
     EXPECT_TRUE(
         avisador.avisos[0].texto.starts_with(AvisoFicheroIlegible(kIni, MotivoFallo::EnUso).texto));
-    disco = DiscoEnMemoria{};
-    disco.lleno = DiscoEnMemoria::Lleno::Falla;
+    disco = DiscoSimulado{};
+    disco.lleno = DiscoSimulado::Lleno::Falla;
     Cargar();
     EXPECT_TRUE(disco.ficheros.empty() && avisador.avisos.size() == 1);
 }

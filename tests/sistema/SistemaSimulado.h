@@ -15,7 +15,7 @@
 
 namespace rebanex::pruebas {
 
-class DiscoEnMemoria : public Disco {
+class DiscoSimulado : public Disco {
   public:
     // Falla: no write succeeds. Trunca: each write keeps half its bytes and reports success.
     enum class Lleno { No, Falla, Trunca };
@@ -61,7 +61,7 @@ class DiscoEnMemoria : public Disco {
     }
 };
 
-class SistemaFalso : public DiscoEnMemoria, public Portapapeles, public Shell, public Dialogos {
+class SistemaSimulado : public DiscoSimulado, public Portapapeles, public Shell, public Dialogos {
   public:
     Sistema Servicios() { return {perfil, *this, *this, *this, *this}; }
 

@@ -75,7 +75,7 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
         o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != 3;
         SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 
-        pruebas::AvisadorAnotado avisador;
+        pruebas::AvisadorSimulado avisador;
         const std::string preparado = *PrepararTexto(e.mensaje, e, avisador, {}, SIZE_MAX);
         const ResultadoPartir r = Partir(e, avisador, {});
         if (!std::holds_alternative<ListaTrozos>(r)) {

@@ -116,7 +116,7 @@ TEST(Partir, TransformacionesEnSuOrden) {
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
                             [&] { sucesos.push_back("<obtenerTamanyo>"); }};
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(), Trozos{"canc bonita"});
     EXPECT_EQ(sucesos, (Trozos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",

@@ -16,7 +16,7 @@ namespace rebanex::Troceado {
 namespace {
 
 TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     const auto Aplicar = [&](std::string texto, const std::string& reglas) {
         EXPECT_EQ(AplicarReemplazos(texto, reglas, "R.txt", avisador, SIZE_MAX),
                   FinReemplazos::Terminado);
@@ -68,7 +68,7 @@ TEST(Reglas, LasQueAlarganParanEnElLimite) {
         {"aaaa", diez, 40, std::string(40, 'x')},
         {mil, "*aa\ta\r\nb\tc", 10, std::string(500, 'a')}};  // shrinking is always fine
     for (const auto& [antes, reglas, limite, despues] : casos) {
-        pruebas::AvisadorAnotado avisador;
+        pruebas::AvisadorSimulado avisador;
         std::string texto = antes;
         const FinReemplazos fin = AplicarReemplazos(texto, reglas, "R.txt", avisador, limite);
         EXPECT_EQ(fin, despues ? FinReemplazos::Terminado : FinReemplazos::Limite) << limite;
@@ -103,7 +103,7 @@ TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
         while (caso % 16 == 3 && texto.size() < 1100) {  // long enough to be cut in stretches
             texto += " " + texto;
         }
-        pruebas::AvisadorAnotado avisador, antes;
+        pruebas::AvisadorSimulado avisador, antes;
         avisador.respuesta = antes.respuesta = dado(4) ? Respuesta::Si : Respuesta::No;
         std::string esperado = texto, real = texto;
         pruebas::AplicarReglasUnaAUna(esperado, reglas, antes);
@@ -113,7 +113,7 @@ TEST(Reglas, LasMismasQueUnaAUnaYElLimite) {
             ASSERT_EQ(avisador.avisos, antes.avisos);
         }
     }
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     for (const auto& [limite, fin, esperado] :
          {std::tuple{16u, FinReemplazos::Terminado, "aaaaaaaaaaaaaaaa"},
           {15u, FinReemplazos::Limite, "aaaaaaaa"},
