@@ -35,7 +35,7 @@ class ReglasTemporales {
     ReglasTemporales()
         : ruta_(std::filesystem::temp_directory_path() / "rebanex-bench-Rebanex.txt") {
         std::ofstream fichero(ruta_, std::ios::binary);
-        for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
+        for (const std::string& linea : ContenidoReemplazosPorDefecto()) {
             fichero << linea << "\r\n";
         }
     }
@@ -172,10 +172,9 @@ void PartirSms(benchmark::State& state) {
     p.Firma = "Ana";
     p.TrozosSms = sms;
     const auto preparado = [&] {
-        std::string texto =
-            *PrepararTexto(entrada.mensaje, entrada, avisador, {}, Troceado::kSinLimite);
+        std::string texto = *PrepararTexto(entrada.mensaje, entrada, avisador, {}, kSinLimite);
         if (sms) {
-            Troceado::AdaptarGSM(texto, p.Tabla);
+            AdaptarGSM(texto, p.Tabla);
         }
         return texto;
     };

@@ -97,9 +97,9 @@ void Prog::AbrirFicheroReemplazos() {
         if (sistema_.disco.EsFichero(DirectorioInicio_ + ruta)) {
             ruta = DirectorioInicio_ + ruta;
         } else {
-            vista_.Avisar(Troceado::AvisoReemplazosNoEncontrado(ruta));
-            if (!sistema_.disco.Escribir(ruta, Troceado::TextoReemplazosPorDefecto())) {
-                vista_.Avisar(Troceado::AvisoErrorEscribirReemplazos(ruta));
+            vista_.Avisar(AvisoReemplazosNoEncontrado(ruta));
+            if (!sistema_.disco.Escribir(ruta, TextoReemplazosPorDefecto())) {
+                vista_.Avisar(AvisoErrorEscribirReemplazos(ruta));
                 return;
             }
         }

@@ -32,7 +32,7 @@ void Prog::TransformarMensaje(std::string_view estado,
 
 void Prog::QuitarAcentosDelMensaje() {
     TransformarMensaje(kEstadoAcentos, [](std::string& t) {
-        Troceado::QuitarAcentos(t);
+        QuitarAcentos(t);
         return true;
     });
 }
@@ -41,14 +41,14 @@ void Prog::QuitarAcentosDelMensaje() {
 void Prog::CambiarLetrasDelMensaje(int indice) {
     const bool mayusculas = indice == 2;
     TransformarMensaje(kEstadoLetras, [mayusculas](std::string& t) {
-        Troceado::CambiarLetras(t, mayusculas);
+        CambiarLetras(t, mayusculas);
         return true;
     });
 }
 
 void Prog::QuitarEspaciosDelMensaje() {
     TransformarMensaje(kEstadoEspacios, [](std::string& t) {
-        Troceado::QuitarMultiEspacios(t);
+        QuitarMultiEspacios(t);
         return true;
     });
 }
@@ -60,12 +60,11 @@ void Prog::ReemplazarPalabrasDelMensaje() {
     const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::LongMax));
     bool cabe = true;
     TransformarMensaje(kEstadoReemplazos, [&](std::string& t) {
-        cabe = Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_, limite) ==
-               Troceado::FinReemplazos::Terminado;
+        cabe = AplicarReemplazos(t, RutaReemplazos_, vista_, limite) == FinReemplazos::Terminado;
         return cabe;
     });
     if (!cabe) {
-        vista_.Avisar(Troceado::AvisoReemplazosSinFin(limite));
+        vista_.Avisar(AvisoReemplazosSinFin(limite));
     }
 }
 
@@ -75,8 +74,8 @@ void Prog::FirmarMensaje() {
         return;
     }
     std::string texto = vista_.Texto(Control::Msg);
-    Troceado::InsertarFirmaEnPosicion(texto, FirmaMensatel_, IndiceMarcado(Menu::FirmarEnPosicion1),
-                                      vista_.InicioSeleccion(Control::Msg));
+    InsertarFirmaEnPosicion(texto, FirmaMensatel_, IndiceMarcado(Menu::FirmarEnPosicion1),
+                            vista_.InicioSeleccion(Control::Msg));
     vista_.FijarTexto(Control::Msg, texto);
     vista_.Enfocar(Control::Msg);
 }

@@ -27,7 +27,7 @@ std::string LineaActualizador(const std::string& rutaEjecutable, const std::stri
     const std::string directorio = DirectorioDe(rutaEjecutable);
     std::string nombre = NombreDe(rutaEjecutable);
     nombre = nombre.substr(0, nombre.find_last_of('.'));
-    Troceado::CambiarLetras(nombre, false);
+    CambiarLetras(nombre, false);
     return directorio + std::string(kActualizador) + " " + FechaActualizacion() + "\"" +
            directorio + nombre + ".exe" + "\"" + web + "Rebanex.dat" + "\"" + web + "Rebanex.exe";
 }

@@ -68,22 +68,22 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
         Estado(pasos, "Cambiando Formato de Letras...");
     }
     // Line breaks and tabs become the only separator the cutter knows.
-    Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+    PrepararCaracteres(texto, o.NoAcentos, letras);
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
-        if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
-            Troceado::FinReemplazos::Limite) {
+        if (AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
+            FinReemplazos::Limite) {
             return std::nullopt;
         }
     }
     if (o.NoMultiEspacios) {
         Estado(pasos, "Eliminando Multi-Espacios...");
-        Troceado::QuitarMultiEspacios(texto);
+        QuitarMultiEspacios(texto);
     }
     // When every piece is signed the cutter adds the signature instead. A caret offset counts
     // in the untransformed message, as the box reports it.
     if (o.FirmarAutomaticamente && !entrada.firma.empty() && !FirmarEnTrozosEnVigor(o)) {
-        Troceado::InsertarFirmaEnPosicion(texto, entrada.firma, o.FirmarEnPosicion, entrada.cursor);
+        InsertarFirmaEnPosicion(texto, entrada.firma, o.FirmarEnPosicion, entrada.cursor);
     }
     return texto;
 }

@@ -8,7 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -89,4 +89,4 @@ std::size_t BuscarSinMayusculas(std::string_view texto, std::string_view enMayus
     return BuscarEn<true>(texto, enMayusculas, desde);
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

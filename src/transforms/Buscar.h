@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // The first occurrence of `patron` at or after `desde`, as std::string_view::find.
 std::size_t Buscar(std::string_view texto, std::string_view patron, std::size_t desde = 0);
@@ -15,4 +15,4 @@ std::size_t Buscar(std::string_view texto, std::string_view patron, std::size_t 
 std::size_t BuscarSinMayusculas(std::string_view texto, std::string_view enMayusculas,
                                 std::size_t desde = 0);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -7,7 +7,7 @@
 #include "transforms/Buscar.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -116,4 +116,4 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
     texto.resize(static_cast<std::size_t>(escrito - inicio));
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

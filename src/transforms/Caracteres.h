@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // á é í ó ú à è ì ò ù and their capitals become plain vowels; nothing else changes.
 void QuitarAcentos(std::string& texto);
@@ -23,4 +23,4 @@ void QuitarSaltos(std::string& texto);
 // QuitarSaltos.
 void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -44,4 +44,4 @@ void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, int pos
     }
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

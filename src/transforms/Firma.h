@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // 1: firma + " " + texto. 2: texto + " " + firma. Any other position: no change.
 // Callers check first that the signature is not empty.
@@ -20,4 +20,4 @@ void InsertarFirmaEnCursor(std::string& texto, std::string_view firma, long long
 void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, int posicion,
                              long long cursor);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

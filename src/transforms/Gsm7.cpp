@@ -107,8 +107,6 @@ std::optional<std::string_view> SustitutoGsm(unsigned char byte) {
     return s.hay[byte] ? std::optional(s.texto[byte]) : std::nullopt;
 }
 
-namespace Troceado {
-
 std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
     const CostesGsm& costes = Costes(tabla);
     const auto fuerza = [&costes](char c) { return costes[static_cast<unsigned char>(c)] == 0; };
@@ -139,7 +137,5 @@ std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
     texto = std::move(adaptado);
     return sinSustituto;
 }
-
-}  // namespace Troceado
 
 }  // namespace rebanex

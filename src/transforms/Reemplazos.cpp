@@ -9,7 +9,7 @@
 #include "sistema/Ficheros.h"
 #include "transforms/MotorReglas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -109,4 +109,4 @@ Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta) {
                  "Upss!!! Línea RaRa!!", Icono::Exclamacion, Botones::SiNo};
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

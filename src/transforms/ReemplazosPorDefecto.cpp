@@ -5,7 +5,7 @@
 #include "comun/Direcciones.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -81,4 +81,4 @@ Aviso AvisoErrorEscribirReemplazos(const std::string& ruta) {
                  Icono::Exclamacion, Botones::Aceptar};
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -6,7 +6,7 @@
 #include "transforms/Buscar.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -133,4 +133,4 @@ bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, Zo
     return true;
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -10,7 +10,7 @@
 
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 struct Regla {
     // Prefijo, Sufijo and Palabra ignore case and test word boundaries; Exacta does neither.
@@ -48,4 +48,4 @@ class ZonasNuevas {
 bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite = kSinLimite,
                   ZonasNuevas* zonas = nullptr);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

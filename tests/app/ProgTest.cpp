@@ -269,11 +269,11 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
     sistema.soloLectura.insert(ruta);
     prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
-    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
-                                                Troceado::AvisoErrorEscribirReemplazos(ruta)}));
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoReemplazosNoEncontrado(ruta),
+                                                AvisoErrorEscribirReemplazos(ruta)}));
     sistema.soloLectura.clear();
     prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
-    EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
+    EXPECT_EQ(sistema.ficheros[ruta], TextoReemplazosPorDefecto());
     sistema.ficheros[ruta] = "cambiado";
     prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");

@@ -111,7 +111,7 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     vista.Escribir(Control::LongMax, "abc");
     prog.EjecutarMenu(Menu::AutoReemplazarPalabras);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(32767 * 160));
+    EXPECT_EQ(vista.avisos.back(), AvisoReemplazosSinFin(32767 * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 

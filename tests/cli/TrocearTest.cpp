@@ -121,12 +121,12 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     // A faulty rules line is answered "Sí", a missing file reported, and the split goes on.
     const std::string reglas = carpeta.Escribir("reglas.txt", "que\tq\r\nmal\r\npor\tx\r\n");
     Ver("--opcion AutoReemplazar=1 --reemplazos " + reglas, "hola\nque por", 0, "hola q x\n",
-        Caja(Troceado::AvisoLineaRara(2, reglas)));
+        Caja(AvisoLineaRara(2, reglas)));
     Ver("--opcion AutoReemplazar=1 --reemplazos " + falta, "que", 0, "que\n",
-        Caja(Troceado::AvisoErrorAbrirReemplazos(falta)));
+        Caja(AvisoErrorAbrirReemplazos(falta)));
     // A word that begins a line is at no word boundary for the menu command.
     Ver("--formato reemplazar --reemplazos " + reglas, "hola\nque, que", 0, "hola\nque, q",
-        Caja(Troceado::AvisoLineaRara(2, reglas)));
+        Caja(AvisoLineaRara(2, reglas)));
     // Rules that lengthen the text without end stop where no split could take it.
     std::string crecen;
     for (int i = 0; i < 40; ++i) {
@@ -136,7 +136,7 @@ TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
     Ver("--max 12 --opcion AutoReemplazar=1 " + sinFin, std::string(1000, 'a'), 2, "",
         Caja(AvisoDemasiadosTrozos()));
     Ver("--formato reemplazar --max 12 " + sinFin, std::string(1000, 'a'), 2, "",
-        Caja(Troceado::AvisoReemplazosSinFin(32767 * 12)));
+        Caja(AvisoReemplazosSinFin(32767 * 12)));
     // A refused split exits with 2 and its box, a bad command line with 1.
     Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
     Ver("--max abc --codificacion cp1252", "hola", 2, "",

@@ -76,7 +76,7 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         // The rules file is made again, then opened in the text editor (Notepad here), then closed.
         {"^f",
          [&] {
-             Atender(app, Troceado::AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
+             Atender(app, AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
              EXPECT_TRUE(Esperar([&] { return !LeerFichero(Fichero("Rebanex.txt")).empty(); }));
              HWND editor = nullptr;
              EXPECT_TRUE(

@@ -85,7 +85,7 @@ TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
         t.Escribir("d\x80 a\xF1o/mensatel.ini", guardado);
         std::string texto = "una canci\xF3n";
         pruebas::AvisadorSimulado avisador;
-        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
+        AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
         EXPECT_EQ(texto, "una canc");
         DiscoFicheros disco({});
         PerfilFichero perfil(disco);

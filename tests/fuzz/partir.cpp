@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
     static const std::string reglas = [] {
         const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
-        ficheros::EscribirFichero(ruta.string(), Troceado::TextoReemplazosPorDefecto());
+        ficheros::EscribirFichero(ruta.string(), TextoReemplazosPorDefecto());
         return ruta.string();
     }();
     FuzzedDataProvider d(datos, tamanyo);

@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     // limit keeps the run short, and every text on the way within it.
     AvisadorFijo avisador(respuestas), otro(respuestas);
     std::string real = texto;
-    if (Troceado::AplicarReemplazos(real, reglas, "Rebanex.txt", avisador, 1 << 16) ==
-        Troceado::FinReemplazos::Terminado) {
+    if (AplicarReemplazos(real, reglas, "Rebanex.txt", avisador, 1 << 16) ==
+        FinReemplazos::Terminado) {
         pruebas::AplicarReglasUnaAUna(texto, reglas, otro);
         EXIGIR(real == texto);
     }

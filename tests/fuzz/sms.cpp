@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     }
 
     std::string adaptado = texto;
-    const std::string quedan = Troceado::AdaptarGSM(adaptado, p.Tabla);
+    const std::string quedan = AdaptarGSM(adaptado, p.Tabla);
     EXIGIR(ContarSms(adaptado, p.Tabla).distintos == quedan);
 
     const auto recuento = ContarTrozos(texto, p);

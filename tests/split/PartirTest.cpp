@@ -124,7 +124,7 @@ TEST(Partir, TransformacionesEnSuOrden) {
     e.rutaReemplazos = carpeta.Fichero("falta");
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(),
               Trozos{"cancion que bonita"});
-    EXPECT_EQ(avisador.avisos, std::vector{Troceado::AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
+    EXPECT_EQ(avisador.avisos, std::vector{AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "transforms/ReemplazosPorDefecto.h"
 #include "transforms/ReglasUnaAUna.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 namespace {
 
 TEST(Reglas, ClasesDeLineaEnOrdenLineasRarasYFicheroQueNoSeAbre) {
@@ -144,4 +144,4 @@ TEST(Reglas, ElFiltroVeCadaReglaQuePuedeCambiarAlgo) {
 }
 
 }  // namespace
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

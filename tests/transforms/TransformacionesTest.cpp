@@ -8,7 +8,7 @@
 #include "transforms/Regla.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 namespace {
 
 template <typename... Mas>
@@ -82,4 +82,4 @@ TEST(Regla, SeparadoresYPalabras) {
 }
 
 }  // namespace
-}  // namespace rebanex::Troceado
+}  // namespace rebanex
