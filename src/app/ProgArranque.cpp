@@ -21,7 +21,7 @@ void Prog::Iniciar(const std::string& directorioActual, const std::string& linea
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
     vista_.FijarTextoMenu(
         Menu::EnviarMailAutor,
-        "&Enviar mail al autor (" + std::string(Direcciones::kMailAutor) + ") Bugs y otras cosas");
+        "&Enviar mail al autor (" + std::string(direcciones::kMailAutor) + ") Bugs y otras cosas");
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();

@@ -18,19 +18,19 @@ void Prog::MostrarCreditos() {
 }
 
 void Prog::EscribirAlAutor() {
-    AbrirDocumento(sistema_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
+    AbrirDocumento(sistema_.shell, "mailto:" + std::string(direcciones::kMailAutor));
 }
 
 void Prog::AbrirEnlace(Menu m) {
     switch (m) {
         case Menu::PeichMensatel:
-            return AbrirEnNavegador(std::string(Direcciones::kPeichMensatel));
+            return AbrirEnNavegador(std::string(direcciones::kPeichMensatel));
         case Menu::ForoMensatel:
-            return AbrirEnNavegador(std::string(Direcciones::kForoMensatel));
+            return AbrirEnNavegador(std::string(direcciones::kForoMensatel));
         case Menu::ChatMensatel:
-            return AbrirEnNavegador(std::string(Direcciones::kChatMensatel));
+            return AbrirEnNavegador(std::string(direcciones::kChatMensatel));
         case Menu::FaqMensatel:
-            return AbrirEnNavegador(std::string(Direcciones::kFaqMensatel));
+            return AbrirEnNavegador(std::string(direcciones::kFaqMensatel));
         default:
             return;
     }

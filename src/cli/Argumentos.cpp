@@ -6,7 +6,7 @@
 #include "cli/OpcionesPorClave.h"
 #include "comun/Windows1252.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -242,4 +242,4 @@ const std::string& TextoAyuda() {
     return kAyuda;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

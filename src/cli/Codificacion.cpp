@@ -1,6 +1,6 @@
 #include "cli/Codificacion.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 std::string SaltosDeVentana(std::string_view texto) {
     std::string resultado;
@@ -19,4 +19,4 @@ std::string SaltosDeVentana(std::string_view texto) {
     return resultado;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

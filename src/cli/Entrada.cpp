@@ -7,7 +7,7 @@
 #include "files/Mensajes.h"
 #include "sistema/Ficheros.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto) {
     std::string datos;
@@ -40,4 +40,4 @@ std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero
     return codificacion == CodificacionConsola::Cp1252 ? texto : SaltosDeVentana(texto);
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

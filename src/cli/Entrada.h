@@ -8,7 +8,7 @@
 
 #include "cli/Argumentos.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // Every byte of the stream; nullopt on a read error. `previsto`: room to reserve up front.
 std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto = 0);
@@ -22,4 +22,4 @@ std::optional<std::string> LeerTodo(std::istream& entrada, std::size_t previsto 
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero,
                                        std::istream& entrada, CodificacionConsola codificacion);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

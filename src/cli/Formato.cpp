@@ -4,7 +4,7 @@
 #include "transforms/Firma.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
                                           Avisador& avisador) {
@@ -41,4 +41,4 @@ std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaP
     return texto;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -4,7 +4,7 @@
 #include "settings/TablaOpciones.h"
 #include "sistema/NombresPerfil.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::s
     return true;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

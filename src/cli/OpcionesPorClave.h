@@ -7,7 +7,7 @@
 
 #include "settings/Configuracion.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // True when the key (Windows-1252, any letter case) names an option the tool accepts.
 bool EsClaveDeOpcion(std::string_view clave);
@@ -17,4 +17,4 @@ bool EsClaveDeOpcion(std::string_view clave);
 // typed into LongMax. False, with nothing changed, for an unknown key.
 bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::string& valor);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

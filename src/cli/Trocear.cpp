@@ -12,7 +12,7 @@
 #include "split/Contador.h"
 #include "split/Partir.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -189,4 +189,4 @@ int EjecutarTrocear(const std::vector<std::string>& argumentos, std::istream& en
     return kSalidaExcepcion;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

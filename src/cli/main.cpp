@@ -24,9 +24,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     try {
         const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
-        return rebanex::consola::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
+        return rebanex::cli::EjecutarTrocear(argumentos, std::cin, std::cout, std::cerr);
     } catch (...) {  // only copying the arguments can get here
         std::cerr << "trocear: no hay memoria suficiente para empezar\n";
-        return rebanex::consola::kSalidaExcepcion;
+        return rebanex::cli::kSalidaExcepcion;
     }
 }

@@ -17,8 +17,8 @@ bool EsProgramaWindows(Disco& disco, const std::string& ruta) {
 
 std::string WebActualizaciones(Ini& ini) {
     std::string web;
-    if (!ini.LeerIni(kSeccionRebanex, Direcciones::kClaveWebActualizaciones, web) || web.empty()) {
-        return std::string(Direcciones::kWebActualizaciones);
+    if (!ini.LeerIni(kSeccionRebanex, direcciones::kClaveWebActualizaciones, web) || web.empty()) {
+        return std::string(direcciones::kWebActualizaciones);
     }
     return web.back() == '/' ? web : web + '/';
 }

@@ -15,7 +15,7 @@ Aviso AvisoAyuda() {
         "más de un SMS para ser enviado, en varios Trozos.\r\r"
         "Si encontrais errores y cosas de esas enviame un mail o dejar un msg en\r"
         "el FORO del MENSATEL.\r\r" +
-            std::string(22, '-') + "\rQuelvo\r" + std::string(Direcciones::kMailAutor) + "\r\r",
+            std::string(22, '-') + "\rQuelvo\r" + std::string(direcciones::kMailAutor) + "\r\r",
         "Pa que sirvo!!! ;)", Icono::Informacion, Botones::Aceptar};
 }
 
@@ -53,7 +53,7 @@ Aviso AvisoMensatelLogAusente() {
     return Aviso{
         "Upps!!! No encuentro el fichero MensatelLog.exe.\r\r\rCopiame en su directorio"
         "\r\r\rPara descargarlo: " +
-            std::string(Direcciones::kWebMensatel),
+            std::string(direcciones::kWebMensatel),
         "MensatelLog no ta aki!!!", Icono::Exclamacion, Botones::Aceptar};
 }
 

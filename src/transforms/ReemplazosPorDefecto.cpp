@@ -45,7 +45,7 @@ std::vector<std::string> CrearContenido() {
         guiones,
         ";Si tienes más palabras que reemplazar y crees que le pueden servir a alguien, "
         "envíamelas a <" +
-            std::string(Direcciones::kMailAutor) + ">",
+            std::string(direcciones::kMailAutor) + ">",
         guiones,
         "*dos\t2",
         "porque\txp",

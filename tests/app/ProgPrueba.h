@@ -14,7 +14,7 @@
 #include "app/TablaControles.h"
 #include "sistema/SistemaSimulado.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 
 // A window without a screen, as designed; setting Msg's or Trozo's text raises its change event.
 class VistaSimulada : public Vista {
@@ -168,4 +168,4 @@ class ProgPrueba : public ::testing::Test {
     VistaSimulada vista{prog};
 };
 
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

@@ -19,7 +19,7 @@
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 namespace {
 
 // The form's layout in twips on screens of any DPI: each edge is rounded on its own.
@@ -180,8 +180,8 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     prog.EjecutarMenu(Menu::EnviarMailAutor);
     prog.EjecutarMenu(Menu::EjecutarMensatelLog);
     const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
-    EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
-                                   "mailto:" + std::string(Direcciones::kMailAutor) + "||",
+    EXPECT_EQ(sistema.abiertos, (V{web(direcciones::kChatMensatel), web(direcciones::kFaqMensatel),
+                                   "mailto:" + std::string(direcciones::kMailAutor) + "||",
                                    "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
     EXPECT_FALSE(sistema.EsFichero("C:\\Temp\\TempHtm.html"));
     EXPECT_EQ(vista.avisos.size(), 5u);
@@ -322,9 +322,9 @@ TEST_F(ProgArranque, Actualizar) {
     EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
     EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
-                                                std::string(Direcciones::kWebActualizaciones));
+                                                std::string(direcciones::kWebActualizaciones));
     EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

@@ -10,7 +10,7 @@
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 namespace {
 
 using ProgMensaje = ProgPrueba;
@@ -233,4 +233,4 @@ TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
 }
 
 }  // namespace
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

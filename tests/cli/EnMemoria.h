@@ -5,7 +5,7 @@
 
 #include "cli/Trocear.h"
 
-namespace rebanex::consola::prueba {
+namespace rebanex::cli::pruebas {
 
 struct Resultado {
     int codigo = -1;
@@ -19,4 +19,4 @@ inline Resultado Trocear(const std::vector<std::string>& argumentos,
     return {EjecutarTrocear(argumentos, in, out, err), out.str(), err.str()};  // in this order
 }
 
-}  // namespace rebanex::consola::prueba
+}  // namespace rebanex::cli::pruebas

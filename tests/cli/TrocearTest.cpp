@@ -9,7 +9,7 @@
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::consola::prueba {
+namespace rebanex::cli::pruebas {
 namespace {
 
 // The arguments split at spaces ('' stands for an empty one).
@@ -69,7 +69,7 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
 }
 
 std::string Caja(const Aviso& aviso, CodificacionConsola c = CodificacionConsola::Utf8) {
-    return consola::Salida(c).Texto(TextoAviso(aviso)) + "\n";
+    return cli::Salida(c).Texto(TextoAviso(aviso)) + "\n";
 }
 
 struct TrocearTest : ::testing::Test {
@@ -82,7 +82,7 @@ struct TrocearTest : ::testing::Test {
         EXPECT_EQ(r.error, error);
     }
     std::string Ini(const std::string& texto) { return carpeta.Escribir("Rebanex.ini", texto); }
-    pruebas::CarpetaTemporal carpeta;
+    rebanex::pruebas::CarpetaTemporal carpeta;
 };
 
 TEST_F(TrocearTest, OpcionesEntradasYSalidas) {
@@ -202,4 +202,4 @@ TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
 }
 
 }  // namespace
-}  // namespace rebanex::consola::prueba
+}  // namespace rebanex::cli::pruebas

@@ -78,7 +78,7 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
     app.Elegir(Menu::DescargarUltimaVersion);
     EXPECT_EQ(app.EsperarFin(), 0u);
     const std::string linea = LineaActualizador(Fichero(dentro + "Rebanex.exe"),
-                                                std::string(Direcciones::kWebActualizaciones));
+                                                std::string(direcciones::kWebActualizaciones));
     EXPECT_TRUE(Esperar([&] { return lineas().ends_with(linea + "\r\n"); })) << lineas();
     EXPECT_EQ(LeerFichero(Fichero("lineas")), "");
 }

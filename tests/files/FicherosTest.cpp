@@ -91,7 +91,7 @@ TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
         PerfilFichero perfil(disco);
         Ini ini(perfil);
         EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
-        const auto r = consola::prueba::Trocear(
+        const auto r = cli::pruebas::Trocear(
             {"--codificacion", "cp1252", "--opcion", "NoAcentos=0", carpeta + "mensatel.ini"});
         EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o\r\n") << r.error;
     }
@@ -101,7 +101,7 @@ TEST(Ficheros, ReglasFirmaYMensajeEnUtf8OWindows1252EnUnaCarpetaFueraDeAscii) {
         t.Escribir("d\x80 a\xF1o/Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
     t.Escribir("d\x80 a\xF1o/Rebanex.txt", "que\tq\r\n");
     for (const std::string& arg : {ini, AUtf8(ini)}) {
-        const auto r = consola::prueba::Trocear({"--ini", arg}, "que");
+        const auto r = cli::pruebas::Trocear({"--ini", arg}, "que");
         EXPECT_EQ(r.salida, "q\n") << r.error;
     }
 }

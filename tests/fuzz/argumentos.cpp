@@ -8,7 +8,7 @@
 #include "cli/OpcionesPorClave.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
-    using namespace rebanex::consola;
+    using namespace rebanex::cli;
     std::vector<std::string> args(1);
     for (size_t i = 0; i < tamanyo; ++i) {
         datos[i] == 0 ? void(args.emplace_back())
