@@ -78,8 +78,9 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
 // The first check that fails (the Prog tests show where each one puts the focus).
 std::optional<Aviso> Fallo(const std::string& mensaje, const std::string& lon, bool indicador,
                            const std::string& firmaEnTrozos = "") {
-    EntradaPartir e{
-        mensaje, 0, {}, firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos, ""};
+    EntradaPartir e;
+    e.mensaje = mensaje;
+    e.firma = firmaEnTrozos.empty() ? "una firma muy larga" : firmaEnTrozos;
     e.opciones.MsgMax = lon;
     e.opciones.IndicadorTrozos = indicador;
     e.opciones.FirmarEnTrozos = !firmaEnTrozos.empty();
@@ -110,8 +111,9 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
 // no two spaces) and of their status texts; a missing rules file is reported.
 TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
-    EntradaPartir e{
-        "Canci\xF3n\r\nque BONITA", 0, {}, "", carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n")};
+    EntradaPartir e;
+    e.mensaje = "Canci\xF3n\r\nque BONITA";
+    e.rutaReemplazos = carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n");
     e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
