@@ -57,14 +57,14 @@ EntradaPartir EntradaCompleta(std::string mensaje, const std::string& rutaReempl
     e.rutaReemplazos = rutaReemplazos;
     Configuracion& o = e.opciones;
     o.NoAcentos = true;
-    o.Letras = 2;  // lower case, so that every rule finds its words
+    o.Letras = CasoLetras::Minusculas;  // lower case, so that every rule finds its words
     o.NoMultiEspacios = true;
     o.AutoReemplazar = true;
     o.IndicadorTrozos = true;
     o.FirmarAutomaticamente = true;
     o.FirmarEnTrozos = true;
     o.FirmarEnTrozosHabilitado = true;
-    o.FirmarEnPosicion = 2;
+    o.FirmarEnPosicion = PosicionFirma::AlFinal;
     o.ObtenerTamanyoMsg = false;
     o.MsgMax = "160";
     return e;
@@ -168,7 +168,7 @@ void PartirSms(benchmark::State& state) {
     p.IndicadorTrozos = true;
     p.LongitudMensaje = static_cast<long long>(bytes);
     p.Firmados = true;
-    p.FirmarEnPosicion = 2;
+    p.FirmarEnPosicion = PosicionFirma::AlFinal;
     p.Firma = "Ana";
     p.TrozosSms = sms;
     const auto preparado = [&] {

@@ -74,7 +74,7 @@ void Prog::FirmarMensaje() {
         return;
     }
     std::string texto = vista_.Texto(Control::Msg);
-    InsertarFirmaEnPosicion(texto, FirmaMensatel_, IndiceMarcado(Menu::FirmarEnPosicion1),
+    InsertarFirmaEnPosicion(texto, FirmaMensatel_, LeerOpciones().FirmarEnPosicion,
                             vista_.InicioSeleccion(Control::Msg));
     vista_.FijarTexto(Control::Msg, texto);
     vista_.Enfocar(Control::Msg);

@@ -30,7 +30,7 @@ Configuracion Prog::LeerOpciones() {
                 }
                 break;
             case TipoOpcion::Eleccion:
-                c.*o.eleccion = IndiceMarcado(*item);
+                o.fijarEleccion(c, IndiceMarcado(*item));
                 break;
             case TipoOpcion::Texto:
                 c.*o.texto = vista_.Texto(Control::LongMax);
@@ -54,7 +54,7 @@ void Prog::MostrarOpciones(const Configuracion& c) {
                 }
                 break;
             case TipoOpcion::Eleccion:
-                MarcarEleccion(*item, c.*o.eleccion);
+                MarcarEleccion(*item, o.leerEleccion(c));
                 break;
             case TipoOpcion::Texto:
                 vista_.FijarTexto(Control::LongMax, c.*o.texto);
@@ -79,7 +79,8 @@ void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
         const int indice = IndiceEnGrupo(primero, m);
         MarcarEleccion(primero, indice);
         if (o.opcion == Opcion::FirmarEnPosicion) {
-            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos, HabilitadoTrasPosicion(indice));
+            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos,
+                                       HabilitadoTrasPosicion(LeerOpciones().FirmarEnPosicion));
         }
     } else {
         const bool si = !vista_.Marcado(m);

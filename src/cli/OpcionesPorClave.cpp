@@ -33,7 +33,7 @@ bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::s
             opciones.*(o->siNo) = ValorSiNo(valor);
             break;
         case TipoOpcion::Eleccion:
-            opciones.*(o->eleccion) = ValorEleccion(valor);
+            o->fijarEleccion(opciones, ValorEleccion(valor));
             break;
         case TipoOpcion::Texto:
             opciones.*(o->texto) = valor;  // checked later, like the text of LongMax

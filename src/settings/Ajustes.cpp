@@ -50,7 +50,7 @@ void LeerOpcion(Ini& ini, LoteIni& lote, const DefOpcion& def, Configuracion& o)
             o.*def.siNo = ValorSiNo(valor);
             break;
         case TipoOpcion::Eleccion:
-            o.*def.eleccion = ValorEleccion(valor);
+            def.fijarEleccion(o, ValorEleccion(valor));
             break;
         case TipoOpcion::Texto:
             o.*def.texto = Decimal(RedondearPar(ValorNumerico(valor)));

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "comun/Elecciones.h"
+
 namespace rebanex {
 
 struct Configuracion {
@@ -15,11 +17,11 @@ struct Configuracion {
     bool CopiarTrozoAlMensatel = true;
     bool ObtenerTamanyoMsg = true;
     std::string MsgMax = "160";  // the text of LongMax, as typed
-    int Letras = 1;              // 1 as typed, 2 lower case, 3 upper case
+    CasoLetras Letras = CasoLetras::TalCual;
     bool FirmarAutomaticamente = false;
     bool FirmarEnTrozos = false;           // the tick of its menu item
     bool FirmarEnTrozosHabilitado = true;  // the enabled state of that item
-    int FirmarEnPosicion = 1;              // 1 front, 2 end, 3 at the caret
+    PosicionFirma FirmarEnPosicion = PosicionFirma::Delante;
     bool AutoReemplazar = false;
     bool PosicionVentana = true;
 
@@ -38,8 +40,8 @@ bool TrozosFirmados(const Configuracion& c, const std::string& firma);
 inline bool HabilitadoTrasFirmaAuto(bool firmaAutomatica) {
     return firmaAutomatica;
 }
-inline bool HabilitadoTrasPosicion(int posicion) {
-    return posicion != 3;
+inline bool HabilitadoTrasPosicion(PosicionFirma posicion) {
+    return posicion != PosicionFirma::EnCursor;
 }
 
 }  // namespace rebanex

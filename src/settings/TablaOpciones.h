@@ -40,7 +40,9 @@ struct DefOpcion {
     TipoOpcion tipo;
     std::string_view porDefecto;  // written when the key is missing at start-up
     bool Configuracion::*siNo = nullptr;
-    int Configuracion::*eleccion = nullptr;
+    // A choice as the number of its item, 1 to 3, which is how the settings file stores it.
+    int (*leerEleccion)(const Configuracion&) = nullptr;
+    void (*fijarEleccion)(Configuracion&, int item) = nullptr;
     std::string Configuracion::*texto = nullptr;
     // The item's enabled state, where it has one of its own that the option depends on.
     bool Configuracion::*habilitado = nullptr;

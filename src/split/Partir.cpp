@@ -63,12 +63,11 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
     if (o.NoAcentos) {
         Estado(pasos, "Eliminando Acentos...");
     }
-    const int letras = o.Letras == 2 || o.Letras == 3 ? o.Letras : 1;
-    if (letras != 1) {
+    if (o.Letras != CasoLetras::TalCual) {
         Estado(pasos, "Cambiando Formato de Letras...");
     }
     // Line breaks and tabs become the only separator the cutter knows.
-    PrepararCaracteres(texto, o.NoAcentos, letras);
+    PrepararCaracteres(texto, o.NoAcentos, o.Letras);
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
         if (AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==

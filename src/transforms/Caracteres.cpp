@@ -78,18 +78,18 @@ void QuitarMultiEspacios(std::string& texto) {
 }
 
 void QuitarSaltos(std::string& texto) {
-    PrepararCaracteres(texto, false, 1);
+    PrepararCaracteres(texto, false, CasoLetras::TalCual);
 }
 
 // One table for accents and case, applied with the line breaks in a single pass over the
 // text, in place: nothing here makes the text longer.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) {
     Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
     for (int c = 0; c < 256; ++c) {
         unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
-        if (letras == 2) {
+        if (letras == CasoLetras::Minusculas) {
             x = kMinusculas[x];
-        } else if (letras == 3) {
+        } else if (letras == CasoLetras::Mayusculas) {
             x = kMayusculas[x];
         }
         tabla[c] = x;

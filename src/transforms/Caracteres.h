@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "comun/Elecciones.h"
+
 namespace rebanex {
 
 // á é í ó ú à è ì ò ù and their capitals become plain vowels; nothing else changes.
@@ -19,8 +21,7 @@ void QuitarMultiEspacios(std::string& texto);
 void QuitarSaltos(std::string& texto);
 
 // What the split does to every message before its rules, in one pass: accents go when
-// asked (QuitarAcentos), then letters become lower case (letras 2) or upper case (3), then
-// QuitarSaltos.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras);
+// asked (QuitarAcentos), then letters change case as `letras` says, then QuitarSaltos.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras);
 
 }  // namespace rebanex

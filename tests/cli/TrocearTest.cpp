@@ -61,9 +61,9 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElErrorYOpcionesPorClave) {
     }
     esperada.Inverso = true;
     esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
-    esperada.Letras = 2;            // rounded, halves to even
-    esperada.FirmarEnPosicion = 1;  // outside 1 to 3
-    esperada.MsgMax = " 0160";      // checked later like the text of LongMax
+    esperada.Letras = CasoLetras::Minusculas;            // 2.5 rounded, halves to even
+    esperada.FirmarEnPosicion = PosicionFirma::Delante;  // 3.5 is 4, outside 1 to 3
+    esperada.MsgMax = " 0160";                           // checked later like the text of LongMax
     EXPECT_EQ(c, esperada);
     EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "1") || AsignarOpcion(c, "Inverso ", "1"));
 }

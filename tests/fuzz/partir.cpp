@@ -24,8 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
                         &o.AutoReemplazar}) {
         *marca = d.ConsumeBool();
     }
-    o.Letras = d.ConsumeIntegralInRange(0, 4);
-    o.FirmarEnPosicion = d.ConsumeIntegralInRange(0, 4);
+    o.Letras =
+        d.PickValueInArray({CasoLetras::TalCual, CasoLetras::Minusculas, CasoLetras::Mayusculas});
+    o.FirmarEnPosicion = d.PickValueInArray(
+        {PosicionFirma::Delante, PosicionFirma::AlFinal, PosicionFirma::EnCursor});
     // Mostly a small maximum, where the cut has least room; now and then any text at all.
     o.MsgMax = d.ConsumeBool() ? d.ConsumeRandomLengthString(8)
                                : Decimal(d.ConsumeIntegralInRange<int16_t>(-2, 200));

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     p.Tabla = d.ConsumeBool() ? TablaGsm::Espanola : TablaGsm::Basica;
     p.MsgMax = d.ConsumeIntegralInRange<int16_t>(-2, 400);
     p.IndicadorTrozos = d.ConsumeBool(), p.Inverso = d.ConsumeBool(), p.Firmados = d.ConsumeBool();
-    p.FirmarEnPosicion = d.ConsumeBool() ? 1 : 2;
+    p.FirmarEnPosicion = d.ConsumeBool() ? PosicionFirma::Delante : PosicionFirma::AlFinal;
     p.Firma = d.ConsumeRandomLengthString(40);
     const std::string texto = d.ConsumeRemainingBytesAsString();
 

@@ -72,7 +72,8 @@ TEST_F(AjustesTest, ValoresGuardados) {
     esperada.Inverso = esperada.FirmarAutomaticamente = esperada.FirmarEnTrozos = true;
     esperada.NoAcentos = esperada.CopiarTrozoAlMensatel = esperada.PosicionVentana = false;
     esperada.MsgMax = "162";
-    esperada.Letras = esperada.FirmarEnPosicion = 3;
+    esperada.Letras = CasoLetras::Mayusculas;
+    esperada.FirmarEnPosicion = PosicionFirma::EnCursor;
     esperada.FirmarEnTrozosHabilitado = false;  // disabled while signing at the caret
     esperada.AutoReemplazar = true;
     EXPECT_EQ(estado.opciones, esperada);
@@ -97,7 +98,7 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     c.NoAcentos = false;
     c.MsgMax = "12a";                    // the text of LongMax as it is
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
-    c.FirmarEnPosicion = 3;
+    c.FirmarEnPosicion = PosicionFirma::EnCursor;
     c.PosicionVentana = false;  // its own command writes it, not this one
     EXPECT_TRUE(GuardarConfiguracion(ini, disco, c));
     EXPECT_EQ(Texto(),

@@ -27,7 +27,7 @@ struct Dado {
 
 // The pieces (in the order shown) against the text.
 void Desmontar(std::vector<std::string> textos, const std::string& texto, bool inverso,
-               bool indicador, const std::string& firma, int firmarEn) {
+               bool indicador, const std::string& firma, PosicionFirma firmarEn) {
     if (inverso) {
         std::reverse(textos.begin(), textos.end());
     }
@@ -41,7 +41,7 @@ void Desmontar(std::vector<std::string> textos, const std::string& texto, bool i
             t.erase(0, numero.size());
         }
         if (!firma.empty()) {
-            const bool delante = firmarEn == 1;
+            const bool delante = firmarEn == PosicionFirma::Delante;
             EXPECT_TRUE(delante ? t.starts_with(firma + " ") : t.ends_with(" " + firma)) << t;
             t.erase(delante ? 0 : t.size() - firma.size() - 1, firma.size() + 1);
         }
@@ -71,8 +71,9 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
         o.MsgMax = std::to_string(2 + dado(58));
         o.Inverso = dado(1), o.NoAcentos = dado(1), o.NoMultiEspacios = dado(1);
         o.IndicadorTrozos = dado(1), o.FirmarAutomaticamente = dado(1), o.FirmarEnTrozos = dado(1);
-        o.ObtenerTamanyoMsg = false, o.Letras = 1 + dado(2), o.FirmarEnPosicion = 1 + dado(2);
-        o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != 3;
+        o.ObtenerTamanyoMsg = false, o.Letras = static_cast<CasoLetras>(dado(2));
+        o.FirmarEnPosicion = static_cast<PosicionFirma>(dado(2));
+        o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != PosicionFirma::EnCursor;
         SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 
         pruebas::AvisadorSimulado avisador;
@@ -109,7 +110,7 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsUnSmsYNoCabiaLaPalabraSiguiente) {
         p.TrozosSms = true, p.LongitudMensaje = dado(1000);  // the box no longer matters
         p.MsgMax = static_cast<int16_t>(dado(1) ? 12 + dado(50) : 150 + dado(20));
         p.IndicadorTrozos = dado(1), p.Inverso = dado(1), p.Firmados = dado(2) == 0;
-        p.FirmarEnPosicion = 1 + dado(1), p.Firma = firmas[dado(2)];
+        p.FirmarEnPosicion = static_cast<PosicionFirma>(dado(1)), p.Firma = firmas[dado(2)];
         p.Tabla = dado(1) ? TablaGsm::Espanola : TablaGsm::Basica;
         SCOPED_TRACE("'" + texto + "' max " + std::to_string(p.MsgMax) + " " + p.Firma);
         const std::optional<Recuento> r = ContarTrozos(texto, p);

@@ -24,9 +24,16 @@ std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long l
     return ListaTrozos(texto, GenerarTrozos(texto, p, *r), p).Textos();
 }
 
-ParametrosCorte Con(int16_t msgMax, bool indicador = false, bool inverso = false, int firmarEn = 0,
+ParametrosCorte Con(int16_t msgMax, bool indicador = false, bool inverso = false,
+                    std::optional<PosicionFirma> firmarEn = std::nullopt,
                     std::string firma = "Ana") {
-    return {msgMax, indicador, 0, inverso, firmarEn != 0, firmarEn, firma};
+    return {msgMax,
+            indicador,
+            0,
+            inverso,
+            firmarEn.has_value(),
+            firmarEn.value_or(PosicionFirma::Delante),
+            firma};
 }
 
 TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
@@ -35,7 +42,7 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
     // Leading spaces of the text and of every piece are skipped; trailing ones stay.
     EXPECT_EQ(Cortar("   uno   dos", Con(4)), (Trozos{"uno ", "dos"}));
     EXPECT_EQ(Cortar("abc   ", Con(3)), (Trozos{"abc", ""}));
-    EXPECT_EQ(Cortar("", Con(160, false, false, 1)), (Trozos{"Ana "}));
+    EXPECT_EQ(Cortar("", Con(160, false, false, PosicionFirma::Delante)), (Trozos{"Ana "}));
     EXPECT_EQ(Cortar("hola mundo", Con(160, true, true), 200), (Trozos{"hola mundo"}));
     // A full message box reserves room for the indicator: 160 characters make two pieces.
     const std::string x(170, 'x');
@@ -47,13 +54,13 @@ TEST(Cortador, DondeSeCortaLoQueSeAnadeYElContadorDeLaCaja) {
     // Reversed: the end shows first, with the indicator of its cut.
     EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", Con(12, true, true)),
               (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
-    EXPECT_EQ(Cortar("hola mundo cruel", Con(10, false, false, 1)),
+    EXPECT_EQ(Cortar("hola mundo cruel", Con(10, false, false, PosicionFirma::Delante)),
               (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
     // 16 - 4 (indicator) - 4 (signature) = 8
-    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16, true, false, 2)),
+    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16, true, false, PosicionFirma::AlFinal)),
               (Trozos{"1/3 abcdefg- Ana", "2/3 hijklmn- Ana", "3/3 opqrst Ana"}));
     // No room for the text next to the indicator and the signature, or too many pieces.
-    EXPECT_EQ(Cortar(x, Con(12, true, false, 1, "Firma6")), std::nullopt);
+    EXPECT_EQ(Cortar(x, Con(12, true, false, PosicionFirma::Delante, "Firma6")), std::nullopt);
     EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
@@ -114,7 +121,8 @@ TEST(Partir, TransformacionesEnSuOrden) {
     EntradaPartir e;
     e.mensaje = "Canci\xF3n\r\nque BONITA";
     e.rutaReemplazos = carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n");
-    e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
+    e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true,
+    e.opciones.Letras = CasoLetras::Minusculas;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
                             [&] { sucesos.push_back("<obtenerTamanyo>"); }};
