@@ -47,7 +47,7 @@ std::string Prog::DirectorioEjecutable() {
 void Prog::EjecutarMensatelLog() {
     const std::string ruta = DirectorioEjecutable() + "MensatelLog.exe";
     if (sistema_.disco.EsFichero(ruta)) {
-        sistema_.shell.Abrir(ruta, "", DirectorioInicio_, kMostrar);
+        sistema_.shell.Abrir(ruta, "", DirectorioInicio_, Mostrar::TalCual);
     } else {
         vista_.Avisar(AvisoMensatelLogAusente());
     }

@@ -104,7 +104,7 @@ void Prog::AbrirFicheroReemplazos() {
             }
         }
     }
-    sistema_.shell.Abrir(sistema_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", kMostrar);
+    sistema_.shell.Abrir(sistema_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", Mostrar::TalCual);
 }
 
 }  // namespace rebanex

@@ -68,7 +68,7 @@ Aviso AvisoErrorNavegador() {
 }
 
 void AbrirDocumento(Shell& shell, const std::string& ruta) {
-    shell.Abrir(ruta, "", "", kMostrar);
+    shell.Abrir(ruta, "", "", Mostrar::TalCual);
 }
 
 void AbrirEnNavegador(Shell& shell, Disco& disco, Avisador& avisador, const std::string& url) {
@@ -80,7 +80,7 @@ void AbrirEnNavegador(Shell& shell, Disco& disco, Avisador& avisador, const std:
     if (!programa) {
         avisador.Avisar(AvisoSinNavegador());
     } else {
-        if (shell.Abrir(SinEspaciosAlrededor(*programa), url, "", kMostrarNormal) <= 32) {
+        if (!shell.Abrir(SinEspaciosAlrededor(*programa), url, "", Mostrar::Normal)) {
             avisador.Avisar(AvisoErrorNavegador());
         }
     }

@@ -73,8 +73,8 @@ class ControlMensatel : public Anfitrion {
     // Mensatel's application window restored or brought forward if it runs, else started
     // with EjecutarMensatel: Encontrada. FaltaEjecutable and NoResponde have shown their box.
     Busqueda MostrarMensatel();
-    // The shell's result for starting "dorvax.exe", or 0 (with its box) when it is missing.
-    int EjecutarMensatel();
+    // Starts "dorvax.exe"; false (with its box) when it is missing.
+    bool EjecutarMensatel();
     // Shows or starts Mensatel, waits for its main window (at most kEsperaVentanaMs, Escape
     // ends it sooner), raises it, closes a secondary window, moves it on screen and clicks
     // its centre. `rect` is filled only when it is found and answers.

@@ -43,7 +43,7 @@ bool ControlMensatel::Responde(VentanaId ventana) {
 Busqueda ControlMensatel::MostrarMensatel() {
     const VentanaId aplicacion = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
     if (aplicacion == 0) {
-        return EjecutarMensatel() == 0 ? Busqueda::FaltaEjecutable : Busqueda::Encontrada;
+        return EjecutarMensatel() ? Busqueda::Encontrada : Busqueda::FaltaEjecutable;
     }
     if (!Responde(aplicacion)) {
         return Busqueda::NoResponde;
@@ -56,15 +56,15 @@ Busqueda ControlMensatel::MostrarMensatel() {
     return Busqueda::Encontrada;
 }
 
-int ControlMensatel::EjecutarMensatel() {
+bool ControlMensatel::EjecutarMensatel() {
     const std::string ruta = directorioEjecutable_ + "dorvax.exe";
     if (!sistema_.disco.EsFichero(ruta)) {
         avisador_.Avisar(AvisoSinDorvax());
-        return 0;
+        return false;
     }
-    const int resultado = sistema_.shell.Abrir(ruta, "", directorioInicio_, kMostrar);
+    sistema_.shell.Abrir(ruta, "", directorioInicio_, Mostrar::TalCual);
     escritorio_.Dormir(50);
-    return resultado;
+    return true;
 }
 
 VentanaId ControlMensatel::BuscarVentanaPrincipal() {

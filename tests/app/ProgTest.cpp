@@ -167,12 +167,12 @@ TEST_F(ProgArranque, CajasEnlacesYMensatelLog) {
     prog.EjecutarMenu(Menu::EjecutarMensatelLog);
     prog.EjecutarMenu(Menu::PeichMensatel);  // no browser
     sistema.navegador = " C:\\Nav\\nav.exe ";
-    sistema.resultadoAbrir = 32;
+    sistema.abreBien = false;
     prog.EjecutarMenu(Menu::ForoMensatel);
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente(),
                                   AvisoSinNavegador(), AvisoErrorNavegador()}));
-    sistema.resultadoAbrir = 42;
+    sistema.abreBien = true;
     sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
     sistema.abiertos.clear();
     prog.EjecutarMenu(Menu::ChatMensatel);
