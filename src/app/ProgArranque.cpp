@@ -66,11 +66,10 @@ void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventan
 
 // Without Mensatel's colours both boxes keep the ones they were designed with.
 void Prog::AplicarColoresMensatel() {
-    int32_t texto = 0;
-    int32_t fondo = 0;
-    if (LeerColoresMensatel(ini_, DirectorioInicio_, texto, fondo)) {
-        vista_.FijarColores(Control::Msg, texto, fondo);
-        vista_.FijarColores(Control::Trozo, texto, fondo);
+    if (const std::optional<ColoresMensatel> colores =
+            LeerColoresMensatel(ini_, DirectorioInicio_)) {
+        vista_.FijarColores(Control::Msg, colores->texto, colores->fondo);
+        vista_.FijarColores(Control::Trozo, colores->texto, colores->fondo);
     }
 }
 

@@ -16,8 +16,9 @@ bool EsProgramaWindows(Disco& disco, const std::string& ruta) {
 }
 
 std::string WebActualizaciones(Ini& ini) {
-    std::string web;
-    if (!ini.LeerIni(kSeccionRebanex, direcciones::kClaveWebActualizaciones, web) || web.empty()) {
+    const std::string web =
+        ini.LeerIni(kSeccionRebanex, direcciones::kClaveWebActualizaciones).value_or("");
+    if (web.empty()) {
         return std::string(direcciones::kWebActualizaciones);
     }
     return web.back() == '/' ? web : web + '/';

@@ -11,16 +11,15 @@ constexpr std::size_t kTamanyoBuffer = kLargoMaximoIni + 1;
 
 }  // namespace
 
-bool Ini::LeerIni(std::string_view seccion, std::string_view clave, std::string& valor) {
-    valor = perfil_.ObtenerCadena(FicheroIni, seccion, clave, kFalta, kTamanyoBuffer);
+std::optional<std::string> Ini::LeerIni(std::string_view seccion, std::string_view clave) {
+    std::string valor = perfil_.ObtenerCadena(FicheroIni, seccion, clave, kFalta, kTamanyoBuffer);
     if (valor.size() > kTamanyoBuffer - 1) {
         valor.resize(kTamanyoBuffer - 1);
     }
     if (valor == kFalta) {
-        valor.clear();
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return valor;
 }
 
 bool Ini::EscribirIni(std::string_view seccion, std::string_view clave, std::string_view valor) {

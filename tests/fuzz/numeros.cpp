@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     LoteIni lote;
     CargarConfiguracion(ini, "C:\\R\\", {0, 0, 15360, 11520}, estado, lote);
     lote.Aplicar(ini, disco);
-    int32_t texto = 0, fondo = 0;
-    LeerColoresMensatel(ini, "C:\\R\\", texto, fondo);
+    LeerColoresMensatel(ini, "C:\\R\\");
     LeerFirmaMensatel(ini, "C:\\R\\");
     return 0;
 }

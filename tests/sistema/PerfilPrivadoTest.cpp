@@ -83,12 +83,9 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
     ini.FijarFicheroIni(ruta);
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Largo", std::string(300, 'x')));
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Centinela", "** error **"));
-    std::string valor;
-    EXPECT_TRUE(ini.LeerIni("Rebanex", "Largo", valor));
-    EXPECT_EQ(valor, std::string(254, 'x'));
+    EXPECT_EQ(ini.LeerIni("Rebanex", "Largo"), std::string(254, 'x'));
     for (const char* clave : {"Centinela", "NoEsta"}) {
-        EXPECT_FALSE(ini.LeerIni("Rebanex", clave, valor)) << clave;
-        EXPECT_EQ(valor, "") << clave;
+        EXPECT_EQ(ini.LeerIni("Rebanex", clave), std::nullopt) << clave;
     }
 }
 
