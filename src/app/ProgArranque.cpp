@@ -41,7 +41,7 @@ void Prog::CargarConfiguracion() {
     EstadoAjustes estado;
     estado.opciones = LeerOpciones();  // the form's initial ticks
     estado.ventana = vista_.Ventana();
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
         estado.ficheros[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     estado.rutaReemplazos = RutaReemplazos_;
@@ -58,7 +58,7 @@ void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventan
         cargado.ventana.arriba != ventanaAntes.arriba) {
         vista_.MoverVentana(cargado.ventana.izquierda, cargado.ventana.arriba);
     }
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
         vista_.FijarTextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i), cargado.ficheros[i - 1]);
     }
     RutaReemplazos_ = cargado.rutaReemplazos;

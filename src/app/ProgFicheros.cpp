@@ -56,7 +56,7 @@ void Prog::ElegirFicheroReemplazos() {
     if (posicion != 0) {
         UsarFicheroReciente(posicion);
     } else {
-        ElegirReemplazos(ruta, 5);
+        ElegirReemplazos(ruta, kFicherosRecientes);
     }
 }
 
@@ -69,9 +69,13 @@ void Prog::UsarFicheroReciente(int indice) {
     ElegirReemplazos(ruta, indice);
 }
 
+// The menu has an item for each of them.
+static_assert(ItemDeGrupo(Menu::FicheroReemplazos1, kFicherosRecientes) ==
+              Menu::FicheroReemplazos5);
+
 ListaReemplazos Prog::ListaDelMenu() {
     ListaReemplazos lista;
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
         lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     return lista;

@@ -5,7 +5,7 @@
 namespace rebanex {
 
 void Prog::EjecutarMenu(Menu m) {
-    // The items of the twelve options toggle or choose; see the options table.
+    // The options' items toggle or choose; see the options table.
     if (const DefOpcion* o = OpcionDeMenu(m)) {
         return ClickOpcion(*o, m);
     }

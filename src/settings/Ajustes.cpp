@@ -90,7 +90,7 @@ void LeerPosicion(Ini& ini, LoteIni& lote, const Rectangulo& pantalla, EstadoAju
 
 void LeerFicheros(Ini& ini, LoteIni& lote, const std::string& directorioInicio,
                   EstadoAjustes& estado) {
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
         const std::string clave = Decimal(i);
         const std::optional<std::string> valor = ini.LeerIni(kSeccionFicheros, clave);
         if (!valor) {

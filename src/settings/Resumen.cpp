@@ -1,5 +1,6 @@
 #include "settings/Resumen.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "settings/TablaOpciones.h"
@@ -23,7 +24,9 @@ void AnyadirAlResumen(bool si, ResumenOpciones& r, std::string_view largo, std::
 
 ResumenOpciones ConstruirResumen(const Configuracion& c) {
     ResumenOpciones r{"", " /  "};
-    for (int columna = 0; columna < kEntradasResumen; ++columna) {
+    const auto columnas =
+        std::ranges::count_if(kOpciones, [](const DefOpcion& o) { return o.columna >= 0; });
+    for (int columna = 0; columna < columnas; ++columna) {
         for (const DefOpcion& o : kOpciones) {
             if (o.columna != columna) {
                 continue;

@@ -1,5 +1,6 @@
 #include "settings/TablaOpciones.h"
 
+#include <array>
 #include <type_traits>
 
 #include "comun/Numeros.h"
@@ -24,7 +25,7 @@ void FijarItem(Configuracion& c, int item) {
 }  // namespace
 
 // clang-format off
-const std::array<DefOpcion, 12> kOpciones = {{
+constexpr auto kTablaOpciones = std::to_array<DefOpcion>({
     {.opcion = Opcion::Inverso, .clave = "Inverso", .tipo = SiNo, .porDefecto = "0",
      .siNo = &C::Inverso, .columna = 0, .letras = {"I"}, .textos = {"Orden inverso"}},
     {.opcion = Opcion::NoAcentos, .clave = "NoAcentos", .tipo = SiNo, .porDefecto = "1",
@@ -61,8 +62,10 @@ const std::array<DefOpcion, 12> kOpciones = {{
     {.opcion = Opcion::AutoReemplazar, .clave = "AutoReemplazar", .tipo = SiNo, .porDefecto = "0",
      .siNo = &C::AutoReemplazar, .conservaSiFalta = true, .columna = 9, .letras = {"R"},
      .textos = {"Auto-Reemplazo"}},
-}};
-// clang-format on// clang-format on
+});
+// clang-format on
+
+const std::span<const DefOpcion> kOpciones = kTablaOpciones;
 
 int ValorEleccion(std::string_view texto) {
     const int32_t n = RedondearPar(ValorNumerico(texto));

@@ -1,10 +1,11 @@
-// The twelve options once: key in the settings file, kind, default, field of the record and
+// Every option once: key in the settings file, kind, default, field of the record and
 // entry in the summary. The load, the save, the summary, `trocear --opcion` and the window's
 // menu all go through this table.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -57,8 +58,7 @@ struct DefOpcion {
 };
 
 // In the order of the settings file.
-extern const std::array<DefOpcion, 12> kOpciones;
-inline constexpr int kEntradasResumen = 11;
+extern const std::span<const DefOpcion> kOpciones;
 
 // A choice as stored: rounded to the nearest (halves to even); outside 1 to 3 it is 1.
 int ValorEleccion(std::string_view texto);
