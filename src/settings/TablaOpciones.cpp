@@ -38,11 +38,12 @@ constexpr auto kTablaOpciones = std::to_array<DefOpcion>({
      .textos = {"# de Trozo"}},
     {.opcion = Opcion::CopiarTrozoAlMensatel, .clave = "CopiarTrozoAlMensatel", .tipo = SiNo,
      .porDefecto = "1", .siNo = &C::CopiarTrozoAlMensatel, .columna = 3, .letras = {"P"},
-     .textos = {"Pegar al Mensatel"}},
+     .textos = {"Pegar al Mensatel"}, .soloVentana = true},
     {.opcion = Opcion::ObtenerTamanyoMsg, .clave = "ObtenerTamañoMsg", .tipo = SiNo,
      .porDefecto = "1", .siNo = &C::ObtenerTamanyoMsg, .columna = 4, .letras = {"O"},
      .textos = {"Obtener Tamaño"},
-     .alias = "ObtenerTamanyoMsg"},  // "ñ" is awkward to type
+     .alias = "ObtenerTamanyoMsg",  // "ñ" is awkward to type
+     .soloVentana = true},
     {.opcion = Opcion::MsgMax, .clave = "MsgMax", .tipo = Texto, .porDefecto = "160",
      .texto = &C::MsgMax},
     {.opcion = Opcion::Letras, .clave = "Letras", .tipo = Eleccion, .porDefecto = "1",

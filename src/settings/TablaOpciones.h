@@ -55,6 +55,7 @@ struct DefOpcion {
     std::array<std::string_view, 3> letras{};
     std::array<std::string_view, 3> textos{};
     std::string_view alias{};  // another key `trocear --opcion` accepts
+    bool soloVentana = false;  // it works on Mensatel: trocear accepts it and does nothing
 };
 
 // In the order of the settings file.
