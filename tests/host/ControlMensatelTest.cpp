@@ -85,7 +85,7 @@ TEST_F(ControlMensatelTest, LosFallosAvisanYNoTocanNada) {
             e.escritorio.ventanas[mensaje].titulo = "no me borres";
             e.escritorio.rehusaVaciar = true;
             e.escritorio.colgarAlVaciar = caso.colgar == AlVaciar;
-            const VentanaId colgada[] = {0, e.escritorio.BuscarVentana("Dorvax"),
+            const VentanaId colgada[] = {0, *e.escritorio.BuscarVentana("Dorvax"),
                                          e.escritorio.ventanas[mensaje].padre, 0};
             e.escritorio.colgadas.insert(colgada[caso.colgar]);
         }
@@ -177,7 +177,7 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     // A new command starts with the wait uncancelled; it ends when the main window shows.
     const int64_t inicio = escritorio.reloj;
     escritorio.alProcesar = [&] {
-        if (escritorio.reloj >= inicio + 2000 && escritorio.BuscarVentana("Dorvax") == 0) {
+        if (escritorio.reloj >= inicio + 2000 && !escritorio.BuscarVentana("Dorvax")) {
             escritorio.CrearMensatel("\\\\ensatel - Vodafone", kRect, "145");
         }
     };
@@ -189,7 +189,7 @@ TEST_F(ControlMensatelTest, SeArrancaSeEsperaYEscapeTerminaLaEspera) {
     EXPECT_EQ(estados, (std::vector<std::string>{esperando, "", esperando, ""}));
     EXPECT_EQ(avisador.avisos.size(), 1u);
     // Running and minimised: brought back, not started again; unless it does not answer.
-    const VentanaId aplicacion = escritorio.BuscarVentana("Dorvax");
+    const VentanaId aplicacion = *escritorio.BuscarVentana("Dorvax");
     escritorio.minimizada = aplicacion;
     control.Mostrar();
     EXPECT_EQ(escritorio.minimizada, 0);
