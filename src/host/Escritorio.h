@@ -45,7 +45,7 @@ class Escritorio {
     // touches another program's window is bounded or does not wait for it.
     virtual bool Responde(VentanaId v) = 0;
     virtual bool Minimizada(VentanaId v) = 0;
-    virtual void Restaurar(VentanaId v) = 0;           // show command SW_RESTORE
+    virtual void Restaurar(VentanaId v) = 0;           // a minimised window back to its size
     virtual bool PonerEnPrimerPlano(VentanaId v) = 0;  // foreground window; false if refused
     virtual void SubirYActivar(VentanaId v) = 0;       // top of the window order, then active
     virtual RectVentana Rectangulo(VentanaId v) = 0;
