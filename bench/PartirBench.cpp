@@ -39,7 +39,7 @@ class ReglasTemporales {
     ReglasTemporales()
         : ruta_(std::filesystem::temp_directory_path() / "rebanex-bench-Rebanex.txt") {
         std::ofstream fichero(ruta_, std::ios::binary);
-        for (const std::string& linea : Troceado::ContenidoReemplazosPorDefecto()) {
+        for (const std::string& linea : ContenidoReemplazosPorDefecto()) {
             fichero << linea << "\r\n";
         }
     }
@@ -61,14 +61,14 @@ EntradaPartir EntradaCompleta(std::string mensaje, const std::string& rutaReempl
     e.rutaReemplazos = rutaReemplazos;
     Configuracion& o = e.opciones;
     o.NoAcentos = true;
-    o.Letras = 2;  // lower case, so that every rule finds its words
+    o.Letras = CasoLetras::Minusculas;  // lower case, so that every rule finds its words
     o.NoMultiEspacios = true;
     o.AutoReemplazar = true;
     o.IndicadorTrozos = true;
     o.FirmarAutomaticamente = true;
     o.FirmarEnTrozos = true;
     o.FirmarEnTrozosHabilitado = true;
-    o.FirmarEnPosicion = 2;
+    o.FirmarEnPosicion = PosicionFirma::AlFinal;
     o.ObtenerTamanyoMsg = false;
     o.MsgMax = "160";
     return e;
@@ -194,14 +194,13 @@ void PartirSms(benchmark::State& state) {
     p.IndicadorTrozos = true;
     p.LongitudMensaje = static_cast<long long>(bytes);
     p.Firmados = true;
-    p.FirmarEnPosicion = 2;
+    p.FirmarEnPosicion = PosicionFirma::AlFinal;
     p.Firma = "Ana";
     p.TrozosSms = sms;
     const auto preparado = [&] {
-        std::string texto =
-            *PrepararTexto(entrada.mensaje, entrada, avisador, {}, Troceado::kSinLimite);
+        std::string texto = *PrepararTexto(entrada.mensaje, entrada, avisador, {}, kSinLimite);
         if (sms) {
-            Troceado::AdaptarGSM(texto, p.Tabla);
+            AdaptarGSM(texto, p.Tabla);
         }
         return texto;
     };

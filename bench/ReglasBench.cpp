@@ -38,7 +38,7 @@ std::string ReglasInventadas(int cuantas) {
 }
 
 void Ahora(std::string& texto, const std::string& reglas, Avisador& avisador) {
-    Troceado::AplicarReemplazos(texto, reglas, "Rebanex.txt", avisador);
+    AplicarReemplazos(texto, reglas, "Rebanex.txt", avisador);
 }
 
 void Antes(std::string& texto, const std::string& reglas, Avisador& avisador) {

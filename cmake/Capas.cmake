@@ -10,11 +10,12 @@
 #   rebanex_ver_capas(TARGET CARPETA [USA LAYER...])
 #       The same include folder and links for a target of one's own (a program that is a layer).
 #
-# A layer sees itself, the layers it names and whatever those see. A subfolder of a layer that
-# has a CMakeLists.txt of its own is a layer of its own (app/win32), left out of the include
-# folders of the layers that may not see it.
+# A layer sees itself, the layers it names and whatever those see. A layer that sits in a
+# folder of another (REBANEX_CAPAS_ANIDADAS) is left out of the include folders of the layers
+# that may not see it.
 
 set(REBANEX_SRC ${PROJECT_SOURCE_DIR}/src)
+set(REBANEX_CAPAS_ANIDADAS app/win32)
 
 function(rebanex_capa carpeta)
     cmake_parse_arguments(PARSE_ARGV 1 capa "" "" "USA")
@@ -27,6 +28,7 @@ endfunction()
 
 function(rebanex_ver_capas objetivo carpeta)
     cmake_parse_arguments(PARSE_ARGV 2 capa "" "" "USA")
+    target_link_libraries(${objetivo} PUBLIC rebanex_opciones)
     set(visibles ${carpeta})
     foreach(usada IN LISTS capa_USA)
         get_property(debajo GLOBAL PROPERTY REBANEX_VISIBLES_${usada})
@@ -62,7 +64,7 @@ function(_rebanex_enlazar raiz carpeta visibles)
          ${REBANEX_SRC}/${carpeta}/*)
     set(ocultas "")
     foreach(entrada IN LISTS entradas)
-        if(EXISTS ${REBANEX_SRC}/${carpeta}/${entrada}/CMakeLists.txt
+        if("${carpeta}/${entrada}" IN_LIST REBANEX_CAPAS_ANIDADAS
            AND NOT "${carpeta}/${entrada}" IN_LIST visibles)
             list(APPEND ocultas ${entrada})
         endif()

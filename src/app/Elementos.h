@@ -11,11 +11,11 @@ namespace rebanex {
 // clang-format off
 #define REBANEX_CONTROLES(X)                                                         \
     /* message view */                                                               \
-    X(frmMsg) X(et1) X(Msg) X(btnFirma) X(Nuevo) X(Stat) X(etLongMax) X(Lon) X(Partir) \
+    X(MarcoMensaje) X(EtiquetaMensaje) X(Msg) X(BotonFirma) X(Nuevo) X(ContadorMensaje) X(EtiquetaLongMax) X(LongMax) X(Partir) \
     X(Estado) X(Opciones)                                                            \
     /* piece view */                                                                 \
-    X(frmTrozo) X(et3) X(Trozo) X(LonTrozo) X(Contador) X(Mensatel) X(Copiar)        \
-    X(topeIzq) X(izq) X(der) X(topeDer) X(Editar)                                  \
+    X(MarcoTrozo) X(EtiquetaTrozo) X(Trozo) X(LargoTrozo) X(Contador) X(Mensatel) X(Copiar)        \
+    X(PrimerTrozo) X(TrozoAnterior) X(TrozoSiguiente) X(UltimoTrozo) X(Editar)                                  \
     /* piece view, with every piece one real SMS */                                \
     X(SmsTrozo) X(EstadoTrozos)
 // clang-format on
@@ -56,12 +56,12 @@ constexpr bool MarcadoAlAbrir(Menu m) {
 }
 
 // Item `indice` (counted from 1) of an indexed group, given the group's first item:
-// ItemDeGrupo(Menu::mnu_opciones_txtChar1, 3) is mnu_opciones_txtChar3.
+// ItemDeGrupo(Menu::Letras1, 3) is Letras3.
 constexpr Menu ItemDeGrupo(Menu primero, int indice) {
     return static_cast<Menu>(static_cast<int>(primero) + indice - 1);
 }
 
-// The reverse: IndiceEnGrupo(Menu::mnu_opciones_txtChar1, mnu_opciones_txtChar3) is 3.
+// The reverse: IndiceEnGrupo(Menu::Letras1, Letras3) is 3.
 constexpr int IndiceEnGrupo(Menu primero, Menu m) {
     return static_cast<int>(m) - static_cast<int>(primero) + 1;
 }

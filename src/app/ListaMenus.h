@@ -1,56 +1,56 @@
 // Every menu item that carries a command, a tick or a caption set at run time, in the order
 // of their identifiers: X(item, ticked when the window opens, the option whose live value it
-// holds or Nada). Indexed groups are spelt out: mnu_opciones_txtChar1 is item 1 of
-// mnu_opciones_txtChar, and every item of an option's group names it.
+// holds or Nada). Indexed groups are spelt out: Letras1 is item 1 of Letras, and every item
+// of an option's group names it.
 #pragma once
 
 // clang-format off
 #define REBANEX_MENUS(X)                                  \
-    X(mnu_archivo_cargar, 0, Nada)                        \
-    X(mnu_archivo_guardar, 0, Nada)                       \
-    X(mnu_archivo_mensatel, 0, Nada)                      \
-    X(mnu_archivo_mensatellog, 0, Nada)                   \
-    X(mnu_archivo_salir, 0, Nada)                         \
-    X(mnu_formato_acentos, 0, Nada)                       \
-    X(mnu_formato_letras1, 0, Nada)                       \
-    X(mnu_formato_letras2, 0, Nada)                       \
-    X(mnu_formato_espacio, 0, Nada)                       \
-    X(mnu_formato_firma, 0, Nada)                         \
-    X(mnu_formato_auto, 0, Nada)                          \
-    X(mnu_opciones_inverso, 0, Inverso)                   \
-    X(mnu_opciones_acentos, 1, NoAcentos)                 \
-    X(mnu_opciones_espacios, 1, NoMultiEspacios)          \
-    X(mnu_opciones_indicador, 1, IndicadorTrozos)         \
-    X(mnu_opciones_pegar, 1, CopiarTrozoAlMensatel)       \
-    X(mnu_opciones_getTamanyo, 0, ObtenerTamanyoMsg)      \
-    X(mnu_opciones_ventana, 1, Nada)                      \
-    X(mnu_opciones_guardarventana, 0, Nada)               \
-    X(mnu_opciones_txtChar1, 1, Letras)                   \
-    X(mnu_opciones_txtChar2, 0, Letras)                   \
-    X(mnu_opciones_txtChar3, 0, Letras)                   \
-    X(mnu_opciones_firma_posicion1, 1, FirmarEnPosicion)  \
-    X(mnu_opciones_firma_posicion2, 0, FirmarEnPosicion)  \
-    X(mnu_opciones_firma_posicion3, 0, FirmarEnPosicion)  \
-    X(mnu_opciones_firma_auto, 0, FirmarAutomaticamente)  \
-    X(mnu_opciones_firma_trozos, 0, FirmarEnTrozos)       \
-    X(mnu_reemplazos_abrir, 0, Nada)                      \
-    X(mnu_reemplazos_fichero1, 1, Nada)                   \
-    X(mnu_reemplazos_fichero2, 0, Nada)                   \
-    X(mnu_reemplazos_fichero3, 0, Nada)                   \
-    X(mnu_reemplazos_fichero4, 0, Nada)                   \
-    X(mnu_reemplazos_fichero5, 0, Nada)                   \
-    X(mnu_opciones_auto, 0, AutoReemplazar)               \
-    X(mnu_opciones_fichR, 0, Nada)                        \
-    X(mnu_opciones_guardar, 0, Nada)                      \
-    X(mnu_ayuda_utilidad, 0, Nada)                        \
-    X(mnu_ayuda_acerca, 0, Nada)                          \
-    X(mnu_ayuda_bajarNew, 0, Nada)                        \
-    X(mnu_ayuda_enviarmsg, 0, Nada)                       \
-    X(mnu_ayuda_peich, 0, Nada)                           \
-    X(mnu_ayuda_foro, 0, Nada)                            \
-    X(mnu_ayuda_chat, 0, Nada)                            \
-    X(mnu_ayuda_faqMensatel, 0, Nada)                     \
-    X(mnu_opciones_trozosSms, 0, TrozosSMS)               \
-    X(mnu_opciones_adaptarGsm, 0, AdaptarGSM)             \
-    X(mnu_opciones_tablaEspanola, 0, TablaEspanola)
+    X(CargarMensaje, 0, Nada)                        \
+    X(SalvarMensaje, 0, Nada)                       \
+    X(EjecutarMensatel, 0, Nada)                      \
+    X(EjecutarMensatelLog, 0, Nada)                   \
+    X(Salir, 0, Nada)                         \
+    X(EliminarAcentos, 0, Nada)                       \
+    X(CambiarLetras1, 0, Nada)                       \
+    X(CambiarLetras2, 0, Nada)                       \
+    X(EliminarMultiEspacios, 0, Nada)                       \
+    X(InsertarFirma, 0, Nada)                         \
+    X(AutoReemplazarPalabras, 0, Nada)                          \
+    X(Inverso, 0, Inverso)                   \
+    X(NoAcentos, 1, NoAcentos)                 \
+    X(NoMultiEspacios, 1, NoMultiEspacios)          \
+    X(IndicadorTrozos, 1, IndicadorTrozos)         \
+    X(CopiarTrozoAlMensatel, 1, CopiarTrozoAlMensatel)       \
+    X(ObtenerTamanyoMsg, 0, ObtenerTamanyoMsg)      \
+    X(RecordarPosicion, 1, Nada)                      \
+    X(GuardarPosicion, 0, Nada)               \
+    X(Letras1, 1, Letras)                   \
+    X(Letras2, 0, Letras)                   \
+    X(Letras3, 0, Letras)                   \
+    X(FirmarEnPosicion1, 1, FirmarEnPosicion)  \
+    X(FirmarEnPosicion2, 0, FirmarEnPosicion)  \
+    X(FirmarEnPosicion3, 0, FirmarEnPosicion)  \
+    X(FirmarAutomaticamente, 0, FirmarAutomaticamente)  \
+    X(FirmarEnTrozos, 0, FirmarEnTrozos)       \
+    X(ElegirFicheroReemplazos, 0, Nada)                      \
+    X(FicheroReemplazos1, 1, Nada)                   \
+    X(FicheroReemplazos2, 0, Nada)                   \
+    X(FicheroReemplazos3, 0, Nada)                   \
+    X(FicheroReemplazos4, 0, Nada)                   \
+    X(FicheroReemplazos5, 0, Nada)                   \
+    X(AutoReemplazar, 0, AutoReemplazar)               \
+    X(AbrirFicheroReemplazos, 0, Nada)                        \
+    X(GuardarOpciones, 0, Nada)                      \
+    X(PaQueSirvo, 0, Nada)                        \
+    X(AcercaDe, 0, Nada)                          \
+    X(DescargarUltimaVersion, 0, Nada)                        \
+    X(EnviarMailAutor, 0, Nada)                       \
+    X(PeichMensatel, 0, Nada)                           \
+    X(ForoMensatel, 0, Nada)                            \
+    X(ChatMensatel, 0, Nada)                            \
+    X(FaqMensatel, 0, Nada)                     \
+    X(TrozosSms, 0, TrozosSMS)               \
+    X(AdaptarGsm, 0, AdaptarGSM)             \
+    X(TablaEspanola, 0, TablaEspanola)
 // clang-format on

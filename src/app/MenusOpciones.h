@@ -9,7 +9,7 @@
 
 namespace rebanex {
 
-// The option's item, item 1 of a choice group; nothing for MsgMax, which is the text of Lon.
+// The option's item, item 1 of a choice group; nothing for MsgMax, which is the text of LongMax.
 std::optional<Menu> MenuDeOpcion(Opcion o);
 
 // The option whose item, or one of whose group's items, is `m`; nullptr for any other item.

@@ -29,36 +29,36 @@ class Prog {
 
     // Start-up: caption, start directory (the process's current directory), settings,
     // summary, Mensatel's colours and signature, then the command line.
-    void Form_Load(const std::string& directorioActual, const std::string& lineaComandos);
+    void Iniciar(const std::string& directorioActual, const std::string& lineaComandos);
     // Key preview: every key press reaches this before the focused control.
-    void Form_KeyDown(int keyCode, int shift);
+    void TeclaPulsada(int keyCode, int shift);
 
     // Controls
-    void Msg_Change();
-    void Trozo_Change();
-    void Partir_Click();
-    void Nuevo_Click();
-    void Editar_Click();
-    void btnFirma_Click();
-    void topeIzq_Click();
-    void izq_Click();
-    void der_Click();
-    void topeDer_Click();
-    void Copiar_Click();
-    void etLongMax_Click();
-    void Mensatel_Click();
+    void MensajeCambiado();
+    void TrozoCambiado();
+    void Trocear();
+    void BorrarMensaje();
+    void VolverAlMensaje();
+    void FirmarMensaje();
+    void IrAlPrimerTrozo();
+    void IrAlTrozoAnterior();
+    void IrAlTrozoSiguiente();
+    void IrAlUltimoTrozo();
+    void CopiarTrozo();
+    void LeerLongMaxDeMensatel();
+    void MostrarMensatel();
     // button: 1 left, 2 right; shift: 1 Shift, 2 Ctrl, 4 Alt; the position in twips
-    void Partir_MouseDown(int button, int shift, float x, float y);
-    void Opciones_MouseDown(int button, int shift, float x, float y);
+    void ClicEnTrocear(int button, int shift, float x, float y);
+    void ClicEnOpciones(int button, int shift, float x, float y);
 
     // Every menu command, by item.
-    void Menu_Click(Menu m);
+    void EjecutarMenu(Menu m);
 
     // Shared procedures of the window
     void MostrarEstado(const std::string& texto);
     void MostrarVistaMensaje(bool b);
     void MostrarResumenOpciones();
-    Configuracion LeerOpciones();  // snapshot of the live values (ticks and Lon)
+    Configuracion LeerOpciones();  // snapshot of the live values (ticks and LongMax)
 
     // The pieces of the last split, in the order they are shown.
     const std::vector<std::string>& Trozos() const { return trozos_; }
@@ -84,38 +84,37 @@ class Prog {
     int IndiceMarcado(Menu primero);
     void ClickOpcion(const DefOpcion& o, Menu m);
     void MarcarEleccion(Menu primero, int indice);
-    void mnu_opciones_ventana_Click();
-    void mnu_opciones_guardarventana_Click();
-    void mnu_opciones_guardar_Click();
+    void CambiarRecordarPosicion();
+    void GuardarPosicion();
+    void GuardarOpciones();
 
     // Format menu (ProgFormato.cpp)
     void TransformarMensaje(std::string_view estado,
                             const std::function<bool(std::string&)>& transformar);
-    void mnu_formato_acentos_Click();
-    void mnu_formato_letras_Click(int indice);
-    void mnu_formato_espacio_Click();
-    void mnu_formato_auto_Click();
+    void QuitarAcentosDelMensaje();
+    void CambiarLetrasDelMensaje(int indice);
+    void QuitarEspaciosDelMensaje();
+    void ReemplazarPalabrasDelMensaje();
 
     // File menu and the commands still to come (ProgMenu.cpp)
-    void mnu_archivo_salir_Click();
-    void mnu_archivo_guardar_Click();
-    void mnu_archivo_mensatel_Click();
+    void Salir();
+    void GuardarMensaje();
+    void EjecutarOtroMensatel();
 
     // Message files and rules files (ProgFicheros.cpp)
-    void mnu_archivo_cargar_Click();
-    void mnu_reemplazos_abrir_Click();
-    void mnu_reemplazos_fichero_Click(int indice);
-    void mnu_opciones_fichR_Click();
+    void ElegirMensaje();
+    void ElegirFicheroReemplazos();
+    void UsarFicheroReciente(int indice);
+    void AbrirFicheroReemplazos();
     ListaReemplazos ListaDelMenu();
     void ElegirReemplazos(const std::string& ruta, int hasta);
 
     // Help, links, the log viewer and updates (ProgAyuda.cpp)
-    void mnu_archivo_mensatellog_Click();
-    void mnu_ayuda_utilidad_Click();
-    void mnu_ayuda_acerca_Click();
-    void mnu_ayuda_bajarNew_Click();
-    void mnu_ayuda_enviarmsg_Click();
-    void mnu_ayuda_enlace_Click(Menu m);
+    void MostrarAyuda();
+    void MostrarCreditos();
+    void DescargarUltimaVersion();
+    void EscribirAlAutor();
+    void AbrirEnlace(Menu m);
     std::string DirectorioEjecutable();
     void AbrirEnNavegador(const std::string& url);
     void EjecutarMensatelLog();

@@ -17,11 +17,11 @@ Prog::Prog(const Entorno& entorno)
       sistema_(entorno.sistema),
       ini_(entorno.sistema.perfil) {}
 
-void Prog::Form_Load(const std::string& directorioActual, const std::string& lineaComandos) {
+void Prog::Iniciar(const std::string& directorioActual, const std::string& lineaComandos) {
     vista_.FijarTitulo(vista_.Titulo() + "  -  " + FechaTitulo());
     vista_.FijarTextoMenu(
-        Menu::mnu_ayuda_enviarmsg,
-        "&Enviar mail al autor (" + std::string(Direcciones::kMailAutor) + ") Bugs y otras cosas");
+        Menu::EnviarMailAutor,
+        "&Enviar mail al autor (" + std::string(direcciones::kMailAutor) + ") Bugs y otras cosas");
     DirectorioInicio_ = ConBarraFinal(directorioActual);
     ini_.FijarFicheroIni(DirectorioInicio_ + std::string(kFicheroAjustes));
     CargarConfiguracion();
@@ -41,8 +41,8 @@ void Prog::CargarConfiguracion() {
     EstadoAjustes estado;
     estado.opciones = LeerOpciones();  // the form's initial ticks
     estado.ventana = vista_.Ventana();
-    for (int i = 1; i <= 5; ++i) {
-        estado.ficheros[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
+        estado.ficheros[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     estado.rutaReemplazos = RutaReemplazos_;
     const Rectangulo antes = estado.ventana;
@@ -58,20 +58,18 @@ void Prog::AplicarAjustes(const EstadoAjustes& cargado, const Rectangulo& ventan
         cargado.ventana.arriba != ventanaAntes.arriba) {
         vista_.MoverVentana(cargado.ventana.izquierda, cargado.ventana.arriba);
     }
-    for (int i = 1; i <= 5; ++i) {
-        vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i),
-                              cargado.ficheros[i - 1]);
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
+        vista_.FijarTextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i), cargado.ficheros[i - 1]);
     }
     RutaReemplazos_ = cargado.rutaReemplazos;
 }
 
 // Without Mensatel's colours both boxes keep the ones they were designed with.
 void Prog::AplicarColoresMensatel() {
-    int32_t texto = 0;
-    int32_t fondo = 0;
-    if (LeerColoresMensatel(ini_, DirectorioInicio_, texto, fondo)) {
-        vista_.FijarColores(Control::Msg, texto, fondo);
-        vista_.FijarColores(Control::Trozo, texto, fondo);
+    if (const std::optional<ColoresMensatel> colores =
+            LeerColoresMensatel(ini_, DirectorioInicio_)) {
+        vista_.FijarColores(Control::Msg, colores->texto, colores->fondo);
+        vista_.FijarColores(Control::Trozo, colores->texto, colores->fondo);
     }
 }
 

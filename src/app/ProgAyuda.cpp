@@ -9,28 +9,28 @@
 
 namespace rebanex {
 
-void Prog::mnu_ayuda_utilidad_Click() {
+void Prog::MostrarAyuda() {
     vista_.Avisar(AvisoAyuda());
 }
 
-void Prog::mnu_ayuda_acerca_Click() {
+void Prog::MostrarCreditos() {
     vista_.Avisar(AvisoCreditos());
 }
 
-void Prog::mnu_ayuda_enviarmsg_Click() {
-    AbrirDocumento(sistema_.shell, "mailto:" + std::string(Direcciones::kMailAutor));
+void Prog::EscribirAlAutor() {
+    AbrirDocumento(sistema_.shell, "mailto:" + std::string(direcciones::kMailAutor));
 }
 
-void Prog::mnu_ayuda_enlace_Click(Menu m) {
+void Prog::AbrirEnlace(Menu m) {
     switch (m) {
-        case Menu::mnu_ayuda_peich:
-            return AbrirEnNavegador(std::string(Direcciones::kPeichMensatel));
-        case Menu::mnu_ayuda_foro:
-            return AbrirEnNavegador(std::string(Direcciones::kForoMensatel));
-        case Menu::mnu_ayuda_chat:
-            return AbrirEnNavegador(std::string(Direcciones::kChatMensatel));
-        case Menu::mnu_ayuda_faqMensatel:
-            return AbrirEnNavegador(std::string(Direcciones::kFaqMensatel));
+        case Menu::PeichMensatel:
+            return AbrirEnNavegador(std::string(direcciones::kPeichMensatel));
+        case Menu::ForoMensatel:
+            return AbrirEnNavegador(std::string(direcciones::kForoMensatel));
+        case Menu::ChatMensatel:
+            return AbrirEnNavegador(std::string(direcciones::kChatMensatel));
+        case Menu::FaqMensatel:
+            return AbrirEnNavegador(std::string(direcciones::kFaqMensatel));
         default:
             return;
     }
@@ -44,14 +44,10 @@ std::string Prog::DirectorioEjecutable() {
     return DirectorioDe(sistema_.shell.RutaEjecutable());
 }
 
-void Prog::mnu_archivo_mensatellog_Click() {
-    EjecutarMensatelLog();
-}
-
 void Prog::EjecutarMensatelLog() {
     const std::string ruta = DirectorioEjecutable() + "MensatelLog.exe";
     if (sistema_.disco.EsFichero(ruta)) {
-        sistema_.shell.Abrir(ruta, "", DirectorioInicio_, kMostrar);
+        sistema_.shell.Abrir(ruta, "", DirectorioInicio_, Mostrar::TalCual);
     } else {
         vista_.Avisar(AvisoMensatelLogAusente());
     }
@@ -60,7 +56,7 @@ void Prog::EjecutarMensatelLog() {
 // An updater that is no program (what a failed download once left) counts as missing. A
 // download becomes the updater in one step, and only when it is a program: whatever else
 // arrived is deleted, so that the next attempt asks again.
-void Prog::mnu_ayuda_bajarNew_Click() {
+void Prog::DescargarUltimaVersion() {
     Disco& disco = sistema_.disco;
     const std::string actualizador = DirectorioEjecutable() + std::string(kActualizador);
     if (EsProgramaWindows(disco, actualizador)) {

@@ -12,7 +12,7 @@
 
 namespace rebanex {
 
-void Prog::mnu_archivo_cargar_Click() {
+void Prog::ElegirMensaje() {
     const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroMensajes,
                                            std::string(kTituloCargarMensaje), DirectorioInicio_);
     if (ruta.empty()) {
@@ -46,7 +46,7 @@ void Prog::CargarMensaje(const std::string& ruta) {
     }
 }
 
-void Prog::mnu_reemplazos_abrir_Click() {
+void Prog::ElegirFicheroReemplazos() {
     const std::string ruta = ElegirFichero(sistema_.dialogos, kFiltroReemplazos,
                                            std::string(kTituloCargarReemplazos), DirectorioInicio_);
     if (ruta.empty()) {
@@ -54,25 +54,29 @@ void Prog::mnu_reemplazos_abrir_Click() {
     }
     const int posicion = PosicionEnLista(ListaDelMenu(), ruta);
     if (posicion != 0) {
-        mnu_reemplazos_fichero_Click(posicion);
+        UsarFicheroReciente(posicion);
     } else {
-        ElegirReemplazos(ruta, 5);
+        ElegirReemplazos(ruta, kFicherosRecientes);
     }
 }
 
-void Prog::mnu_reemplazos_fichero_Click(int indice) {
-    const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, indice));
+void Prog::UsarFicheroReciente(int indice) {
+    const std::string ruta = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, indice));
     if (ruta.empty()) {
-        mnu_reemplazos_abrir_Click();
+        ElegirFicheroReemplazos();
         return;
     }
     ElegirReemplazos(ruta, indice);
 }
 
+// The menu has an item for each of them.
+static_assert(ItemDeGrupo(Menu::FicheroReemplazos1, kFicherosRecientes) ==
+              Menu::FicheroReemplazos5);
+
 ListaReemplazos Prog::ListaDelMenu() {
     ListaReemplazos lista;
-    for (int i = 1; i <= 5; ++i) {
-        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i));
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
+        lista[i - 1] = vista_.TextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i));
     }
     return lista;
 }
@@ -82,7 +86,7 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
     const ListaReemplazos lista = SubirALaCabeza(ListaDelMenu(), hasta, ruta);
     LoteIni lote;
     for (int i = hasta; i >= 1; --i) {
-        vista_.FijarTextoMenu(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i), lista[i - 1]);
+        vista_.FijarTextoMenu(ItemDeGrupo(Menu::FicheroReemplazos1, i), lista[i - 1]);
         lote.Escribir(kSeccionFicheros, std::to_string(i), lista[i - 1]);
     }
     lote.Aplicar(ini_, sistema_.disco);
@@ -91,20 +95,20 @@ void Prog::ElegirReemplazos(const std::string& ruta, int hasta) {
 
 // The file goes to the text editor as its parameter, whatever its name ends in: opened by its
 // own type, a rules file named "reglas.bat" would be run.
-void Prog::mnu_opciones_fichR_Click() {
+void Prog::AbrirFicheroReemplazos() {
     std::string ruta = RutaReemplazos_;
     if (!sistema_.disco.EsFichero(ruta)) {
         if (sistema_.disco.EsFichero(DirectorioInicio_ + ruta)) {
             ruta = DirectorioInicio_ + ruta;
         } else {
-            vista_.Avisar(Troceado::AvisoReemplazosNoEncontrado(ruta));
-            if (!sistema_.disco.Escribir(ruta, Troceado::TextoReemplazosPorDefecto())) {
-                vista_.Avisar(Troceado::AvisoErrorEscribirReemplazos(ruta));
+            vista_.Avisar(AvisoReemplazosNoEncontrado(ruta));
+            if (!sistema_.disco.Escribir(ruta, TextoReemplazosPorDefecto())) {
+                vista_.Avisar(AvisoErrorEscribirReemplazos(ruta));
                 return;
             }
         }
     }
-    sistema_.shell.Abrir(sistema_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", kMostrar);
+    sistema_.shell.Abrir(sistema_.shell.EditorDeTexto(), "\"" + ruta + "\"", "", Mostrar::TalCual);
 }
 
 }  // namespace rebanex

@@ -18,7 +18,7 @@ constexpr std::string_view kEstadoReemplazos = "Substituyendo Palabras...";
 }  // namespace
 
 // The status shows while the work keeps the thread busy; writing the text back refreshes
-// the counters through Msg_Change. A transform that gives up leaves the message alone.
+// the counters through MensajeCambiado. A transform that gives up leaves the message alone.
 void Prog::TransformarMensaje(std::string_view estado,
                               const std::function<bool(std::string&)>& transformar) {
     std::string texto = vista_.Texto(Control::Msg);
@@ -30,25 +30,25 @@ void Prog::TransformarMensaje(std::string_view estado,
     }
 }
 
-void Prog::mnu_formato_acentos_Click() {
+void Prog::QuitarAcentosDelMensaje() {
     TransformarMensaje(kEstadoAcentos, [](std::string& t) {
-        Troceado::QuitarAcentos(t);
+        QuitarAcentos(t);
         return true;
     });
 }
 
 // Item 2 is upper case; anything else lower case.
-void Prog::mnu_formato_letras_Click(int indice) {
+void Prog::CambiarLetrasDelMensaje(int indice) {
     const bool mayusculas = indice == 2;
     TransformarMensaje(kEstadoLetras, [mayusculas](std::string& t) {
-        Troceado::CambiarLetras(t, mayusculas);
+        CambiarLetras(t, mayusculas);
         return true;
     });
 }
 
-void Prog::mnu_formato_espacio_Click() {
+void Prog::QuitarEspaciosDelMensaje() {
     TransformarMensaje(kEstadoEspacios, [](std::string& t) {
-        Troceado::QuitarMultiEspacios(t);
+        QuitarMultiEspacios(t);
         return true;
     });
 }
@@ -56,28 +56,26 @@ void Prog::mnu_formato_espacio_Click() {
 // The text goes back even when the rules file could not be opened or the user stopped at
 // a faulty line: whatever was replaced so far stays. Rules that keep lengthening it are
 // stopped at the size no split could take.
-void Prog::mnu_formato_auto_Click() {
-    const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::Lon));
+void Prog::ReemplazarPalabrasDelMensaje() {
+    const std::size_t limite = LargoMaximoReemplazos(vista_.Texto(Control::LongMax));
     bool cabe = true;
     TransformarMensaje(kEstadoReemplazos, [&](std::string& t) {
-        cabe = Troceado::AplicarReemplazos(t, RutaReemplazos_, vista_, limite) ==
-               Troceado::FinReemplazos::Terminado;
+        cabe = AplicarReemplazos(t, RutaReemplazos_, vista_, limite) == FinReemplazos::Terminado;
         return cabe;
     });
     if (!cabe) {
-        vista_.Avisar(Troceado::AvisoReemplazosSinFin(limite));
+        vista_.Avisar(AvisoReemplazosSinFin(limite));
     }
 }
 
 // Without a signature the button does nothing at all, not even move the focus.
-void Prog::btnFirma_Click() {
+void Prog::FirmarMensaje() {
     if (FirmaMensatel_.empty()) {
         return;
     }
     std::string texto = vista_.Texto(Control::Msg);
-    Troceado::InsertarFirmaEnPosicion(texto, FirmaMensatel_,
-                                      IndiceMarcado(Menu::mnu_opciones_firma_posicion1),
-                                      vista_.InicioSeleccion(Control::Msg));
+    InsertarFirmaEnPosicion(texto, FirmaMensatel_, LeerOpciones().FirmarEnPosicion,
+                            vista_.InicioSeleccion(Control::Msg));
     vista_.FijarTexto(Control::Msg, texto);
     vista_.Enfocar(Control::Msg);
 }

@@ -11,31 +11,31 @@ constexpr int kTeclaEscape = 27;
 constexpr int kBotonDerecho = 2;
 }  // namespace
 
-void Prog::Msg_Change() {
-    if (vista_.Marcado(Menu::mnu_opciones_trozosSms)) {
-        const bool espanola = vista_.Marcado(Menu::mnu_opciones_tablaEspanola);
-        vista_.FijarTexto(Control::Stat,
+void Prog::MensajeCambiado() {
+    if (vista_.Marcado(Menu::TrozosSms)) {
+        const bool espanola = vista_.Marcado(Menu::TablaEspanola);
+        vista_.FijarTexto(Control::ContadorMensaje,
                           TextoContadorSms(vista_.Texto(Control::Msg),
                                            espanola ? TablaGsm::Espanola : TablaGsm::Basica,
                                            vista_.SeparadorMiles()));
         return;
     }
-    vista_.FijarTexto(Control::Stat,
-                      TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::Lon),
+    vista_.FijarTexto(Control::ContadorMensaje,
+                      TextoContador(vista_.Longitud(Control::Msg), vista_.Texto(Control::LongMax),
                                     vista_.SeparadorMiles()));
 }
 
-void Prog::Nuevo_Click() {
+void Prog::BorrarMensaje() {
     vista_.FijarTexto(Control::Msg, "");
     vista_.FijarTexto(Control::Trozo, "");
     vista_.FijarTexto(Control::Contador, "");
     // The first/last buttons are left as they are: nothing reaches them from here.
-    vista_.FijarHabilitado(Control::izq, false);
-    vista_.FijarHabilitado(Control::der, false);
+    vista_.FijarHabilitado(Control::TrozoAnterior, false);
+    vista_.FijarHabilitado(Control::TrozoSiguiente, false);
     vista_.Enfocar(Control::Msg);
 }
 
-void Prog::Editar_Click() {
+void Prog::VolverAlMensaje() {
     MostrarVistaMensaje(true);
     vista_.Enfocar(Control::Msg);
 }
@@ -43,7 +43,7 @@ void Prog::Editar_Click() {
 // In the message view Escape clears the message, and on an empty one leaves. In the piece
 // view it is the cancel key of "Editar Msg", which the window handles here too. While
 // Mensatel is waited for, it only ends that wait.
-void Prog::Form_KeyDown(int keyCode, int /*shift*/) {
+void Prog::TeclaPulsada(int keyCode, int /*shift*/) {
     if (keyCode != kTeclaEscape) {
         return;
     }
@@ -51,23 +51,23 @@ void Prog::Form_KeyDown(int keyCode, int /*shift*/) {
         anfitrion_.Cancelar();
         return;
     }
-    if (vista_.Visible(Control::frmTrozo)) {
-        Editar_Click();
+    if (vista_.Visible(Control::MarcoTrozo)) {
+        VolverAlMensaje();
     } else if (!vista_.Texto(Control::Msg).empty()) {
-        Nuevo_Click();
+        BorrarMensaje();
     } else {
-        mnu_archivo_salir_Click();
+        Salir();
     }
 }
 
-void Prog::Partir_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
+void Prog::ClicEnTrocear(int button, int /*shift*/, float /*x*/, float /*y*/) {
     if (button == kBotonDerecho) {
         vista_.MostrarMenuOpciones();
     }
 }
 
-void Prog::Opciones_MouseDown(int button, int shift, float x, float y) {
-    Partir_MouseDown(button, shift, x, y);
+void Prog::ClicEnOpciones(int button, int shift, float x, float y) {
+    ClicEnTrocear(button, shift, x, y);
 }
 
 // Long commands keep the thread busy, so the label is painted at once.
@@ -77,10 +77,10 @@ void Prog::MostrarEstado(const std::string& texto) {
 }
 
 void Prog::MostrarVistaMensaje(bool b) {
-    vista_.FijarVisible(Control::frmMsg, b);
-    vista_.FijarHabilitado(Control::frmMsg, b);
-    vista_.FijarVisible(Control::frmTrozo, !b);
-    vista_.FijarHabilitado(Control::frmTrozo, !b);
+    vista_.FijarVisible(Control::MarcoMensaje, b);
+    vista_.FijarHabilitado(Control::MarcoMensaje, b);
+    vista_.FijarVisible(Control::MarcoTrozo, !b);
+    vista_.FijarHabilitado(Control::MarcoTrozo, !b);
 }
 
 }  // namespace rebanex

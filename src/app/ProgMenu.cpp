@@ -4,81 +4,81 @@
 
 namespace rebanex {
 
-void Prog::Menu_Click(Menu m) {
+void Prog::EjecutarMenu(Menu m) {
     // The options' items toggle or choose; see the options table.
     if (const DefOpcion* o = OpcionDeMenu(m)) {
         return ClickOpcion(*o, m);
     }
     switch (m) {
-        case Menu::mnu_archivo_cargar:
-            return mnu_archivo_cargar_Click();
-        case Menu::mnu_archivo_guardar:
-            return mnu_archivo_guardar_Click();
-        case Menu::mnu_archivo_mensatel:
-            return mnu_archivo_mensatel_Click();
-        case Menu::mnu_archivo_mensatellog:
-            return mnu_archivo_mensatellog_Click();
-        case Menu::mnu_archivo_salir:
-            return mnu_archivo_salir_Click();
+        case Menu::CargarMensaje:
+            return ElegirMensaje();
+        case Menu::SalvarMensaje:
+            return GuardarMensaje();
+        case Menu::EjecutarMensatel:
+            return EjecutarOtroMensatel();
+        case Menu::EjecutarMensatelLog:
+            return EjecutarMensatelLog();
+        case Menu::Salir:
+            return Salir();
 
-        case Menu::mnu_formato_acentos:
-            return mnu_formato_acentos_Click();
-        case Menu::mnu_formato_letras1:
-        case Menu::mnu_formato_letras2:
-            return mnu_formato_letras_Click(IndiceEnGrupo(Menu::mnu_formato_letras1, m));
-        case Menu::mnu_formato_espacio:
-            return mnu_formato_espacio_Click();
-        case Menu::mnu_formato_firma:
-            return btnFirma_Click();
-        case Menu::mnu_formato_auto:
-            return mnu_formato_auto_Click();
+        case Menu::EliminarAcentos:
+            return QuitarAcentosDelMensaje();
+        case Menu::CambiarLetras1:
+        case Menu::CambiarLetras2:
+            return CambiarLetrasDelMensaje(IndiceEnGrupo(Menu::CambiarLetras1, m));
+        case Menu::EliminarMultiEspacios:
+            return QuitarEspaciosDelMensaje();
+        case Menu::InsertarFirma:
+            return FirmarMensaje();
+        case Menu::AutoReemplazarPalabras:
+            return ReemplazarPalabrasDelMensaje();
 
-        case Menu::mnu_opciones_ventana:
-            return mnu_opciones_ventana_Click();
-        case Menu::mnu_opciones_guardarventana:
-            return mnu_opciones_guardarventana_Click();
-        case Menu::mnu_opciones_guardar:
-            return mnu_opciones_guardar_Click();
-        case Menu::mnu_opciones_fichR:
-            return mnu_opciones_fichR_Click();
+        case Menu::RecordarPosicion:
+            return CambiarRecordarPosicion();
+        case Menu::GuardarPosicion:
+            return GuardarPosicion();
+        case Menu::GuardarOpciones:
+            return GuardarOpciones();
+        case Menu::AbrirFicheroReemplazos:
+            return AbrirFicheroReemplazos();
 
-        case Menu::mnu_reemplazos_abrir:
-            return mnu_reemplazos_abrir_Click();
-        case Menu::mnu_reemplazos_fichero1:
-        case Menu::mnu_reemplazos_fichero2:
-        case Menu::mnu_reemplazos_fichero3:
-        case Menu::mnu_reemplazos_fichero4:
-        case Menu::mnu_reemplazos_fichero5:
-            return mnu_reemplazos_fichero_Click(IndiceEnGrupo(Menu::mnu_reemplazos_fichero1, m));
+        case Menu::ElegirFicheroReemplazos:
+            return ElegirFicheroReemplazos();
+        case Menu::FicheroReemplazos1:
+        case Menu::FicheroReemplazos2:
+        case Menu::FicheroReemplazos3:
+        case Menu::FicheroReemplazos4:
+        case Menu::FicheroReemplazos5:
+            return UsarFicheroReciente(IndiceEnGrupo(Menu::FicheroReemplazos1, m));
 
-        case Menu::mnu_ayuda_utilidad:
-            return mnu_ayuda_utilidad_Click();
-        case Menu::mnu_ayuda_acerca:
-            return mnu_ayuda_acerca_Click();
-        case Menu::mnu_ayuda_bajarNew:
-            return mnu_ayuda_bajarNew_Click();
-        case Menu::mnu_ayuda_enviarmsg:
-            return mnu_ayuda_enviarmsg_Click();
-        case Menu::mnu_ayuda_peich:
-        case Menu::mnu_ayuda_foro:
-        case Menu::mnu_ayuda_chat:
-        case Menu::mnu_ayuda_faqMensatel:
-            return mnu_ayuda_enlace_Click(m);
+        case Menu::PaQueSirvo:
+            return MostrarAyuda();
+        case Menu::AcercaDe:
+            return MostrarCreditos();
+        case Menu::DescargarUltimaVersion:
+            return DescargarUltimaVersion();
+        case Menu::EnviarMailAutor:
+            return EscribirAlAutor();
+        case Menu::PeichMensatel:
+        case Menu::ForoMensatel:
+        case Menu::ChatMensatel:
+        case Menu::FaqMensatel:
+            return AbrirEnlace(m);
         default:
             return;  // the options' items, handled above
     }
 }
 
 // Nothing is saved or asked on the way out.
-void Prog::mnu_archivo_salir_Click() {
+void Prog::Salir() {
     vista_.Cerrar();
 }
 
 // "Salvar Mensaje" has never had a command.
-void Prog::mnu_archivo_guardar_Click() {}
+void Prog::GuardarMensaje() {}
 
 // Another Mensatel is started even when one runs.
-void Prog::mnu_archivo_mensatel_Click() {
+void Prog::EjecutarOtroMensatel() {
     anfitrion_.Ejecutar();
 }
 

@@ -30,18 +30,18 @@ Configuracion Prog::LeerOpciones() {
                 }
                 break;
             case TipoOpcion::Eleccion:
-                c.*o.eleccion = IndiceMarcado(*item);
+                o.fijarEleccion(c, IndiceMarcado(*item));
                 break;
             case TipoOpcion::Texto:
-                c.*o.texto = vista_.Texto(Control::Lon);
+                c.*o.texto = vista_.Texto(Control::LongMax);
                 break;
         }
     }
-    c.PosicionVentana = vista_.Marcado(Menu::mnu_opciones_ventana);
+    c.PosicionVentana = vista_.Marcado(Menu::RecordarPosicion);
     return c;
 }
 
-// The ticks and Lon take the record's values; an item's own enabled state only where the
+// The ticks and LongMax take the record's values; an item's own enabled state only where the
 // record holds one.
 void Prog::MostrarOpciones(const Configuracion& c) {
     for (const DefOpcion& o : kOpciones) {
@@ -54,14 +54,14 @@ void Prog::MostrarOpciones(const Configuracion& c) {
                 }
                 break;
             case TipoOpcion::Eleccion:
-                MarcarEleccion(*item, c.*o.eleccion);
+                MarcarEleccion(*item, o.leerEleccion(c));
                 break;
             case TipoOpcion::Texto:
-                vista_.FijarTexto(Control::Lon, c.*o.texto);
+                vista_.FijarTexto(Control::LongMax, c.*o.texto);
                 break;
         }
     }
-    vista_.FijarMarcado(Menu::mnu_opciones_ventana, c.PosicionVentana);
+    vista_.FijarMarcado(Menu::RecordarPosicion, c.PosicionVentana);
 }
 
 void Prog::MostrarResumenOpciones() {
@@ -79,20 +79,19 @@ void Prog::ClickOpcion(const DefOpcion& o, Menu m) {
         const int indice = IndiceEnGrupo(primero, m);
         MarcarEleccion(primero, indice);
         if (o.opcion == Opcion::FirmarEnPosicion) {
-            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
-                                       HabilitadoTrasPosicion(indice));
+            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos,
+                                       HabilitadoTrasPosicion(LeerOpciones().FirmarEnPosicion));
         }
     } else {
         const bool si = !vista_.Marcado(m);
         vista_.FijarMarcado(m, si);
         if (o.opcion == Opcion::FirmarAutomaticamente) {
-            vista_.FijarMenuHabilitado(Menu::mnu_opciones_firma_trozos,
-                                       HabilitadoTrasFirmaAuto(si));
+            vista_.FijarMenuHabilitado(Menu::FirmarEnTrozos, HabilitadoTrasFirmaAuto(si));
         }
     }
     // The counter follows the way it counts.
     if (o.opcion == Opcion::TrozosSMS || o.opcion == Opcion::TablaEspanola) {
-        Msg_Change();
+        MensajeCambiado();
     }
     MostrarResumenOpciones();
 }
@@ -105,16 +104,16 @@ void Prog::MarcarEleccion(Menu primero, int indice) {
 
 // The only option written at once: it decides where the next start opens the window.
 // A failed write goes unnoticed.
-void Prog::mnu_opciones_ventana_Click() {
-    const bool recordar = !vista_.Marcado(Menu::mnu_opciones_ventana);
-    vista_.FijarMarcado(Menu::mnu_opciones_ventana, recordar);
+void Prog::CambiarRecordarPosicion() {
+    const bool recordar = !vista_.Marcado(Menu::RecordarPosicion);
+    vista_.FijarMarcado(Menu::RecordarPosicion, recordar);
     LoteIni lote;
     lote.Escribir(kSeccionRebanex, "PosicionVentana", recordar ? "1" : "0");
     lote.Aplicar(ini_, sistema_.disco);
     MostrarResumenOpciones();
 }
 
-void Prog::mnu_opciones_guardarventana_Click() {
+void Prog::GuardarPosicion() {
     const Rectangulo ventana = vista_.Ventana();
     if (GuardarPosicionVentana(ini_, sistema_.disco, ventana.izquierda, ventana.arriba)) {
         MostrarEstado(std::string(kEstadoPosicionGuardada));
@@ -123,7 +122,7 @@ void Prog::mnu_opciones_guardarventana_Click() {
     }
 }
 
-void Prog::mnu_opciones_guardar_Click() {
+void Prog::GuardarOpciones() {
     if (GuardarConfiguracion(ini_, sistema_.disco, LeerOpciones())) {
         MostrarEstado(std::string(kEstadoConfiguracionGuardada));
     } else {

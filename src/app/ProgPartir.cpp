@@ -14,7 +14,7 @@ namespace {
 constexpr std::chrono::milliseconds kPasosVisibles{50};
 
 void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
-    const Control foco = fallo.foco == ControlFoco::Lon ? Control::Lon : Control::Msg;
+    const Control foco = fallo.foco == ControlFoco::LongMax ? Control::LongMax : Control::Msg;
     vista.Avisar(fallo.aviso);
     vista.Enfocar(foco);
     if (fallo.seleccionarTodo) {
@@ -26,7 +26,7 @@ void MostrarFallo(Vista& vista, const FalloPartir& fallo) {
 
 // While Mensatel is waited for, a split is refused: it would replace the pieces under the
 // paste and ask Mensatel again.
-void Prog::Partir_Click() {
+void Prog::Trocear() {
     if (anfitrion_.Ocupado()) {
         return;
     }
@@ -47,7 +47,7 @@ void Prog::Partir_Click() {
             MostrarEstado(texto);
         }
     };
-    pasos.obtenerTamanyo = [this] { etLongMax_Click(); };
+    pasos.obtenerTamanyo = [this] { LeerLongMaxDeMensatel(); };
 
     // A refused split keeps the pieces of the previous one; a new list starts at piece 0.
     ResultadoPartir resultado = rebanex::Partir(std::move(entrada), vista_, pasos);
@@ -64,7 +64,7 @@ void Prog::Partir_Click() {
         medidaSms_ = MedidaSms{lista.Tabla(), lista.MsgMax()};
         ucs2 = TextoUcs2(lista);
     }
-    der_Click();  // from 0 to piece 1
+    IrAlTrozoSiguiente();  // from 0 to piece 1
     vista_.FijarTexto(Control::Contador, TextoContadorTrozos());
     // What forces UCS-2 stays said in both views, so that the text can be mended; painted with
     // the piece view, once the handler is done.
@@ -73,10 +73,10 @@ void Prog::Partir_Click() {
     MostrarVistaMensaje(false);
 }
 
-// Mensatel absent or its size field unreadable: Lon keeps what it had.
-void Prog::etLongMax_Click() {
+// Mensatel absent or its size field unreadable: LongMax keeps what it had.
+void Prog::LeerLongMaxDeMensatel() {
     if (const auto tamanyo = anfitrion_.LeerLongitudMaxima()) {
-        vista_.FijarTexto(Control::Lon, *tamanyo);
+        vista_.FijarTexto(Control::LongMax, *tamanyo);
     }
 }
 

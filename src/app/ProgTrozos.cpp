@@ -17,10 +17,10 @@ void Prog::MostrarTrozo(int32_t numero) {
 void Prog::ActualizarBotones() {
     const bool ultimo = trozoActual_ == static_cast<int32_t>(trozos_.size());
     const bool primero = trozoActual_ == 1;
-    vista_.FijarHabilitado(Control::der, !ultimo);
-    vista_.FijarHabilitado(Control::topeDer, !ultimo);
-    vista_.FijarHabilitado(Control::izq, !primero);
-    vista_.FijarHabilitado(Control::topeIzq, !primero);
+    vista_.FijarHabilitado(Control::TrozoSiguiente, !ultimo);
+    vista_.FijarHabilitado(Control::UltimoTrozo, !ultimo);
+    vista_.FijarHabilitado(Control::TrozoAnterior, !primero);
+    vista_.FijarHabilitado(Control::PrimerTrozo, !primero);
 }
 
 std::string Prog::TextoContadorTrozos() const {
@@ -32,14 +32,14 @@ void Prog::ActualizarContador() {
     vista_.Repintar(Control::Contador);
 }
 
-void Prog::topeIzq_Click() {
+void Prog::IrAlPrimerTrozo() {
     trozoActual_ = 1;
     MostrarTrozo(1);
     ActualizarBotones();
     ActualizarContador();
 }
 
-void Prog::izq_Click() {
+void Prog::IrAlTrozoAnterior() {
     if (trozoActual_ > 1) {
         --trozoActual_;
         MostrarTrozo(trozoActual_);
@@ -48,7 +48,7 @@ void Prog::izq_Click() {
     ActualizarBotones();
 }
 
-void Prog::der_Click() {
+void Prog::IrAlTrozoSiguiente() {
     if (trozoActual_ < static_cast<int32_t>(trozos_.size())) {
         ++trozoActual_;
         MostrarTrozo(trozoActual_);
@@ -57,17 +57,17 @@ void Prog::der_Click() {
     ActualizarBotones();
 }
 
-void Prog::topeDer_Click() {
+void Prog::IrAlUltimoTrozo() {
     trozoActual_ = static_cast<int32_t>(trozos_.size());
     MostrarTrozo(static_cast<int32_t>(trozos_.size()));
     ActualizarBotones();
     ActualizarContador();
 }
 
-void Prog::Trozo_Change() {
+void Prog::TrozoCambiado() {
     const std::string trozo = vista_.Texto(Control::Trozo);
     vista_.FijarHabilitado(Control::Copiar, !trozo.empty());
-    vista_.FijarTexto(Control::LonTrozo, Decimal(static_cast<long long>(trozo.size())));
+    vista_.FijarTexto(Control::LargoTrozo, Decimal(static_cast<long long>(trozo.size())));
     vista_.FijarTexto(Control::SmsTrozo,
                       medidaSms_ && !trozo.empty()
                           ? TextoMedida(MedirTrozo(trozo, medidaSms_->tabla, medidaSms_->msgMax))
@@ -77,17 +77,17 @@ void Prog::Trozo_Change() {
 // Pasting hands over the piece as shown, edits included, and moves on only when it is
 // done; copying without Mensatel puts the whole untransformed message on the clipboard,
 // whichever piece is shown.
-void Prog::Copiar_Click() {
-    if (vista_.Marcado(Menu::mnu_opciones_pegar)) {
+void Prog::CopiarTrozo() {
+    if (vista_.Marcado(Menu::CopiarTrozoAlMensatel)) {
         if (PasaAlSiguiente(anfitrion_.Pegar(vista_.Texto(Control::Trozo)))) {
-            der_Click();
+            IrAlTrozoSiguiente();
         }
     } else if (!sistema_.portapapeles.EscribirTexto(vista_.Texto(Control::Msg))) {
         vista_.Avisar(AvisoPortapapelesOcupado());
     }
 }
 
-void Prog::Mensatel_Click() {
+void Prog::MostrarMensatel() {
     anfitrion_.Mostrar();
 }
 

@@ -32,57 +32,57 @@ int DentroDe(int inicio, int largo, int areaInicio, int areaLargo) {
 // clang-format off
 const std::array<DefControl, kNumControles> kTablaControles{{
     // control, class, frame, caption, {left, top, width, height} twips, font, tooltip, ...
-    {Msg, Clase::TextoMultiple, frmMsg, "", {120, 240, 4545, 1935}, kSans825, ""},
-    {Partir, Clase::BotonGris, frmMsg, "&Trocear     » » » » »", {1800, 2160, 2895, 375},
+    {Msg, Clase::TextoMultiple, MarcoMensaje, "", {120, 240, 4545, 1935}, kSans825, ""},
+    {Partir, Clase::BotonGris, MarcoMensaje, "&Trocear     » » » » »", {1800, 2160, 2895, 375},
         kSans975, "  Trocear el Texto  ", Alineacion::Centro},
     // Mensatel's window titles start with two backslashes: so does its name here.
-    {etLongMax, Clase::Etiqueta, frmMsg, "&Long Máx", {-25, 2230, 975, 255}, kSans825,
+    {EtiquetaLongMax, Clase::Etiqueta, MarcoMensaje, "&Long Máx", {-25, 2230, 975, 255}, kSans825,
         " Doble click toma el tamaño máximo que permite el servidor actual del \\\\ensatel ",
         Alineacion::Derecha},
-    {Lon, Clase::Texto, frmMsg, "160", {960, 2175, 735, 330}, kArial9Normal,
+    {LongMax, Clase::Texto, MarcoMensaje, "160", {960, 2175, 735, 330}, kArial9Normal,
         "  Longitud máxima del SMS permitida por el Server que vas a utilizar  "},
-    {topeIzq, Clase::Boton, frmTrozo, "|<", {120, 2160, 375, 375}, kSans825,
+    {PrimerTrozo, Clase::Boton, MarcoTrozo, "|<", {120, 2160, 375, 375}, kSans825,
         "  |<  Primer Trozo  ", Alineacion::Centro, false},
-    {izq, Clase::Boton, frmTrozo, "<", {480, 2160, 735, 375}, kSans825,
+    {TrozoAnterior, Clase::Boton, MarcoTrozo, "<", {480, 2160, 735, 375}, kSans825,
         "  <  Trozo Anterior  ", Alineacion::Centro, false},
-    {der, Clase::Boton, frmTrozo, ">", {1200, 2160, 735, 375}, kSans825,
+    {TrozoSiguiente, Clase::Boton, MarcoTrozo, ">", {1200, 2160, 735, 375}, kSans825,
         "  Siguiente Trozo  >  ", Alineacion::Centro, false},
-    {topeDer, Clase::Boton, frmTrozo, ">|", {1920, 2160, 375, 375}, kSans825,
+    {UltimoTrozo, Clase::Boton, MarcoTrozo, ">|", {1920, 2160, 375, 375}, kSans825,
         "  Ultimo Trozo  >|  ", Alineacion::Centro, false},
-    {Copiar, Clase::Boton, frmTrozo, "&Copiar", {3600, 1560, 1095, 495}, kSans975,
+    {Copiar, Clase::Boton, MarcoTrozo, "&Copiar", {3600, 1560, 1095, 495}, kSans975,
         "  Copia al portapapeles el trozo actual y pasa al siguiente trozo del mensaje...  ",
         Alineacion::Centro, false},
-    {Mensatel, Clase::Boton, frmTrozo, "&Mensatel", {3600, 1080, 1095, 375}, kSans825,
+    {Mensatel, Clase::Boton, MarcoTrozo, "&Mensatel", {3600, 1080, 1095, 375}, kSans825,
         "  Ejecuta un nuevo Mensatel (ven p'aca que te vi a apañar xD)  ", Alineacion::Centro},
-    {Editar, Clase::BotonGris, frmTrozo, "« « «     &Editar Msg", {2400, 2160, 2295, 375},
+    {Editar, Clase::BotonGris, MarcoTrozo, "« « «     &Editar Msg", {2400, 2160, 2295, 375},
         kSans975, "  Vuelve a la pantalla del texto del mensaje  ", Alineacion::Centro},
-    {frmMsg, Clase::Marco, frmMsg, "", kMarco, kSans825, ""},
-    {et1, Clase::Etiqueta, frmMsg, "Men&saje", {120, 0, 855, 255}, kSans825, ""},
-    {Stat, Clase::Visor, frmMsg, "0 / 0", {2520, 0, 1215, 315}, kArial825Normal,
+    {MarcoMensaje, Clase::Marco, MarcoMensaje, "", kMarco, kSans825, ""},
+    {EtiquetaMensaje, Clase::Etiqueta, MarcoMensaje, "Men&saje", {120, 0, 855, 255}, kSans825, ""},
+    {ContadorMensaje, Clase::Visor, MarcoMensaje, "0 / 0", {2520, 0, 1215, 315}, kArial825Normal,
         "  Número de SMS's a enviar (igual o mayor) / Número de carácteres del mensaje...  "},
-    {Nuevo, Clase::Boton, frmMsg, "&X", {4265, 0, 375, 270}, kArial9,
+    {Nuevo, Clase::Boton, MarcoMensaje, "&X", {4265, 0, 375, 270}, kArial9,
         "  Borra el texto del mensaje actual  ", Alineacion::Centro},
-    {frmTrozo, Clase::Marco, frmTrozo, "", kMarco, kSans825, ""},
+    {MarcoTrozo, Clase::Marco, MarcoTrozo, "", kMarco, kSans825, ""},
     // Its tooltip, the long options summary, is set at run time. The whole row is its own,
     // so that every letter fits with all the options on.
-    {Opciones, Clase::Etiqueta, frmMsg, "", {120, 2520, 4575, 255}, kArial9, "",
+    {Opciones, Clase::Etiqueta, MarcoMensaje, "", {120, 2520, 4575, 255}, kArial9, "",
         Alineacion::Derecha},
-    {Trozo, Clase::TextoMultiple, frmTrozo, "", {120, 240, 3375, 1935}, kSans825, ""},
-    {et3, Clase::Etiqueta, frmTrozo, "Trozo Actual", {120, 0, 1215, 255}, kSans825, ""},
-    {Contador, Clase::Etiqueta, frmTrozo, "", {3480, 360, 1215, 375}, kArial1575,
+    {Trozo, Clase::TextoMultiple, MarcoTrozo, "", {120, 240, 3375, 1935}, kSans825, ""},
+    {EtiquetaTrozo, Clase::Etiqueta, MarcoTrozo, "Trozo Actual", {120, 0, 1215, 255}, kSans825, ""},
+    {Contador, Clase::Etiqueta, MarcoTrozo, "", {3480, 360, 1215, 375}, kArial1575,
         "  Trozo actual del mensaje, y número de trozos total  ", Alineacion::Centro},
-    {LonTrozo, Clase::Visor, frmTrozo, "0", {2640, 0, 855, 315}, kArial825Normal,
+    {LargoTrozo, Clase::Visor, MarcoTrozo, "0", {2640, 0, 855, 315}, kArial825Normal,
         "  Numero de carácteres del Trozo Actual  "},
     // A row of its own under the summary, the width of the window: the longest status texts
     // do not fit beside it.
-    {Estado, Clase::Etiqueta, frmMsg, "", {120, 2790, 4575, 255}, kSans825, ""},
-    {btnFirma, Clase::Boton, frmMsg, "&F", {3840, 0, 375, 270}, kArial9,
+    {Estado, Clase::Etiqueta, MarcoMensaje, "", {120, 2790, 4575, 255}, kSans825, ""},
+    {BotonFirma, Clase::Boton, MarcoMensaje, "&F", {3840, 0, 375, 270}, kArial9,
         "  Inserta Firma del Mensatel  ", Alineacion::Centro},
     // Beside the piece's length, and in the place the status line has in the message view.
-    {SmsTrozo, Clase::Etiqueta, frmTrozo, "", {3495, 30, 1200, 255}, kArial825Normal,
+    {SmsTrozo, Clase::Etiqueta, MarcoTrozo, "", {3495, 30, 1200, 255}, kArial825Normal,
         "  Codificación del trozo: unidades usadas / las que caben en un SMS  ",
         Alineacion::Centro},
-    {EstadoTrozos, Clase::Etiqueta, frmTrozo, "", {120, 2790, 4575, 255}, kSans825, ""},
+    {EstadoTrozos, Clase::Etiqueta, MarcoTrozo, "", {120, 2790, 4575, 255}, kSans825, ""},
 }};
 // clang-format on
 
@@ -96,7 +96,7 @@ const DefControl& Definicion(Control c) {
 }
 
 std::optional<Control> DestinoTeclaAcceso(Control etiqueta) {
-    return etiqueta == et1 ? std::optional(Msg) : std::nullopt;
+    return etiqueta == EtiquetaMensaje ? std::optional(Msg) : std::nullopt;
 }
 
 int TwipsAPixeles(int twips, int dpi) {

@@ -1,8 +1,8 @@
 // What the window's behaviour needs from the window: controls, menu items, message boxes. The .exe
 // implements it over HWNDs; the tests over plain data.
 //
-// Setting the text of Msg or Trozo raises their change handlers (Prog::Msg_Change,
-// Prog::Trozo_Change), as the real edit controls do: an implementation must call them.
+// Setting the text of Msg or Trozo raises their change handlers (Prog::MensajeCambiado,
+// Prog::TrozoCambiado), as the real edit controls do: an implementation must call them.
 #pragma once
 
 #include <cstdint>

@@ -2,11 +2,15 @@
 
 #include <array>
 #include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/OpcionesPorClave.h"
 #include "comun/Windows1252.h"
+#include "settings/TablaOpciones.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -219,6 +223,40 @@ std::variant<ArgumentosTrocear, ErrorUso> LeerArgumentos(const std::vector<std::
     return a;
 }
 
+namespace {
+
+// The keys --opcion takes to some purpose, in the order of the settings file and the length
+// last, wrapped at 80 columns under the option's text.
+std::string ClavesDeOpcion() {
+    constexpr std::size_t kAncho = 80;
+    const std::string sangria(24, ' ');
+    std::vector<std::string_view> claves;
+    for (const DefOpcion& o : kOpciones) {
+        if (!o.soloVentana && o.tipo != TipoOpcion::Texto) {
+            claves.push_back(o.clave);
+        }
+    }
+    for (const DefOpcion& o : kOpciones) {
+        if (o.tipo == TipoOpcion::Texto) {
+            claves.push_back(o.clave);
+        }
+    }
+    std::string texto;
+    std::string linea = "  --opcion Clave=Valor  una opción por su clave del Rebanex.ini:";
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+        const std::string palabra = std::string(claves[i]) + (i + 1 < claves.size() ? "," : "");
+        if (linea.size() + 1 + palabra.size() > kAncho) {
+            texto += linea + "\n";
+            linea = sangria + palabra;
+        } else {
+            linea += " " + palabra;
+        }
+    }
+    return texto + linea + "\n";
+}
+
+}  // namespace
+
 const std::string& TextoAyuda() {
     static const std::string kAyuda =
         "Uso: trocear [--ini RUTA] [--max N] [--opcion Clave=Valor]... [--firma TEXTO]\n"
@@ -253,4 +291,4 @@ const std::string& TextoAyuda() {
     return kAyuda;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 enum class CodificacionConsola { Utf8, Cp1252 };
 
@@ -54,4 +54,4 @@ std::string TextoDeArgumento(const std::string& argumento);
 // The short help printed by --ayuda (Windows-1252).
 const std::string& TextoAyuda();
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

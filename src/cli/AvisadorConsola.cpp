@@ -1,6 +1,6 @@
 #include "cli/AvisadorConsola.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 Respuesta AvisadorConsola::Avisar(const Aviso& aviso) {
     // Standard error keeps LF in both encodings: it is never a data stream.
@@ -8,4 +8,4 @@ Respuesta AvisadorConsola::Avisar(const Aviso& aviso) {
     return aviso.botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -5,7 +5,7 @@
 #include "cli/Salida.h"
 #include "comun/Aviso.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // Nobody is there to answer a question, so every Yes/No box is answered Yes: a faulty
 // rules line is skipped and replacing goes on, as most users would choose.
@@ -20,4 +20,4 @@ class AvisadorConsola : public Avisador {
     const Salida& salida_;
 };
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

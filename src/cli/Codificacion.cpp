@@ -2,7 +2,7 @@
 
 #include "comun/Bloque16.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::string SaltosDeVentana(std::string_view texto) {
     return resultado;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // Every line break (LF, CR LF or a lone CR) becomes CR LF.
 std::string SaltosDeVentana(std::string_view texto);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

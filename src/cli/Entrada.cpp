@@ -5,7 +5,7 @@
 #include "files/Mensajes.h"
 #include "sistema/Ficheros.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // The bytes read become the message in place, with no copy while nothing has to grow.
 std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero, Origen& entrada,
@@ -33,4 +33,4 @@ std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero
     return SaltosDeVentana(texto);
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

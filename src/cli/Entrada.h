@@ -8,7 +8,7 @@
 #include "cli/Argumentos.h"
 #include "cli/Flujos.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // The message the box would hold, as Windows-1252, from the file or, without one, from
 // standard input: both are read as every text file of the program (UTF-8 converted, anything
@@ -21,4 +21,4 @@ std::optional<std::string> LeerMensaje(const std::optional<std::string>& fichero
                                        CodificacionConsola codificacion,
                                        std::u32string* sinConvertir = nullptr);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

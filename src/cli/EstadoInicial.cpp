@@ -7,7 +7,7 @@
 #include "sistema/PerfilFichero.h"
 #include "sistema/Rutas.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 EstadoInicial EstadoPorDefecto() {
     EstadoInicial estado;
@@ -38,4 +38,4 @@ std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni) {
     return estado;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

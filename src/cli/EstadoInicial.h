@@ -7,7 +7,7 @@
 
 #include "settings/Configuracion.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 struct EstadoInicial {
     Configuracion opciones;
@@ -25,4 +25,4 @@ EstadoInicial EstadoPorDefecto();
 // the file cannot be read.
 std::optional<EstadoInicial> EstadoDesdeAjustes(const std::string& rutaIni);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

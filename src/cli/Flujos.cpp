@@ -2,7 +2,7 @@
 
 #include "sistema/Ficheros.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 void DestinoFichero::Escribir(std::string_view bytes) {
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) {
@@ -18,4 +18,4 @@ std::optional<std::string> EntradaEstandar::LeerTodo() {
     return ficheros::LeerEntradaEstandar();
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 class Destino {
   public:
@@ -44,4 +44,4 @@ class EntradaEstandar : public Origen {
     std::optional<std::string> LeerTodo() override;
 };
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -4,41 +4,41 @@
 #include "transforms/Firma.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
                                           Avisador& avisador) {
     std::string texto = entrada.mensaje;
     switch (comando) {
         case ComandoFormato::Acentos:
-            Troceado::QuitarAcentos(texto);
+            QuitarAcentos(texto);
             break;
         case ComandoFormato::Minusculas:
-            Troceado::CambiarLetras(texto, false);
+            CambiarLetras(texto, false);
             break;
         case ComandoFormato::Mayusculas:
-            Troceado::CambiarLetras(texto, true);
+            CambiarLetras(texto, true);
             break;
         case ComandoFormato::Espacios:
-            Troceado::QuitarMultiEspacios(texto);
+            QuitarMultiEspacios(texto);
             break;
         case ComandoFormato::Reemplazar: {
             const std::size_t limite = LargoMaximoReemplazos(entrada.opciones.MsgMax);
-            if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
-                Troceado::FinReemplazos::Limite) {
-                avisador.Avisar(Troceado::AvisoReemplazosSinFin(limite));
+            if (AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
+                FinReemplazos::Limite) {
+                avisador.Avisar(AvisoReemplazosSinFin(limite));
                 return std::nullopt;
             }
             break;
         }
         case ComandoFormato::Firma:  // the signature button: nothing without a signature
             if (!entrada.firma.empty()) {
-                Troceado::InsertarFirmaEnPosicion(
-                    texto, entrada.firma, entrada.opciones.FirmarEnPosicion, entrada.cursor);
+                InsertarFirmaEnPosicion(texto, entrada.firma, entrada.opciones.FirmarEnPosicion,
+                                        entrada.cursor);
             }
             break;
     }
     return texto;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

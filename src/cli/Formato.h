@@ -8,7 +8,7 @@
 #include "comun/Aviso.h"
 #include "split/Partir.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 // The message after the command. The commands look at no option, except that "firma"
 // puts the signature where FirmarEnPosicion says (at entrada.cursor for position 3) and
@@ -17,4 +17,4 @@ namespace rebanex::consola {
 std::optional<std::string> AplicarFormato(ComandoFormato comando, const EntradaPartir& entrada,
                                           Avisador& avisador);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -4,7 +4,7 @@
 #include "settings/TablaOpciones.h"
 #include "sistema/NombresPerfil.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -33,13 +33,13 @@ bool AsignarOpcion(Configuracion& opciones, std::string_view clave, const std::s
             opciones.*(o->siNo) = ValorSiNo(valor);
             break;
         case TipoOpcion::Eleccion:
-            opciones.*(o->eleccion) = ValorEleccion(valor);
+            o->fijarEleccion(opciones, ValorEleccion(valor));
             break;
         case TipoOpcion::Texto:
-            opciones.*(o->texto) = valor;  // checked later, like the text of Lon
+            opciones.*(o->texto) = valor;  // checked later, like the text of LongMax
             break;
     }
     return true;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

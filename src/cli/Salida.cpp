@@ -3,7 +3,7 @@
 #include "cli/Codificacion.h"
 #include "comun/Windows1252.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252) {
     json += '"';
@@ -72,4 +72,4 @@ std::string TextoAviso(const Aviso& aviso) {
     return texto;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -7,7 +7,7 @@
 #include "cli/Argumentos.h"
 #include "comun/Aviso.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 class Salida {
   public:
@@ -36,4 +36,4 @@ std::string TextoAviso(const Aviso& aviso);
 // One JSON string, quotes included, in UTF-8, appended to `json`.
 void AnyadirCadenaJson(std::string& json, std::string_view cp1252);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -15,7 +15,7 @@
 #include "split/Partir.h"
 #include "split/Sms.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 namespace {
 
@@ -272,4 +272,4 @@ int EjecutarTrocear(const std::vector<std::string>& argumentos, Origen& entrada,
     return kSalidaExcepcion;
 }
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

@@ -7,7 +7,7 @@
 
 #include "cli/Flujos.h"
 
-namespace rebanex::consola {
+namespace rebanex::cli {
 
 inline constexpr int kSalidaBien = 0;
 inline constexpr int kSalidaUso = 1;           // bad command line, unreadable file
@@ -20,4 +20,4 @@ inline constexpr int kSalidaExcepcion = 4;     // out of memory or another unexp
 int EjecutarTrocear(const std::vector<std::string>& argumentos, Origen& entrada, Destino& salida,
                     Destino& error);
 
-}  // namespace rebanex::consola
+}  // namespace rebanex::cli

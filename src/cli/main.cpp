@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     try {
         const std::vector<std::string> argumentos(argv + (argc > 0 ? 1 : 0), argv + argc);
-        rebanex::consola::EntradaEstandar entrada;
-        rebanex::consola::DestinoFichero salida(stdout), error(stderr);
-        return rebanex::consola::EjecutarTrocear(argumentos, entrada, salida, error);
+        rebanex::cli::EntradaEstandar entrada;
+        rebanex::cli::DestinoFichero salida(stdout), error(stderr);
+        return rebanex::cli::EjecutarTrocear(argumentos, entrada, salida, error);
     } catch (...) {  // only copying the arguments can get here
         std::fputs("trocear: no hay memoria suficiente para empezar\n", stderr);
-        return rebanex::consola::kSalidaExcepcion;
+        return rebanex::cli::kSalidaExcepcion;
     }
 }

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace rebanex::Direcciones {
+namespace rebanex::direcciones {
 
 inline constexpr std::string_view kMailAutor = "quelvo@example.com";
 inline constexpr std::string_view kWebMensatel = "https://www.mensatel.example/";
@@ -20,4 +20,4 @@ inline constexpr std::string_view kFaqMensatel = "https://faq.mensatel.example/"
 inline constexpr std::string_view kWebActualizaciones = "https://rebanex.example/actualizaciones/";
 inline constexpr std::string_view kClaveWebActualizaciones = "WebActualizaciones";
 
-}  // namespace rebanex::Direcciones
+}  // namespace rebanex::direcciones

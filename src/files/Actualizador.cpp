@@ -16,9 +16,10 @@ bool EsProgramaWindows(Disco& disco, const std::string& ruta) {
 }
 
 std::string WebActualizaciones(Ini& ini) {
-    std::string web;
-    if (!ini.LeerIni(kSeccionRebanex, Direcciones::kClaveWebActualizaciones, web) || web.empty()) {
-        return std::string(Direcciones::kWebActualizaciones);
+    const std::string web =
+        ini.LeerIni(kSeccionRebanex, direcciones::kClaveWebActualizaciones).value_or("");
+    if (web.empty()) {
+        return std::string(direcciones::kWebActualizaciones);
     }
     return web.back() == '/' ? web : web + '/';
 }
@@ -27,7 +28,7 @@ std::string LineaActualizador(const std::string& rutaEjecutable, const std::stri
     const std::string directorio = DirectorioDe(rutaEjecutable);
     std::string nombre = NombreDe(rutaEjecutable);
     nombre = nombre.substr(0, nombre.find_last_of('.'));
-    Troceado::CambiarLetras(nombre, false);
+    CambiarLetras(nombre, false);
     return directorio + std::string(kActualizador) + " " + FechaActualizacion() + "\"" +
            directorio + nombre + ".exe" + "\"" + web + "Rebanex.dat" + "\"" + web + "Rebanex.exe";
 }

@@ -15,7 +15,7 @@ Aviso AvisoAyuda() {
         "más de un SMS para ser enviado, en varios Trozos.\r\r"
         "Si encontrais errores y cosas de esas enviame un mail o dejar un msg en\r"
         "el FORO del MENSATEL.\r\r" +
-            std::string(22, '-') + "\rQuelvo\r" + std::string(Direcciones::kMailAutor) + "\r\r",
+            std::string(22, '-') + "\rQuelvo\r" + std::string(direcciones::kMailAutor) + "\r\r",
         "Pa que sirvo!!! ;)", Icono::Informacion, Botones::Aceptar};
 }
 
@@ -53,7 +53,7 @@ Aviso AvisoMensatelLogAusente() {
     return Aviso{
         "Upps!!! No encuentro el fichero MensatelLog.exe.\r\r\rCopiame en su directorio"
         "\r\r\rPara descargarlo: " +
-            std::string(Direcciones::kWebMensatel),
+            std::string(direcciones::kWebMensatel),
         "MensatelLog no ta aki!!!", Icono::Exclamacion, Botones::Aceptar};
 }
 
@@ -68,7 +68,7 @@ Aviso AvisoErrorNavegador() {
 }
 
 void AbrirDocumento(Shell& shell, const std::string& ruta) {
-    shell.Abrir(ruta, "", "", kMostrar);
+    shell.Abrir(ruta, "", "", Mostrar::TalCual);
 }
 
 void AbrirEnNavegador(Shell& shell, Disco& disco, Avisador& avisador, const std::string& url) {
@@ -80,7 +80,7 @@ void AbrirEnNavegador(Shell& shell, Disco& disco, Avisador& avisador, const std:
     if (!programa) {
         avisador.Avisar(AvisoSinNavegador());
     } else {
-        if (shell.Abrir(SinEspaciosAlrededor(*programa), url, "", kMostrarNormal) <= 32) {
+        if (!shell.Abrir(SinEspaciosAlrededor(*programa), url, "", Mostrar::Normal)) {
             avisador.Avisar(AvisoErrorNavegador());
         }
     }

@@ -7,7 +7,7 @@ namespace rebanex {
 namespace {
 
 std::string EnMayusculas(std::string texto) {
-    Troceado::CambiarLetras(texto, true);
+    CambiarLetras(texto, true);
     return texto;
 }
 

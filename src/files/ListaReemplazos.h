@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "settings/Ajustes.h"
+
 namespace rebanex {
 
-using ListaReemplazos = std::array<std::string, 5>;  // [0] is entry 1
+using ListaReemplazos = std::array<std::string, kFicherosRecientes>;  // [0] is entry 1
 
 inline constexpr std::string_view kFiltroReemplazos = "Archivos TXT (*.txt) | *.txt";
 inline constexpr std::string_view kTituloCargarReemplazos = "Cargar Archivo de Reemplazos...";

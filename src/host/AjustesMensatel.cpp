@@ -10,58 +10,46 @@ namespace rebanex {
 
 namespace {
 
-// Points the settings access at Mensatel's file for as long as it lives, then back at ours.
-class EnFicheroMensatel {
-  public:
-    EnFicheroMensatel(Ini& ini, const std::string& directorioInicio)
-        : ini_(ini), directorio_(directorioInicio) {
-        ini_.FijarFicheroIni(directorio_ + std::string(kFicheroMensatel));
-    }
-    ~EnFicheroMensatel() { ini_.FijarFicheroIni(directorio_ + std::string(kFicheroAjustes)); }
-    EnFicheroMensatel(const EnFicheroMensatel&) = delete;
-    EnFicheroMensatel& operator=(const EnFicheroMensatel&) = delete;
-
-  private:
-    Ini& ini_;
-    const std::string& directorio_;
-};
-
-// One key of Mensatel's file as Windows-1252: an editor may have saved the file as UTF-8.
-bool LeerValor(Ini& ini, std::string_view seccion, std::string_view clave, std::string& valor) {
-    const bool presente = ini.LeerIni(seccion, clave, valor);
-    valor = TextoWindows1252(std::move(valor));
-    return presente;
+// Mensatel's file in the start directory, read through the same system functions.
+Ini FicheroMensatel(const Ini& ini, const std::string& directorioInicio) {
+    Ini mensatel(ini.Perfil());
+    mensatel.FijarFicheroIni(directorioInicio + std::string(kFicheroMensatel));
+    return mensatel;
 }
 
-// A colour beyond the int32 range leaves the previous one in place.
-void LeerColor(std::string_view valor, int32_t& color) {
-    if (const auto n = RedondearParSiCabe(ValorNumerico(valor))) {
-        color = *n;
+// One key of Mensatel's file as Windows-1252: an editor may have saved the file as UTF-8.
+std::optional<std::string> LeerValor(Ini& mensatel, std::string_view seccion,
+                                     std::string_view clave) {
+    std::optional<std::string> valor = mensatel.LeerIni(seccion, clave);
+    if (valor) {
+        *valor = TextoWindows1252(std::move(*valor));
     }
+    return valor;
+}
+
+int32_t Color(std::string_view valor) {
+    return RedondearParSiCabe(ValorNumerico(valor)).value_or(0);
 }
 
 }  // namespace
 
-bool LeerColoresMensatel(Ini& ini, const std::string& directorioInicio, int32_t& texto,
-                         int32_t& fondo) {
-    EnFicheroMensatel mensatel(ini, directorioInicio);
-    std::string valor;
-    if (!LeerValor(ini, "colores", "fondo", valor)) {
-        return false;  // without a background the text colour is not even read
+std::optional<ColoresMensatel> LeerColoresMensatel(Ini& ini, const std::string& directorioInicio) {
+    Ini mensatel = FicheroMensatel(ini, directorioInicio);
+    const std::optional<std::string> fondo = LeerValor(mensatel, "colores", "fondo");
+    if (!fondo) {
+        return std::nullopt;  // without a background the text colour is not even read
     }
-    LeerColor(valor, fondo);
-    if (!LeerValor(ini, "colores", "texto", valor)) {
-        return false;
+    const std::optional<std::string> texto = LeerValor(mensatel, "colores", "texto");
+    if (!texto) {
+        return std::nullopt;
     }
-    LeerColor(valor, texto);
-    return true;
+    return ColoresMensatel{Color(*texto), Color(*fondo)};
 }
 
 std::string LeerFirmaMensatel(Ini& ini, const std::string& directorioInicio, Avisador* avisador) {
-    EnFicheroMensatel mensatel(ini, directorioInicio);
-    std::string firma;
-    ini.LeerIni("Usuario", "firma", firma);
-    Conversion1252 convertida = TextoWindows1252Detallado(std::move(firma));
+    Ini mensatel = FicheroMensatel(ini, directorioInicio);
+    Conversion1252 convertida =
+        TextoWindows1252Detallado(LeerValor(mensatel, "Usuario", "firma").value_or(""));
     if (avisador != nullptr && !convertida.sinConvertir.empty()) {
         avisador->Avisar(AvisoSinWindows1252(
             "La firma de '" + directorioInicio + std::string(kFicheroMensatel) + "'",

@@ -27,7 +27,7 @@ class Anfitrion {
     virtual ~Anfitrion() = default;
     // Pastes a piece into Mensatel's message field.
     virtual ResultadoPegar Pegar(const std::string& trozo) = 0;
-    // Mensatel's size limit as the text for Lon ("145"); nullopt leaves Lon as it is.
+    // Mensatel's size limit as the text for LongMax ("145"); nullopt leaves LongMax as it is.
     virtual std::optional<std::string> LeerLongitudMaxima() = 0;
     // Brings Mensatel to the front, or starts it.
     virtual void Mostrar() = 0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 
 #include "comun/Aviso.h"
 #include "host/Anfitrion.h"
@@ -39,6 +40,12 @@ inline constexpr int64_t kEsperaVaciadoMs = 1000;
 inline constexpr std::string_view kEstadoEsperando = "Esperando al Mensatel... (Esc cancela)";
 
 enum class Busqueda { Encontrada, FaltaEjecutable, SinVentana, NoResponde };
+
+// Mensatel's main window, found and answering, and where it is.
+struct VentanaMensatel {
+    VentanaId id = 0;
+    RectVentana rect;
+};
 
 // The boxes of the Mensatel automation.
 Aviso AvisoSinDorvax();
@@ -73,12 +80,12 @@ class ControlMensatel : public Anfitrion {
     // Mensatel's application window restored or brought forward if it runs, else started
     // with EjecutarMensatel: Encontrada. FaltaEjecutable and NoResponde have shown their box.
     Busqueda MostrarMensatel();
-    // The shell's result for starting "dorvax.exe", or 0 (with its box) when it is missing.
-    int EjecutarMensatel();
+    // Starts "dorvax.exe"; false (with its box) when it is missing.
+    bool EjecutarMensatel();
     // Shows or starts Mensatel, waits for its main window (at most kEsperaVentanaMs, Escape
     // ends it sooner), raises it, closes a secondary window, moves it on screen and clicks
-    // its centre. `rect` is filled only when it is found and answers.
-    Busqueda BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect);
+    // its centre. Otherwise why not (never Encontrada).
+    std::variant<VentanaMensatel, Busqueda> BuscarVentanaMensatel();
     void CerrarVentanasSecundarias();
     void AjustarVentanaEnPantalla(VentanaId ventana, const RectVentana& rect);
     void ClickEnPunto(int32_t x, int32_t y);  // the cursor is put back
@@ -89,8 +96,8 @@ class ControlMensatel : public Anfitrion {
     // the window stopped answering.
     std::optional<std::string> LeerTamanyoMsgMensatel(VentanaId ventana, const RectVentana& rect);
     std::string LeerTextoEnPunto(int32_t x, int32_t y);
-    VentanaId BuscarVentanaPrincipal();
-    VentanaId EsperarVentanaPrincipal();
+    std::optional<VentanaId> BuscarVentanaPrincipal();
+    std::optional<VentanaId> EsperarVentanaPrincipal();
     bool Responde(VentanaId ventana);  // with its box when it does not
     ResultadoPegar PegarPorPortapapeles(const std::string& trozo);
     bool Activar(std::string_view titulo);

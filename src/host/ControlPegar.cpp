@@ -102,19 +102,20 @@ ResultadoPegar ControlMensatel::PegarPorPortapapeles(const std::string& trozo) {
 }
 
 ResultadoPegar ControlMensatel::PegarTrozoEnMensatel(const std::string& trozo) {
-    VentanaId ventana = 0;
-    RectVentana rect;
-    switch (BuscarVentanaMensatel(ventana, rect)) {
-        case Busqueda::FaltaEjecutable:
-            return ResultadoPegar::SinMensatel;
-        case Busqueda::SinVentana:
-            return ResultadoPegar::SinVentana;
-        case Busqueda::NoResponde:
-            return ResultadoPegar::NoResponde;
-        case Busqueda::Encontrada:
-            break;
+    const std::variant<VentanaMensatel, Busqueda> buscada = BuscarVentanaMensatel();
+    if (const Busqueda* fallo = std::get_if<Busqueda>(&buscada)) {
+        switch (*fallo) {
+            case Busqueda::FaltaEjecutable:
+                return ResultadoPegar::SinMensatel;
+            case Busqueda::SinVentana:
+            case Busqueda::Encontrada:  // never a failure
+                return ResultadoPegar::SinVentana;
+            case Busqueda::NoResponde:
+                return ResultadoPegar::NoResponde;
+        }
     }
-    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(ventana, rect);
+    const VentanaMensatel& mensatel = std::get<VentanaMensatel>(buscada);
+    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(mensatel.id, mensatel.rect);
     if (!tamanyo) {
         return ResultadoPegar::CampoLleno;
     }
@@ -143,12 +144,12 @@ std::optional<std::string> ControlMensatel::LeerLongitudMaxima() {
     }
     Turno turno(ocupado_);
     cancelado_ = false;
-    VentanaId ventana = 0;
-    RectVentana rect;
-    if (BuscarVentanaMensatel(ventana, rect) != Busqueda::Encontrada) {
+    const std::variant<VentanaMensatel, Busqueda> buscada = BuscarVentanaMensatel();
+    const auto* mensatel = std::get_if<VentanaMensatel>(&buscada);
+    if (mensatel == nullptr) {
         return std::nullopt;
     }
-    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(ventana, rect);
+    const std::optional<std::string> tamanyo = LeerTamanyoMsgMensatel(mensatel->id, mensatel->rect);
     return tamanyo ? std::optional(TextoNumero(ValorNumerico(*tamanyo))) : std::nullopt;
 }
 

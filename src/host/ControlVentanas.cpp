@@ -41,10 +41,11 @@ bool ControlMensatel::Responde(VentanaId ventana) {
 }
 
 Busqueda ControlMensatel::MostrarMensatel() {
-    const VentanaId aplicacion = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
-    if (aplicacion == 0) {
-        return EjecutarMensatel() == 0 ? Busqueda::FaltaEjecutable : Busqueda::Encontrada;
+    const std::optional<VentanaId> hallada = escritorio_.BuscarVentana(kVentanaAplicacionMensatel);
+    if (!hallada) {
+        return EjecutarMensatel() ? Busqueda::Encontrada : Busqueda::FaltaEjecutable;
     }
+    const VentanaId aplicacion = *hallada;
     if (!Responde(aplicacion)) {
         return Busqueda::NoResponde;
     }
@@ -56,36 +57,36 @@ Busqueda ControlMensatel::MostrarMensatel() {
     return Busqueda::Encontrada;
 }
 
-int ControlMensatel::EjecutarMensatel() {
+bool ControlMensatel::EjecutarMensatel() {
     const std::string ruta = directorioEjecutable_ + "dorvax.exe";
     if (!sistema_.disco.EsFichero(ruta)) {
         avisador_.Avisar(AvisoSinDorvax());
-        return 0;
+        return false;
     }
-    const int resultado = sistema_.shell.Abrir(ruta, "", directorioInicio_, kMostrar);
+    sistema_.shell.Abrir(ruta, "", directorioInicio_, Mostrar::TalCual);
     escritorio_.Dormir(50);
-    return resultado;
+    return true;
 }
 
-VentanaId ControlMensatel::BuscarVentanaPrincipal() {
+std::optional<VentanaId> ControlMensatel::BuscarVentanaPrincipal() {
     for (std::string_view titulo : kTitulosMensatel) {
-        if (const VentanaId v = escritorio_.BuscarVentana(titulo)) {
+        if (const std::optional<VentanaId> v = escritorio_.BuscarVentana(titulo)) {
             return v;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 // A Mensatel that was just started takes a while to show its main window; one that never
 // does, or a user who gives up with Escape, ends the wait.
-VentanaId ControlMensatel::EsperarVentanaPrincipal() {
-    VentanaId ventana = BuscarVentanaPrincipal();
-    if (ventana != 0) {
+std::optional<VentanaId> ControlMensatel::EsperarVentanaPrincipal() {
+    std::optional<VentanaId> ventana = BuscarVentanaPrincipal();
+    if (ventana) {
         return ventana;
     }
     MostrarEstado(std::string(kEstadoEsperando));
     const int64_t inicio = escritorio_.Milisegundos();
-    while (ventana == 0 && !cancelado_ && escritorio_.Milisegundos() - inicio < kEsperaVentanaMs) {
+    while (!ventana && !cancelado_ && escritorio_.Milisegundos() - inicio < kEsperaVentanaMs) {
         escritorio_.ProcesarEventos();
         ventana = BuscarVentanaPrincipal();
     }
@@ -99,15 +100,16 @@ void ControlMensatel::MostrarEstado(const std::string& texto) {
     }
 }
 
-Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana& rect) {
+std::variant<VentanaMensatel, Busqueda> ControlMensatel::BuscarVentanaMensatel() {
     if (const Busqueda mostrado = MostrarMensatel(); mostrado != Busqueda::Encontrada) {
         return mostrado;
     }
-    const VentanaId principal = EsperarVentanaPrincipal();
-    if (principal == 0) {
+    const std::optional<VentanaId> hallada = EsperarVentanaPrincipal();
+    if (!hallada) {
         avisador_.Avisar(AvisoSinVentanaMensatel());
         return Busqueda::SinVentana;
     }
+    const VentanaId principal = *hallada;
     if (!Responde(principal)) {
         return Busqueda::NoResponde;
     }
@@ -115,21 +117,20 @@ Busqueda ControlMensatel::BuscarVentanaMensatel(VentanaId& ventana, RectVentana&
     escritorio_.Dormir(10);
     CerrarVentanasSecundarias();
     AjustarVentanaEnPantalla(principal, escritorio_.Rectangulo(principal));
-    rect = escritorio_.Rectangulo(principal);
+    const RectVentana rect = escritorio_.Rectangulo(principal);
     ClickEnPunto(rect.izquierda + (rect.derecha - rect.izquierda) / 2,
                  rect.arriba + (rect.abajo - rect.arriba) / 2);
     escritorio_.Dormir(50);
     escritorio_.ProcesarEventos();
-    ventana = principal;
-    return Busqueda::Encontrada;
+    return VentanaMensatel{principal, rect};
 }
 
 bool ControlMensatel::Activar(std::string_view titulo) {
-    VentanaId v = escritorio_.BuscarVentana(titulo);
-    if (v == 0) {
+    std::optional<VentanaId> v = escritorio_.BuscarVentana(titulo);
+    if (!v) {
         v = escritorio_.BuscarVentanaPorPrefijo(titulo);
     }
-    return v != 0 && escritorio_.PonerEnPrimerPlano(v);
+    return v && escritorio_.PonerEnPrimerPlano(*v);
 }
 
 // Only one of them is closed: the options window stays when the phone book was open.

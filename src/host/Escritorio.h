@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,15 +37,15 @@ class Escritorio {
   public:
     virtual ~Escritorio() = default;
 
-    // Top-level windows, minimised or not. 0 when there is none.
-    virtual VentanaId BuscarVentana(std::string_view titulo) = 0;             // exact title
-    virtual VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) = 0;  // title begins so
+    // Top-level windows, minimised or not.
+    virtual std::optional<VentanaId> BuscarVentana(std::string_view titulo) = 0;  // exact title
+    virtual std::optional<VentanaId> BuscarVentanaPorPrefijo(std::string_view prefijo) = 0;
     virtual VentanaId VentanaPropia() = 0;  // Rebanex's main window
     // Whether the window's program answers within about a second. Every call below that
     // touches another program's window is bounded or does not wait for it.
     virtual bool Responde(VentanaId v) = 0;
     virtual bool Minimizada(VentanaId v) = 0;
-    virtual void Restaurar(VentanaId v) = 0;           // show command SW_RESTORE
+    virtual void Restaurar(VentanaId v) = 0;           // a minimised window back to its size
     virtual bool PonerEnPrimerPlano(VentanaId v) = 0;  // foreground window; false if refused
     virtual void SubirYActivar(VentanaId v) = 0;       // top of the window order, then active
     virtual RectVentana Rectangulo(VentanaId v) = 0;

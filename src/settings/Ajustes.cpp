@@ -15,8 +15,8 @@ namespace {
 class PerfilVacio : public PerfilPrivado {
   public:
     std::string ObtenerCadena(const std::string&, std::string_view, std::string_view,
-                              std::string_view porDefecto, std::size_t tamano) override {
-        return CopiaEnBuffer(porDefecto, tamano);
+                              std::string_view porDefecto, std::size_t tamanyo) override {
+        return CopiaEnBuffer(porDefecto, tamanyo);
     }
     bool EscribirCadena(const std::string&, std::string_view, std::string_view,
                         std::string_view) override {
@@ -26,29 +26,31 @@ class PerfilVacio : public PerfilPrivado {
 
 std::string Valor(Ini& ini, LoteIni& lote, std::string_view seccion, std::string_view clave,
                   std::string_view porDefecto) {
-    std::string valor;
-    if (!ini.LeerIni(seccion, clave, valor)) {
-        lote.Escribir(seccion, clave, porDefecto);
-        valor = porDefecto;
+    if (std::optional<std::string> valor = ini.LeerIni(seccion, clave)) {
+        return std::move(*valor);
     }
-    return valor;
+    lote.Escribir(seccion, clave, porDefecto);
+    return std::string(porDefecto);
 }
 
 // One option at start-up, by its kind. Missing keys get their default written; those that
 // keep their tick when missing keep the value the record came with.
 void LeerOpcion(Ini& ini, LoteIni& lote, const DefOpcion& def, Configuracion& o) {
-    std::string valor;
     if (def.soloAlGuardar) {
-        if (ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
-            o.*def.siNo = ValorSiNo(valor);
+        if (const std::optional<std::string> leido = ini.LeerIni(kSeccionRebanex, def.clave)) {
+            o.*def.siNo = ValorSiNo(*leido);
         }
         return;
     }
-    if (def.conservaSiFalta && !ini.LeerIni(kSeccionRebanex, def.clave, valor)) {
-        lote.Escribir(kSeccionRebanex, def.clave, def.porDefecto);
-        return;
-    }
-    if (!def.conservaSiFalta) {
+    std::string valor;
+    if (def.conservaSiFalta) {
+        std::optional<std::string> leido = ini.LeerIni(kSeccionRebanex, def.clave);
+        if (!leido) {
+            lote.Escribir(kSeccionRebanex, def.clave, def.porDefecto);
+            return;
+        }
+        valor = std::move(*leido);
+    } else {
         valor = Valor(ini, lote, kSeccionRebanex, def.clave, def.porDefecto);
     }
     switch (def.tipo) {
@@ -56,7 +58,7 @@ void LeerOpcion(Ini& ini, LoteIni& lote, const DefOpcion& def, Configuracion& o)
             o.*def.siNo = ValorSiNo(valor);
             break;
         case TipoOpcion::Eleccion:
-            o.*def.eleccion = ValorEleccion(valor);
+            def.fijarEleccion(o, ValorEleccion(valor));
             break;
         case TipoOpcion::Texto:
             o.*def.texto = Decimal(RedondearPar(ValorNumerico(valor)));
@@ -73,12 +75,12 @@ void LeerOpciones(Ini& ini, LoteIni& lote, Configuracion& o, bool conservanSiFal
 }
 
 void LeerPosicion(Ini& ini, LoteIni& lote, const Rectangulo& pantalla, EstadoAjustes& estado) {
-    std::string valor;
-    if (!ini.LeerIni(kSeccionRebanex, "PosicionVentana", valor)) {
+    const std::optional<std::string> valor = ini.LeerIni(kSeccionRebanex, "PosicionVentana");
+    if (!valor) {
         lote.Escribir(kSeccionRebanex, "PosicionVentana", "1");
         return;
     }
-    estado.opciones.PosicionVentana = ValorSiNo(valor);
+    estado.opciones.PosicionVentana = ValorSiNo(*valor);
     Rectangulo& v = estado.ventana;
     if (estado.opciones.PosicionVentana) {
         v.izquierda = LeerOpcionNumero(ini, lote, kSeccionRebanex, "PosicionVentanaX",
@@ -94,13 +96,13 @@ void LeerPosicion(Ini& ini, LoteIni& lote, const Rectangulo& pantalla, EstadoAju
 
 void LeerFicheros(Ini& ini, LoteIni& lote, const std::string& directorioInicio,
                   EstadoAjustes& estado) {
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
         const std::string clave = Decimal(i);
-        std::string valor;
-        if (!ini.LeerIni(kSeccionFicheros, clave, valor)) {
+        const std::optional<std::string> valor = ini.LeerIni(kSeccionFicheros, clave);
+        if (!valor) {
             lote.Escribir(kSeccionFicheros, clave, "");
         }
-        estado.ficheros[i - 1] = valor;
+        estado.ficheros[i - 1] = valor.value_or("");
     }
     if (estado.ficheros[0].empty()) {
         estado.ficheros[0] = directorioInicio + std::string(kFicheroReemplazos);

@@ -19,12 +19,14 @@ inline constexpr std::string_view kSeccionRebanex = "Rebanex";
 inline constexpr std::string_view kSeccionFicheros = "FicherosReemplazos";
 inline constexpr std::string_view kFicheroAjustes = "Rebanex.ini";
 inline constexpr std::string_view kFicheroReemplazos = "Rebanex.txt";
+// The rules files used last that the menu lists, keys "1" to "5" of kSeccionFicheros.
+inline constexpr int kFicherosRecientes = 5;
 
 struct EstadoAjustes {
-    Configuracion opciones;               // in: the form's initial ticks; out: as loaded
-    Rectangulo ventana;                   // in: where the window is; out: where it goes
-    std::array<std::string, 5> ficheros;  // captions of the recent rules-files items
-    std::string rutaReemplazos;           // the current rules file
+    Configuracion opciones;  // in: the form's initial ticks; out: as loaded
+    Rectangulo ventana;      // in: where the window is; out: where it goes
+    std::array<std::string, kFicherosRecientes> ficheros;  // captions of the recent items
+    std::string rutaReemplazos;                            // the current rules file
 };
 
 // Reads one number, rounded to the nearest (halves to even); a missing key gets its default,

@@ -7,7 +7,8 @@ bool FirmarEnTrozosEnVigor(const Configuracion& c) {
 }
 
 bool TrozosFirmados(const Configuracion& c, const std::string& firma) {
-    return !firma.empty() && FirmarEnTrozosEnVigor(c) && c.FirmarEnPosicion != 3;
+    return !firma.empty() && FirmarEnTrozosEnVigor(c) &&
+           c.FirmarEnPosicion != PosicionFirma::EnCursor;
 }
 
 }  // namespace rebanex

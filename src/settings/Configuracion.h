@@ -1,9 +1,11 @@
 // The options record: every behaviour of the splitter the user can switch.
-// Its live values are the menu ticks (and the text of Lon); this record is a snapshot of
+// Its live values are the menu ticks (and the text of LongMax); this record is a snapshot of
 // them taken when a command needs them.
 #pragma once
 
 #include <string>
+
+#include "comun/Elecciones.h"
 
 namespace rebanex {
 
@@ -14,12 +16,12 @@ struct Configuracion {
     bool IndicadorTrozos = true;
     bool CopiarTrozoAlMensatel = true;
     bool ObtenerTamanyoMsg = true;
-    std::string MsgMax = "160";  // the text of Lon, as typed
-    int Letras = 1;              // 1 as typed, 2 lower case, 3 upper case
+    std::string MsgMax = "160";  // the text of LongMax, as typed
+    CasoLetras Letras = CasoLetras::TalCual;
     bool FirmarAutomaticamente = false;
     bool FirmarEnTrozos = false;           // the tick of its menu item
     bool FirmarEnTrozosHabilitado = true;  // the enabled state of that item
-    int FirmarEnPosicion = 1;              // 1 front, 2 end, 3 at the caret
+    PosicionFirma FirmarEnPosicion = PosicionFirma::Delante;
     bool AutoReemplazar = false;
     bool PosicionVentana = true;
     // Every piece one real SMS in its own encoding; the characters that would force UCS-2
@@ -43,8 +45,8 @@ bool TrozosFirmados(const Configuracion& c, const std::string& firma);
 inline bool HabilitadoTrasFirmaAuto(bool firmaAutomatica) {
     return firmaAutomatica;
 }
-inline bool HabilitadoTrasPosicion(int posicion) {
-    return posicion != 3;
+inline bool HabilitadoTrasPosicion(PosicionFirma posicion) {
+    return posicion != PosicionFirma::EnCursor;
 }
 
 }  // namespace rebanex

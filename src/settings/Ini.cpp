@@ -7,20 +7,19 @@ namespace {
 // GetPrivateProfileStringA returns this default for a missing key, so a value stored as
 // this very text reads as missing too.
 constexpr std::string_view kFalta = "** error **";
-constexpr std::size_t kTamanoBuffer = kLargoMaximoIni + 1;
+constexpr std::size_t kTamanyoBuffer = kLargoMaximoIni + 1;
 
 }  // namespace
 
-bool Ini::LeerIni(std::string_view seccion, std::string_view clave, std::string& valor) {
-    valor = perfil_.ObtenerCadena(FicheroIni, seccion, clave, kFalta, kTamanoBuffer);
-    if (valor.size() > kTamanoBuffer - 1) {
-        valor.resize(kTamanoBuffer - 1);
+std::optional<std::string> Ini::LeerIni(std::string_view seccion, std::string_view clave) {
+    std::string valor = perfil_.ObtenerCadena(FicheroIni, seccion, clave, kFalta, kTamanyoBuffer);
+    if (valor.size() > kTamanyoBuffer - 1) {
+        valor.resize(kTamanyoBuffer - 1);
     }
     if (valor == kFalta) {
-        valor.clear();
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return valor;
 }
 
 bool Ini::EscribirIni(std::string_view seccion, std::string_view clave, std::string_view valor) {

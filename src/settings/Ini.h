@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,9 +23,9 @@ class Ini {
     const std::string& Fichero() const { return FicheroIni; }
     PerfilPrivado& Perfil() const { return perfil_; }
 
-    // True and the value when the key is present; false and "" otherwise. Values come back
-    // cut to 254 characters; a stored "** error **" reads as missing.
-    bool LeerIni(std::string_view seccion, std::string_view clave, std::string& valor);
+    // The value when the key is present. Values come back cut to 254 characters; a stored
+    // "** error **" reads as missing.
+    std::optional<std::string> LeerIni(std::string_view seccion, std::string_view clave);
     bool EscribirIni(std::string_view seccion, std::string_view clave, std::string_view valor);
 
   private:

@@ -58,18 +58,18 @@ bool LoteIni::EscribirEn(Ini& copia) const {
 
 // Both files read by the same reader, so that only what the writes changed can differ.
 bool LoteIni::Comprobar(Ini& antes, Ini& despues, std::string_view textoAntes) const {
-    std::string valor, previo;
     for (const Escritura& e : escrituras_) {
-        if (Ultima(e.seccion, e.clave) == &e &&
-            (!despues.LeerIni(e.seccion, e.clave, valor) || !LeidoComoEscrito(valor, e.valor))) {
+        if (Ultima(e.seccion, e.clave) != &e) {
+            continue;
+        }
+        const std::optional<std::string> valor = despues.LeerIni(e.seccion, e.clave);
+        if (!valor || !LeidoComoEscrito(*valor, e.valor)) {
             return false;
         }
     }
     for (const ClaveIni& c : ClavesIni(textoAntes)) {
         if (Ultima(c.seccion, c.clave) == nullptr &&
-            (antes.LeerIni(c.seccion, c.clave, previo) !=
-                 despues.LeerIni(c.seccion, c.clave, valor) ||
-             valor != previo)) {
+            antes.LeerIni(c.seccion, c.clave) != despues.LeerIni(c.seccion, c.clave)) {
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #include "settings/Resumen.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "settings/TablaOpciones.h"
@@ -34,7 +35,7 @@ ResumenOpciones ConstruirResumen(const Configuracion& c) {
             }
             if (o.tipo == TipoOpcion::Eleccion) {
                 // Item 1, else item 2, else the last, as the ticks are read.
-                const int v = c.*o.eleccion;
+                const int v = o.leerEleccion(c);
                 const std::size_t i = v == 1 ? 0 : v == 2 ? 1 : 2;
                 AnyadirAlResumen(true, r, o.textos[i], o.letras[i]);
             } else {

@@ -1,5 +1,8 @@
 #include "settings/TablaOpciones.h"
 
+#include <array>
+#include <type_traits>
+
 #include "comun/Numeros.h"
 
 namespace rebanex {
@@ -8,6 +11,16 @@ namespace {
 
 using C = Configuracion;
 using enum TipoOpcion;
+
+// A choice's item number, 1 to 3, and back: the enumerators are in the order of the items.
+template <auto campo>
+int ItemDe(const Configuracion& c) {
+    return static_cast<int>(c.*campo) + 1;
+}
+template <auto campo>
+void FijarItem(Configuracion& c, int item) {
+    c.*campo = static_cast<std::remove_reference_t<decltype(c.*campo)>>(item - 1);
+}
 
 }  // namespace
 
@@ -25,15 +38,17 @@ const std::array<DefOpcion, 15> kOpciones = {{
      .textos = {"# de Trozo"}},
     {.opcion = Opcion::CopiarTrozoAlMensatel, .clave = "CopiarTrozoAlMensatel", .tipo = SiNo,
      .porDefecto = "1", .siNo = &C::CopiarTrozoAlMensatel, .columna = 3, .letras = {"P"},
-     .textos = {"Pegar al Mensatel"}},
+     .textos = {"Pegar al Mensatel"}, .soloVentana = true},
     {.opcion = Opcion::ObtenerTamanyoMsg, .clave = "ObtenerTamañoMsg", .tipo = SiNo,
      .porDefecto = "1", .siNo = &C::ObtenerTamanyoMsg, .columna = 4, .letras = {"O"},
      .textos = {"Obtener Tamaño"},
-     .alias = "ObtenerTamanyoMsg"},  // "ñ" is awkward to type
+     .alias = "ObtenerTamanyoMsg",  // "ñ" is awkward to type
+     .soloVentana = true},
     {.opcion = Opcion::MsgMax, .clave = "MsgMax", .tipo = Texto, .porDefecto = "160",
      .texto = &C::MsgMax},
     {.opcion = Opcion::Letras, .clave = "Letras", .tipo = Eleccion, .porDefecto = "1",
-     .eleccion = &C::Letras, .columna = 5, .letras = {"n", "m", "M"},
+     .leerEleccion = ItemDe<&C::Letras>,
+     .fijarEleccion = FijarItem<&C::Letras>, .columna = 5, .letras = {"n", "m", "M"},
      .textos = {"Trozos tal cual ;)", "Trozos en mínusculas", "Trozos en mayúsculas"}},
     {.opcion = Opcion::FirmarAutomaticamente, .clave = "FirmarAutomaticamente", .tipo = SiNo,
      .porDefecto = "0", .siNo = &C::FirmarAutomaticamente, .columna = 7, .letras = {"F"},
@@ -42,7 +57,8 @@ const std::array<DefOpcion, 15> kOpciones = {{
      .porDefecto = "0", .siNo = &C::FirmarEnTrozos, .habilitado = &C::FirmarEnTrozosHabilitado,
      .columna = 8, .letras = {"T"}, .textos = {"Firmar Trozos"}},
     {.opcion = Opcion::FirmarEnPosicion, .clave = "FirmarEnPosicion", .tipo = Eleccion,
-     .porDefecto = "1", .eleccion = &C::FirmarEnPosicion, .columna = 6, .letras = {"d", "f", "c"},
+     .porDefecto = "1", .leerEleccion = ItemDe<&C::FirmarEnPosicion>,
+     .fijarEleccion = FijarItem<&C::FirmarEnPosicion>, .columna = 6, .letras = {"d", "f", "c"},
      .textos = {"Firmar Delante", "Firmar al Final", "Firmar en cursor"}},
     {.opcion = Opcion::AutoReemplazar, .clave = "AutoReemplazar", .tipo = SiNo, .porDefecto = "0",
      .siNo = &C::AutoReemplazar, .conservaSiFalta = true, .columna = 9, .letras = {"R"},
@@ -69,7 +85,7 @@ std::string TextoOpcion(const DefOpcion& o, const Configuracion& c) {
         case SiNo:
             return c.*o.siNo ? "1" : "0";
         case Eleccion:
-            return Decimal(c.*o.eleccion);
+            return Decimal(o.leerEleccion(c));
         case Texto:
             break;
     }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,7 +35,7 @@ enum class Opcion {
 enum class TipoOpcion {
     SiNo,      // a tick; stored as "1" or "0"
     Eleccion,  // which of three items is ticked; stored as "1", "2" or "3"
-    Texto,     // MsgMax: the text of Lon; stored as typed, read back as a number
+    Texto,     // MsgMax: the text of LongMax; stored as typed, read back as a number
 };
 
 struct DefOpcion {
@@ -43,7 +44,9 @@ struct DefOpcion {
     TipoOpcion tipo;
     std::string_view porDefecto;  // written when the key is missing at start-up
     bool Configuracion::*siNo = nullptr;
-    int Configuracion::*eleccion = nullptr;
+    // A choice as the number of its item, 1 to 3, which is how the settings file stores it.
+    int (*leerEleccion)(const Configuracion&) = nullptr;
+    void (*fijarEleccion)(Configuracion&, int item) = nullptr;
     std::string Configuracion::*texto = nullptr;
     // The item's enabled state, where it has one of its own that the option depends on.
     bool Configuracion::*habilitado = nullptr;
@@ -58,6 +61,7 @@ struct DefOpcion {
     std::array<std::string_view, 3> letras{};
     std::array<std::string_view, 3> textos{};
     std::string_view alias{};  // another key `trocear --opcion` accepts
+    bool soloVentana = false;  // it works on Mensatel: trocear accepts it and does nothing
 };
 
 // In the order of the settings file.

@@ -9,7 +9,7 @@ bool DiscoFicheros::EsFichero(const std::string& ruta) {
 }
 
 std::optional<std::uint64_t> DiscoFicheros::Tamanyo(const std::string& ruta) {
-    return ficheros::TamanoFichero(ruta);
+    return ficheros::TamanyoFichero(ruta);
 }
 
 Lectura DiscoFicheros::Leer(const std::string& ruta) {

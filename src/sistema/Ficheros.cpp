@@ -243,7 +243,7 @@ bool Renombrar(const std::string& origen, const std::string& destino) {
 #endif
 }
 
-std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta) {
+std::optional<std::uintmax_t> TamanyoFichero(const std::string& ruta) {
     const auto estado = Estado(ruta, S_IFREG);
     return estado ? std::optional(static_cast<std::uintmax_t>(estado->st_size)) : std::nullopt;
 }

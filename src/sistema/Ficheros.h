@@ -43,6 +43,6 @@ bool Borrar(const std::string& ruta);
 bool Renombrar(const std::string& origen, const std::string& destino);
 
 // The size of an ordinary file in bytes; nullopt when there is none at the path.
-std::optional<std::uintmax_t> TamanoFichero(const std::string& ruta);
+std::optional<std::uintmax_t> TamanyoFichero(const std::string& ruta);
 
 }  // namespace rebanex::ficheros

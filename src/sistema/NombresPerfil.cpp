@@ -18,8 +18,8 @@ bool MismoNombre(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano) {
-    return std::string(texto.substr(0, tamano == 0 ? 0 : tamano - 1));
+std::string CopiaEnBuffer(std::string_view texto, std::size_t tamanyo) {
+    return std::string(texto.substr(0, tamanyo == 0 ? 0 : tamanyo - 1));
 }
 
 std::string_view ValorLeido(std::string_view valor) {

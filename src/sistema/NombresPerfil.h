@@ -11,9 +11,9 @@ namespace rebanex {
 // ("ObtenerTamañoMsg" and "OBTENERTAMAÑOMSG" are the same key).
 bool MismoNombre(std::string_view a, std::string_view b);
 
-// What GetPrivateProfileStringA copies into a buffer of `tamano` characters: at most
-// tamano - 1 of them, the last place being the terminating zero.
-std::string CopiaEnBuffer(std::string_view texto, std::size_t tamano);
+// What GetPrivateProfileStringA copies into a buffer of `tamanyo` characters: at most
+// tamanyo - 1 of them, the last place being the terminating zero.
+std::string CopiaEnBuffer(std::string_view texto, std::size_t tamanyo);
 
 // A value as read: without the blanks around it, and a value in matching double (or single)
 // quotes without them.

@@ -109,13 +109,13 @@ std::vector<ClaveIni> ClavesIni(std::string_view texto) {
 
 std::string PerfilFichero::ObtenerCadena(const std::string& fichero, std::string_view seccion,
                                          std::string_view clave, std::string_view porDefecto,
-                                         std::size_t tamano) {
+                                         std::size_t tamanyo) {
     const std::vector<std::string> lineas = LeerLineas(fichero);
     const Lugar lugar = Buscar(lineas, seccion, clave);
     if (!lugar.clave) {
-        return CopiaEnBuffer(porDefecto, tamano);
+        return CopiaEnBuffer(porDefecto, tamanyo);
     }
-    return CopiaEnBuffer(ValorLeido(LeerEntrada(lineas[*lugar.clave])->valor), tamano);
+    return CopiaEnBuffer(ValorLeido(LeerEntrada(lineas[*lugar.clave])->valor), tamanyo);
 }
 
 bool PerfilFichero::EscribirCadena(const std::string& fichero, std::string_view seccion,

@@ -20,7 +20,7 @@ class PerfilFichero : public PerfilPrivado {
     explicit PerfilFichero(Disco& disco) : disco_(disco) {}
     std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
                               std::string_view clave, std::string_view porDefecto,
-                              std::size_t tamano) override;
+                              std::size_t tamanyo) override;
     // Rewrites the file with the key set (creating file, section, key as needed).
     bool EscribirCadena(const std::string& fichero, std::string_view seccion,
                         std::string_view clave, std::string_view valor) override;

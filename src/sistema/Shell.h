@@ -2,20 +2,24 @@
 // program that opens a file or edits text, starting a program, downloading a file.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace rebanex {
 
+// How an opened program's window shows: restored and activated, or as it is.
+enum class Mostrar : uint8_t { Normal, TalCual };
+
 class Shell {
   public:
     virtual ~Shell() = default;
     // ShellExecuteA with the verb "open", owner the main window; "" for no parameters or no
-    // working directory. Its result: more than 32 is success.
-    virtual int Abrir(const std::string& fichero, const std::string& parametros,
-                      const std::string& directorio, int mostrar) = 0;
+    // working directory. True when the shell reports success.
+    virtual bool Abrir(const std::string& fichero, const std::string& parametros,
+                       const std::string& directorio, Mostrar mostrar) = 0;
     // FindExecutableA without a directory: the program's path as the shell gives it, or
-    // nothing when its result is 32 or less.
+    // nothing when it finds none.
     virtual std::optional<std::string> BuscarEjecutable(const std::string& fichero) = 0;
     // CreateProcessA of the program at `programa` (a full path, which names it alone even with
     // spaces in it) with that command line as it is, in a normal window with the focus; not
@@ -29,8 +33,5 @@ class Shell {
     // GetModuleFileNameA: the running executable's full path.
     virtual std::string RutaEjecutable() = 0;
 };
-
-inline constexpr int kMostrarNormal = 1;  // SW_SHOWNORMAL
-inline constexpr int kMostrar = 5;        // SW_SHOW
 
 }  // namespace rebanex

@@ -8,8 +8,8 @@
 
 namespace rebanex {
 
-// The text of Stat for a message of `caracteres` characters: "n / chars" (both grouped by
-// thousands), or just the character count when Lon gives no usable maximum; "0 / 0" for an
+// The text of ContadorMensaje for a message of `caracteres` characters: "n / chars" (both grouped
+// by thousands), or just the character count when LongMax gives no usable maximum; "0 / 0" for an
 // empty message. `separadorMiles` is the locale's thousands separator.
 std::string TextoContador(long long caracteres, const std::string& lon,
                           std::string_view separadorMiles);

@@ -184,9 +184,9 @@ ListaTrozos::ListaTrozos(std::string texto, std::vector<Corte> cortes, const Par
       tabla_(p.Tabla),
       msgMax_(p.MsgMax),
       inverso_(p.Inverso) {
-    if (p.Firmados && p.FirmarEnPosicion == 1) {
+    if (p.Firmados && p.FirmarEnPosicion == PosicionFirma::Delante) {
         prefijo_ = p.Firma + " ";
-    } else if (p.Firmados && p.FirmarEnPosicion == 2) {
+    } else if (p.Firmados && p.FirmarEnPosicion == PosicionFirma::AlFinal) {
         sufijo_ = " " + p.Firma;
     }
     indicador_ = p.IndicadorTrozos && cortes_.size() != 1;

@@ -36,19 +36,19 @@ std::optional<FalloPartir> ComprobarPartir(const EntradaPartir& entrada, int16_t
     // A whole number beyond int16 is refused like any other non-number.
     const std::optional<int16_t> leido = LeerEnteroEstricto(o.MsgMax);
     if (!leido) {
-        FalloPartir fallo = Fallo(AvisoSoloNumeros(), ControlFoco::Lon);
+        FalloPartir fallo = Fallo(AvisoSoloNumeros(), ControlFoco::LongMax);
         fallo.seleccionarTodo = true;
         return fallo;
     }
     msgMax = *leido;
     if (msgMax == 0) {
-        return Fallo(AvisoTamanyoCero(), ControlFoco::Lon);
+        return Fallo(AvisoTamanyoCero(), ControlFoco::LongMax);
     }
     if (msgMax < 2) {
-        return Fallo(AvisoSinSitioGuion(), ControlFoco::Lon);
+        return Fallo(AvisoSinSitioGuion(), ControlFoco::LongMax);
     }
     if (o.IndicadorTrozos && msgMax < 12) {
-        return Fallo(AvisoMinimoIndicadores(), ControlFoco::Lon);
+        return Fallo(AvisoMinimoIndicadores(), ControlFoco::LongMax);
     }
     // The tick alone counts here, whether or not the item is enabled.
     if (o.FirmarEnTrozos && static_cast<long long>(entrada.firma.size()) > msgMax / 2) {
@@ -64,8 +64,7 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
     if (o.NoAcentos) {
         Estado(pasos, "Eliminando Acentos...");
     }
-    const int letras = o.Letras == 2 || o.Letras == 3 ? o.Letras : 1;
-    if (letras != 1) {
+    if (o.Letras != CasoLetras::TalCual) {
         Estado(pasos, "Cambiando Formato de Letras...");
     }
     // Line breaks and tabs become the only separator the cutter knows.
@@ -73,14 +72,14 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
     const bool adaptarYa = o.AdaptarGSM && !o.AutoReemplazar;
     if (adaptarYa) {
         Estado(pasos, "Adaptando a GSM...");
-        Troceado::PrepararCaracteresGsm(texto, o.NoAcentos, letras, TablaDe(o));
+        PrepararCaracteresGsm(texto, o.NoAcentos, o.Letras, TablaDe(o));
     } else {
-        Troceado::PrepararCaracteres(texto, o.NoAcentos, letras);
+        PrepararCaracteres(texto, o.NoAcentos, o.Letras);
     }
     if (o.AutoReemplazar) {
         Estado(pasos, "Substituyendo Palabras...");
-        if (Troceado::AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
-            Troceado::FinReemplazos::Limite) {
+        if (AplicarReemplazos(texto, entrada.rutaReemplazos, avisador, limite) ==
+            FinReemplazos::Limite) {
             return std::nullopt;
         }
     }
@@ -88,16 +87,16 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
     // spaces are squeezed, as a no-break space becomes a space.
     if (o.AdaptarGSM && !adaptarYa) {
         Estado(pasos, "Adaptando a GSM...");
-        Troceado::AdaptarGSM(texto, TablaDe(o));
+        AdaptarGSM(texto, TablaDe(o));
     }
     if (o.NoMultiEspacios) {
         Estado(pasos, "Eliminando Multi-Espacios...");
-        Troceado::QuitarMultiEspacios(texto);
+        QuitarMultiEspacios(texto);
     }
     // When every piece is signed the cutter adds the signature instead. A caret offset counts
     // in the untransformed message, as the box reports it.
     if (o.FirmarAutomaticamente && !entrada.firma.empty() && !FirmarEnTrozosEnVigor(o)) {
-        Troceado::InsertarFirmaEnPosicion(texto, entrada.firma, o.FirmarEnPosicion, entrada.cursor);
+        InsertarFirmaEnPosicion(texto, entrada.firma, o.FirmarEnPosicion, entrada.cursor);
     }
     return texto;
 }
@@ -105,13 +104,13 @@ std::optional<std::string> PrepararTexto(std::string texto, const EntradaPartir&
 ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPartir& pasos) {
     // The signature goes out adapted too, in every piece or once: it is checked as sent.
     if (entrada.opciones.AdaptarGSM) {
-        Troceado::AdaptarGSM(entrada.firma, TablaDe(entrada.opciones));
+        AdaptarGSM(entrada.firma, TablaDe(entrada.opciones));
     }
     int16_t msgMax = 0;
     if (auto fallo = ComprobarPartir(entrada, msgMax)) {
         return std::move(*fallo);
     }
-    // May rewrite Lon; this run keeps the maximum it checked.
+    // May rewrite LongMax; this run keeps the maximum it checked.
     if (entrada.opciones.ObtenerTamanyoMsg && pasos.obtenerTamanyo) {
         pasos.obtenerTamanyo();
     }
@@ -147,7 +146,7 @@ ResultadoPartir Partir(EntradaPartir entrada, Avisador& avisador, const PasosPar
         return Fallo(AvisoSinSitioTexto(!parametros.Firmados ? SinSitio::Indicador
                                         : indicador          ? SinSitio::Ambos
                                                              : SinSitio::Firma),
-                     ControlFoco::Lon);
+                     ControlFoco::LongMax);
     }
     if (cortes.empty()) {
         cortes = GenerarTrozos(*texto, parametros, *recuento);

@@ -12,7 +12,7 @@
 
 namespace rebanex {
 
-enum class ControlFoco { Msg, Lon };
+enum class ControlFoco { Msg, LongMax };
 
 // A refused split: the box to show and where the focus goes afterwards.
 struct FalloPartir {
@@ -24,7 +24,7 @@ struct FalloPartir {
 struct EntradaPartir {
     std::string mensaje;         // text of Msg
     long long cursor = 0;        // caret offset in Msg
-    Configuracion opciones;      // live values; opciones.MsgMax is the text of Lon
+    Configuracion opciones;      // live values; opciones.MsgMax is the text of LongMax
     std::string firma;           // FirmaMensatel
     std::string rutaReemplazos;  // RutaReemplazos
 };
@@ -58,7 +58,7 @@ std::string TextoMedida(const MedidaTrozo& medida);
 // The longest text that can fit the most pieces a split may have.
 std::size_t LargoMaximo(int16_t msgMax);
 // The same bound for the format menu's rules, which have no maximum of their own: from the
-// maximum length typed in Lon when a split would take it, else from 160.
+// maximum length typed in LongMax when a split would take it, else from 160.
 std::size_t LargoMaximoReemplazos(const std::string& lon);
 
 // The boxes of a refused split.

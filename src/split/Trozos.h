@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "comun/Elecciones.h"
 #include "split/Sms.h"
 
 namespace rebanex {
@@ -18,8 +19,8 @@ struct ParametrosCorte {
     bool IndicadorTrozos = false;
     long long LongitudMensaje = 0;  // length of the untransformed message box text
     bool Inverso = false;
-    bool Firmados = false;     // every piece carries the signature (TrozosFirmados)
-    int FirmarEnPosicion = 1;  // 1 in front, 2 at the end (only with Firmados)
+    bool Firmados = false;  // every piece carries the signature (TrozosFirmados)
+    PosicionFirma FirmarEnPosicion = PosicionFirma::Delante;  // only with Firmados
     std::string Firma;
     // Every piece, indicator and signature included, one SMS in its own encoding: MsgMax
     // counts septets (at most one SMS of them) or, in a piece with a character that forces

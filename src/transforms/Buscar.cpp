@@ -1,6 +1,6 @@
 #include "transforms/Buscar.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::size_t BuscarSinMayusculas(std::string_view texto, std::string_view enMayus
     return Primera(Buscador(texto, enMayusculas, true), desde);
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

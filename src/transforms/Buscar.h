@@ -10,7 +10,7 @@
 #include "comun/Bloque16.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // The occurrences of a pattern, from left to right. Sixty-four candidate positions at a time:
 // those whose first, second and last characters fit are compared whole. A common first letter
@@ -145,4 +145,4 @@ std::size_t Buscar(std::string_view texto, std::string_view patron, std::size_t 
 std::size_t BuscarSinMayusculas(std::string_view texto, std::string_view enMayusculas,
                                 std::size_t desde = 0);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

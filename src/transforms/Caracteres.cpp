@@ -10,7 +10,7 @@
 #include "transforms/Gsm7.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -95,18 +95,18 @@ void QuitarMultiEspacios(std::string& texto) {
 }
 
 void QuitarSaltos(std::string& texto) {
-    PrepararCaracteres(texto, false, 1);
+    PrepararCaracteres(texto, false, CasoLetras::TalCual);
 }
 
 namespace {
 
-Tabla TablaLetras(bool sinAcentos, int letras) {
+Tabla TablaLetras(bool sinAcentos, CasoLetras letras) {
     Tabla tabla = sinAcentos ? kSinAcentos : Tabla{};
     for (int c = 0; c < 256; ++c) {
         unsigned char x = sinAcentos ? tabla[c] : static_cast<unsigned char>(c);
-        if (letras == 2) {
+        if (letras == CasoLetras::Minusculas) {
             x = kMinusculas[x];
-        } else if (letras == 3) {
+        } else if (letras == CasoLetras::Mayusculas) {
             x = kMayusculas[x];
         }
         tabla[c] = x;
@@ -149,7 +149,7 @@ bool PrepararMarcando(std::string& texto, const Tabla& tabla, const std::array<b
 // text, in place: nothing here makes the text longer. Sixteen bytes at a time: ASCII letters
 // change case by arithmetic, and only the bytes the table may change otherwise (above 0x7F, TAB)
 // are looked up. A block with a CR goes byte by byte up to it.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
+void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) {
     const Tabla tabla = TablaLetras(sinAcentos, letras);
     char* const d = texto.data();
     const std::size_t n = texto.size();
@@ -174,7 +174,8 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
         char bloque[Bloque16::kLargo];
         b.Escribir(bloque);
         // Only bytes already read lie under what is written.
-        (letras == 1 ? b : b.CambiarLetrasAscii(letras == 3)).Escribir(d + escrito);
+        (letras == CasoLetras::TalCual ? b : b.CambiarLetrasAscii(letras == CasoLetras::Mayusculas))
+            .Escribir(d + escrito);
         for (Mascara16 m = b.Altos() | b.Iguales('\t'); m != 0; m &= m - 1) {
             const std::size_t k = Primero(m);
             d[escrito + k] = Traducir(tabla, bloque[k]);
@@ -188,7 +189,7 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras) {
 
 // The one-letter suggestions go into the same table, after the case change; what is left
 // (longer suggestions, none) is marked, and only then needs a pass of its own.
-void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, TablaGsm gsm) {
+void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, CasoLetras letras, TablaGsm gsm) {
     Tabla tabla = TablaLetras(sinAcentos, letras);
     const CostesGsm& costes = Costes(gsm);
     std::array<bool, 256> marcas{};
@@ -209,4 +210,4 @@ void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, Tabl
     }
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

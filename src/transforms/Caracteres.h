@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "comun/Elecciones.h"
 #include "transforms/Gsm7.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // á é í ó ú à è ì ò ù and their capitals become plain vowels; nothing else changes.
 void QuitarAcentos(std::string& texto);
@@ -21,12 +22,11 @@ void QuitarMultiEspacios(std::string& texto);
 void QuitarSaltos(std::string& texto);
 
 // What the split does to every message before its rules, in one pass: accents go when
-// asked (QuitarAcentos), then letters become lower case (letras 2) or upper case (3), then
-// QuitarSaltos.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, int letras);
+// asked (QuitarAcentos), then letters change case as `letras` says, then QuitarSaltos.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras);
 
 // The same, then AdaptarGSM with `gsm`, with the one pass above doing the most of it: what
 // the split does when no rules come between the two.
-void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, int letras, TablaGsm gsm);
+void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, CasoLetras letras, TablaGsm gsm);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

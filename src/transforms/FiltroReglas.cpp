@@ -7,7 +7,7 @@
 
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -242,4 +242,4 @@ void FiltroReglas::MarcarEstado(uint32_t estado, std::vector<char>& posibles) co
     }
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -14,7 +14,7 @@
 
 #include "transforms/Regla.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // An Aho-Corasick automaton over the search texts ignoring case, with a word boundary before
 // or after them where the rule asks for one. It only ever errs on the safe side: a rule it
@@ -55,4 +55,4 @@ class FiltroReglas {
     std::vector<int32_t> salidaSiguiente_;  // per state: the longest suffix state with rules
 };
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -16,10 +16,10 @@ std::string Unir(std::string_view a, std::string_view b, std::string_view c) {
 
 }  // namespace
 
-void InsertarFirma(std::string& texto, std::string_view firma, uint8_t posicion) {
-    if (posicion == 1) {
+void InsertarFirma(std::string& texto, std::string_view firma, PosicionFirma posicion) {
+    if (posicion == PosicionFirma::Delante) {
         texto = Unir(firma, " ", texto);
-    } else if (posicion == 2) {
+    } else if (posicion == PosicionFirma::AlFinal) {
         texto = Unir(texto, " ", firma);
     }
 }
@@ -35,13 +35,13 @@ void InsertarFirmaEnCursor(std::string& texto, std::string_view firma, long long
     texto = Unir(todo.substr(0, k), firma, todo.substr(k));
 }
 
-void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, int posicion,
+void InsertarFirmaEnPosicion(std::string& texto, std::string_view firma, PosicionFirma posicion,
                              long long cursor) {
-    if (posicion == 1 || posicion == 2) {
-        InsertarFirma(texto, firma, static_cast<uint8_t>(posicion));
+    if (posicion != PosicionFirma::EnCursor) {
+        InsertarFirma(texto, firma, posicion);
     } else {
         InsertarFirmaEnCursor(texto, firma, cursor);
     }
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -108,8 +108,6 @@ std::optional<std::string_view> SustitutoGsm(unsigned char byte) {
     return s.hay[byte] ? std::optional(s.texto[byte]) : std::nullopt;
 }
 
-namespace Troceado {
-
 std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
     const CostesGsm& costes = Costes(tabla);
     char* const datos = texto.data();
@@ -186,7 +184,5 @@ std::string AdaptarGSM(std::string& texto, TablaGsm tabla) {
     texto = std::move(adaptado);
     return sinSustituto;
 }
-
-}  // namespace Troceado
 
 }  // namespace rebanex

@@ -28,13 +28,9 @@ inline int SeptetosGsm(char c, TablaGsm tabla) {
 // it); nullopt for a byte that needs none or has no sensible one (such as the pilcrow).
 std::optional<std::string_view> SustitutoGsm(unsigned char byte);
 
-namespace Troceado {
-
 // Replaces each character that forces UCS-2 with `tabla` by its suggestion; characters of
 // GSM-7 never change. Returns the characters left because they have no sensible suggestion,
 // each once, in the order they first appear.
 std::string AdaptarGSM(std::string& texto, TablaGsm tabla);
-
-}  // namespace Troceado
 
 }  // namespace rebanex

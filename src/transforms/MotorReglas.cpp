@@ -4,7 +4,7 @@
 
 #include "transforms/FiltroReglas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -51,4 +51,4 @@ FinReemplazos AplicarReglas(std::string& texto, std::span<const Regla> reglas, s
     return FinReemplazos::Terminado;
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

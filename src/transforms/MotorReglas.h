@@ -6,11 +6,11 @@
 
 #include "transforms/Regla.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // Stops at the first rule that would make the text longer than `limite` (Limite), leaving
 // the text as the rules before it left it.
 FinReemplazos AplicarReglas(std::string& texto, std::span<const Regla> reglas,
                             std::size_t limite = kSinLimite);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -10,7 +10,7 @@
 #include "sistema/Ficheros.h"
 #include "transforms/MotorReglas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -113,4 +113,4 @@ Aviso AvisoLineaRara(long long numeroLinea, const std::string& ruta) {
                  "Upss!!! Línea RaRa!!", Icono::Exclamacion, Botones::SiNo};
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

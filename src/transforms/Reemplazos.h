@@ -14,7 +14,7 @@
 
 #include "comun/Aviso.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // How applying the rules ended: Limite when a rule would have made the text longer than the
 // limit given; the text is then as the rules before that one left it.
@@ -44,4 +44,4 @@ Aviso AvisoReemplazosSinFin(std::size_t limite);
 // The 27 lines of the default rules file (without line ends).
 const std::vector<std::string>& ContenidoReemplazosPorDefecto();
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

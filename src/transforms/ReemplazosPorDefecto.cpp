@@ -5,7 +5,7 @@
 #include "comun/Direcciones.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -45,7 +45,7 @@ std::vector<std::string> CrearContenido() {
         guiones,
         ";Si tienes más palabras que reemplazar y crees que le pueden servir a alguien, "
         "envíamelas a <" +
-            std::string(Direcciones::kMailAutor) + ">",
+            std::string(direcciones::kMailAutor) + ">",
         guiones,
         "*dos\t2",
         "porque\txp",
@@ -81,4 +81,4 @@ Aviso AvisoErrorEscribirReemplazos(const std::string& ruta) {
                  Icono::Exclamacion, Botones::Aceptar};
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

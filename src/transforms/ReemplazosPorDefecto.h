@@ -5,7 +5,7 @@
 
 #include "comun/Aviso.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // The whole default file: the 27 default lines, each ending in CR LF.
 std::string TextoReemplazosPorDefecto();
@@ -15,4 +15,4 @@ Aviso AvisoReemplazosNoEncontrado(const std::string& ruta);
 // The box when that file cannot be written.
 Aviso AvisoErrorEscribirReemplazos(const std::string& ruta);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -7,7 +7,7 @@
 #include "transforms/Buscar.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 namespace {
 
@@ -73,11 +73,12 @@ class Reescritura {
 
 }  // namespace
 
-Regla::Regla(Clase clase, std::string_view buscar, std::string_view reemplazo)
-    : clase(clase),
-      buscar(clase == Clase::Exacta ? std::string(buscar) : EnMayusculas(buscar)),
-      reemplazo(reemplazo),
-      reemplazoMayusculas(clase == Clase::Exacta ? std::string() : EnMayusculas(reemplazo)) {}
+Regla::Regla(Clase claseRegla, std::string_view textoBuscar, std::string_view textoReemplazo)
+    : clase(claseRegla),
+      buscar(claseRegla == Clase::Exacta ? std::string(textoBuscar) : EnMayusculas(textoBuscar)),
+      reemplazo(textoReemplazo),
+      reemplazoMayusculas(claseRegla == Clase::Exacta ? std::string()
+                                                      : EnMayusculas(textoReemplazo)) {}
 
 void ZonasNuevas::Anotar(std::size_t desde, std::size_t largo) {
     const std::size_t inicio = desde > margen_ ? desde - margen_ : 0;
@@ -143,4 +144,4 @@ bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, Zo
     return true;
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -10,13 +10,13 @@
 
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 struct Regla {
     // Prefijo, Sufijo and Palabra ignore case and test word boundaries; Exacta does neither.
     enum class Clase : uint8_t { Prefijo, Sufijo, Palabra, Exacta };
 
-    Regla(Clase clase, std::string_view buscar, std::string_view reemplazo);
+    Regla(Clase claseRegla, std::string_view textoBuscar, std::string_view textoReemplazo);
 
     Clase clase;
     std::string buscar;  // in capitals, except for Exacta
@@ -48,4 +48,4 @@ class ZonasNuevas {
 bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite = kSinLimite,
                   ZonasNuevas* zonas = nullptr);
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

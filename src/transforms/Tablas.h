@@ -6,7 +6,7 @@
 
 #include "comun/Mayusculas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 
 // 1 for the 26 characters that separate words. Nothing else does: not TAB, CR or LF, nor
 // ";", "'", "+", "=" or digits.
@@ -26,4 +26,4 @@ inline bool EsCaracterSeparador(char c) {
     return kSeparadores[static_cast<unsigned char>(c)] != 0;
 }
 
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

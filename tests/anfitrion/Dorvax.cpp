@@ -59,7 +59,8 @@ LRESULT CALLBACK ProcesoMensaje(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT resultado = CallWindowProcA(procesoEdit, hwnd, msg, wp, lp);
     if (msg == WM_PASTE) {
         std::string texto(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-        texto.resize(static_cast<size_t>(GetWindowTextA(hwnd, texto.data(), texto.size())));
+        texto.resize(static_cast<size_t>(
+            GetWindowTextA(hwnd, texto.data(), static_cast<int>(texto.size()))));
         Registrar("PEGADO " + std::to_string(texto.size()) + ":" + texto);
     }
     return resultado;

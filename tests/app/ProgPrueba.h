@@ -12,12 +12,12 @@
 #include "app/MenusOpciones.h"
 #include "app/Prog.h"
 #include "app/TablaControles.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 
 // A window without a screen, as designed; setting Msg's or Trozo's text raises its change event.
-class FakeVista : public Vista {
+class VistaSimulada : public Vista {
   public:
     struct EstadoControl {
         std::string texto;
@@ -30,12 +30,12 @@ class FakeVista : public Vista {
         std::string texto;
     };
 
-    explicit FakeVista(Prog& prog) : prog_(prog) {
+    explicit VistaSimulada(Prog& prog) : prog_(prog) {
         for (const DefControl& d : kTablaControles) {
             (*this)[d.control].texto = std::string(d.texto);
             (*this)[d.control].habilitado = d.habilitado;
         }
-        (*this)[Control::frmTrozo].visible = (*this)[Control::frmTrozo].habilitado = false;
+        (*this)[Control::MarcoTrozo].visible = (*this)[Control::MarcoTrozo].habilitado = false;
         for (Menu m : kMenus) {
             (*this)[m].marcado = MarcadoAlAbrir(m);
         }
@@ -61,9 +61,9 @@ class FakeVista : public Vista {
         (*this)[c].texto = texto;
         (*this)[c].inicio = 0;
         if (c == Control::Msg) {
-            prog_.Msg_Change();
+            prog_.MensajeCambiado();
         } else if (c == Control::Trozo) {
-            prog_.Trozo_Change();
+            prog_.TrozoCambiado();
         }
     }
     long long InicioSeleccion(Control c) override { return (*this)[c].inicio; }
@@ -109,7 +109,7 @@ class FakeVista : public Vista {
 };
 
 // Mensatel as the tests want it: the answer to a paste, the size field's text.
-class AnfitrionFalso : public Anfitrion {
+class AnfitrionSimulado : public Anfitrion {
   public:
     ResultadoPegar Pegar(const std::string& t) override { return pegados.push_back(t), respuesta; }
     std::optional<std::string> LeerLongitudMaxima() override { return ++lecturas, tamanyo; }
@@ -130,22 +130,22 @@ class ProgPrueba : public ::testing::Test {
     static constexpr const char* kIni = "C:\\Rebanex\\Rebanex.ini";
 
     void Arrancar(const std::string& lineaComandos = "") {
-        prog.Form_Load("C:\\Rebanex", lineaComandos);
+        prog.Iniciar("C:\\Rebanex", lineaComandos);
     }
     void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
         sistema.perfil.EscribirCadena(kIni, seccion, clave, valor);
     }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
-        for (Menu m : {Menu::mnu_opciones_acentos, Menu::mnu_opciones_espacios,
-                       Menu::mnu_opciones_indicador, Menu::mnu_opciones_getTamanyo}) {
+        for (Menu m : {Menu::NoAcentos, Menu::NoMultiEspacios, Menu::IndicadorTrozos,
+                       Menu::ObtenerTamanyoMsg}) {
             vista[m].marcado = false;
         }
     }
     void Trocear(const std::string& mensaje, const std::string& lon) {
         vista.Escribir(Control::Msg, mensaje);
-        vista.Escribir(Control::Lon, lon);
-        prog.Partir_Click();
+        vista.Escribir(Control::LongMax, lon);
+        prog.Trocear();
     }
     // The ticked options by their keys, a choice as key=item, then the window's place.
     std::string Marcas() {
@@ -159,15 +159,15 @@ class ProgPrueba : public ::testing::Test {
                 }
             }
         }
-        return s + (vista[Menu::mnu_opciones_ventana].marcado ? "PosicionVentana" : "");
+        return s + (vista[Menu::RecordarPosicion].marcado ? "PosicionVentana" : "");
     }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 
-    AnfitrionFalso anfitrion;
-    pruebas::SistemaFalso sistema;
+    AnfitrionSimulado anfitrion;
+    pruebas::SistemaSimulado sistema;
     Prog prog{Entorno{vista, anfitrion, sistema.Servicios()}};
-    FakeVista vista{prog};
+    VistaSimulada vista{prog};
 };
 
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

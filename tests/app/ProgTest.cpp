@@ -21,14 +21,14 @@
 #include "transforms/Reemplazos.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 namespace {
 
 // The form's layout in twips on screens of any DPI: each edge is rounded on its own.
 TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
     using enum Control;
     EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
-    EXPECT_EQ(Colocar(etLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
+    EXPECT_EQ(Colocar(EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
     EXPECT_EQ(Colocar(Msg, 144), (RectPixeles{12, 24, 455, 194}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
@@ -66,7 +66,7 @@ TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
     EXPECT_EQ(Marcas(),
               "NoAcentos NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
               "ObtenerTamañoMsg Letras=1 FirmarEnPosicion=1 PosicionVentana");
-    EXPECT_EQ(Texto(Control::Lon), "160");
+    EXPECT_EQ(Texto(Control::LongMax), "160");
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
@@ -84,13 +84,13 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
             SCOPED_TRACE(o.clave);
             const Menu item = *MenuDeOpcion(o.opcion);
             const bool marcado = vista[item].marcado;
-            prog.Menu_Click(item);
+            prog.EjecutarMenu(item);
             EXPECT_EQ(vista[item].marcado, !marcado);
             EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
             const bool conLetra = Texto(Control::Opciones).find(o.letras[0]) != std::string::npos;
             EXPECT_EQ(conLetra, !marcado) << Texto(Control::Opciones);
-            prog.Menu_Click(item);
-            prog.Menu_Click(Menu::mnu_opciones_firma_posicion1);  // signing every piece enabled
+            prog.EjecutarMenu(item);
+            prog.EjecutarMenu(Menu::FirmarEnPosicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
         }
     }
@@ -101,14 +101,13 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
 // commands decides whether its item is enabled; a disabled tick does not count.
 TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
     Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_firma_trozos);
+    prog.EjecutarMenu(Menu::FirmarEnTrozos);
     for (const auto& [orden, habilitado, resumen] :
-         {std::tuple{Menu::mnu_opciones_firma_posicion3, false,
-                     "   A  E  P  O  n  c           #  "},
-          {Menu::mnu_opciones_firma_auto, true, "   A  E  P  O  n  c  F  T     #  "},
-          {Menu::mnu_opciones_firma_auto, false, "   A  E  P  O  n  c           #  "}}) {
-        prog.Menu_Click(orden);
-        EXPECT_EQ(vista[Menu::mnu_opciones_firma_trozos].habilitado, habilitado);
+         {std::tuple{Menu::FirmarEnPosicion3, false, "   A  E  P  O  n  c           #  "},
+          {Menu::FirmarAutomaticamente, true, "   A  E  P  O  n  c  F  T     #  "},
+          {Menu::FirmarAutomaticamente, false, "   A  E  P  O  n  c           #  "}}) {
+        prog.EjecutarMenu(orden);
+        EXPECT_EQ(vista[Menu::FirmarEnTrozos].habilitado, habilitado);
         EXPECT_EQ(Texto(Control::Opciones), resumen);
     }
 }
@@ -117,27 +116,27 @@ TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor)
 // written at once. A read-only file gets the save commands' boxes.
 TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_txtChar2);
-    vista.Escribir(Control::Lon, "12a");  // saved as typed
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
+    prog.EjecutarMenu(Menu::Letras2);
+    vista.Escribir(Control::LongMax, "12a");  // saved as typed
+    prog.EjecutarMenu(Menu::GuardarOpciones);
     EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
 
     vista.ventana = Rectangulo{1440, -15, 4875, 3495};
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
+    prog.EjecutarMenu(Menu::GuardarPosicion);
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
 
-    prog.Menu_Click(Menu::mnu_opciones_ventana);
+    prog.EjecutarMenu(Menu::RecordarPosicion);
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
 }
 
 TEST_F(ProgArranque, UnFicheroDeAjustesDeSoloLecturaLoDicenLasCajasDeGuardar) {
     Arrancar();
     sistema.soloLectura.insert(kIni);
-    prog.Menu_Click(Menu::mnu_opciones_guardar);
-    prog.Menu_Click(Menu::mnu_opciones_guardarventana);
-    prog.Menu_Click(Menu::mnu_opciones_ventana);  // fails without a word
+    prog.EjecutarMenu(Menu::GuardarOpciones);
+    prog.EjecutarMenu(Menu::GuardarPosicion);
+    prog.EjecutarMenu(Menu::RecordarPosicion);  // fails without a word
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
     EXPECT_EQ(Texto(Control::Estado), "");
@@ -162,9 +161,9 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
               "Inverso NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
               "ObtenerTamañoMsg Letras=3 FirmarAutomaticamente FirmarEnTrozos "
               "FirmarEnPosicion=3 AutoReemplazar PosicionVentana");
-    EXPECT_EQ(Texto(Control::Lon), "0");  // not a number
+    EXPECT_EQ(Texto(Control::LongMax), "0");  // not a number
     // At the caret signing every piece is disabled, although auto-signature is on.
-    EXPECT_FALSE(vista[Menu::mnu_opciones_firma_trozos].habilitado);
+    EXPECT_FALSE(vista[Menu::FirmarEnTrozos].habilitado);
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
@@ -188,26 +187,26 @@ TEST_F(ProgArranque, UnMensatelIniIlegibleSeAvisa) {
 // is removed afterwards; without one, or when it fails to start, a box says so.
 TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
     Arrancar();
-    prog.Menu_Click(Menu::mnu_ayuda_utilidad);
-    prog.Menu_Click(Menu::mnu_ayuda_acerca);
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
-    prog.Menu_Click(Menu::mnu_ayuda_peich);  // no browser
+    prog.EjecutarMenu(Menu::PaQueSirvo);
+    prog.EjecutarMenu(Menu::AcercaDe);
+    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
+    prog.EjecutarMenu(Menu::PeichMensatel);  // no browser
     sistema.navegador = " C:\\Nav\\nav.exe ";
-    sistema.resultadoAbrir = 32;
-    prog.Menu_Click(Menu::mnu_ayuda_foro);
+    sistema.abreBien = false;
+    prog.EjecutarMenu(Menu::ForoMensatel);
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoAyuda(), AvisoCreditos(), AvisoMensatelLogAusente(),
                                   AvisoSinNavegador(), AvisoErrorNavegador()}));
-    sistema.resultadoAbrir = 42;
+    sistema.abreBien = true;
     sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
     sistema.abiertos.clear();
-    prog.Menu_Click(Menu::mnu_ayuda_chat);
-    prog.Menu_Click(Menu::mnu_ayuda_faqMensatel);
-    prog.Menu_Click(Menu::mnu_ayuda_enviarmsg);
-    prog.Menu_Click(Menu::mnu_archivo_mensatellog);
+    prog.EjecutarMenu(Menu::ChatMensatel);
+    prog.EjecutarMenu(Menu::FaqMensatel);
+    prog.EjecutarMenu(Menu::EnviarMailAutor);
+    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
     const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
-    EXPECT_EQ(sistema.abiertos, (V{web(Direcciones::kChatMensatel), web(Direcciones::kFaqMensatel),
-                                   "mailto:" + std::string(Direcciones::kMailAutor) + "||",
+    EXPECT_EQ(sistema.abiertos, (V{web(direcciones::kChatMensatel), web(direcciones::kFaqMensatel),
+                                   "mailto:" + std::string(direcciones::kMailAutor) + "||",
                                    "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
     EXPECT_FALSE(sistema.EsFichero("C:\\Temp\\TempHtm.html"));
     EXPECT_EQ(vista.avisos.size(), 5u);
@@ -221,7 +220,7 @@ TEST_F(ProgArranque, CargarUnMensaje) {
     sistema.ficheros["C:\\M\\justo.sms"] = std::string(kMaximoMensaje, 'y');
     for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
         sistema.elegido = elegido;
-        prog.Menu_Click(Menu::mnu_archivo_cargar);
+        prog.EjecutarMenu(Menu::CargarMensaje);
         EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     }
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
@@ -230,22 +229,22 @@ TEST_F(ProgArranque, CargarUnMensaje) {
     const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
     sistema.ficheros[usado] = "otro";
     sistema.enUso.insert(usado);
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     Arrancar("\"" + usado + "\"");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
     sistema.elegido = "C:\\M\\justo.sms";
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     EXPECT_EQ(Texto(Control::Msg), std::string(kMaximoMensaje, 'y'));
     // What Windows-1252 lacks is named, not silently a "?".
     sistema.ficheros[sistema.elegido = "C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     EXPECT_EQ(Texto(Control::Msg), "ok ?");
     EXPECT_EQ(vista.avisos.back(),
               AvisoSinWindows1252("El fichero 'C:\\M\\emoji.sms'", U"\U0001F600"));
     sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
-    prog.Menu_Click(Menu::mnu_archivo_cargar);
+    prog.EjecutarMenu(Menu::CargarMensaje);
     EXPECT_EQ(Texto(Control::Msg), "");
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
@@ -257,7 +256,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     const auto enMenu = [&] {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            v.push_back(vista[ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)].texto);
+            v.push_back(vista[ItemDeGrupo(Menu::FicheroReemplazos1, i)].texto);
         }
         return v;
     };
@@ -273,10 +272,10 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         Menu item;
         std::string elegido;  // in the dialog, if it opens
         V despues;
-    } casos[] = {{Menu::mnu_reemplazos_fichero3, "", {"R3", "R1", "R2", "R4", "R5"}},
-                 {Menu::mnu_reemplazos_abrir, "r2", {"R2", "R1", "R3", "R4", "R5"}},
-                 {Menu::mnu_reemplazos_abrir, "R6", {"R6", "R1", "R2", "R3", "R4"}},
-                 {Menu::mnu_reemplazos_abrir, "", {"R1", "R2", "R3", "R4", "R5"}}};
+    } casos[] = {{Menu::FicheroReemplazos3, "", {"R3", "R1", "R2", "R4", "R5"}},
+                 {Menu::ElegirFicheroReemplazos, "r2", {"R2", "R1", "R3", "R4", "R5"}},
+                 {Menu::ElegirFicheroReemplazos, "R6", {"R6", "R1", "R2", "R3", "R4"}},
+                 {Menu::ElegirFicheroReemplazos, "", {"R1", "R2", "R3", "R4", "R5"}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.despues[0] + " " + c.elegido);
         for (int i = 1; i <= 5; ++i) {
@@ -284,16 +283,16 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         }
         Arrancar();
         sistema.elegido = c.elegido;
-        prog.Menu_Click(c.item);
+        prog.EjecutarMenu(c.item);
         EXPECT_EQ(enMenu(), c.despues);
         EXPECT_EQ(guardada(), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
     // An empty entry asks for a file.
     sistema.soloLectura.insert(kIni);
-    vista[Menu::mnu_reemplazos_fichero5].texto = "";
+    vista[Menu::FicheroReemplazos5].texto = "";
     sistema.elegido = "R7";
-    prog.Menu_Click(Menu::mnu_reemplazos_fichero5);
+    prog.EjecutarMenu(Menu::FicheroReemplazos5);
     EXPECT_EQ(enMenu(), (V{"R7", "R1", "R2", "R3", "R4"}));
     EXPECT_EQ(guardada(), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
@@ -306,20 +305,20 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
     sistema.soloLectura.insert(ruta);
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{Troceado::AvisoReemplazosNoEncontrado(ruta),
-                                                Troceado::AvisoErrorEscribirReemplazos(ruta)}));
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoReemplazosNoEncontrado(ruta),
+                                                AvisoErrorEscribirReemplazos(ruta)}));
     sistema.soloLectura.clear();
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
-    EXPECT_EQ(sistema.ficheros[ruta], Troceado::TextoReemplazosPorDefecto());
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
+    EXPECT_EQ(sistema.ficheros[ruta], TextoReemplazosPorDefecto());
     sistema.ficheros[ruta] = "cambiado";
-    prog.Menu_Click(Menu::mnu_opciones_fichR);  // there now: opened without a word
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
     Guardar("FicherosReemplazos", "1", "reglas.bat");
     sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
-    prog.Menu_Click(Menu::mnu_opciones_fichR);
+    prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
     const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
     EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
@@ -345,7 +344,7 @@ TEST_F(ProgArranque, Actualizar) {
         vista.avisos.clear();
         sistema.descargado = llega;
         sistema.descarga = descarga;
-        prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
         const bool bueno = llega == mz;
         std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
         avisos.resize(bueno ? 1 : 2);
@@ -356,13 +355,13 @@ TEST_F(ProgArranque, Actualizar) {
         EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
     }
     sistema.arranca = false;  // there now: no question
-    prog.Menu_Click(Menu::mnu_ayuda_bajarNew);
+    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
     EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
     EXPECT_EQ(sistema.descargas, 5);
     const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
-                                                std::string(Direcciones::kWebActualizaciones));
+                                                std::string(direcciones::kWebActualizaciones));
     EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

@@ -10,7 +10,7 @@
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::prueba {
+namespace rebanex::pruebas {
 namespace {
 
 using ProgMensaje = ProgPrueba;
@@ -24,13 +24,13 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     EXPECT_EQ(Texto(Control::Trozo), "1/2 hola mundo que ");
     EXPECT_EQ(Texto(Control::Contador), "1/2");
     EXPECT_TRUE(Habilitado(Control::Copiar));
-    EXPECT_FALSE(vista[Control::frmMsg].visible || Habilitado(Control::frmMsg));
-    EXPECT_TRUE(vista[Control::frmTrozo].visible && Habilitado(Control::frmTrozo));
+    EXPECT_FALSE(vista[Control::MarcoMensaje].visible || Habilitado(Control::MarcoMensaje));
+    EXPECT_TRUE(vista[Control::MarcoTrozo].visible && Habilitado(Control::MarcoTrozo));
     EXPECT_EQ(Texto(Control::Msg), "hola mundo que tal estas");  // only the copy is cut
-    EXPECT_EQ(Texto(Control::Lon), "145");
-    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: Lon stays
-    prog.etLongMax_Click();
-    EXPECT_EQ(Texto(Control::Lon), "145");
+    EXPECT_EQ(Texto(Control::LongMax), "145");
+    anfitrion.tamanyo = std::nullopt;  // Mensatel not there: LongMax stays
+    prog.LeerLongMaxDeMensatel();
+    EXPECT_EQ(Texto(Control::LongMax), "145");
     EXPECT_TRUE(vista.avisos.empty());
 }
 
@@ -40,15 +40,15 @@ TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
     Arrancar();
     Trocear("hola mundo que tal estas", "20");
     const std::vector<std::string> trozos = prog.Trozos();
-    prog.Editar_Click();
+    prog.VolverAlMensaje();
     const struct {
         std::string mensaje, lon;
         Aviso aviso;
         Control foco;
         long long seleccion;
     } casos[] = {{"", "160", AvisoMensajeVacio(), Control::Msg, 0},
-                 {"hola", "16a", AvisoSoloNumeros(), Control::Lon, 3},
-                 {"hola", "11", AvisoMinimoIndicadores(), Control::Lon, 0}};
+                 {"hola", "16a", AvisoSoloNumeros(), Control::LongMax, 3},
+                 {"hola", "11", AvisoMinimoIndicadores(), Control::LongMax, 0}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.lon);
         vista.avisos.clear();
@@ -56,8 +56,8 @@ TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
         Trocear(c.mensaje, c.lon);
         EXPECT_EQ(vista.avisos, std::vector<Aviso>{c.aviso});
         EXPECT_EQ(vista.foco, c.foco);
-        EXPECT_EQ(std::exchange(vista[Control::Lon].seleccion, 0), c.seleccion);
-        EXPECT_TRUE(vista[Control::frmMsg].visible);
+        EXPECT_EQ(std::exchange(vista[Control::LongMax].seleccion, 0), c.seleccion);
+        EXPECT_TRUE(vista[Control::MarcoMensaje].visible);
         EXPECT_EQ(prog.Trozos(), trozos);
         EXPECT_EQ(anfitrion.lecturas, 1);
     }
@@ -70,23 +70,24 @@ TEST_F(ProgMensaje, EscapeRetrocedeUnPaso) {
     Trocear("uno dos tres cuatro", "12");
     const std::string ini = sistema.ficheros[kIni];
     for (int tecla : {13, 9, 32, 112, 0}) {
-        prog.Form_KeyDown(tecla, 0);
+        prog.TeclaPulsada(tecla, 0);
     }
-    prog.Partir_MouseDown(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
-    prog.Opciones_MouseDown(1, 0, 10.0f, 5.0f);
+    prog.ClicEnTrocear(2, 0, 10.0f, 5.0f);  // the right button opens the options menu
+    prog.ClicEnOpciones(1, 0, 10.0f, 5.0f);
     EXPECT_EQ(vista.menusOpciones, 1);
-    EXPECT_TRUE(vista[Control::frmTrozo].visible);
-    prog.Form_KeyDown(kEscape, 0);
-    EXPECT_TRUE(vista[Control::frmMsg].visible && Habilitado(Control::frmMsg));
-    EXPECT_FALSE(vista[Control::frmTrozo].visible || Habilitado(Control::frmTrozo));
+    EXPECT_TRUE(vista[Control::MarcoTrozo].visible);
+    prog.TeclaPulsada(kEscape, 0);
+    EXPECT_TRUE(vista[Control::MarcoMensaje].visible && Habilitado(Control::MarcoMensaje));
+    EXPECT_FALSE(vista[Control::MarcoTrozo].visible || Habilitado(Control::MarcoTrozo));
     EXPECT_EQ(Texto(Control::Msg), "uno dos tres cuatro");
     vista.foco = Control::Partir;
-    prog.Form_KeyDown(kEscape, 0);
-    EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::Stat), "0 / 0");
+    prog.TeclaPulsada(kEscape, 0);
+    EXPECT_EQ(Texto(Control::Msg) + Texto(Control::Trozo) + Texto(Control::ContadorMensaje),
+              "0 / 0");
     EXPECT_FALSE(Habilitado(Control::Copiar));
     EXPECT_EQ(vista.foco, Control::Msg);
     EXPECT_FALSE(vista.cerrada);
-    prog.Form_KeyDown(kEscape, 1);  // whatever the shift state
+    prog.TeclaPulsada(kEscape, 1);  // whatever the shift state
     EXPECT_TRUE(vista.cerrada);
     EXPECT_EQ(sistema.ficheros[kIni], ini);
 }
@@ -96,44 +97,43 @@ TEST_F(ProgMensaje, ElMenuFormatoCambiaTodoElMensaje) {
     Arrancar();
     SinTransformaciones();
     vista.Escribir(Control::Msg, "canción\r\nÁRBOL   él" + std::string(1000, ' '));
-    prog.Menu_Click(Menu::mnu_formato_acentos);
-    prog.Menu_Click(Menu::mnu_formato_letras2);
+    prog.EjecutarMenu(Menu::EliminarAcentos);
+    prog.EjecutarMenu(Menu::CambiarLetras2);
     EXPECT_EQ(Texto(Control::Msg), "CANCION\r\nARBOL   EL" + std::string(1000, ' '));
-    EXPECT_EQ(Texto(Control::Stat), "7 / 1,019");
+    EXPECT_EQ(Texto(Control::ContadorMensaje), "7 / 1,019");
     EXPECT_EQ(Texto(Control::Estado), "");
-    prog.Menu_Click(Menu::mnu_formato_espacio);
-    prog.Menu_Click(Menu::mnu_formato_letras1);
+    prog.EjecutarMenu(Menu::EliminarMultiEspacios);
+    prog.EjecutarMenu(Menu::CambiarLetras1);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    prog.Menu_Click(Menu::mnu_formato_auto);  // no rules file: its box, the text kept
+    prog.EjecutarMenu(Menu::AutoReemplazarPalabras);  // no rules file: its box, the text kept
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
     EXPECT_EQ(vista.avisos.size(), 1u);
-    // Rules that keep lengthening it stop where no split could take it (from 160 while Lon
+    // Rules that keep lengthening it stop where no split could take it (from 160 while LongMax
     // holds no maximum); the message stays.
     const std::string regla = "*a\t" + std::string(100, 'a') + "\r\n";
     pruebas::CarpetaTemporal carpeta;
     sistema.elegido = carpeta.Escribir("r.txt", regla + regla + regla + regla + regla);
-    prog.Menu_Click(Menu::mnu_reemplazos_abrir);
-    vista.Escribir(Control::Lon, "abc");
-    prog.Menu_Click(Menu::mnu_formato_auto);
+    prog.EjecutarMenu(Menu::ElegirFicheroReemplazos);
+    vista.Escribir(Control::LongMax, "abc");
+    prog.EjecutarMenu(Menu::AutoReemplazarPalabras);
     EXPECT_EQ(Texto(Control::Msg), "cancion\r\narbol el ");
-    EXPECT_EQ(vista.avisos.back(), Troceado::AvisoReemplazosSinFin(kMaxTrozos * 160));
+    EXPECT_EQ(vista.avisos.back(), AvisoReemplazosSinFin(kMaxTrozos * 160));
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
 // The signature goes where its position tick says; without one the button does nothing.
 TEST_F(ProgMensaje, LaFirmaVaDondeDiceSuPosicion) {
-    for (const auto& [firma, posicion, firmado] :
-         {std::tuple{"", Menu::mnu_opciones_firma_posicion1, "hola"},
-          {"Ana", Menu::mnu_opciones_firma_posicion3, "hoAnala"},
-          {"Ana", Menu::mnu_opciones_firma_posicion1, "Ana hola"},
-          {"Ana", Menu::mnu_opciones_firma_posicion2, "hola Ana"}}) {
+    for (const auto& [firma, posicion, firmado] : {std::tuple{"", Menu::FirmarEnPosicion1, "hola"},
+                                                   {"Ana", Menu::FirmarEnPosicion3, "hoAnala"},
+                                                   {"Ana", Menu::FirmarEnPosicion1, "Ana hola"},
+                                                   {"Ana", Menu::FirmarEnPosicion2, "hola Ana"}}) {
         sistema.perfil.EscribirCadena("C:\\Rebanex\\mensatel.ini", "Usuario", "firma", firma);
         Arrancar();
-        prog.Menu_Click(posicion);
+        prog.EjecutarMenu(posicion);
         vista.Escribir(Control::Msg, "hola");
         vista[Control::Msg].inicio = 2;
         vista.foco = Control::Partir;
-        prog.Menu_Click(Menu::mnu_formato_firma);  // the button's command
+        prog.EjecutarMenu(Menu::InsertarFirma);  // the button's command
         EXPECT_EQ(Texto(Control::Msg), firmado);
         EXPECT_EQ(vista.foco, *firma ? Control::Msg : Control::Partir);
     }
@@ -148,10 +148,10 @@ class ProgTrozos : public ProgPrueba {
     }
     std::string Flechas() {  // the enabled arrows, as "|< < > >|"; "-" for a disabled one
         std::string s;
-        for (const auto& [c, flecha] : {std::pair{Control::topeIzq, "|<"},
-                                        {Control::izq, "<"},
-                                        {Control::der, ">"},
-                                        {Control::topeDer, ">|"}}) {
+        for (const auto& [c, flecha] : {std::pair{Control::PrimerTrozo, "|<"},
+                                        {Control::TrozoAnterior, "<"},
+                                        {Control::TrozoSiguiente, ">"},
+                                        {Control::UltimoTrozo, ">|"}}) {
             s += (s.empty() ? "" : " ") + std::string(Habilitado(c) ? flecha : "-");
         }
         return s;
@@ -166,17 +166,17 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     const struct {
         void (Prog::*clic)();
         std::string trozo, contador, flechas;
-    } pasos[] = {{&Prog::izq_Click, "cambiado", "1/3", "- - > >|"},
-                 {&Prog::der_Click, "dos ", "2/3", "|< < > >|"},
-                 {&Prog::topeDer_Click, "tres", "3/3", "|< < - -"},
-                 {&Prog::der_Click, "tres", "3/3", "|< < - -"},
-                 {&Prog::izq_Click, "dos ", "2/3", "|< < > >|"},
-                 {&Prog::topeIzq_Click, "uno ", "1/3", "- - > >|"}};
+    } pasos[] = {{&Prog::IrAlTrozoAnterior, "cambiado", "1/3", "- - > >|"},
+                 {&Prog::IrAlTrozoSiguiente, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::IrAlUltimoTrozo, "tres", "3/3", "|< < - -"},
+                 {&Prog::IrAlTrozoSiguiente, "tres", "3/3", "|< < - -"},
+                 {&Prog::IrAlTrozoAnterior, "dos ", "2/3", "|< < > >|"},
+                 {&Prog::IrAlPrimerTrozo, "uno ", "1/3", "- - > >|"}};
     for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
         (prog.*p.clic)();
         EXPECT_EQ(Texto(Control::Trozo), p.trozo);
-        EXPECT_EQ(Texto(Control::LonTrozo), std::to_string(p.trozo.size()));
+        EXPECT_EQ(Texto(Control::LargoTrozo), std::to_string(p.trozo.size()));
         EXPECT_EQ(Texto(Control::Contador), p.contador);
         EXPECT_EQ(Flechas(), p.flechas);
     }
@@ -199,45 +199,45 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
                                               {NoResponde, "1/3"},
                                               {PortapapelesOcupado, "1/3"}}) {
         SCOPED_TRACE(static_cast<int>(respuesta));
-        prog.topeIzq_Click();
+        prog.IrAlPrimerTrozo();
         vista.Escribir(Control::Trozo, "uno editado");
         anfitrion.respuesta = respuesta;
-        prog.Copiar_Click();
+        prog.CopiarTrozo();
         EXPECT_EQ(anfitrion.pegados.back(), "uno editado");
         EXPECT_EQ(Texto(Control::Contador), contador);
     }
     anfitrion.respuesta = Pegado;
-    prog.topeDer_Click();
-    prog.Copiar_Click();
+    prog.IrAlUltimoTrozo();
+    prog.CopiarTrozo();
     EXPECT_EQ(Texto(Control::Contador), "3/3");
     EXPECT_EQ(sistema.portapapeles, CopiaPortapapeles{});
 
     // Without pasting, the whole message goes to the clipboard and the view stays; a clipboard
     // another program keeps is said.
-    vista[Menu::mnu_opciones_pegar].marcado = false;
-    prog.izq_Click();
-    prog.Copiar_Click();
+    vista[Menu::CopiarTrozoAlMensatel].marcado = false;
+    prog.IrAlTrozoAnterior();
+    prog.CopiarTrozo();
     EXPECT_EQ(sistema.portapapeles, (CopiaPortapapeles{{{1, "uno dos tres"}}}));
     EXPECT_EQ(Texto(Control::Contador), "2/3");
     EXPECT_EQ(anfitrion.pegados.size(), 7u);
     EXPECT_TRUE(vista.avisos.empty());
     sistema.fallan = {"escribir"};
-    prog.Copiar_Click();
+    prog.CopiarTrozo();
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoPortapapelesOcupado()});
 }
 
 // While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
 TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
     anfitrion.ocupado = true;
-    prog.Form_KeyDown(27, 0);  // Escape
-    prog.der_Click();
+    prog.TeclaPulsada(27, 0);  // Escape
+    prog.IrAlTrozoSiguiente();
     EXPECT_EQ(anfitrion.cancelados, 1);
     EXPECT_EQ(Texto(Control::Contador), "2/3");
-    prog.Editar_Click();
+    prog.VolverAlMensaje();
     Trocear("otro mensaje", "160");
     EXPECT_EQ(prog.Trozos().size(), 3u);
-    EXPECT_TRUE(vista[Control::frmMsg].visible);
+    EXPECT_TRUE(vista[Control::MarcoMensaje].visible);
 }
 
 }  // namespace
-}  // namespace rebanex::prueba
+}  // namespace rebanex::pruebas

@@ -3,7 +3,7 @@
 
 #include "cli/Trocear.h"
 
-namespace rebanex::consola::prueba {
+namespace rebanex::cli::pruebas {
 
 struct DestinoTexto : Destino {
     void Escribir(std::string_view bytes) override { texto += bytes; }
@@ -30,4 +30,4 @@ inline Resultado Trocear(const std::vector<std::string>& argumentos,
     return {codigo, out.texto, err.texto};
 }
 
-}  // namespace rebanex::consola::prueba
+}  // namespace rebanex::cli::pruebas

@@ -9,7 +9,7 @@
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
-namespace rebanex::consola::prueba {
+namespace rebanex::cli::pruebas {
 namespace {
 
 // The arguments split at spaces ('' stands for an empty one).
@@ -60,21 +60,21 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
 // Options by key, read as the settings file reads them.
 TEST(TrocearArgumentos, OpcionesPorClave) {
     Configuracion c, esperada;
-    for (const std::string a : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
+    for (const std::string o : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
                                 "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
-        ASSERT_TRUE(AsignarOpcion(c, a.substr(0, a.find('=')), a.substr(a.find('=') + 1))) << a;
+        ASSERT_TRUE(AsignarOpcion(c, o.substr(0, o.find('=')), o.substr(o.find('=') + 1))) << o;
     }
     esperada.Inverso = true;
     esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
-    esperada.Letras = 2;            // rounded, halves to even
-    esperada.FirmarEnPosicion = 1;  // outside 1 to 3
-    esperada.MsgMax = " 0160";      // checked later like the text of Lon
+    esperada.Letras = CasoLetras::Minusculas;            // 2.5 rounded, halves to even
+    esperada.FirmarEnPosicion = PosicionFirma::Delante;  // 3.5 is 4, outside 1 to 3
+    esperada.MsgMax = " 0160";                           // checked later like the text of LongMax
     EXPECT_EQ(c, esperada);
     EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "1") || AsignarOpcion(c, "Inverso ", "1"));
 }
 
 std::string Caja(const Aviso& aviso, CodificacionConsola c = CodificacionConsola::Utf8) {
-    return consola::Salida(c).Texto(TextoAviso(aviso)) + "\n";
+    return cli::Salida(c).Texto(TextoAviso(aviso)) + "\n";
 }
 
 struct TrocearTest : ::testing::Test {
@@ -87,7 +87,7 @@ struct TrocearTest : ::testing::Test {
         EXPECT_EQ(r.error, error);
     }
     std::string Ini(const std::string& texto) { return carpeta.Escribir("Rebanex.ini", texto); }
-    pruebas::CarpetaTemporal carpeta;
+    rebanex::pruebas::CarpetaTemporal carpeta;
 };
 
 TEST_F(TrocearTest, DeLaEntradaALaSalida) {
@@ -155,12 +155,12 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     // A faulty rules line is answered "Sí", a missing file reported, and the split goes on.
     const std::string reglas = carpeta.Escribir("reglas.txt", "que\tq\r\nmal\r\npor\tx\r\n");
     Ver("--opcion AutoReemplazar=1 --reemplazos " + reglas, "hola\nque por", 0, "hola q x\n",
-        Caja(Troceado::AvisoLineaRara(2, reglas)));
+        Caja(AvisoLineaRara(2, reglas)));
     Ver("--opcion AutoReemplazar=1 --reemplazos " + falta, "que", 0, "que\n",
-        Caja(Troceado::AvisoErrorAbrirReemplazos(falta)));
+        Caja(AvisoErrorAbrirReemplazos(falta)));
     // A word that begins a line is at no word boundary for the menu command.
     Ver("--formato reemplazar --reemplazos " + reglas, "hola\nque, que", 0, "hola\nque, q",
-        Caja(Troceado::AvisoLineaRara(2, reglas)));
+        Caja(AvisoLineaRara(2, reglas)));
     // Rules that lengthen the text without end stop where no split could take it.
     std::string crecen;
     for (int i = 0; i < 40; ++i) {
@@ -170,7 +170,7 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     Ver("--max 12 --opcion AutoReemplazar=1 " + sinFin, std::string(1000, 'a'), 2, "",
         Caja(AvisoDemasiadosTrozos()));
     Ver("--formato reemplazar --max 12 " + sinFin, std::string(1000, 'a'), 2, "",
-        Caja(Troceado::AvisoReemplazosSinFin(kMaxTrozos * 12)));
+        Caja(AvisoReemplazosSinFin(kMaxTrozos * 12)));
     // A refused split exits with 2 and its box, a bad command line with 1.
     Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
     Ver("--max abc --codificacion cp1252", "hola", 2, "",
@@ -205,7 +205,7 @@ TEST(TrocearFallos, SinMemoriaYSalidaQueNoSeEscribe) {
     EXPECT_EQ(EjecutarTrocear({}, entrada, sinMemoria, error), kSalidaExcepcion);
     EXPECT_EQ(error.texto, "trocear: no hay memoria suficiente para este mensaje\n");
     // A stream opened only for reading refuses every write, as a full disk or a closed pipe do.
-    pruebas::CarpetaTemporal carpeta;
+    rebanex::pruebas::CarpetaTemporal carpeta;
     std::FILE* f = std::fopen(carpeta.Escribir("l.txt", "").c_str(), "rb");
     ASSERT_NE(f, nullptr);
     DestinoFichero soloLectura(f);
@@ -245,4 +245,4 @@ TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
 }
 
 }  // namespace
-}  // namespace rebanex::consola::prueba
+}  // namespace rebanex::cli::pruebas

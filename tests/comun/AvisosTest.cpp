@@ -25,7 +25,6 @@ const std::string kRuta = "C:\\Mensatel\\Reglas.txt";
     { #funcion, funcion(__VA_ARGS__) }
 
 TEST(Avisos, CadaCajaComoEnElFicheroDeReferencia) {
-    using namespace Troceado;
     // clang-format off
     const std::pair<std::string, Aviso> cajas[] = {
             CAJA(AvisoMensajeVacio), CAJA(AvisoSoloNumeros), CAJA(AvisoTamanyoCero),

@@ -82,12 +82,12 @@ int main(int argc, char** argv) {
 
     // Every piece one real SMS, with 160 as typed: a piece in GSM-7, then one that quotes
     // force into UCS-2, then the options menu that holds the items.
-    app.Elegir(rebanex::Menu::mnu_opciones_getTamanyo);
-    app.Elegir(rebanex::Menu::mnu_opciones_trozosSms);
+    app.Elegir(rebanex::Menu::ObtenerTamanyoMsg);
+    app.Elegir(rebanex::Menu::TrozosSms);
     const auto trocear = [&](const std::string& texto, const char* codificacion) {
         app.Pulsar(Editar);
         Exigir(Esperar([&] { return app.Visible(Msg); }), "no se volvió al mensaje");
-        app.PonerTexto(Lon, "160");
+        app.PonerTexto(LongMax, "160");
         app.PonerTexto(Msg, texto);
         app.Pulsar(Partir);
         Exigir(Esperar([&] {
@@ -110,6 +110,6 @@ int main(int argc, char** argv) {
     Teclas({VK_ESCAPE});
 
     PostMessageA(FindWindowA(nullptr, "Dorvax"), WM_CLOSE, 0, 0);
-    app.Elegir(rebanex::Menu::mnu_archivo_salir);
+    app.Elegir(rebanex::Menu::Salir);
     return app.EsperarFin() == 0u ? 0 : 1;
 }

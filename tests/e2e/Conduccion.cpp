@@ -181,8 +181,10 @@ void Rebanex::Clic(Control c) const {
     RECT r{};
     GetWindowRect(Hwnd(c), &r);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT raton[2] = {{INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_LEFTDOWN}}},
-                      {INPUT_MOUSE, {.mi = {.dwFlags = MOUSEEVENTF_LEFTUP}}}};
+    INPUT raton[2]{};
+    raton[0].type = raton[1].type = INPUT_MOUSE;
+    raton[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    raton[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, raton, sizeof(INPUT));
 }
 

@@ -44,7 +44,7 @@ class Mensatel : public Instalada {
     // Splits kMensaje at `longitud` and waits for the piece view.
     static void Trocear(Rebanex& app, const std::string& longitud) {
         app.PonerTexto(Msg, kMensaje);
-        app.PonerTexto(Lon, longitud);
+        app.PonerTexto(LongMax, longitud);
         app.Pulsar(Partir);
         ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo); }, kPlazoLargo));
     }
@@ -88,7 +88,7 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
     for (const auto& [formato, contenido] : antes) {
         EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(formato) == contenido; })) << formato;
     }
-    app.Elegir(Menu::mnu_opciones_pegar);
+    app.Elegir(Menu::CopiarTrozoAlMensatel);
     app.Pulsar(Copiar);
     std::wstring mensaje(kMensaje.size(), L'\0');
     const int largo = static_cast<int>(kMensaje.size());

@@ -21,12 +21,11 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     {
         Rebanex app(carpeta);
         ASSERT_NE(app.Ventana(), nullptr) << "no window titled \"" << kTitulo << "\"";
-        EXPECT_EQ(app.Texto(Lon), "160");
+        EXPECT_EQ(app.Texto(LongMax), "160");
         EXPECT_EQ(app.Texto(Opciones), "   A  E  P  O  n  d           #  ");
         ini = LeerFichero(ruta);
         // The SMS items are written by the save only, after the keys of the first start.
-        for (Menu m : {Menu::mnu_opciones_inverso, Menu::mnu_opciones_trozosSms,
-                       Menu::mnu_opciones_adaptarGsm, Menu::mnu_opciones_tablaEspanola}) {
+        for (Menu m : {Menu::Inverso, Menu::TrozosSms, Menu::AdaptarGsm, Menu::TablaEspanola}) {
             app.Elegir(m);
         }
         EXPECT_TRUE(Esperar([&] { return app.Texto(Opciones).ends_with("#  S  G  Ñ  "); }));
@@ -43,7 +42,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
         EXPECT_EQ(GetFileAttributesA((ruta + std::string(kSufijoCopiaIni)).c_str()),
                   INVALID_FILE_ATTRIBUTES);
         SetFileAttributesA(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
-        app.Elegir(Menu::mnu_archivo_salir);
+        app.Elegir(Menu::Salir);
         EXPECT_EQ(app.EsperarFin(), 0u);
     }
     EXPECT_NE(ini.find("\r\nMsgMax=160\r\n"), std::string::npos) << ini;
@@ -54,7 +53,7 @@ TEST_F(Instalada, ElPrimerArranqueDejaLosAjustesQueElSiguienteLee) {
     Opcion("PosicionVentanaY", "-99999999999");
     Rebanex app(carpeta);
     ASSERT_NE(app.Ventana(), nullptr);
-    EXPECT_EQ(app.Texto(Lon), "99");
+    EXPECT_EQ(app.Texto(LongMax), "99");
     EXPECT_EQ(app.Texto(Opciones).rfind("I  A", 0), 0u) << app.Texto(Opciones);
     RECT r{};
     GetWindowRect(app.Ventana(), &r);
@@ -79,12 +78,12 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
     }
     const auto lineas = [&] { return LeerFichero(Fichero(dentro + "lineas")); };
     Rebanex app(Fichero("Archivos de programa"));
-    app.Elegir(Menu::mnu_archivo_mensatel);
+    app.Elegir(Menu::EjecutarMensatel);
     ASSERT_TRUE(Esperar([&] { return !lineas().empty(); }));
-    app.Elegir(Menu::mnu_ayuda_bajarNew);
+    app.Elegir(Menu::DescargarUltimaVersion);
     EXPECT_EQ(app.EsperarFin(), 0u);
     const std::string linea = LineaActualizador(Fichero(dentro + "Rebanex.exe"),
-                                                std::string(Direcciones::kWebActualizaciones));
+                                                std::string(direcciones::kWebActualizaciones));
     EXPECT_TRUE(Esperar([&] { return lineas().ends_with(linea + "\r\n"); })) << lineas();
     EXPECT_EQ(LeerFichero(Fichero("lineas")), "");
 }
@@ -117,18 +116,19 @@ TEST_F(Instalada, RecorrerLosTrozosConTeclasYClics) {
     }
     mensaje += "fin";
     Teclear(mensaje);
-    ASSERT_TRUE(Esperar([&] { return app.Texto(Stat) == "2 / 203"; })) << app.Texto(Stat);
+    ASSERT_TRUE(Esperar([&] { return app.Texto(ContadorMensaje) == "2 / 203"; }))
+        << app.Texto(ContadorMensaje);
 
     Teclas({VK_MENU, 'T'});
     ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo) && !app.Visible(Msg); }));
     EXPECT_EQ(app.Texto(Contador), "1/2");
     EXPECT_EQ(app.Texto(Trozo).rfind("1/2 uno dos", 0), 0u) << app.Texto(Trozo);
-    EXPECT_FALSE(app.Habilitado(izq));
-    app.Clic(der);
+    EXPECT_FALSE(app.Habilitado(TrozoAnterior));
+    app.Clic(TrozoSiguiente);
     ASSERT_TRUE(Esperar([&] { return app.Texto(Contador) == "2/2"; }));
     EXPECT_EQ(app.Texto(Trozo).rfind("2/2 ", 0), 0u) << app.Texto(Trozo);
-    EXPECT_TRUE(app.Habilitado(izq));
-    EXPECT_FALSE(app.Habilitado(der));
+    EXPECT_TRUE(app.Habilitado(TrozoAnterior));
+    EXPECT_FALSE(app.Habilitado(TrozoSiguiente));
     EXPECT_EQ(app.Texto(SmsTrozo), "GSM 54/160");
     EXPECT_EQ(app.Texto(EstadoTrozos), "");
 
@@ -205,9 +205,10 @@ TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
     PostMessageA(app.Hwnd(Msg), WM_PASTE, 0, 0);
     char miles[8] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, miles, sizeof(miles));
-    EXPECT_TRUE(Esperar([&] { return app.Texto(Stat) == std::string("438 / 70") + miles + "000"; },
-                        kPlazoLargo))
-        << app.Texto(Stat);
+    EXPECT_TRUE(Esperar(
+        [&] { return app.Texto(ContadorMensaje) == std::string("438 / 70") + miles + "000"; },
+        kPlazoLargo))
+        << app.Texto(ContadorMensaje);
     EXPECT_EQ(app.Texto(Msg), mensaje);
 }
 

@@ -39,7 +39,7 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"^i", [&] { texto(Opciones, "I  A  E  P     n  d           #  "); }},
         {"%oi", [&] { texto(Opciones, "   A  E  P     n  d           #  "); }},
         {"^g", [&] { texto(Estado, "OK! Configuración Guardada!!"); }},
-        {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Lon); })); }},
+        {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(LongMax); })); }},
         {"%s",  // "Men&saje": typing goes into the message
          [&] {
              EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(Msg); }));
@@ -76,7 +76,7 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         // The rules file is made again, then opened in the text editor (Notepad here), then closed.
         {"^f",
          [&] {
-             Atender(app, Troceado::AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
+             Atender(app, AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
              EXPECT_TRUE(Esperar([&] { return !LeerFichero(Fichero("Rebanex.txt")).empty(); }));
              HWND editor = nullptr;
              EXPECT_TRUE(

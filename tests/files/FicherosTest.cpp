@@ -7,7 +7,7 @@
 #include <numeric>
 
 #include "cli/EnMemoria.h"
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "files/Mensajes.h"
 #include "host/AjustesMensatel.h"
@@ -67,13 +67,13 @@ TEST(Ficheros, CadaOperacionConNombresFueraDeAscii) {
     EXPECT_EQ(LeerFichero(ruta), (Lectura{"hola\r\n\x80", std::nullopt, {}}));
     const std::string grande(70000, '\x80');  // a large one is mapped on Linux
     EXPECT_EQ(LeerFichero(t.Escribir("grande", grande)).contenido, grande);
-    EXPECT_EQ(TamanoFichero(ruta), 7u);
+    EXPECT_EQ(TamanyoFichero(ruta), 7u);
     ASSERT_TRUE(EscribirFichero(t.Fichero(altos + "/\xF1"), "adi\xF3s"));
     EXPECT_EQ(t.Leer(altos + "/\xF1"), "adi\xF3s");
     EXPECT_TRUE(Borrar(ruta));
     EXPECT_FALSE(ExisteFichero(ruta) || Borrar(ruta));
     EXPECT_EQ(LeerFichero(ruta).fallo, MotivoFallo::NoExiste);
-    EXPECT_EQ(TamanoFichero(ruta), std::nullopt);
+    EXPECT_EQ(TamanyoFichero(ruta), std::nullopt);
     EXPECT_FALSE(EscribirFichero(t.Fichero("falta/a.txt"), "x"));
     EXPECT_EQ(LeerFichero(t.Ruta()).fallo, MotivoFallo::EsCarpeta);
     EXPECT_FALSE(Borrar(t.Ruta()));  // a folder is not a file
@@ -97,14 +97,14 @@ TEST(Ficheros, LosFicherosDeTextoEnUtf8OWindows1252) {
         SCOPED_TRACE(guardado);
         t.Escribir("d\x80 a\xF1o/mensatel.ini", guardado);
         std::string texto = "una canci\xF3n";
-        pruebas::AvisadorAnotado avisador;
-        Troceado::AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
+        pruebas::AvisadorSimulado avisador;
+        AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
         EXPECT_EQ(texto, "una canc");
         DiscoFicheros disco({});
         PerfilFichero perfil(disco);
         Ini ini(perfil);
         EXPECT_EQ(LeerFirmaMensatel(ini, carpeta), "N\xFA\xF1o");
-        const auto r = consola::prueba::Trocear(
+        const auto r = cli::pruebas::Trocear(
             {"--codificacion", "cp1252", "--opcion", "NoAcentos=0", carpeta + "mensatel.ini"});
         EXPECT_EQ(r.salida, "canci\xF3n canc [Usuario] firma=N\xFA\xF1o\r\n") << r.error;
     }
@@ -114,7 +114,7 @@ TEST(Ficheros, LosFicherosDeTextoEnUtf8OWindows1252) {
         t.Escribir("d\x80 a\xF1o/Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
     t.Escribir("d\x80 a\xF1o/Rebanex.txt", "que\tq\r\n");
     for (const std::string& arg : {ini, AUtf8(ini)}) {
-        const auto r = consola::prueba::Trocear({"--ini", arg}, "que");
+        const auto r = cli::pruebas::Trocear({"--ini", arg}, "que");
         EXPECT_EQ(r.salida, "q\n") << r.error;
     }
 }

@@ -7,10 +7,10 @@
 #include "cli/Argumentos.h"
 #include "cli/OpcionesPorClave.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    using namespace rebanex::consola;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
+    using namespace rebanex::cli;
     std::vector<std::string> args(1);
-    for (size_t i = 0; i < tamano; ++i) {
+    for (size_t i = 0; i < tamanyo; ++i) {
         datos[i] == 0 ? void(args.emplace_back())
                       : args.back().push_back(static_cast<char>(datos[i]));
     }

@@ -9,12 +9,12 @@
 #include "settings/Ajustes.h"
 #include "settings/TablaOpciones.h"
 #include "sistema/PerfilFichero.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
     std::vector<std::string> valores(1);
-    for (size_t i = 0; i < tamano; ++i) {
+    for (size_t i = 0; i < tamanyo; ++i) {
         datos[i] == '\n' ? void(valores.emplace_back())
                          : valores.back().push_back(static_cast<char>(datos[i]));
     }
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
         TextoTwips(n);
     }
     // The values in turn for every key of both settings files.
-    pruebas::DiscoEnMemoria disco;
+    pruebas::DiscoSimulado disco;
     PerfilFichero perfil(disco);
     std::size_t i = 0;
     const auto guardar = [&](const char* fichero, const char* seccion, std::string_view clave) {
@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     LoteIni lote;
     CargarConfiguracion(ini, "C:\\R\\", {0, 0, 15360, 11520}, estado, lote);
     lote.Aplicar(ini, disco);
-    int32_t texto = 0, fondo = 0;
-    LeerColoresMensatel(ini, "C:\\R\\", texto, fondo);
+    LeerColoresMensatel(ini, "C:\\R\\");
     LeerFirmaMensatel(ini, "C:\\R\\");
     return 0;
 }

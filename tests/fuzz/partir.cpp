@@ -9,14 +9,14 @@
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
     static const std::string reglas = [] {
         const auto ruta = std::filesystem::temp_directory_path() / "rebanex-fuzz-reemplazos.txt";
-        ficheros::EscribirFichero(ruta.string(), Troceado::TextoReemplazosPorDefecto());
+        ficheros::EscribirFichero(ruta.string(), TextoReemplazosPorDefecto());
         return ruta.string();
     }();
-    FuzzedDataProvider d(datos, tamano);
+    FuzzedDataProvider d(datos, tamanyo);
     EntradaPartir e;
     Configuracion& o = e.opciones;
     for (bool* marca : {&o.Inverso, &o.NoAcentos, &o.NoMultiEspacios, &o.IndicadorTrozos,
@@ -24,15 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
                         &o.AutoReemplazar}) {
         *marca = d.ConsumeBool();
     }
-    o.Letras = d.ConsumeIntegralInRange(0, 4);
-    o.FirmarEnPosicion = d.ConsumeIntegralInRange(0, 4);
+    o.Letras =
+        d.PickValueInArray({CasoLetras::TalCual, CasoLetras::Minusculas, CasoLetras::Mayusculas});
+    o.FirmarEnPosicion = d.PickValueInArray(
+        {PosicionFirma::Delante, PosicionFirma::AlFinal, PosicionFirma::EnCursor});
     // Mostly a small maximum, where the cut has least room; now and then any text at all.
     o.MsgMax = d.ConsumeBool() ? d.ConsumeRandomLengthString(8)
                                : Decimal(d.ConsumeIntegralInRange<int16_t>(-2, 200));
     e.firma = d.ConsumeRandomLengthString(40);
     e.rutaReemplazos = d.ConsumeBool() ? reglas : "/nonexistent/Rebanex.txt";
     e.cursor = d.ConsumeIntegral<long long>();
-    e.mensaje = d.ConsumeRandomLengthString(tamano);
+    e.mensaje = d.ConsumeRandomLengthString(tamanyo);
     e.cursor = d.ConsumeBool() ? static_cast<long long>(e.mensaje.size()) / 2 : e.cursor;
     AvisadorAlAzar avisador(d);
     const ResultadoPartir resultado = Partir(e, avisador, PasosPartir{});

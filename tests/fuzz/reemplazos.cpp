@@ -20,18 +20,18 @@ struct AvisadorFijo : rebanex::Avisador {
     int k = 0;
 };
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
-    FuzzedDataProvider d(datos, tamano);
-    std::string texto = d.ConsumeRandomLengthString(tamano);
-    const std::string reglas = TextoWindows1252(d.ConsumeRandomLengthString(tamano));
+    FuzzedDataProvider d(datos, tamanyo);
+    std::string texto = d.ConsumeRandomLengthString(tamanyo);
+    const std::string reglas = TextoWindows1252(d.ConsumeRandomLengthString(tamanyo));
     const uint32_t respuestas = d.ConsumeIntegral<uint32_t>();
     // Rules that replace with more than they find grow the text without bound, as asked: the
     // limit keeps the run short, and every text on the way within it.
     AvisadorFijo avisador(respuestas), otro(respuestas);
     std::string real = texto;
-    if (Troceado::AplicarReemplazos(real, reglas, "Rebanex.txt", avisador, 1 << 16) ==
-        Troceado::FinReemplazos::Terminado) {
+    if (AplicarReemplazos(real, reglas, "Rebanex.txt", avisador, 1 << 16) ==
+        FinReemplazos::Terminado) {
         pruebas::AplicarReglasUnaAUna(texto, reglas, otro);
         EXIGIR(real == texto);
     }

@@ -6,15 +6,15 @@
 #include "split/Sms.h"
 #include "split/Trozos.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
-    FuzzedDataProvider d(datos, tamano);
+    FuzzedDataProvider d(datos, tamanyo);
     ParametrosCorte p;
     p.TrozosSms = true;
     p.Tabla = d.ConsumeBool() ? TablaGsm::Espanola : TablaGsm::Basica;
     p.MsgMax = d.ConsumeIntegralInRange<int16_t>(-2, 400);
     p.IndicadorTrozos = d.ConsumeBool(), p.Inverso = d.ConsumeBool(), p.Firmados = d.ConsumeBool();
-    p.FirmarEnPosicion = d.ConsumeBool() ? 1 : 2;
+    p.FirmarEnPosicion = d.ConsumeBool() ? PosicionFirma::Delante : PosicionFirma::AlFinal;
     p.Firma = d.ConsumeRandomLengthString(40);
     const std::string texto = d.ConsumeRemainingBytesAsString();
 
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     }
 
     std::string adaptado = texto;
-    const std::string quedan = Troceado::AdaptarGSM(adaptado, p.Tabla);
+    const std::string quedan = AdaptarGSM(adaptado, p.Tabla);
     EXIGIR(ContarSms(adaptado, p.Tabla).distintos == quedan);
 
     const auto recuento = ContarTrozos(texto, p);

@@ -6,9 +6,9 @@
 #include "comun/Windows1252.h"
 #include "files/Mensajes.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamanyo) {
     using namespace rebanex;
-    const std::string bytes(reinterpret_cast<const char*>(datos), tamano);
+    const std::string bytes(reinterpret_cast<const char*>(datos), tamanyo);
     // Every byte has a character and comes back from it.
     EXIGIR(EsUtf8Valido(AUtf8(bytes)) && DeUtf8(AUtf8(bytes)) == bytes);
     DeUtf8(bytes);

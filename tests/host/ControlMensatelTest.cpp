@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "EscritorioSimulado.h"
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 
 namespace rebanex::pruebas {
 namespace {
@@ -18,9 +18,9 @@ struct Escena {
         sistema.portapapeles = kAntes;
         control.FijarMostrarEstado([this](const std::string& texto) { estados.push_back(texto); });
     }
-    SistemaFalso sistema;
+    SistemaSimulado sistema;
     EscritorioSimulado escritorio{sistema};
-    AvisadorAnotado avisador;
+    AvisadorSimulado avisador;
     ControlMensatel control{escritorio, sistema.Servicios(), avisador, kEjecutable, kInicio};
     std::vector<std::string> estados;  // the status line's texts
 };
@@ -60,7 +60,7 @@ TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
 // No dorvax.exe, a main window that never shows, a message field that will not empty, a
 // Mensatel that does not answer (its application window, its main window, or from the first
 // key on): each says so in its box, waits no longer than its bound, leaves the message field,
-// Lon, the clipboard and the cursor alone.
+// LongMax, the clipboard and the cursor alone.
 TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
     enum Mensatel { SinDorvax, Cerrado, Abierto };
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
@@ -86,7 +86,7 @@ TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
             e.escritorio.ventanas[mensaje].titulo = "no me borres";
             e.escritorio.rehusaVaciar = true;
             e.escritorio.colgarAlVaciar = caso.colgar == AlVaciar;
-            const VentanaId colgada[] = {0, e.escritorio.BuscarVentana("Dorvax"),
+            const VentanaId colgada[] = {0, *e.escritorio.BuscarVentana("Dorvax"),
                                          e.escritorio.ventanas[mensaje].padre, 0};
             e.escritorio.colgadas.insert(colgada[caso.colgar]);
         }
@@ -179,7 +179,7 @@ TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     // A new command starts with the wait uncancelled; it ends when the main window shows.
     const int64_t inicio = escritorio.reloj;
     escritorio.alProcesar = [&] {
-        if (escritorio.reloj >= inicio + 2000 && escritorio.BuscarVentana("Dorvax") == 0) {
+        if (escritorio.reloj >= inicio + 2000 && !escritorio.BuscarVentana("Dorvax")) {
             escritorio.CrearMensatel("\\\\ensatel - Vodafone", kRect, "145");
         }
     };
@@ -191,7 +191,7 @@ TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     EXPECT_EQ(estados, (std::vector<std::string>{esperando, "", esperando, ""}));
     EXPECT_EQ(avisador.avisos.size(), 1u);
     // Running and minimised: brought back, not started again; unless it does not answer.
-    const VentanaId aplicacion = escritorio.BuscarVentana("Dorvax");
+    const VentanaId aplicacion = *escritorio.BuscarVentana("Dorvax");
     escritorio.minimizada = aplicacion;
     control.Mostrar();
     EXPECT_EQ(escritorio.minimizada, 0);

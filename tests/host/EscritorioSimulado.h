@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host/ControlMensatel.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 namespace rebanex::pruebas {
 
@@ -29,7 +29,7 @@ inline const CopiaPortapapeles kAntes{
 
 class EscritorioSimulado : public Escritorio {
   public:
-    explicit EscritorioSimulado(SistemaFalso& sistema) : sistema_(sistema) {
+    explicit EscritorioSimulado(SistemaSimulado& sistema) : sistema_(sistema) {
         propia = primerPlano = Crear({"Rebanex", {600, 400, 1000, 700}});
     }
 
@@ -50,8 +50,10 @@ class EscritorioSimulado : public Escritorio {
         return Crear({"", {100, 140, 300, 160}, principal});
     }
 
-    VentanaId BuscarVentana(std::string_view t) override { return Buscar(t, false); }
-    VentanaId BuscarVentanaPorPrefijo(std::string_view p) override { return Buscar(p, true); }
+    std::optional<VentanaId> BuscarVentana(std::string_view t) override { return Buscar(t, false); }
+    std::optional<VentanaId> BuscarVentanaPorPrefijo(std::string_view p) override {
+        return Buscar(p, true);
+    }
     VentanaId VentanaPropia() override { return propia; }
     bool Responde(VentanaId v) override { return !Colgada(v); }
     bool Minimizada(VentanaId v) override { return minimizada == v; }
@@ -132,16 +134,17 @@ class EscritorioSimulado : public Escritorio {
     static bool Contiene(const RectVentana& r, Punto p) {
         return p.x >= r.izquierda && p.x < r.derecha && p.y >= r.arriba && p.y < r.abajo;
     }
-    VentanaId Buscar(std::string_view t, bool prefijo) {  // a top-level window, front first
+    // A top-level window, front first.
+    std::optional<VentanaId> Buscar(std::string_view t, bool prefijo) {
         for (VentanaId v : orden_) {
             if (prefijo ? ventanas[v].titulo.starts_with(t) : ventanas[v].titulo == t) {
                 return v;
             }
         }
-        return 0;
+        return std::nullopt;
     }
 
-    SistemaFalso& sistema_;
+    SistemaSimulado& sistema_;
     std::vector<VentanaId> orden_;
 };
 

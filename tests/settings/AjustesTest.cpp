@@ -6,10 +6,10 @@
 
 #include <functional>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "settings/LoteIni.h"
 #include "sistema/PerfilFichero.h"
-#include "sistema/SistemaFalso.h"
+#include "sistema/SistemaSimulado.h"
 
 namespace rebanex::pruebas {
 namespace {
@@ -27,11 +27,11 @@ struct AjustesTest : ::testing::Test {
     }
     std::string Texto() { return disco.ficheros[kIni]; }
 
-    DiscoEnMemoria disco;
+    DiscoSimulado disco;
     PerfilFichero perfil{disco};
     Ini ini{perfil};
     EstadoAjustes estado;
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
 };
 
 // The keys of the first start, with their defaults, in the order they are written.
@@ -73,7 +73,8 @@ TEST_F(AjustesTest, ValoresGuardados) {
     esperada.Inverso = esperada.FirmarAutomaticamente = esperada.FirmarEnTrozos = true;
     esperada.NoAcentos = esperada.CopiarTrozoAlMensatel = esperada.PosicionVentana = false;
     esperada.MsgMax = "162";
-    esperada.Letras = esperada.FirmarEnPosicion = 3;
+    esperada.Letras = CasoLetras::Mayusculas;
+    esperada.FirmarEnPosicion = PosicionFirma::EnCursor;
     esperada.FirmarEnTrozosHabilitado = false;  // disabled while signing at the caret
     esperada.AutoReemplazar = esperada.TrozosSMS = esperada.TablaEspanola = true;
     EXPECT_EQ(estado.opciones, esperada);
@@ -97,9 +98,9 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
     Configuracion c;
     c.Inverso = c.FirmarEnTrozos = c.AutoReemplazar = c.AdaptarGSM = true;
     c.NoAcentos = false;
-    c.MsgMax = "12a";                    // the text of Lon as it is
+    c.MsgMax = "12a";                    // the text of LongMax as it is
     c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
-    c.FirmarEnPosicion = 3;
+    c.FirmarEnPosicion = PosicionFirma::EnCursor;
     c.PosicionVentana = false;  // its own command writes it, not this one
     EXPECT_TRUE(GuardarConfiguracion(ini, disco, c));
     EXPECT_EQ(Texto(),
@@ -116,17 +117,18 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
 // and everything written reads back: a disk that fails, or cuts the copy short while
 // reporting success, leaves the file byte for byte, as does a file that cannot be replaced.
 TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
-    using enum DiscoEnMemoria::Lleno;
-    const std::function<void(DiscoEnMemoria&)> averias[] = {
+    using enum DiscoSimulado::Lleno;
+    const std::function<void(DiscoSimulado&)> averias[] = {
         [](auto& d) { d.lleno = Trunca; },        [](auto& d) { d.lleno = Falla; },
         [](auto& d) { d.reemplazoFalla = true; }, [](auto& d) { d.soloLectura.insert(kIni); },
         [](auto& d) { d.enUso.insert(kIni); },    nullptr};
     for (const auto& averia : averias) {
         SCOPED_TRACE(&averia - averias);
-        disco = DiscoEnMemoria{};
+        disco = DiscoSimulado{};
         Cargar();  // a first start, then a long list of recent files
         for (int i = 1; i <= 5; ++i) {
-            Guardar(std::to_string(i), "C:\\" + std::string(200, 'a' + i), kSeccionFicheros);
+            Guardar(std::to_string(i), "C:\\" + std::string(200, static_cast<char>('a' + i)),
+                    kSeccionFicheros);
         }
         std::string esperado = Texto();
         if (averia) {
@@ -160,8 +162,8 @@ TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
     ASSERT_EQ(avisador.avisos.size(), 1u);
     EXPECT_TRUE(
         avisador.avisos[0].texto.starts_with(AvisoFicheroIlegible(kIni, MotivoFallo::EnUso).texto));
-    disco = DiscoEnMemoria{};
-    disco.lleno = DiscoEnMemoria::Lleno::Falla;
+    disco = DiscoSimulado{};
+    disco.lleno = DiscoSimulado::Lleno::Falla;
     Cargar();
     EXPECT_TRUE(disco.ficheros.empty() && avisador.avisos.size() == 1);
 }

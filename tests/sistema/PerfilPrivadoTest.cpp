@@ -19,8 +19,8 @@ struct Implementacion {
 };
 
 struct PerfilPrivadoTest : ::testing::TestWithParam<Implementacion> {
-    std::string Leer(std::string_view seccion, std::string_view clave, std::size_t tamano = 255) {
-        return perfil->ObtenerCadena(ruta, seccion, clave, "defecto", tamano);
+    std::string Leer(std::string_view seccion, std::string_view clave, std::size_t tamanyo = 255) {
+        return perfil->ObtenerCadena(ruta, seccion, clave, "defecto", tamanyo);
     }
     bool Escribir(std::string_view seccion, std::string_view clave, std::string_view valor) {
         return perfil->EscribirCadena(ruta, seccion, clave, valor);
@@ -52,11 +52,11 @@ TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
     }
     EXPECT_EQ(Leer("USUARIO", "Firma"), "Pepe");
     EXPECT_EQ(Leer("NoHay", "firma"), "defecto");
-    // Buffers as GetPrivateProfileStringA fills them: tamano - 1 characters at most.
-    for (const auto& [clave, tamano, valor] :
+    // Buffers as GetPrivateProfileStringA fills them: tamanyo - 1 characters at most.
+    for (const auto& [clave, tamanyo, valor] :
          {std::tuple{"firma", 4, "Pep"}, std::tuple{"firma", 5, "Pepe"}, std::tuple{"firma", 1, ""},
           std::tuple{"NoEsta", 4, "def"}}) {
-        EXPECT_EQ(Leer("Usuario", clave, tamano), valor) << clave << " " << tamano;
+        EXPECT_EQ(Leer("Usuario", clave, tamanyo), valor) << clave << " " << tamanyo;
     }
 }
 
@@ -83,12 +83,9 @@ TEST_P(PerfilPrivadoTest, LeerIni) {
     ini.FijarFicheroIni(ruta);
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Largo", std::string(300, 'x')));
     ASSERT_TRUE(ini.EscribirIni("Rebanex", "Centinela", "** error **"));
-    std::string valor;
-    EXPECT_TRUE(ini.LeerIni("Rebanex", "Largo", valor));
-    EXPECT_EQ(valor, std::string(kLargoMaximoIni, 'x'));
+    EXPECT_EQ(ini.LeerIni("Rebanex", "Largo"), std::string(kLargoMaximoIni, 'x'));
     for (const char* clave : {"Centinela", "NoEsta"}) {
-        EXPECT_FALSE(ini.LeerIni("Rebanex", clave, valor)) << clave;
-        EXPECT_EQ(valor, "") << clave;
+        EXPECT_EQ(ini.LeerIni("Rebanex", clave), std::nullopt) << clave;
     }
 }
 
@@ -100,7 +97,7 @@ const Implementacion kImplementaciones[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(, PerfilPrivadoTest, ::testing::ValuesIn(kImplementaciones),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& prueba) { return std::string(prueba.param.nombre); });
 
 }  // namespace
 }  // namespace rebanex

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "split/Partir.h"
 
 namespace rebanex {
@@ -76,11 +76,12 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
         o.MsgMax = std::to_string(2 + dado(58));
         o.Inverso = dado(1), o.NoAcentos = dado(1), o.NoMultiEspacios = dado(1);
         o.IndicadorTrozos = dado(1), o.FirmarAutomaticamente = dado(1), o.FirmarEnTrozos = dado(1);
-        o.ObtenerTamanyoMsg = false, o.Letras = 1 + dado(2), o.FirmarEnPosicion = 1 + dado(2);
-        o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != 3;
+        o.ObtenerTamanyoMsg = false, o.Letras = static_cast<CasoLetras>(dado(2));
+        o.FirmarEnPosicion = static_cast<PosicionFirma>(dado(2));
+        o.FirmarEnTrozosHabilitado = o.FirmarEnPosicion != PosicionFirma::EnCursor;
         SCOPED_TRACE("'" + e.mensaje + "' max " + o.MsgMax);
 
-        pruebas::AvisadorAnotado avisador;
+        pruebas::AvisadorSimulado avisador;
         const std::string preparado = *PrepararTexto(e.mensaje, e, avisador, {}, SIZE_MAX);
         const ResultadoPartir r = Partir(e, avisador, {});
         if (!std::holds_alternative<ListaTrozos>(r)) {
@@ -98,7 +99,7 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
                   {.inverso = o.Inverso,
                    .indicador = o.IndicadorTrozos,
                    .firma = TrozosFirmados(o, e.firma) ? e.firma : "",
-                   .firmaDelante = o.FirmarEnPosicion == 1});
+                   .firmaDelante = o.FirmarEnPosicion == PosicionFirma::Delante});
     }
     EXPECT_GT(aceptados, 300);
 }
@@ -117,7 +118,7 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsElSmsMasLargoQueCabe) {
         p.TrozosSms = true, p.LongitudMensaje = dado(1000);  // the box no longer matters
         p.MsgMax = static_cast<int16_t>(dado(1) ? 12 + dado(50) : 150 + dado(20));
         p.IndicadorTrozos = dado(1), p.Inverso = dado(1), p.Firmados = dado(2) == 0;
-        p.FirmarEnPosicion = 1 + dado(1), p.Firma = firmas[dado(2)];
+        p.FirmarEnPosicion = static_cast<PosicionFirma>(dado(1)), p.Firma = firmas[dado(2)];
         p.Tabla = dado(1) ? TablaGsm::Espanola : TablaGsm::Basica;
         SCOPED_TRACE("'" + texto + "' max " + std::to_string(p.MsgMax) + " " + p.Firma);
         std::vector<Corte> delRecuento;
@@ -138,7 +139,7 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsElSmsMasLargoQueCabe) {
                   {.inverso = p.Inverso,
                    .indicador = p.IndicadorTrozos,
                    .firma = p.Firmados ? p.Firma : "",
-                   .firmaDelante = p.FirmarEnPosicion == 1});
+                   .firmaDelante = p.FirmarEnPosicion == PosicionFirma::Delante});
         const std::size_t n = cortes.size();
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t visto = p.Inverso ? n - 1 - k : k;

@@ -1,7 +1,7 @@
 // The cutter on its own and the box's counter; then the split command: its checks, transforms, cut.
 #include <gtest/gtest.h>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "split/Contador.h"
 #include "split/Partir.h"
@@ -29,7 +29,7 @@ struct Con : ParametrosCorte {
     explicit Con(int16_t msgMax = 160) { MsgMax = msgMax; }
     Con& Indicador() { return IndicadorTrozos = true, *this; }
     Con& AlReves() { return Inverso = true, *this; }
-    Con& Firmado(int posicion, const std::string& firma = "Ana") {
+    Con& Firmado(PosicionFirma posicion, const std::string& firma = "Ana") {
         return Firmados = true, FirmarEnPosicion = posicion, Firma = firma, *this;
     }
 };
@@ -40,7 +40,7 @@ TEST(Cortador, TrozosComoSeMuestran) {
     // Leading spaces of the text and of every piece are skipped; trailing ones stay.
     EXPECT_EQ(Cortar("   uno   dos", Con(4)), (Trozos{"uno ", "dos"}));
     EXPECT_EQ(Cortar("abc   ", Con(3)), (Trozos{"abc", ""}));
-    EXPECT_EQ(Cortar("", Con().Firmado(1)), (Trozos{"Ana "}));
+    EXPECT_EQ(Cortar("", Con().Firmado(PosicionFirma::Delante)), (Trozos{"Ana "}));
     EXPECT_EQ(Cortar("hola mundo", Con().Indicador().AlReves(), 200), (Trozos{"hola mundo"}));
     // A full message box reserves room for the indicator: 160 characters make two pieces.
     const std::string x(170, 'x');
@@ -52,13 +52,14 @@ TEST(Cortador, TrozosComoSeMuestran) {
     // Reversed: the end shows first, with the indicator of its cut.
     EXPECT_EQ(Cortar("aaaaaaa bbbbbbb ccccccc", Con(12).Indicador().AlReves()),
               (Trozos{"3/3 ccccccc", "2/3 bbbbbbb ", "1/3 aaaaaaa "}));
-    EXPECT_EQ(Cortar("hola mundo cruel", Con(10).Firmado(1)),
+    EXPECT_EQ(Cortar("hola mundo cruel", Con(10).Firmado(PosicionFirma::Delante)),
               (Trozos{"Ana hola ", "Ana mundo ", "Ana cruel"}));
     // 16 - 4 (indicator) - 4 (signature) = 8
-    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16).Indicador().Firmado(2)),
+    EXPECT_EQ(Cortar("abcdefghijklmnopqrst", Con(16).Indicador().Firmado(PosicionFirma::AlFinal)),
               (Trozos{"1/3 abcdefg- Ana", "2/3 hijklmn- Ana", "3/3 opqrst Ana"}));
     // No room for the text next to the indicator and the signature, or too many pieces.
-    EXPECT_EQ(Cortar(x, Con(12).Indicador().Firmado(1, "Firma6")), std::nullopt);
+    EXPECT_EQ(Cortar(x, Con(12).Indicador().Firmado(PosicionFirma::Delante, "Firma6")),
+              std::nullopt);
     EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
@@ -74,7 +75,7 @@ TEST(Cortador, TrozosComoSeMuestran) {
     EXPECT_EQ(Cortar(diez, Con(20).Indicador()), trozos);
 }
 
-// The box's counter: pieces at Lon and characters, with the user's thousands separator.
+// The box's counter: pieces at LongMax and characters, with the user's thousands separator.
 TEST(Contador, TextoDeLaCaja) {
     const std::tuple<long long, std::string, std::string> contador[] = {
         {0, "160", "0 / 0"}, {161, "160", "2 / 161"},   {25, "abc", "25"},
@@ -85,7 +86,7 @@ TEST(Contador, TextoDeLaCaja) {
 }
 
 // The first check that fails (the Prog tests show where each one puts the focus).
-struct Comprobar {  // Lon's text, then the rest by name
+struct Comprobar {  // LongMax's text, then the rest by name
     explicit Comprobar(std::string l) : lon(std::move(l)) {}
     Comprobar& Mensaje(std::string m) { return mensaje = std::move(m), *this; }
     Comprobar& Indicador() { return indicador = true, *this; }
@@ -131,11 +132,12 @@ TEST(Partir, TransformacionesEnSuOrden) {
     EntradaPartir e;
     e.mensaje = "Canci\xF3n\r\nque BONITA";
     e.rutaReemplazos = carpeta.Escribir("r", "cancion\tcanc\r\nque\t\r\n");
-    e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true, e.opciones.Letras = 2;
+    e.opciones.IndicadorTrozos = false, e.opciones.AutoReemplazar = true,
+    e.opciones.Letras = CasoLetras::Minusculas;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); },
                             [&] { sucesos.push_back("<obtenerTamanyo>"); }};
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(), Trozos{"canc bonita"});
     EXPECT_EQ(sucesos, (Trozos{"<obtenerTamanyo>", "Eliminando Acentos...",
                                "Cambiando Formato de Letras...", "Substituyendo Palabras...",
@@ -143,7 +145,7 @@ TEST(Partir, TransformacionesEnSuOrden) {
     e.rutaReemplazos = carpeta.Fichero("falta");
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(),
               Trozos{"cancion que bonita"});
-    EXPECT_EQ(avisador.avisos, std::vector{Troceado::AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
+    EXPECT_EQ(avisador.avisos, std::vector{AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 
 // Adapting to GSM comes after the case change ("À" lowered is GSM-7 "à") and the rules (their
@@ -154,10 +156,10 @@ TEST(Partir, AdaptarAGsmTrasLetrasYReglasConLaFirma) {
     Configuracion& o = e.opciones;
     o.NoAcentos = o.IndicadorTrozos = false;
     o.AutoReemplazar = o.FirmarAutomaticamente = o.FirmarEnTrozos = o.TrozosSMS = true;
-    o.Letras = 2;
+    o.Letras = CasoLetras::Minusculas;
     Trozos sucesos;
     const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); }, {}};
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     for (const bool adaptar : {true, false}) {
         o.AdaptarGSM = adaptar;
         sucesos.clear();

@@ -88,7 +88,7 @@ TEST(CortadorSms, CadaTrozoUnSmsEnSuCodificacion) {
     EXPECT_EQ(CortarSms("hola que tal estás tú", p),
               (Trozos{"1/2 hola que tal  GSM 17/20", "2/2 estás tú UCS-2 12/20"}));
     p.Firmados = true;
-    p.FirmarEnPosicion = 2;
+    p.FirmarEnPosicion = PosicionFirma::AlFinal;
     // A signature of 70 leaves no room for a UCS-2 piece.
     p.MsgMax = 160;
     p.Firma = Veces("x", 70);

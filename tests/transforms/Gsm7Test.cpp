@@ -44,7 +44,7 @@ TEST(AdaptarGSM, SoloCambiaLoQueFuerzaUcs2) {
         for (int byte = 0; byte < 256; ++byte) {
             const std::string solo(1, static_cast<char>(byte));
             std::string texto = solo;
-            const std::string quedan = Troceado::AdaptarGSM(texto, tabla);
+            const std::string quedan = AdaptarGSM(texto, tabla);
             const auto sustituto = SustitutoGsm(static_cast<unsigned char>(byte));
             if (Costes(tabla)[byte] != 0 || !sustituto) {
                 EXPECT_EQ(texto, solo) << byte;  // GSM-7, or nothing sensible to put instead
@@ -63,7 +63,7 @@ TEST(AdaptarGSM, SoloCambiaLoQueFuerzaUcs2) {
     };
     for (const auto& [tabla, antes, despues, quedan] : casos) {
         std::string texto = antes;
-        EXPECT_EQ(Troceado::AdaptarGSM(texto, tabla), quedan) << antes;
+        EXPECT_EQ(AdaptarGSM(texto, tabla), quedan) << antes;
         EXPECT_EQ(texto, despues);
         EXPECT_EQ(ContarSms(texto, tabla).codificacion,
                   quedan.empty() ? Codificacion::Gsm7 : Codificacion::Ucs2);
@@ -79,9 +79,9 @@ TEST(AdaptarGSM, EnLaPasadaDeLasLetrasComoDespues) {
     for (const TablaGsm tabla : {TablaGsm::Basica, TablaGsm::Espanola}) {
         for (int k = 0; k < 6; ++k) {
             std::string antes = todos, junto = todos;
-            Troceado::PrepararCaracteres(antes, k % 2 != 0, 1 + k / 2);
-            Troceado::AdaptarGSM(antes, tabla);
-            Troceado::PrepararCaracteresGsm(junto, k % 2 != 0, 1 + k / 2, tabla);
+            PrepararCaracteres(antes, k % 2 != 0, static_cast<CasoLetras>(k / 2));
+            AdaptarGSM(antes, tabla);
+            PrepararCaracteresGsm(junto, k % 2 != 0, static_cast<CasoLetras>(k / 2), tabla);
             EXPECT_EQ(junto, antes) << k;
         }
     }

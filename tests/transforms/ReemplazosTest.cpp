@@ -5,14 +5,14 @@
 
 #include <random>
 
-#include "comun/AvisadorAnotado.h"
+#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
 #include "transforms/FiltroReglas.h"
 #include "transforms/ReemplazosPorDefecto.h"
 #include "transforms/ReglasUnaAUna.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 namespace {
 
 std::string Aplicar(std::string texto, const std::string& reglas, Avisador& avisador) {
@@ -22,7 +22,7 @@ std::string Aplicar(std::string texto, const std::string& reglas, Avisador& avis
 }
 
 TEST(Reglas, ClasesDeLineaEnOrden) {
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
     pruebas::CompararConReferencia("Rebanex.txt", TextoReemplazosPorDefecto());
     EXPECT_EQ(Aplicar("Porque que QUE por dedos adosados dosmil DOS mas+menos mas-menos Ej.",
@@ -43,7 +43,7 @@ TEST(Reglas, ClasesDeLineaEnOrden) {
 
 // Faulty lines ask whether to go on.
 TEST(Reglas, LasLineasRarasSePreguntan) {
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n", avisador),
               "q");
     EXPECT_EQ(avisador.avisos,
@@ -56,7 +56,7 @@ TEST(Reglas, LasLineasRarasSePreguntan) {
 }
 
 TEST(Reglas, UnFicheroQueNoSeAbreSeAvisa) {
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     pruebas::CarpetaTemporal carpeta;
     std::string texto = "que";
     AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador, SIZE_MAX);
@@ -80,7 +80,7 @@ TEST(Reglas, LasQueAlarganParanEnElLimite) {
         {"aaaa", diez, 40, std::string(40, 'x')},
         {mil, "*aa\ta\r\nb\tc", 10, std::string(500, 'a')}};  // shrinking is always fine
     for (const auto& [antes, reglas, limite, despues] : casos) {
-        pruebas::AvisadorAnotado avisador;
+        pruebas::AvisadorSimulado avisador;
         std::string texto = antes;
         const FinReemplazos fin = AplicarReemplazos(texto, reglas, "R.txt", avisador, limite);
         EXPECT_EQ(fin, despues ? FinReemplazos::Terminado : FinReemplazos::Limite) << limite;
@@ -88,7 +88,7 @@ TEST(Reglas, LasQueAlarganParanEnElLimite) {
         EXPECT_LE(texto.size(), std::max(limite, antes.size()));
     }
     // A limit that stops a rule leaves the text as the rules before it left it.
-    pruebas::AvisadorAnotado avisador;
+    pruebas::AvisadorSimulado avisador;
     for (const auto& [limite, fin, esperado] :
          {std::tuple{16u, FinReemplazos::Terminado, "aaaaaaaaaaaaaaaa"},
           {15u, FinReemplazos::Limite, "aaaaaaaa"},
@@ -126,7 +126,7 @@ TEST(Reglas, LasMismasQueUnaAUna) {
         while (caso % 16 == 3 && texto.size() < 1100) {  // long enough to be cut in stretches
             texto += " " + texto;
         }
-        pruebas::AvisadorAnotado avisador, antes;
+        pruebas::AvisadorSimulado avisador, antes;
         avisador.respuesta = antes.respuesta = dado(4) ? Respuesta::Si : Respuesta::No;
         std::string esperado = texto, real = texto;
         pruebas::AplicarReglasUnaAUna(esperado, reglas, antes);
@@ -157,4 +157,4 @@ TEST(Reglas, ElFiltroVeCadaReglaQuePuedeCambiarAlgo) {
 }
 
 }  // namespace
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -11,8 +11,6 @@ namespace rebanex::pruebas {
 
 namespace {
 
-using namespace Troceado;
-
 std::string EnMayusculas(std::string texto) {
     CambiarLetras(texto, true);
     return texto;

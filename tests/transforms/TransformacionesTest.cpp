@@ -10,7 +10,7 @@
 #include "transforms/Regla.h"
 #include "transforms/Tablas.h"
 
-namespace rebanex::Troceado {
+namespace rebanex {
 namespace {
 
 template <typename... Mas>
@@ -80,10 +80,11 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
             }
         }
         EXPECT_EQ(Con(QuitarMultiEspacios, texto), espacios) << texto;
-        for (const int letras : {1, 2, 3}) {
+        for (const CasoLetras letras :
+             {CasoLetras::TalCual, CasoLetras::Minusculas, CasoLetras::Mayusculas}) {
             std::string esperado = Con(QuitarAcentos, saltos);
-            if (letras > 1) {
-                CambiarLetras(esperado, letras == 3);
+            if (letras != CasoLetras::TalCual) {
+                CambiarLetras(esperado, letras == CasoLetras::Mayusculas);
             }
             EXPECT_EQ(Con(PrepararCaracteres, texto, true, letras), esperado) << texto;
         }
@@ -100,16 +101,18 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
 }
 
 TEST(Firma, VaDondeDiceSuPosicion) {
-    const std::tuple<std::string, int, long long, std::string> casos[] = {
-        {"hola", 1, 0, "Ana hola"}, {"", 2, 0, " Ana"},        {"hola ", 2, 0, "hola  Ana"},
-        {"hola", 3, 2, "hoAnala"},  {"hola", 3, 9, "holaAna"}, {"hola", 3, -3, "Anahola"},
-        {"hola", 0, 1, "hAnaola"}};  // the caret may lie past a text the transforms shortened
+    constexpr auto D = PosicionFirma::Delante, F = PosicionFirma::AlFinal,
+                   C = PosicionFirma::EnCursor;
+    const std::tuple<std::string, PosicionFirma, long long, std::string> casos[] = {
+        {"hola", D, 0, "Ana hola"}, {"", F, 0, " Ana"},        {"hola ", F, 0, "hola  Ana"},
+        {"hola", C, 2, "hoAnala"},  {"hola", C, 9, "holaAna"}, {"hola", C, -3, "Anahola"},
+        {"hola", C, 1, "hAnaola"}};  // the caret may lie past a text the transforms shortened
     for (const auto& [texto, posicion, cursor, esperado] : casos) {
         EXPECT_EQ(Con(InsertarFirmaEnPosicion, texto, "Ana", posicion, cursor), esperado)
-            << posicion << " " << cursor;
+            << static_cast<int>(posicion) << " " << cursor;
     }
     std::string texto = "hola";
-    InsertarFirma(texto, texto, 2);  // a signature that views the text itself
+    InsertarFirma(texto, texto, PosicionFirma::AlFinal);  // a signature that views the text itself
     EXPECT_EQ(texto, "hola hola");
 }
 
@@ -143,4 +146,4 @@ TEST(Regla, CadaClaseSustituyeSusPalabras) {
 }
 
 }  // namespace
-}  // namespace rebanex::Troceado
+}  // namespace rebanex

@@ -14,12 +14,12 @@ namespace {
 // The commands that rewrite the whole message box: seconds on a long paragraph.
 bool EsLargo(Menu m) {
     switch (m) {
-        case Menu::mnu_formato_acentos:
-        case Menu::mnu_formato_letras1:
-        case Menu::mnu_formato_letras2:
-        case Menu::mnu_formato_espacio:
-        case Menu::mnu_formato_firma:
-        case Menu::mnu_formato_auto:
+        case Menu::EliminarAcentos:
+        case Menu::CambiarLetras1:
+        case Menu::CambiarLetras2:
+        case Menu::EliminarMultiEspacios:
+        case Menu::InsertarFirma:
+        case Menu::AutoReemplazarPalabras:
             return true;
         default:
             return false;
@@ -40,7 +40,7 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
             if (EsLargo(*m)) {
                 espera.emplace();
             }
-            prog_->Menu_Click(*m);
+            prog_->EjecutarMenu(*m);
         }
         return;
     }
@@ -53,9 +53,9 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
             return;  // FijarTexto raises the change handler itself
         }
         if (*c == Control::Msg) {
-            prog_->Msg_Change();
+            prog_->MensajeCambiado();
         } else if (*c == Control::Trozo) {
-            prog_->Trozo_Change();
+            prog_->TrozoCambiado();
         }
     } else if (codigo == BN_CLICKED) {  // also STN_CLICKED: both are 0
         AlPulsarControl(*c);
@@ -64,44 +64,44 @@ void VentanaPrincipal::AlComando(int id, int codigo, HWND control) {
 
 void VentanaPrincipal::AlPulsarControl(Control c) {
     std::optional<CursorEspera> espera;
-    if (c == Control::Partir || c == Control::btnFirma) {
+    if (c == Control::Partir || c == Control::BotonFirma) {
         espera.emplace();
     }
     switch (c) {
         case Control::Partir:
-            prog_->Partir_Click();
+            prog_->Trocear();
             break;
         case Control::Nuevo:
-            prog_->Nuevo_Click();
+            prog_->BorrarMensaje();
             break;
         case Control::Editar:
-            prog_->Editar_Click();
+            prog_->VolverAlMensaje();
             break;
-        case Control::btnFirma:
-            prog_->btnFirma_Click();
+        case Control::BotonFirma:
+            prog_->FirmarMensaje();
             break;
-        case Control::topeIzq:
-            prog_->topeIzq_Click();
+        case Control::PrimerTrozo:
+            prog_->IrAlPrimerTrozo();
             break;
-        case Control::izq:
-            prog_->izq_Click();
+        case Control::TrozoAnterior:
+            prog_->IrAlTrozoAnterior();
             break;
-        case Control::der:
-            prog_->der_Click();
+        case Control::TrozoSiguiente:
+            prog_->IrAlTrozoSiguiente();
             break;
-        case Control::topeDer:
-            prog_->topeDer_Click();
+        case Control::UltimoTrozo:
+            prog_->IrAlUltimoTrozo();
             break;
         case Control::Copiar:
-            prog_->Copiar_Click();
+            prog_->CopiarTrozo();
             break;
         case Control::Mensatel:
-            prog_->Mensatel_Click();
+            prog_->MostrarMensatel();
             break;
         // A double click sends STN_CLICKED once and then STN_DBLCLK: the label reacts to the
         // click alone, once.
-        case Control::etLongMax:
-            prog_->etLongMax_Click();
+        case Control::EtiquetaLongMax:
+            prog_->LeerLongMaxDeMensatel();
             break;
         default:
             break;

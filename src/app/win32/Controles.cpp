@@ -24,7 +24,8 @@ DWORD EstiloEtiqueta(const DefControl& d) {
                    : d.alineacion == Alineacion::Centro ? SS_CENTER
                                                         : SS_LEFTNOWORDWRAP;
     // SS_NOTIFY: clicks, and the mouse messages the tooltip and the right button need.
-    if (!d.ayuda.empty() || d.control == Control::Opciones || d.control == Control::etLongMax) {
+    if (!d.ayuda.empty() || d.control == Control::Opciones ||
+        d.control == Control::EtiquetaLongMax) {
         estilo |= SS_NOTIFY;
     }
     return estilo;
@@ -56,7 +57,7 @@ Estilo EstiloDe(const DefControl& d) {
 void VentanaPrincipal::CrearControles() {
     for (const DefControl& d : kTablaControles) {
         const int i = static_cast<int>(d.control);
-        visible_[i] = d.control != Control::frmTrozo;  // the piece view starts hidden
+        visible_[i] = d.control != Control::MarcoTrozo;  // the piece view starts hidden
         habilitado_[i] = d.habilitado;
         const Estilo e = EstiloDe(d);
         if (e.clase == nullptr) {

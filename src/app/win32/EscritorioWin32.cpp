@@ -42,11 +42,19 @@ void EsperarA(Hecho hecho) {
 
 }  // namespace
 
-VentanaId EscritorioWin32::BuscarVentana(std::string_view titulo) {
-    return Id(FindWindowA(nullptr, std::string(titulo).c_str()));
+namespace {
+
+std::optional<VentanaId> Hallada(HWND hwnd) {
+    return hwnd != nullptr ? std::optional(Id(hwnd)) : std::nullopt;
 }
 
-VentanaId EscritorioWin32::BuscarVentanaPorPrefijo(std::string_view prefijo) {
+}  // namespace
+
+std::optional<VentanaId> EscritorioWin32::BuscarVentana(std::string_view titulo) {
+    return Hallada(FindWindowA(nullptr, std::string(titulo).c_str()));
+}
+
+std::optional<VentanaId> EscritorioWin32::BuscarVentanaPorPrefijo(std::string_view prefijo) {
     struct Busqueda {
         std::string_view prefijo;
         HWND hallada = nullptr;
@@ -61,7 +69,7 @@ VentanaId EscritorioWin32::BuscarVentanaPorPrefijo(std::string_view prefijo) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&busqueda));
-    return Id(busqueda.hallada);
+    return Hallada(busqueda.hallada);
 }
 
 VentanaId EscritorioWin32::VentanaPropia() {

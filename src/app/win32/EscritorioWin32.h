@@ -23,8 +23,8 @@ class EscritorioWin32 final : public Escritorio {
     // only after this object.
     void Conectar(Anfitrion& anfitrion) { anfitrion_ = &anfitrion; }
 
-    VentanaId BuscarVentana(std::string_view titulo) override;
-    VentanaId BuscarVentanaPorPrefijo(std::string_view prefijo) override;
+    std::optional<VentanaId> BuscarVentana(std::string_view titulo) override;
+    std::optional<VentanaId> BuscarVentanaPorPrefijo(std::string_view prefijo) override;
     VentanaId VentanaPropia() override;
     bool Responde(VentanaId v) override;
     bool Minimizada(VentanaId v) override;

@@ -3,6 +3,7 @@
 
 #include "app/win32/Identificadores.h"
 #include "app/win32/VentanaPrincipal.h"
+#include "settings/Ajustes.h"
 
 namespace rebanex::win32 {
 
@@ -34,8 +35,8 @@ void VentanaPrincipal::PrepararMenus() {
     for (Menu m : kMenus) {
         FijarMarcado(m, MarcadoAlAbrir(m));
     }
-    for (int i = 1; i <= 5; ++i) {
-        PonerCaption(menu_, Id(ItemDeGrupo(Menu::mnu_reemplazos_fichero1, i)), "");
+    for (int i = 1; i <= kFicherosRecientes; ++i) {
+        PonerCaption(menu_, Id(ItemDeGrupo(Menu::FicheroReemplazos1, i)), "");
     }
 }
 

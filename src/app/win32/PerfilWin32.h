@@ -9,7 +9,7 @@ class PerfilWin32 final : public PerfilPrivado {
   public:
     std::string ObtenerCadena(const std::string& fichero, std::string_view seccion,
                               std::string_view clave, std::string_view porDefecto,
-                              std::size_t tamano) override;
+                              std::size_t tamanyo) override;
     bool EscribirCadena(const std::string& fichero, std::string_view seccion,
                         std::string_view clave, std::string_view valor) override;
 };

@@ -90,7 +90,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int comoMostrar) {
     portapapeles.FijarDueno(ventana.Manejador());
     dialogos.FijarDueno(ventana.Manejador());
     shell.FijarDueno(ventana.Manejador());
-    prog.Form_Load(directorioActual, LineaComandos());
+    prog.Iniciar(directorioActual, LineaComandos());
     ventana.Mostrar(comoMostrar);
 
     MSG msg{};

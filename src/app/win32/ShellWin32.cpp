@@ -18,11 +18,13 @@ const char* NuloSiVacio(const std::string& texto) {
 
 }  // namespace
 
-int ShellWin32::Abrir(const std::string& fichero, const std::string& parametros,
-                      const std::string& directorio, int mostrar) {
+// ShellExecuteA's result is above 32 when it succeeded.
+bool ShellWin32::Abrir(const std::string& fichero, const std::string& parametros,
+                       const std::string& directorio, Mostrar mostrar) {
     const HINSTANCE r = ShellExecuteA(dueno_, "open", fichero.c_str(), NuloSiVacio(parametros),
-                                      NuloSiVacio(directorio), mostrar);
-    return static_cast<int>(reinterpret_cast<std::intptr_t>(r));
+                                      NuloSiVacio(directorio),
+                                      mostrar == Mostrar::Normal ? SW_SHOWNORMAL : SW_SHOW);
+    return reinterpret_cast<std::intptr_t>(r) > 32;
 }
 
 std::optional<std::string> ShellWin32::BuscarEjecutable(const std::string& fichero) {

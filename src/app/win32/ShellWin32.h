@@ -11,8 +11,8 @@ class ShellWin32 final : public Shell {
   public:
     // What the shell shows (an error, a choice of program) belongs to the main window.
     void FijarDueno(HWND dueno) { dueno_ = dueno; }
-    int Abrir(const std::string& fichero, const std::string& parametros,
-              const std::string& directorio, int mostrar) override;
+    bool Abrir(const std::string& fichero, const std::string& parametros,
+               const std::string& directorio, Mostrar mostrar) override;
     std::optional<std::string> BuscarEjecutable(const std::string& fichero) override;
     bool Ejecutar(const std::string& programa, const std::string& lineaComandos) override;
     std::string EditorDeTexto() override;

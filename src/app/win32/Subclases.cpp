@@ -73,9 +73,9 @@ bool VentanaPrincipal::AlMensajeDeControl(Control c, UINT mensaje, WPARAM w, LPA
         const auto x = static_cast<float>(PixelesATwips(GET_X_LPARAM(l), dpi_));
         const auto y = static_cast<float>(PixelesATwips(GET_Y_LPARAM(l), dpi_));
         if (c == Control::Partir) {
-            prog_->Partir_MouseDown(boton, Mayusculas(), x, y);
+            prog_->ClicEnTrocear(boton, Mayusculas(), x, y);
         } else {
-            prog_->Opciones_MouseDown(boton, Mayusculas(), x, y);
+            prog_->ClicEnOpciones(boton, Mayusculas(), x, y);
         }
         return false;
     }

@@ -17,7 +17,7 @@ constexpr DWORD kEstilo = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEB
 constexpr DWORD kEstiloEx = WS_EX_CONTROLPARENT;
 
 // The outer size for the client area at `dpi`, with a one-line menu bar.
-SIZE TamanoExterior(int dpi) {
+SIZE TamanyoExterior(int dpi) {
     const RectPixeles cliente = AreaCliente(dpi);
     RECT r{0, 0, cliente.ancho, cliente.alto};
     AdjustWindowRectExForDpi(&r, kEstilo, TRUE, kEstiloEx, static_cast<UINT>(dpi));
@@ -45,11 +45,11 @@ bool VentanaPrincipal::Crear(Prog& prog) {
 
     // Centred on the screen on a first start; the settings may move it later.
     const int dpi = static_cast<int>(GetDpiForSystem());
-    const SIZE tamano = TamanoExterior(dpi);
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - tamano.cx) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - tamano.cy) / 2;
-    if (CreateWindowExA(kEstiloEx, kClase, "Rebanex", kEstilo, x, y, tamano.cx, tamano.cy, nullptr,
-                        menu.get(), instancia_, this) == nullptr) {
+    const SIZE tamanyo = TamanyoExterior(dpi);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - tamanyo.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - tamanyo.cy) / 2;
+    if (CreateWindowExA(kEstiloEx, kClase, "Rebanex", kEstilo, x, y, tamanyo.cx, tamanyo.cy,
+                        nullptr, menu.get(), instancia_, this) == nullptr) {
         return false;
     }
     menu.release();  // the window's now: destroyed with it
@@ -58,7 +58,7 @@ bool VentanaPrincipal::Crear(Prog& prog) {
 
 void VentanaPrincipal::Mostrar(int comoMostrar) {
     ShowWindow(hwnd_, comoMostrar);
-    AjustarTamano();  // the menu bar's final height is known once it is shown
+    AjustarTamanyo();  // the menu bar's final height is known once it is shown
     UpdateWindow(hwnd_);
     SetFocus(Hwnd(Control::Msg));
 }
@@ -72,7 +72,7 @@ bool VentanaPrincipal::PreTraducir(MSG& msg) {
     }
     if (msg.message == WM_KEYDOWN) {
         // Key preview: the window sees the key first and lets it go on to the control.
-        Protegido([&] { prog_->Form_KeyDown(static_cast<int>(msg.wParam), Mayusculas()); },
+        Protegido([&] { prog_->TeclaPulsada(static_cast<int>(msg.wParam), Mayusculas()); },
                   [&](const std::exception_ptr& e) { AlFallar(e); });
         if (hwnd_ == nullptr) {
             return true;  // the handler closed the window
@@ -158,7 +158,7 @@ bool VentanaPrincipal::AlCrear() {
     PrepararMenus();
     CrearControles();
     Subclasificar();
-    AjustarTamano();
+    AjustarTamanyo();
     return true;
 }
 
@@ -181,14 +181,14 @@ void VentanaPrincipal::AlCambiarDpi(int dpi, const RECT& sugerido) {
     fuentes_ = Fuentes{};
     fuentes_.Crear(dpi_);
     ColocarControles();
-    const SIZE tamano = TamanoExterior(dpi_);
-    SetWindowPos(hwnd_, nullptr, sugerido.left, sugerido.top, tamano.cx, tamano.cy,
+    const SIZE tamanyo = TamanyoExterior(dpi_);
+    SetWindowPos(hwnd_, nullptr, sugerido.left, sugerido.top, tamanyo.cx, tamanyo.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    AjustarTamano();
+    AjustarTamanyo();
 }
 
 // A menu bar that wraps onto a second line takes client area away: grow by that much.
-void VentanaPrincipal::AjustarTamano() {
+void VentanaPrincipal::AjustarTamanyo() {
     const RectPixeles deseado = AreaCliente(dpi_);
     RECT cliente{};
     RECT ventana{};

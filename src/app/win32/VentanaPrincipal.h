@@ -90,7 +90,7 @@ class VentanaPrincipal final : public Vista {
     bool AlCrear();
     void AlFallar(const std::exception_ptr& fallo);
     void AlCambiarDpi(int dpi, const RECT& sugerido);
-    void AjustarTamano();
+    void AjustarTamanyo();
     void ColocarEnPantalla(int x, int y);
     // Controles.cpp
     void CrearControles();

@@ -51,9 +51,9 @@ void VentanaPrincipal::FijarTexto(Control c, const std::string& texto) {
     }
     // A multi-line edit sends no EN_CHANGE for WM_SETTEXT; the change handler runs anyway.
     if (prog_ != nullptr && c == Control::Msg) {
-        prog_->Msg_Change();
+        prog_->MensajeCambiado();
     } else if (prog_ != nullptr && c == Control::Trozo) {
-        prog_->Trozo_Change();
+        prog_->TrozoCambiado();
     }
 }
 

@@ -15,7 +15,7 @@
 
 namespace rebanex::pruebas {
 
-class DiscoEnMemoria : public Disco {
+class DiscoSimulado : public Disco {
   public:
     // Falla: no write succeeds. Trunca: each write keeps half its bytes and reports success.
     enum class Lleno { No, Falla, Trunca };
@@ -61,7 +61,7 @@ class DiscoEnMemoria : public Disco {
     }
 };
 
-class SistemaFalso : public DiscoEnMemoria, public Portapapeles, public Shell, public Dialogos {
+class SistemaSimulado : public DiscoSimulado, public Portapapeles, public Shell, public Dialogos {
   public:
     Sistema Servicios() { return {perfil, *this, *this, *this, *this}; }
 
@@ -79,9 +79,9 @@ class SistemaFalso : public DiscoEnMemoria, public Portapapeles, public Shell, p
     std::string AbrirFichero(const std::string&, const std::string&, const std::string&) override {
         return std::exchange(elegido, "");
     }
-    int Abrir(const std::string& fichero, const std::string& parametros,
-              const std::string& directorio, int) override {
-        return abiertos.push_back(fichero + "|" + parametros + "|" + directorio), resultadoAbrir;
+    bool Abrir(const std::string& fichero, const std::string& parametros,
+               const std::string& directorio, Mostrar) override {
+        return abiertos.push_back(fichero + "|" + parametros + "|" + directorio), abreBien;
     }
     std::optional<std::string> BuscarEjecutable(const std::string& documento) override {
         return EsFichero(documento) ? navegador : std::nullopt;
@@ -107,7 +107,8 @@ class SistemaFalso : public DiscoEnMemoria, public Portapapeles, public Shell, p
     std::vector<std::string> abiertos, ejecutados;
     std::optional<std::string> navegador;  // what opens .html files
     std::optional<std::string> descargado = "MZ" + std::string(2000, 'x');
-    int descargas = 0, resultadoAbrir = 42;
+    int descargas = 0;
+    bool abreBien = true;
     bool arranca = true, descarga = true;
 };
 

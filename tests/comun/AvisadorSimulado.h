@@ -7,7 +7,7 @@
 
 namespace rebanex::pruebas {
 
-struct AvisadorAnotado : Avisador {
+struct AvisadorSimulado : Avisador {
     Respuesta Avisar(const Aviso& aviso) override {
         avisos.push_back(aviso);
         return aviso.botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
