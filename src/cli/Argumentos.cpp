@@ -267,12 +267,8 @@ const std::string& TextoAyuda() {
         "Trocear de Rebanex, y escribe un trozo por línea.\n"
         "\n"
         "  --ini RUTA            opciones de ese Rebanex.ini (sólo se lee)\n"
-        "  --max N               longitud máxima del SMS (igual que --opcion MsgMax=N)\n"
-        "  --opcion Clave=Valor  una opción por su clave del Rebanex.ini: Inverso,\n"
-        "                        NoAcentos, NoMultiEspacios, IndicadorTrozos, Letras,\n"
-        "                        FirmarAutomaticamente, FirmarEnTrozos, FirmarEnPosicion,\n"
-        "                        AutoReemplazar, MsgMax, TrozosSMS (cada trozo un SMS\n"
-        "                        real, GSM-7 o UCS-2), AdaptarGSM, TablaEspanola\n"
+        "  --max N               longitud máxima del SMS (igual que --opcion MsgMax=N)\n" +
+        ClavesDeOpcion() +
         "  --firma TEXTO         la firma (si no, la del mensatel.ini junto al --ini)\n"
         "  --reemplazos RUTA     fichero de reemplazos\n"
         "  --cursor K            posición del cursor para firmar en el cursor\n"

@@ -181,8 +181,8 @@ std::size_t Decodificar(std::string_view utf8, char* destino, std::u32string& si
         }
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {  // Latin-1: most accented letters
             destino[escrito++] = static_cast<char>(c);
-        } else if (const auto byte = ByteWindows1252(c)) {
-            destino[escrito++] = static_cast<char>(*byte);
+        } else if (const auto w1252 = ByteWindows1252(c)) {
+            destino[escrito++] = static_cast<char>(*w1252);
         } else {
             perdido(c);
         }

@@ -19,14 +19,14 @@ std::size_t Primera(const Buscador& buscador, std::size_t desde) {
 
 }  // namespace
 
-Buscador::Extremo::Extremo(char c, char otro)
-    : c(c),
-      otro(otro),
-      plegable(((c ^ otro) & ~0x20) == 0),
-      pliegue(Bloque16::Lleno(c != otro ? 0x20 : 0)),
-      plegado(Bloque16::Lleno(static_cast<char>(c != otro ? c | 0x20 : c))),
-      bloque(Bloque16::Lleno(c)),
-      bloqueOtro(Bloque16::Lleno(otro)) {}
+Buscador::Extremo::Extremo(char letra, char otraLetra)
+    : c(letra),
+      otro(otraLetra),
+      plegable(((letra ^ otraLetra) & ~0x20) == 0),
+      pliegue(Bloque16::Lleno(letra != otraLetra ? 0x20 : 0)),
+      plegado(Bloque16::Lleno(static_cast<char>(letra != otraLetra ? letra | 0x20 : letra))),
+      bloque(Bloque16::Lleno(letra)),
+      bloqueOtro(Bloque16::Lleno(otraLetra)) {}
 
 // Ignoring case each end can be one of two characters: a capital has one small letter at most.
 Buscador::Buscador(std::string_view texto, std::string_view patron, bool sinMayusculas)

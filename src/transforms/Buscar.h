@@ -38,7 +38,7 @@ class Buscador {
     // One end of the pattern: the text's byte fits when it is one of two. Where the two differ
     // by the bit 0x20 alone (ASCII and Latin-1 letters), a block compares once with that bit set.
     struct Extremo {
-        Extremo(char c, char otro);
+        Extremo(char letra, char otraLetra);
         bool Cabe(char x) const { return x == c || x == otro; }
         char c, otro;
         bool plegable;
