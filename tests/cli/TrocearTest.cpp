@@ -193,8 +193,7 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
 }
 
-// Running out of memory anywhere ends the run with its own exit code and a message; output
-// that cannot be written whole ends it with another.
+// Out of memory, and output that cannot be written whole, each end with their own exit code.
 TEST(TrocearFallos, SinMemoriaYSalidaQueNoSeEscribe) {
     struct SinMemoria : Destino {
         void Escribir(std::string_view) override { throw std::bad_alloc(); }
