@@ -1,5 +1,4 @@
-// The window without a screen: layout, exception boundary, start-up, the options menu and the
-// settings file, loading a message, the rules files, the help menu and the updater.
+// The window without a screen: layout, start-up, options, settings, files, help and updater.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -74,8 +73,7 @@ TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
     EXPECT_TRUE(vista.avisos.empty());
 }
 
-// Every flag through its menu item: the tick, the value read back and its letter in the
-// summary; nothing is saved until asked.
+// Every flag through its menu item: tick, value and summary letter; nothing saved until asked.
 TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
     Arrancar();
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
@@ -97,8 +95,7 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
     EXPECT_EQ(sistema.ficheros[kIni], ini);
 }
 
-// Signing every piece makes no sense at the caret nor without signing: the last of those
-// commands decides whether its item is enabled; a disabled tick does not count.
+// Signing every piece: enabled only with auto-signature and not at the caret.
 TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
     Arrancar();
     prog.EjecutarMenu(Menu::FirmarEnTrozos);
@@ -112,8 +109,7 @@ TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor)
     }
 }
 
-// Saving writes the ticks and what was typed, and the position; the window's own option is
-// written at once. A read-only file gets the save commands' boxes.
+// Saving writes ticks, typed text and position; the window's own option at once.
 TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     Arrancar();
     prog.EjecutarMenu(Menu::Letras2);
@@ -183,8 +179,7 @@ TEST_F(ProgArranque, UnMensatelIniIlegibleSeAvisa) {
                                                              "Sigo sin sus colores ni su firma.")});
 }
 
-// A link goes to the program that opens .html files, found through a placeholder file that
-// is removed afterwards; without one, or when it fails to start, a box says so.
+// Links open in the .html program via a placeholder file; without one, a box says so.
 TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
     Arrancar();
     prog.EjecutarMenu(Menu::PaQueSirvo);
@@ -249,8 +244,7 @@ TEST_F(ProgArranque, CargarUnMensaje) {
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
 
-// The menu is the list, entry 1 the file in use; the settings file follows at once, but a
-// read-only one does not stop the menu from changing.
+// The chosen rules file heads the menu and the settings file, unless that is read-only.
 TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     // The list as the menu shows it, and as the settings file keeps it.
     const auto enMenu = [&] {
@@ -298,9 +292,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
 }
 
-// A missing rules file is created with the default rules before the editor opens it; one
-// named relative to the start directory is found there. Whatever its name, the file is handed
-// to the text editor, never opened (run) by its own type.
+// A missing rules file is created with the defaults; the file always goes to the text editor.
 TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     Arrancar();
     const std::string ruta = "C:\\Rebanex\\Rebanex.txt";
@@ -324,10 +316,7 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     EXPECT_EQ(vista.avisos.size(), 3u);
 }
 
-// Without the updater beside the program, or with one that is no program (left by a failed
-// download), the user is asked to download it. Only a Windows program becomes the updater,
-// which starts and closes Rebanex; whatever else arrived is deleted, a box says so and Rebanex
-// stays, to ask again next time. An updater that does not start says so too.
+// Only a Windows program downloaded becomes the updater and closes Rebanex; anything else goes.
 TEST_F(ProgArranque, Actualizar) {
     const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
     const std::string mz = "MZ" + std::string(2000, 'x');

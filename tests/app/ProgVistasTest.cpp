@@ -1,5 +1,4 @@
-// The message view: split and its refusals, the counter, Escape, the right button, the format
-// menu, the signature. The piece view: the arrows, edits, the copy button, waiting for Mensatel.
+// The message view (split, counter, keys, format menu, signature) and the piece view.
 #include <string>
 #include <tuple>
 #include <vector>
@@ -34,8 +33,7 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozo) {
     EXPECT_TRUE(vista.avisos.empty());
 }
 
-// A refused split shows its box, focuses the fault and changes nothing else; Mensatel is not
-// asked before the checks.
+// A refused split shows its box and focuses the fault; Mensatel is not asked before the checks.
 TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
     Arrancar();
     Trocear("hola mundo que tal estas", "20");
@@ -63,8 +61,7 @@ TEST_F(ProgMensaje, UnTroceadoRechazadoEnfocaElFallo) {
     }
 }
 
-// In the piece view Escape goes back to the message; in the message view it clears the
-// message, and on an empty one leaves without saving. Other keys and buttons do nothing.
+// Escape: piece view back to message, clears the message, then leaves; nothing else reacts.
 TEST_F(ProgMensaje, EscapeRetrocedeUnPaso) {
     Arrancar();
     Trocear("uno dos tres cuatro", "12");
@@ -158,8 +155,7 @@ class ProgTrozos : public ProgPrueba {
     }
 };
 
-// The arrows stop at the ends; an edit in the piece box is lost when another piece shows.
-// Spaces only: one empty piece, no arrows, nothing to copy until something is typed.
+// The arrows stop at the ends; edits are lost on moving; spaces alone make one empty piece.
 TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     EXPECT_EQ(Flechas(), "- - > >|");
     vista.Escribir(Control::Trozo, "cambiado");
@@ -188,8 +184,7 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     EXPECT_TRUE(Habilitado(Control::Copiar));
 }
 
-// The piece goes as shown, edits included; the view moves on when it went, or when Mensatel
-// is not there at all, and never past the last piece.
+// The piece goes as shown; the view moves on if it went or Mensatel is absent, not past the end.
 TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     using enum ResultadoPegar;
     for (const auto& [respuesta, contador] : {std::pair{Pegado, "2/3"},

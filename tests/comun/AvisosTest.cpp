@@ -1,5 +1,4 @@
-// Every message box of the program, drawn as text and compared with one reviewed file, so that
-// the other tests name the box they expect instead of spelling it again.
+// Every message box as text, against one reviewed file, so other tests just name their box.
 #include <gtest/gtest.h>
 
 #include <new>

@@ -1,5 +1,4 @@
-// A fresh temporary folder, removed with everything in it, and reading and writing files byte for
-// byte.
+// A fresh temporary folder, removed with its contents, and files read and written byte for byte.
 #pragma once
 
 #include <atomic>

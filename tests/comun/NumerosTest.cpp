@@ -46,9 +46,7 @@ std::string Utf8(std::u8string_view s) {
     return std::string(s.begin(), s.end());
 }
 
-// Text from outside: valid UTF-8 (or a byte order mark, which goes) is converted, the rest
-// kept. Accents typed apart join their letter, near characters stand in, and what is still
-// missing is named: one "?" per character or broken byte, each in the list once.
+// Outside text: UTF-8 converted (BOM dropped), accents joined, what is missing named once.
 TEST(Windows1252, ComponeSustituyeYNombraLoQueFalta) {
     const std::tuple<std::string, std::string, std::u32string> casos[] = {
         {Utf8(u8"Jose\u0301 an\u0303o S\u030C"), "José año Š", U""},

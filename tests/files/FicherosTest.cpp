@@ -1,5 +1,4 @@
-// Message files (line ends, telephone trailer, command line); Windows-1252 paths reach the files
-// the system knows under those characters; text files may be in Windows-1252 or in UTF-8.
+// Message files, Windows-1252 paths, and text files in Windows-1252 or UTF-8.
 #include "sistema/Ficheros.h"
 
 #include <gtest/gtest.h>

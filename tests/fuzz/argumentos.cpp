@@ -1,5 +1,4 @@
-// trocear's command line: any arguments (NUL-separated in the input), then the options they
-// set applied as the tool applies them.
+// trocear's command line (NUL-separated arguments), then the options they set applied.
 #include <string>
 #include <variant>
 #include <vector>

@@ -1,5 +1,4 @@
-// The readers of settings values (numbers, flags, choices, colours, window position) over
-// values taken one per line from the fuzzer's bytes, then the whole start-up load over them.
+// The settings value readers over one value per line, then the whole start-up load.
 #include <string>
 #include <vector>
 

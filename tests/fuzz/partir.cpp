@@ -1,5 +1,4 @@
-// The whole split command over any message, options, maximum and signature, the user
-// answering its boxes at random; every piece it makes fits the maximum.
+// The whole split over any input and random answers: every piece fits the maximum.
 #include <filesystem>
 #include <string>
 

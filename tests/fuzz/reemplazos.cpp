@@ -1,5 +1,4 @@
-// The rules engine over any message and any rules text: it must leave the same text as the
-// rules applied one by one.
+// The rules engine over any text and rules: the same text as the rules one by one.
 #include <string>
 
 #include "Fuzz.h"

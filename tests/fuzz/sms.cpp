@@ -1,5 +1,4 @@
-// Any text counted as SMS and adapted to GSM-7, and cut in SMS mode: the count agrees with the
-// costs, the adaptation leaves only what it reports, and every piece is one SMS.
+// SMS count, GSM-7 adaptation and SMS-mode cut over any text: consistent, every piece one SMS.
 #include <string>
 
 #include "Fuzz.h"

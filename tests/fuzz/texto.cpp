@@ -1,5 +1,4 @@
-// A text file as the program reads it: encoding guessed, line ends made CR LF, the telephone
-// trailer cut; and the two conversions between Windows-1252 and UTF-8.
+// A text file as the program reads it, and the Windows-1252/UTF-8 conversions.
 #include <string>
 
 #include "Fuzz.h"

@@ -26,8 +26,7 @@ struct Escena {
 };
 struct ControlMensatelTest : ::testing::Test, Escena {};
 
-// The size field's number decides; the user's text in the message field is discarded first;
-// the clipboard ends as it was and the cursor where it was.
+// The size field decides; the message field is emptied first; clipboard and cursor restored.
 TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
     const struct {
         std::string tamanyo, lon;
@@ -57,10 +56,7 @@ TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
     }
 }
 
-// No dorvax.exe, a main window that never shows, a message field that will not empty, a
-// Mensatel that does not answer (its application window, its main window, or from the first
-// key on): each says so in its box, waits no longer than its bound, leaves the message field,
-// LongMax, the clipboard and the cursor alone.
+// Each way Mensatel fails says so, waits within its bound and touches nothing.
 TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
     enum Mensatel { SinDorvax, Cerrado, Abierto };
     enum Colgar { Nada, Aplicacion, Principal, AlVaciar };
@@ -103,8 +99,7 @@ TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
     }
 }
 
-// Another program holding the clipboard at each step: Ctrl+V only once the piece is on it, and
-// the clipboard as it was; a restore that fails after the paste is only said.
+// Another program holding the clipboard at each step: no paste without the piece, restored.
 TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
     const struct {
         std::string falla;
@@ -127,8 +122,7 @@ TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
     }
 }
 
-// The main window is the first present of Mensatel's titles, in their order (spelt out here);
-// it is moved so that its fields are on screen and its centre clicked, which leaves it in front.
+// The main window is the first of Mensatel's titles present, moved on screen and clicked.
 TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
     const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
                                    "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
@@ -159,8 +153,7 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
     }
 }
 
-// Not running: started in the start directory and waited for. Meanwhile the window works, but
-// every command that would wait again is refused quietly; Escape ends the wait.
+// Not running: started and waited for; commands that would wait again are refused; Escape ends it.
 TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {

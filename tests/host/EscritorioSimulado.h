@@ -1,6 +1,4 @@
-// A desktop in memory: top-level windows front first, child fields with texts, the cursor, a
-// clock. Mensatel's message field empties on Alt+Z and pastes the fake system's CF_TEXT on
-// Ctrl+V. A hung window, or a field of one, takes no keys, reads "" and costs a second's wait.
+// A desktop in memory: windows, fields, cursor, clock; a hung window takes no keys and reads "".
 #pragma once
 
 #include <functional>

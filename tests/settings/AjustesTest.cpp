@@ -1,5 +1,4 @@
-// Loading and saving Rebanex.ini: keys in order, stored and missing values; a save that does
-// not reach the disk whole leaves the file as it was.
+// Loading and saving Rebanex.ini: keys in order, stored and missing values, atomic saves.
 #include "settings/Ajustes.h"
 
 #include <gtest/gtest.h>
@@ -113,9 +112,7 @@ TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
               "0 1234.5 16777216");
 }
 
-// Every save writes a copy beside the file and puts it in place only when everything it had
-// and everything written reads back: a disk that fails, or cuts the copy short while
-// reporting success, leaves the file byte for byte, as does a file that cannot be replaced.
+// A save goes through a checked copy: any disk fault leaves the file byte for byte.
 TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
     using enum DiscoSimulado::Lleno;
     const std::function<void(DiscoSimulado&)> averias[] = {
@@ -148,9 +145,7 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
     }
 }
 
-// A settings file that is there but cannot be read is no file without keys: the box says
-// why and the defaults are used without writing them over it. On a read-only folder the
-// first start just keeps the defaults.
+// An unreadable settings file is said and never overwritten; a read-only folder keeps defaults.
 TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
     Guardar("Inverso", "1");
     const std::string antes = Texto();

@@ -1,5 +1,4 @@
-// One contract for the settings file's portable reader and writer and (in the Windows build) the
-// system's private-profile functions, the reference the portable one follows.
+// One contract for the portable settings reader/writer and the system's private-profile calls.
 #include <gtest/gtest.h>
 
 #include "comun/CarpetaTemporal.h"
@@ -76,8 +75,7 @@ TEST_P(PerfilPrivadoTest, EscribirSoloCambiaSuClave) {
         "k", "v"));
 }
 
-// What the program reads through: values cut to 254 characters, and a stored "** error **"
-// (the system's answer for a missing key) taken as missing.
+// What the program reads: values cut to 254 characters, a stored "** error **" as missing.
 TEST_P(PerfilPrivadoTest, LeerIni) {
     Ini ini(*perfil);
     ini.FijarFicheroIni(ruta);

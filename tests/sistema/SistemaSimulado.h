@@ -1,6 +1,4 @@
-// The system's services for the tests, one fake of each: files in memory, with the faults a real
-// disk can have switched on by hand and the settings files among them; a clipboard, a shell and
-// an open dialog that record what they are asked and answer as set.
+// The system's services in memory, with disk faults switched on by hand, recording what is asked.
 #pragma once
 
 #include <map>

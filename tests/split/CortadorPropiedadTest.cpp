@@ -1,6 +1,4 @@
-// The cutter never loses or reorders text: the pieces in cutting order, less the indicator, the
-// signature and a closing hyphen, and after the spaces skipped at their start, are the text.
-// In SMS mode each piece is also one SMS in its own encoding, and none could take more.
+// The pieces less indicator, signature and hyphen are the text; in SMS mode each the longest SMS.
 #include <algorithm>
 #include <random>
 

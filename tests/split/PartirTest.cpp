@@ -13,8 +13,7 @@ namespace {
 
 using Trozos = std::vector<std::string>;
 
-// The pieces in the order shown, nullopt when the count refuses the text. The message box
-// holds the text itself unless `caja` says how long it was.
+// The pieces in the order shown, nullopt when refused; `caja` is the box's length if given.
 std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long long caja = -1) {
     p.LongitudMensaje = caja < 0 ? static_cast<long long>(texto.size()) : caja;
     const auto r = ContarTrozos(texto, p);
@@ -124,9 +123,7 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
     EXPECT_EQ(Fallo(Comprobar("15").FirmaEnTrozos("12345678")), AvisoFirmaGrande());
 }
 
-// The order of the transforms (accents and line breaks before the rules, so "canción" and a
-// word after CR LF are found; the rules before the squeezing, so an empty replacement leaves
-// no two spaces) and of their status texts; a missing rules file is reported.
+// Transforms in order (accents, breaks, rules, squeezing) with their status texts.
 TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
     EntradaPartir e;
@@ -148,8 +145,7 @@ TEST(Partir, TransformacionesEnSuOrden) {
     EXPECT_EQ(avisador.avisos, std::vector{AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
 }
 
-// Adapting to GSM comes after the case change ("À" lowered is GSM-7 "à") and the rules (their
-// quotes go), before the squeezing (a no-break space is a space), and covers the signature.
+// Adapting to GSM after case and rules, before squeezing, signature included.
 TEST(Partir, AdaptarAGsmTrasLetrasYReglasConLaFirma) {
     pruebas::CarpetaTemporal carpeta;
     EntradaPartir e{"\xC0 \xA0 x", 0, {}, "Ana\x85", carpeta.Escribir("r", "x\t\x93x\x94\r\n")};

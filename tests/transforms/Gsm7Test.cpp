@@ -1,5 +1,4 @@
-// The GSM-7 cost of every Windows-1252 byte against the reference table, and the adaptation
-// that replaces only what forces UCS-2.
+// The GSM-7 cost of every byte against the reference table, and adapting to GSM-7.
 #include "transforms/Gsm7.h"
 
 #include <gtest/gtest.h>

@@ -65,8 +65,7 @@ TEST(Reglas, UnFicheroQueNoSeAbreSeAvisa) {
     EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
 }
 
-// Rules that lengthen the text stop as soon as it would pass the limit, inside a rule as
-// between rules, long before it could fill the memory; what fits is done whole.
+// Lengthening rules stop at the limit, inside a rule or between rules; what fits is done whole.
 TEST(Reglas, LasQueAlarganParanEnElLimite) {
     std::string doblan, palabras;
     for (int i = 0; i < 40; ++i) {
@@ -100,9 +99,7 @@ TEST(Reglas, LasQueAlarganParanEnElLimite) {
     }
 }
 
-// Random rules of every kind over few characters, so that they collide and replacements make
-// matches for later rules, with few and with many rules: the same text as the rules applied
-// one by one.
+// Random colliding rules, few and many: the same text as the rules applied one by one.
 TEST(Reglas, LasMismasQueUnaAUna) {
     std::mt19937 azar(16);
     const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
@@ -138,8 +135,7 @@ TEST(Reglas, LasMismasQueUnaAUna) {
     }
 }
 
-// The filter sees a search text wherever it lies in a long text, across the stretches it cuts
-// the text into, and its word boundaries, the start and the end of the text among them.
+// The filter finds a search text anywhere, across its stretches and word boundaries.
 TEST(Reglas, ElFiltroVeCadaReglaQuePuedeCambiarAlgo) {
     using enum Regla::Clase;
     const std::vector<Regla> reglas = {

@@ -16,9 +16,7 @@ std::string EnMayusculas(std::string texto) {
     return texto;
 }
 
-// One rule (tipo: 0 prefix, 1 suffix, 2 whole word, 3 anywhere) over the text and its image
-// in capitals, left to right over the text as it was: the rewritten part grows behind it, in
-// place when the replacement is not longer. Positions in the image are positions in the text.
+// One rule (0 prefix, 1 suffix, 2 word, 3 anywhere) left to right over the text and its capitals.
 void Sustituir(std::string& texto, std::string& imagen, int tipo, std::string_view buscar,
                std::string_view reemplazo) {
     const bool enImagen = tipo != 3;

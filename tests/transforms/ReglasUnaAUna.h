@@ -1,6 +1,4 @@
-// The rules engine as it was before the filter, kept to check the real one against it and to
-// measure both: each rule searches the whole text in turn, over an upper-case copy of the text
-// kept in step with it. Faulty lines are asked about as AvisoLineaRara(numero, "").
+// The rules engine before the filter, each rule over the whole text, to check the real one.
 #pragma once
 
 #include <string>

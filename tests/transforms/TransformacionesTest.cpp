@@ -58,8 +58,7 @@ TEST(Caracteres, QuitarSaltos) {
               "hola que tal a\rb\nc\n\rd\r ");
 }
 
-// The passes that take sixteen bytes at a time give what a byte at a time gives, across the
-// ends of the blocks and in the bytes left after the last one.
+// The sixteen-byte passes give what a byte at a time gives, across block ends and the tail.
 TEST(Caracteres, PorBloquesComoByteAByte) {
     constexpr std::string_view kLetras = "aQ  \r\n\tÁéšŠÿŸ";
     std::mt19937 azar(16);
