@@ -148,7 +148,9 @@ TEST(Partir, TransformacionesEnSuOrden) {
 // Adapting to GSM after case and rules, before squeezing, signature included.
 TEST(Partir, AdaptarAGsmTrasLetrasYReglasConLaFirma) {
     pruebas::CarpetaTemporal carpeta;
-    EntradaPartir e{"\xC0 \xA0 x", 0, {}, "Ana\x85", carpeta.Escribir("r", "x\t\x93x\x94\r\n")};
+    EntradaPartir e;
+    e.mensaje = "\xC0 \xA0 x", e.firma = "Ana\x85";
+    e.rutaReemplazos = carpeta.Escribir("r", "x\t\x93x\x94\r\n");
     Configuracion& o = e.opciones;
     o.NoAcentos = o.IndicadorTrozos = false;
     o.AutoReemplazar = o.FirmarAutomaticamente = o.FirmarEnTrozos = o.TrozosSMS = true;

@@ -53,9 +53,9 @@
 #define IDM_ForoMensatel 2041
 #define IDM_ChatMensatel 2042
 #define IDM_FaqMensatel 2043
-#define IDM_mnu_opciones_trozosSms 2044
-#define IDM_mnu_opciones_adaptarGsm 2045
-#define IDM_mnu_opciones_tablaEspanola 2046
+#define IDM_TrozosSms 2044
+#define IDM_AdaptarGsm 2045
+#define IDM_TablaEspanola 2046
 
 #ifndef RC_INVOKED
 
