@@ -93,6 +93,19 @@ class Bloque16 {
     Mascara16 Altos() const {
         return Mascara();
     }
+    // The bytes below `limite` (at most 0x7F) and those above 0x7F.
+    Mascara16 BajosOAltos(char limite) const {
+#ifdef REBANEX_SSE2
+        // Signed: the bytes above 0x7F are negative, below any limit.
+        return static_cast<Mascara16>(_mm_movemask_epi8(_mm_cmplt_epi8(v_, _mm_set1_epi8(limite))));
+#else
+        Mascara16 m = 0;
+        for (std::size_t i = 0; i < kLargo; ++i) {
+            m |= Mascara16{static_cast<signed char>(v_[i]) < limite} << i;
+        }
+        return m;
+#endif
+    }
 
     // The block with each ASCII letter of the other case made small (mayusculas false) or
     // capital; every other byte unchanged.

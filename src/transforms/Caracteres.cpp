@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 #include "comun/Bloque16.h"
@@ -115,42 +114,21 @@ Tabla TablaLetras(bool sinAcentos, CasoLetras letras) {
     return tabla;
 }
 
-// The table applied with the line breaks in a single pass over the text, in place, byte by byte:
-// every byte goes through the table, ASCII too. Whether some byte written is marked.
-bool PrepararMarcando(std::string& texto, const Tabla& tabla, const std::array<bool, 256>& marcas) {
+// The table applied with the line breaks in a single pass over the text, in place: nothing
+// here makes the text longer. Sixteen bytes at a time: ASCII letters change case by arithmetic,
+// and only the bytes the table may change otherwise are looked up (above 0x7F and TAB; with
+// `marcas`, every control character, '`' and DEL too, which GSM-7 lacks). A block with a CR goes
+// byte by byte up to it. With `marcas`, whether some byte written is marked.
+template <bool kMarcas>
+bool PrepararPorBloques(std::string& texto, const Tabla& tabla, CasoLetras letras,
+                        const std::array<bool, 256>* marcas) {
     bool marcado = false;
-    // Stretch by stretch between CRs: the inner loop is a bare table lookup.
-    char* const inicio = texto.data();
-    const char* const fin = inicio + texto.size();
-    char* escrito = inicio;
-    const char* leido = inicio;
-    while (leido < fin) {
-        const auto* cr = static_cast<const char*>(std::memchr(leido, '\r', fin - leido));
-        const char* const tramo = cr != nullptr ? cr : fin;
-        for (; leido < tramo; ++leido) {
-            const char c = Traducir(tabla, *leido);
-            marcado |= marcas[static_cast<unsigned char>(c)];
-            *escrito++ = c;
+    const auto escribir = [&](char* destino, char c) {
+        *destino = Traducir(tabla, c);
+        if constexpr (kMarcas) {
+            marcado |= (*marcas)[static_cast<unsigned char>(*destino)];
         }
-        if (cr == nullptr) {
-            break;
-        }
-        const bool conLf = cr + 1 < fin && cr[1] == '\n';
-        *escrito++ = conLf ? ' ' : Traducir(tabla, '\r');
-        leido = cr + (conLf ? 2 : 1);
-    }
-    texto.resize(static_cast<std::size_t>(escrito - inicio));
-    return marcado;
-}
-
-}  // namespace
-
-// One table for accents and case, applied with the line breaks in a single pass over the
-// text, in place: nothing here makes the text longer. Sixteen bytes at a time: ASCII letters
-// change case by arithmetic, and only the bytes the table may change otherwise (above 0x7F, TAB)
-// are looked up. A block with a CR goes byte by byte up to it.
-void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) {
-    const Tabla tabla = TablaLetras(sinAcentos, letras);
+    };
     char* const d = texto.data();
     const std::size_t n = texto.size();
     std::size_t leido = 0, escrito = 0;
@@ -161,7 +139,7 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) 
                 d[escrito++] = ' ';
                 leido += 2;
             } else {
-                d[escrito++] = Traducir(tabla, d[leido++]);
+                escribir(d + escrito++, d[leido++]);
             }
         }
     };
@@ -176,15 +154,27 @@ void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) 
         // Only bytes already read lie under what is written.
         (letras == CasoLetras::TalCual ? b : b.CambiarLetrasAscii(letras == CasoLetras::Mayusculas))
             .Escribir(d + escrito);
-        for (Mascara16 m = b.Altos() | b.Iguales('\t'); m != 0; m &= m - 1) {
+        Mascara16 m = b.Altos() | b.Iguales('\t');
+        if constexpr (kMarcas) {
+            m |= b.BajosOAltos(' ') | b.Iguales('`') | b.Iguales('\x7F');
+        }
+        for (; m != 0; m &= m - 1) {
             const std::size_t k = Primero(m);
-            d[escrito + k] = Traducir(tabla, bloque[k]);
+            escribir(d + escrito + k, bloque[k]);
         }
         leido += Bloque16::kLargo;
         escrito += Bloque16::kLargo;
     }
     hasta(n);
     texto.resize(escrito);
+    return marcado;
+}
+
+}  // namespace
+
+// One table for accents and case, applied with the line breaks in a single pass.
+void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras) {
+    PrepararPorBloques<false>(texto, TablaLetras(sinAcentos, letras), letras, nullptr);
 }
 
 // The one-letter suggestions go into the same table, after the case change; what is left
@@ -205,7 +195,7 @@ void PrepararCaracteresGsm(std::string& texto, bool sinAcentos, CasoLetras letra
             marcas[x] = true;
         }
     }
-    if (PrepararMarcando(texto, tabla, marcas)) {
+    if (PrepararPorBloques<true>(texto, tabla, letras, &marcas)) {
         AdaptarGSM(texto, gsm);
     }
 }
