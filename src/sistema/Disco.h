@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "comun/Aviso.h"
-#include "comun/Windows1252.h"
 #include "sistema/Lectura.h"
 
 namespace rebanex {
@@ -31,15 +30,7 @@ class Disco {
     virtual std::string CarpetaTemporal() = 0;
 
     // The whole file as Windows-1252 text (UTF-8 files converted), or why it is unreadable.
-    Lectura LeerTexto(const std::string& ruta) {
-        Lectura leido = Leer(ruta);
-        if (leido) {
-            Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
-            leido.contenido = std::move(texto.texto);
-            leido.sinConvertir = std::move(texto.sinConvertir);
-        }
-        return leido;
-    }
+    Lectura LeerTexto(const std::string& ruta) { return ComoTexto(Leer(ruta)); }
 };
 
 // False, after a box naming the file and why (then `despues`, what the program does about

@@ -196,13 +196,7 @@ std::optional<std::string> LeerEntradaEstandar() {
 }
 
 Lectura LeerTexto(const std::string& ruta) {
-    Lectura leido = LeerFichero(ruta);
-    if (leido) {
-        Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
-        leido.contenido = std::move(texto.texto);
-        leido.sinConvertir = std::move(texto.sinConvertir);
-    }
-    return leido;
+    return ComoTexto(LeerFichero(ruta));
 }
 
 bool EscribirFichero(const std::string& ruta, std::string_view bytes) {
@@ -251,6 +245,15 @@ std::optional<std::uintmax_t> TamanyoFichero(const std::string& ruta) {
 }  // namespace rebanex::ficheros
 
 namespace rebanex {
+
+Lectura ComoTexto(Lectura leido) {
+    if (leido) {
+        Conversion1252 texto = TextoWindows1252Detallado(std::move(leido.contenido));
+        leido.contenido = std::move(texto.texto);
+        leido.sinConvertir = std::move(texto.sinConvertir);
+    }
+    return leido;
+}
 
 std::string TextoMotivo(MotivoFallo motivo) {
     switch (motivo) {

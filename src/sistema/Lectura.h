@@ -28,4 +28,8 @@ struct Lectura {
 // The reason as the boxes say it, in a few words.
 std::string TextoMotivo(MotivoFallo motivo);
 
+// A read taken as text: UTF-8 converted to Windows-1252 (what it lacks kept in sinConvertir),
+// anything else as it is; a failed read unchanged.
+Lectura ComoTexto(Lectura leido);
+
 }  // namespace rebanex
