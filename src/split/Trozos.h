@@ -84,8 +84,7 @@ struct Recuento {
 // characters: such a split cannot make progress. In SMS mode every piece reserves room for its
 // indicator, and a text that fits one SMS whole is one piece without it (digitosTotal 0). Counting
 // stops past kMaxTrozos and gives kMaxTrozos + 1, so absurdly long texts cost no more than that.
-// With `cortes`, a successful count leaves there the cuts GenerarTrozos would give (or nothing),
-// which spares the SMS mode a second look at every byte.
+// With `cortes`, a successful count leaves there the cuts GenerarTrozos would give (or nothing).
 std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCorte& p,
                                      std::vector<Corte>* cortes = nullptr);
 
