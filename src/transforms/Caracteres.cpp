@@ -58,8 +58,9 @@ void CambiarLetras(std::string& texto, bool mayusculas) {
     TraducirTodo(mayusculas ? kMayusculas : kMinusculas, texto);
 }
 
-// In place, sixteen bytes at a time: a block without two spaces in a row moves down whole;
-// otherwise the bytes before the first space to go, then on from the byte after it.
+// In place, sixteen bytes at a time: a block moves down whole, and the next one is read from
+// just past its first space to go (or past the block). While fewer than sixteen spaces have gone,
+// a whole block written could reach bytes not yet read: those blocks go byte by byte.
 void QuitarMultiEspacios(std::string& texto) {
     char* const d = texto.data();
     const std::size_t n = texto.size();
@@ -70,18 +71,20 @@ void QuitarMultiEspacios(std::string& texto) {
         const Mascara16 espacios = b.Iguales(' ');
         // Each space that follows another goes; the first of a run stays.
         const Mascara16 sobran = espacios & ((espacios << 1) | Mascara16{espacioAntes});
-        if (sobran == 0) {
-            b.Escribir(d + escrito);  // only bytes already read lie under it
-            escrito += Bloque16::kLargo;
-            leido += Bloque16::kLargo;
-            espacioAntes = (espacios >> (Bloque16::kLargo - 1)) != 0;
+        if (sobran != 0 && leido - escrito < Bloque16::kLargo) {
+            for (const std::size_t fin = leido + Primero(sobran); leido < fin;) {
+                d[escrito++] = d[leido++];
+            }
+            ++leido;
+            espacioAntes = true;
             continue;
         }
-        for (const std::size_t fin = leido + Primero(sobran); leido < fin;) {
-            d[escrito++] = d[leido++];
-        }
-        ++leido;
-        espacioAntes = true;
+        // Without a branch on whether a space goes: such blocks come every few dozen bytes.
+        b.Escribir(d + escrito);
+        const std::size_t hasta = Primero(sobran | Mascara16{1} << Bloque16::kLargo);
+        escrito += hasta;
+        leido += hasta + (sobran != 0 ? 1 : 0);
+        espacioAntes = sobran != 0 || (espacios >> (Bloque16::kLargo - 1)) != 0;
     }
     for (; leido < n; ++leido) {
         const bool espacio = d[leido] == ' ';
@@ -157,6 +160,13 @@ bool PrepararPorBloques(std::string& texto, const Tabla& tabla, CasoLetras letra
         Mascara16 m = b.Altos() | b.Iguales('\t');
         if constexpr (kMarcas) {
             m |= b.BajosOAltos(' ') | b.Iguales('`') | b.Iguales('\x7F');
+        }
+        // The first two go without a branch: most blocks of a message have at most two such
+        // bytes, and a loop that stops after zero, one or two is mispredicted at every block.
+        // Without them it looks up byte 0 again, which the table maps as the block already has.
+        for (int vez = 0; vez < 2; ++vez, m &= m - 1) {
+            const std::size_t k = Primero(m | Mascara16{1} << Bloque16::kLargo) % Bloque16::kLargo;
+            escribir(d + escrito + k, bloque[k]);
         }
         for (; m != 0; m &= m - 1) {
             const std::size_t k = Primero(m);
