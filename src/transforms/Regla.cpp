@@ -71,6 +71,50 @@ class Reescritura {
     std::string nuevo_;
 };
 
+// A rule whose replacement is no longer than what it replaces, and nobody asking where it put
+// text: the text is rewritten in place with nothing but two positions, which the compiler keeps
+// in registers across the whole search. This is the common rule (an abbreviation), and its cost
+// is mostly what is done at each occurrence.
+void AplicarEnSitio(const Regla& regla, std::string& texto) {
+    const bool exacta = regla.clase == Regla::Clase::Exacta;
+    char* const d = texto.data();
+    const std::size_t n = texto.size(), largo = regla.buscar.size();
+    std::size_t leido = 0, escrito = 0;  // what is written lies before what is still read
+    Buscador(texto, regla.buscar, !exacta).Recorrer(0, [&](std::size_t p) {
+        const std::string* sustituto = &regla.reemplazo;
+        if (!exacta) {
+            // The character before may already belong to an earlier replacement; the start of
+            // the text is a word boundary too.
+            const bool inicio = p > leido     ? EsCaracterSeparador(d[p - 1])
+                                : escrito > 0 ? EsCaracterSeparador(d[escrito - 1])
+                                              : true;
+            const bool fin = p + largo >= n || EsCaracterSeparador(d[p + largo]);
+            const bool vale = regla.clase == Regla::Clase::Prefijo  ? inicio
+                              : regla.clase == Regla::Clase::Sufijo ? fin
+                                                                    : inicio && fin;
+            if (!vale) {
+                return p + 1;
+            }
+            if (Traducir(kMinusculas, d[p]) != d[p]) {
+                sustituto = &regla.reemplazoMayusculas;
+            }
+        }
+        if (escrito != leido) {
+            std::memmove(d + escrito, d + leido, p - leido);
+        }
+        escrito += p - leido;
+        for (const char c : *sustituto) {  // one or two characters, mostly
+            d[escrito++] = c;
+        }
+        leido = p + largo;
+        return leido;
+    });
+    if (escrito != leido) {
+        std::memmove(d + escrito, d + leido, n - leido);
+        texto.resize(escrito + (n - leido));
+    }
+}
+
 }  // namespace
 
 Regla::Regla(Clase claseRegla, std::string_view textoBuscar, std::string_view textoReemplazo)
@@ -97,6 +141,10 @@ bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, Zo
     const bool exacta = regla.clase == Regla::Clase::Exacta;
     const std::size_t n = texto.size(), largo = regla.buscar.size();
     const bool enSitio = regla.reemplazo.size() <= largo;
+    if (enSitio && zonas == nullptr) {
+        AplicarEnSitio(regla, texto);
+        return true;
+    }
     std::optional<Reescritura> salida;  // from the first occurrence on
     std::size_t leido = 0;              // first character of the text not yet taken
     bool cabe = true;
