@@ -54,7 +54,10 @@ std::string TextoConSaltos(std::string texto) {
     std::size_t i = 0;
     for (; i + Bloque16::kLargo <= n; i += Bloque16::kLargo) {
         const Bloque16 b = Bloque16::Leer(d + i);
-        for (Mascara16 m = b.Iguales('\r') | b.Iguales('\n') | b.Iguales('\0'); m != 0;
+        // A CR LF inside the block needs nothing: only the other line ends (with those at the
+        // block's edges, which may pair across them) and the NULs are looked at one by one.
+        const Mascara16 cr = b.Iguales('\r'), lf = b.Iguales('\n'), pares = cr & (lf >> 1);
+        for (Mascara16 m = (cr & ~pares) | (lf & ~(pares << 1)) | b.Iguales('\0'); m != 0;
              m &= m - 1) {
             mirar(i + Primero(m));
         }
