@@ -23,16 +23,10 @@ struct Dado {
     }
 };
 
-// What a piece carries besides its text.
-struct Anadidos {
-    bool inverso = false, indicador = false;
-    std::string firma;  // in every piece, in front or at the end
-    bool firmaDelante = false;
-};
-
-// The pieces (in the order shown) against the text.
-void Desmontar(std::vector<std::string> textos, const std::string& texto, const Anadidos& a) {
-    if (a.inverso) {
+// The pieces (in the order shown) against the text, less what `p` adds to each.
+void Desmontar(std::vector<std::string> textos, const std::string& texto,
+               const ParametrosCorte& p) {
+    if (p.Inverso) {
         std::reverse(textos.begin(), textos.end());
     }
     const std::size_t n = textos.size();
@@ -40,13 +34,14 @@ void Desmontar(std::vector<std::string> textos, const std::string& texto, const 
     for (std::size_t k = 0; k < n; ++k) {
         std::string t = textos[k];
         const std::string numero = std::to_string(k + 1) + "/" + std::to_string(n) + " ";
-        if (a.indicador && n > 1) {
+        if (p.IndicadorTrozos && n > 1) {
             EXPECT_TRUE(t.starts_with(numero)) << t;
             t.erase(0, numero.size());
         }
-        if (const std::string& f = a.firma; !f.empty()) {
-            EXPECT_TRUE(a.firmaDelante ? t.starts_with(f + " ") : t.ends_with(" " + f)) << t;
-            t.erase(a.firmaDelante ? 0 : t.size() - f.size() - 1, f.size() + 1);
+        if (const std::string& f = p.Firma; p.Firmados) {
+            const bool delante = p.FirmarEnPosicion == PosicionFirma::Delante;
+            EXPECT_TRUE(delante ? t.starts_with(f + " ") : t.ends_with(" " + f)) << t;
+            t.erase(delante ? 0 : t.size() - f.size() - 1, f.size() + 1);
         }
         if (t.ends_with('-')) {
             EXPECT_LT(k + 1, n) << "the last piece has no hyphen";
@@ -93,11 +88,10 @@ TEST(CortadorPropiedad, LosTrozosDevuelvenElTextoPreparado) {
             EXPECT_TRUE(t.size() <= maximo || (o.IndicadorTrozos && e.mensaje.size() < maximo))
                 << t;
         }
-        Desmontar(textos, preparado,
-                  {.inverso = o.Inverso,
-                   .indicador = o.IndicadorTrozos,
-                   .firma = TrozosFirmados(o, e.firma) ? e.firma : "",
-                   .firmaDelante = o.FirmarEnPosicion == PosicionFirma::Delante});
+        ParametrosCorte p;
+        p.IndicadorTrozos = o.IndicadorTrozos, p.Inverso = o.Inverso, p.Firma = e.firma;
+        p.Firmados = TrozosFirmados(o, e.firma), p.FirmarEnPosicion = o.FirmarEnPosicion;
+        Desmontar(textos, preparado, p);
     }
     EXPECT_GT(aceptados, 300);
 }
@@ -133,11 +127,7 @@ TEST(CortadorPropiedad, EnModoSmsCadaTrozoEsElSmsMasLargoQueCabe) {
                       std::tie(cortes[k].inicio, cortes[k].fin, cortes[k].guion));
         }
         const ListaTrozos lista(texto, cortes, p);
-        Desmontar(lista.Textos(), texto,
-                  {.inverso = p.Inverso,
-                   .indicador = p.IndicadorTrozos,
-                   .firma = p.Firmados ? p.Firma : "",
-                   .firmaDelante = p.FirmarEnPosicion == PosicionFirma::Delante});
+        Desmontar(lista.Textos(), texto, p);
         const std::size_t n = cortes.size();
         for (std::size_t k = 0; k < n; ++k) {
             const std::size_t visto = p.Inverso ? n - 1 - k : k;

@@ -1,10 +1,12 @@
-// The cutter on its own and the box's counter; then the split command: its checks, transforms, cut.
+// The SMS count; the cutter on its own and the box's counter; then the split command: its checks,
+// transforms, cut.
 #include <gtest/gtest.h>
 
 #include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "split/Contador.h"
 #include "split/Partir.h"
+#include "split/Sms.h"
 #include "split/Trozos.h"
 #include "transforms/Reemplazos.h"
 
@@ -13,14 +15,63 @@ namespace {
 
 using Trozos = std::vector<std::string>;
 
-// The pieces in the order shown, nullopt when refused; `caja` is the box's length if given.
+std::string Veces(const std::string& s, std::size_t n) {
+    std::string r;
+    for (; n > 0; --n) {
+        r += s;
+    }
+    return r;
+}
+
+TEST(ContarSms, ComoLaRedLoFactura) {
+    const auto b = TablaGsm::Basica, e = TablaGsm::Espanola;
+    const std::tuple<std::string, TablaGsm, std::string> casos[] = {
+        {"", b, "GSM 0/0"},
+        {Veces("a", 160), b, "GSM 160/1"},
+        {Veces("a", 161), b, "GSM 161/2"},
+        {Veces("a", 306), b, "GSM 306/2"},
+        {Veces("a", 307), b, "GSM 307/3"},
+        // The euro would straddle parts 1 and 2: it opens part 2 and pushes an a into a third.
+        {Veces("a", 152) + "€" + Veces("a", 152), b, "GSM 306/3"},
+        {Veces("€", 80), b, "GSM 160/1"},
+        {"hola\r\n\f", b, "GSM 8/1"},
+        {Veces("á", 70), b, "UCS-2 70/1"},
+        {Veces("á", 71), b, "UCS-2 71/2"},
+        {Veces("á", 134), b, "UCS-2 134/2"},
+        {Veces("á", 135), b, "UCS-2 135/3"},
+        {"a\tb", b, "UCS-2 3/1"},
+        // The Spanish table: 155 septets alone, parts of 149.
+        {Veces("á", 77), e, "GSM 154/1"},
+        {Veces("á", 78), e, "GSM 156/2"},
+        {Veces("a", 298), e, "GSM 298/2"},
+        {Veces("a", 299), e, "GSM 299/3"},
+        {Veces("a", 255 * 153), b, "GSM 39015/255"},
+        {Veces("a", 255 * 153 + 1), b, "GSM 39016/256"}};
+    for (const auto& [texto, tabla, esperado] : casos) {
+        const CuentaSms c = ContarSms(texto, tabla);
+        EXPECT_EQ(TextoMedida({c.codificacion, c.unidades, c.sms}), esperado) << texto;
+        EXPECT_EQ(c.demasiados, c.sms > 255) << texto;
+    }
+    const CuentaSms c = ContarSms("xá y “z”á", b);
+    EXPECT_EQ(c.fuerzanUcs2, (std::vector<std::size_t>{1, 5, 7, 8}));
+    EXPECT_EQ(c.distintos, "á“”");
+    EXPECT_TRUE(ContarSms("xá ç", e).fuerzanUcs2.empty());
+}
+
+// The pieces in the order shown, nullopt when refused; `caja` is the box's length if given. In
+// SMS mode each piece ends with its measure.
 std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long long caja = -1) {
     p.LongitudMensaje = caja < 0 ? static_cast<long long>(texto.size()) : caja;
     const auto r = ContarTrozos(texto, p);
     if (!r || r->trozos > kMaxTrozos) {
         return std::nullopt;
     }
-    return ListaTrozos(texto, GenerarTrozos(texto, p, *r), p).Textos();
+    const ListaTrozos lista(texto, GenerarTrozos(texto, p, *r), p);
+    Trozos trozos = lista.Textos();
+    for (std::size_t i = 0; p.TrozosSms && i < trozos.size(); ++i) {
+        trozos[i] += " " + TextoMedida(lista.Medida(i));
+    }
+    return trozos;
 }
 
 // The cut's parameters by name, from the defaults: Con(12).Indicador().AlReves().
@@ -28,6 +79,7 @@ struct Con : ParametrosCorte {
     explicit Con(int16_t msgMax = 160) { MsgMax = msgMax; }
     Con& Indicador() { return IndicadorTrozos = true, *this; }
     Con& AlReves() { return Inverso = true, *this; }
+    Con& Sms() { return TrozosSms = true, *this; }
     Con& Firmado(PosicionFirma posicion, const std::string& firma = "Ana") {
         return Firmados = true, FirmarEnPosicion = posicion, Firma = firma, *this;
     }
@@ -72,6 +124,28 @@ TEST(Cortador, TrozosComoSeMuestran) {
         trozos.push_back(std::to_string(i + 1) + "/10 " + palabra + (i < 9 ? "  " : ""));
     }
     EXPECT_EQ(Cortar(diez, Con(20).Indicador()), trozos);
+}
+
+// Each piece one SMS in its own encoding, whatever the box.
+TEST(Cortador, EnModoSmsCadaTrozoUnSms) {
+    // 145 characters with one á, three SMS as one piece: the á starts the UCS-2 piece.
+    const std::string hola = Veces("hola ", 20), estas = "estás" + Veces(" hola", 8);
+    EXPECT_EQ(ContarSms(hola + estas, TablaGsm::Basica).sms, 3);
+    EXPECT_EQ(Cortar(hola + estas, Con().Sms()),
+              (Trozos{hola + " GSM 100/160", estas + " UCS-2 45/70"}));
+    // 160 characters with one euro: 161 septets.
+    const std::string euro = Veces("hola ", 31) + "10€ x";
+    EXPECT_EQ(Cortar(euro, Con().Sms()),
+              (Trozos{euro.substr(0, 159) + " GSM 160/160", "x GSM 1/160"}));
+    // The indicator is always reserved, but a text that fits whole has none.
+    EXPECT_EQ(Cortar("hola que tal, Pablo", Con(20).Indicador().Sms()),
+              Trozos{"hola que tal, Pablo GSM 19/20"});
+    EXPECT_EQ(Cortar("hola que tal estás tú", Con(20).Indicador().Sms()),
+              (Trozos{"1/2 hola que tal  GSM 17/20", "2/2 estás tú UCS-2 12/20"}));
+    // A signature of 70 leaves no room for a UCS-2 piece.
+    const Con firmado = Con().Indicador().Firmado(PosicionFirma::AlFinal, Veces("x", 70)).Sms();
+    EXPECT_EQ(Cortar("hola", firmado).value_or(Trozos{}).size(), 1u);
+    EXPECT_EQ(Cortar("hola “x”", firmado), std::nullopt);
 }
 
 // The box's counter: pieces at LongMax and characters, with the user's thousands separator.
@@ -123,7 +197,7 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
     EXPECT_EQ(Fallo(Comprobar("15").FirmaEnTrozos("12345678")), AvisoFirmaGrande());
 }
 
-// Transforms in order (accents, breaks, rules, squeezing) with their status texts.
+// Transforms in order (accents, breaks, rules, GSM, squeezing) with their status texts.
 TEST(Partir, TransformacionesEnSuOrden) {
     pruebas::CarpetaTemporal carpeta;
     EntradaPartir e;
@@ -143,21 +217,13 @@ TEST(Partir, TransformacionesEnSuOrden) {
     EXPECT_EQ(std::get<ListaTrozos>(Partir(e, avisador, pasos)).Textos(),
               Trozos{"cancion que bonita"});
     EXPECT_EQ(avisador.avisos, std::vector{AvisoErrorAbrirReemplazos(e.rutaReemplazos)});
-}
 
-// Adapting to GSM after case and rules, before squeezing, signature included.
-TEST(Partir, AdaptarAGsmTrasLetrasYReglasConLaFirma) {
-    pruebas::CarpetaTemporal carpeta;
-    EntradaPartir e;
+    // Adapting to GSM after case and rules, before squeezing, signature included.
     e.mensaje = "\xC0 \xA0 x", e.firma = "Ana\x85";
     e.rutaReemplazos = carpeta.Escribir("r", "x\t\x93x\x94\r\n");
     Configuracion& o = e.opciones;
-    o.NoAcentos = o.IndicadorTrozos = false;
-    o.AutoReemplazar = o.FirmarAutomaticamente = o.FirmarEnTrozos = o.TrozosSMS = true;
-    o.Letras = CasoLetras::Minusculas;
-    Trozos sucesos;
-    const PasosPartir pasos{[&](const std::string& t) { sucesos.push_back(t); }, {}};
-    pruebas::AvisadorSimulado avisador;
+    o.NoAcentos = o.ObtenerTamanyoMsg = false;
+    o.FirmarAutomaticamente = o.FirmarEnTrozos = o.TrozosSMS = true;
     for (const bool adaptar : {true, false}) {
         o.AdaptarGSM = adaptar;
         sucesos.clear();

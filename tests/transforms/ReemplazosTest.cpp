@@ -6,7 +6,6 @@
 #include <random>
 
 #include "comun/AvisadorSimulado.h"
-#include "comun/CarpetaTemporal.h"
 #include "comun/Referencia.h"
 #include "transforms/FiltroReglas.h"
 #include "transforms/ReemplazosPorDefecto.h"
@@ -21,7 +20,7 @@ std::string Aplicar(std::string texto, const std::string& reglas, Avisador& avis
     return texto;
 }
 
-TEST(Reglas, ClasesDeLineaEnOrden) {
+TEST(Reglas, ClasesDeLineaEnOrdenYLineasRaras) {
     pruebas::AvisadorSimulado avisador;
     // The default file, written when the user has none, byte for byte (CR LF, Windows-1252).
     pruebas::CompararConReferencia("Rebanex.txt", TextoReemplazosPorDefecto());
@@ -39,11 +38,7 @@ TEST(Reglas, ClasesDeLineaEnOrden) {
     EXPECT_EQ(Aplicar("que por mas", "que\tq\rpor\tx\r\nmas\t+", avisador), "q x +");
     EXPECT_EQ(Aplicar("que mas", "que\tq\nmas\t+\r\n", avisador), "q\nmas\t+ mas");
     EXPECT_TRUE(avisador.avisos.empty());
-}
-
-// Faulty lines ask whether to go on.
-TEST(Reglas, LasLineasRarasSePreguntan) {
-    pruebas::AvisadorSimulado avisador;
+    // Faulty lines ask whether to go on.
     EXPECT_EQ(Aplicar("que", ";comentario\r\n\r\nsin tabulador\r\n\tx\r\nque\tq\r\n", avisador),
               "q");
     EXPECT_EQ(avisador.avisos,
@@ -53,16 +48,6 @@ TEST(Reglas, LasLineasRarasSePreguntan) {
     avisador.respuesta = Respuesta::No;  // keeps what was replaced
     EXPECT_EQ(Aplicar("que por", "que\tq\r\nmal\r\npor\tx\r\nfatal\r\n", avisador), "q por");
     EXPECT_EQ(avisador.avisos, (std::vector<Aviso>{AvisoLineaRara(2, "R.txt")}));
-}
-
-TEST(Reglas, UnFicheroQueNoSeAbreSeAvisa) {
-    pruebas::AvisadorSimulado avisador;
-    pruebas::CarpetaTemporal carpeta;
-    std::string texto = "que";
-    AplicarReemplazos(texto, carpeta.Escribir("R.txt", "que\tq\r\n"), avisador, SIZE_MAX);
-    AplicarReemplazos(texto, carpeta.Ruta(), avisador, SIZE_MAX);
-    EXPECT_EQ(texto, "q");
-    EXPECT_EQ(avisador.avisos.back(), AvisoErrorAbrirReemplazos(carpeta.Ruta()));
 }
 
 // Lengthening rules stop at the limit, inside a rule or between rules; what fits is done whole.

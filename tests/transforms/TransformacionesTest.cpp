@@ -20,24 +20,15 @@ std::string Con(void (*transformar)(std::string&, Mas...), std::string texto,
     return texto;
 }
 
-std::string TodosLosBytes() {
+TEST(Caracteres, QuitarAcentosYCambiarLetras) {
     std::string todos(256, '\0');
     std::iota(todos.begin(), todos.end(), '\0');
-    return todos;
-}
-
-TEST(Caracteres, QuitarAcentos) {
-    const std::string todos = TodosLosBytes();
     // Exactly the twenty accented vowels change (not ü, not ñ).
     EXPECT_EQ(Con(QuitarAcentos, "áéíóúàèìòù ÁÉÍÓÚÀÈÌÒÙ üñ"), "aeiouaeiou AEIOUAEIOU üñ");
     const std::string sin = Con(QuitarAcentos, todos);
     EXPECT_EQ(std::transform_reduce(todos.begin(), todos.end(), sin.begin(), 0, std::plus<>(),
                                     std::not_equal_to<>()),
               20);
-}
-
-TEST(Caracteres, CambiarLetras) {
-    const std::string todos = TodosLosBytes();
     // Case in pairs of Windows-1252; each change undone by the other, so the tables agree.
     const std::string minusculas = "abcšœžÿàáæçðñòöøùüýþ", mayusculas = "ABCŠŒŽŸÀÁÆÇÐÑÒÖØÙÜÝÞ";
     EXPECT_EQ(Con(CambiarLetras, minusculas, true), mayusculas);
@@ -48,17 +39,8 @@ TEST(Caracteres, CambiarLetras) {
     EXPECT_EQ(Con(CambiarLetras, abajo, true) + Con(CambiarLetras, arriba, false), arriba + abajo);
 }
 
-// Runs of code 32 only; tabs and CR LF pairs become spaces, lone CR and LF stay.
-TEST(Caracteres, QuitarMultiEspacios) {
-    EXPECT_EQ(Con(QuitarMultiEspacios, "  a    b\t  \r\n c"), " a b\t \r\n c");
-}
-
-TEST(Caracteres, QuitarSaltos) {
-    EXPECT_EQ(Con(QuitarSaltos, "hola\r\nque\ttal a\rb\nc\n\rd\r\r\n"),
-              "hola que tal a\rb\nc\n\rd\r ");
-}
-
-// The sixteen-byte passes give what a byte at a time gives, across block ends and the tail.
+// The sixteen-byte passes give what a byte at a time gives, across block ends and the tail:
+// runs of code 32 squeezed; tabs and CR LF pairs become spaces, lone CR and LF stay.
 TEST(Caracteres, PorBloquesComoByteAByte) {
     constexpr std::string_view kLetras = "aQ  \r\n\tÁéšŠÿŸ";
     std::mt19937 azar(16);
@@ -79,6 +61,7 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
             }
         }
         EXPECT_EQ(Con(QuitarMultiEspacios, texto), espacios) << texto;
+        EXPECT_EQ(Con(QuitarSaltos, texto), saltos) << texto;
         for (const CasoLetras letras :
              {CasoLetras::TalCual, CasoLetras::Minusculas, CasoLetras::Mayusculas}) {
             std::string esperado = Con(QuitarAcentos, saltos);
