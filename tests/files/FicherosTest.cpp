@@ -28,7 +28,8 @@ TEST(Mensajes, TextoConSaltos) {
     for (const auto& [bytes, texto] : saltos) {
         // Also after text that puts the line ends across the blocks the text is read in.
         for (const std::string& antes :
-             {""s, "\n\0"s + "123456789abc\r\n", std::string(29, 'x') + '\r'}) {
+             {""s, "\n\0"s + "123456789abc\r\n", std::string(10, 'x') + "\r\n",
+              std::string(29, 'x') + '\r'}) {
             const std::string sin = TextoConSaltos(antes).append(antes.empty() ? "" : "\r\n");
             EXPECT_EQ(TextoConSaltos(antes + bytes), sin + texto) << bytes;
         }
