@@ -96,10 +96,6 @@ void QuitarMultiEspacios(std::string& texto) {
     texto.resize(escrito);
 }
 
-void QuitarSaltos(std::string& texto) {
-    PrepararCaracteres(texto, false, CasoLetras::TalCual);
-}
-
 namespace {
 
 Tabla TablaLetras(bool sinAcentos, CasoLetras letras) {

@@ -18,11 +18,9 @@ void CambiarLetras(std::string& texto, bool mayusculas);
 // Every run of two or more spaces (code 32 only) becomes one space.
 void QuitarMultiEspacios(std::string& texto);
 
-// Every TAB, then every CR LF pair, becomes one space. Lone CR or LF stay.
-void QuitarSaltos(std::string& texto);
-
 // What the split does to every message before its rules, in one pass: accents go when
-// asked (QuitarAcentos), then letters change case as `letras` says, then QuitarSaltos.
+// asked (QuitarAcentos), then letters change case as `letras` says, then every TAB and every
+// CR LF pair becomes one space (lone CR or LF stay).
 void PrepararCaracteres(std::string& texto, bool sinAcentos, CasoLetras letras);
 
 // The same, then AdaptarGSM with `gsm`, with the one pass above doing the most of it: what

@@ -62,7 +62,7 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
             }
         }
         EXPECT_EQ(Con(QuitarMultiEspacios, texto), espacios) << texto;
-        EXPECT_EQ(Con(QuitarSaltos, texto), saltos) << texto;
+        EXPECT_EQ(Con(PrepararCaracteres, texto, false, CasoLetras::TalCual), saltos) << texto;
         for (const CasoLetras letras :
              {CasoLetras::TalCual, CasoLetras::Minusculas, CasoLetras::Mayusculas}) {
             std::string esperado = Con(QuitarAcentos, saltos);
