@@ -60,16 +60,6 @@ TEST(Protegido, NingunaExcepcionSaleDeLaVentana) {
 using ProgArranque = ProgPrueba;
 using V = std::vector<std::string>;
 
-TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
-    Arrancar();
-    EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
-    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
-    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
-    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
-    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_TRUE(vista.avisos.empty());
-}
-
 // Every flag through its menu item: tick, value and summary letter; nothing saved until asked.
 TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
     Arrancar();
@@ -90,11 +80,7 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
-}
-
-// Signing every piece: enabled only with auto-signature and not at the caret.
-TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
-    Arrancar();
+    // Signing every piece: enabled only with auto-signature and not at the caret.
     prog.EjecutarMenu(Menu::FirmarEnTrozos);
     for (const auto& [orden, habilitado, resumen] :
          {std::tuple{Menu::FirmarEnPosicion3, false, "   A  E  P  O  n  c           #  "},
@@ -132,7 +118,17 @@ TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
+// The first start shows the defaults; a later one what is stored, and Mensatel's colours and
+// signature.
 TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
+    Arrancar();
+    EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
+    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
+    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
+    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
+    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
+    EXPECT_TRUE(vista.avisos.empty());
+
     for (const std::string par :
          {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
           "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
