@@ -17,13 +17,10 @@ const std::string kMensaje =
 
 class Mensatel : public Instalada {
   protected:
-    // The host with its flags in dorvax.args, as Rebanex starts it without any; the size of a
-    // message is not asked of it.
+    // The host, which takes its flags from dorvax.args; the size of a message is not asked of it.
     void SetUp() override {
         Instalada::SetUp();
         Instalar(DORVAX_EXE, "dorvax.exe");
-        std::ofstream(Fichero("dorvax.args"), std::ios::binary)
-            << "--registro \"" << Fichero("registro.txt") << "\" ";
         Opcion("ObtenerTamañoMsg", "0");
     }
     // The hosts started end, hung or not, before the folder goes.

@@ -73,10 +73,9 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
     }
     Instalar(DORVAX_EXE, "Archivos.exe");  // what the path read up to its first space names
     for (const std::string& d : {dentro, std::string()}) {
-        std::ofstream(Fichero(d + "dorvax.args"))
-            << "--linea --registro \"" << Fichero(d + "lineas") << "\"";
+        std::ofstream(Fichero(d + "dorvax.args")) << "--linea";
     }
-    const auto lineas = [&] { return LeerFichero(Fichero(dentro + "lineas")); };
+    const auto lineas = [&] { return LeerFichero(Fichero(dentro + "registro.txt")); };
     Rebanex app(Fichero("Archivos de programa"));
     app.Elegir(Menu::EjecutarMensatel);
     ASSERT_TRUE(Esperar([&] { return !lineas().empty(); }));
@@ -85,7 +84,7 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
     const std::string linea = LineaActualizador(Fichero(dentro + "Rebanex.exe"),
                                                 std::string(direcciones::kWebActualizaciones));
     EXPECT_TRUE(Esperar([&] { return lineas().ends_with(linea + "\r\n"); })) << lineas();
-    EXPECT_EQ(LeerFichero(Fichero("lineas")), "");
+    EXPECT_EQ(LeerFichero(Fichero("registro.txt")), "");
 }
 
 // A message file that another program holds open without sharing is named in a box, and the
