@@ -116,9 +116,10 @@ TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
     Rebanex app(carpeta);
     Trocear(app, "160");
 
-    app.Pulsar(Copiar);  // the host starts, for TearDown to end
+    app.Pulsar(Copiar);  // the host starts; its window shows, for TearDown to end it
     ASSERT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoEsperando; }, kPlazoLargo))
         << app.Texto(Estado);
+    ASSERT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") != nullptr; }));
     // Posted to the window, as its message loop gets a key: the host's window, which may take
     // the focus at any moment, cannot catch it.
     PostMessageA(app.Hwnd(Trozo), WM_KEYDOWN, VK_ESCAPE, 0);
