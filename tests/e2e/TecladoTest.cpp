@@ -62,7 +62,6 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"%m", [&] { Atender(app, AvisoSinDorvax()); }},
         {"%e", [&] { vista(Msg); }},
         {"^w", [&] { Atender(app, AvisoSinDorvax()); }},
-        {"%?p", [&] { Atender(app, AvisoAyuda()); }},
         {"^l", [&] { Atender(app, AvisoMensatelLogAusente()); }},
         // The rules file is made again, then opened in the text editor (Notepad here), then closed.
         {"^f",
