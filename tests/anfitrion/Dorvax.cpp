@@ -2,13 +2,14 @@
 // It shows the windows Rebanex looks for, reacts to the keys Rebanex sends and writes what
 // arrives in its message field to a record file, so that a test can check every paste.
 //
-// Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --registro RUTA
-// (record file), --posicion X Y (top-left corner of the main window, default 600 100),
+// Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --posicion X Y
+// (top-left corner of the main window, default 600 100),
 // --sin-principal (the main window never shows), --linea (records its command line and ends:
 // it stands in for any program that Rebanex starts), --colgado (stops answering once its
 // windows exist, as a hung program: only TerminateProcess ends it).
-// Records, each ending in CR LF: "PEGADO n:texto" (the field after a paste; n is the length
-// of texto in bytes), "VACIADO" (Alt+Z emptied the field) and the command line.
+// Records, in "registro.txt" beside the program, each ending in CR LF: "PEGADO n:texto" (the field
+// after a paste; n is the length of texto in bytes), "VACIADO" (Alt+Z emptied the field) and the
+// command line.
 #include <windows.h>
 
 #include <cstring>
@@ -31,12 +32,12 @@ constexpr WORD kVaciar = 100;
 void LeerOpciones() {
     char ruta[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, ruta, MAX_PATH);
-    std::ifstream palabras(std::string(ruta, std::strrchr(ruta, '\\') + 1) + "dorvax.args");
+    const std::string carpeta(ruta, std::strrchr(ruta, '\\') + 1);
+    registro = carpeta + "registro.txt";
+    std::ifstream palabras(carpeta + "dorvax.args");
     std::string p;
     while (palabras >> std::quoted(p, '"', '\0')) {
-        if (p == "--registro") {
-            palabras >> std::quoted(registro, '"', '\0');
-        } else if (p == "--posicion") {
+        if (p == "--posicion") {
             palabras >> posX >> posY;
         } else if (p == "--sin-principal") {
             conPrincipal = false;

@@ -147,20 +147,6 @@ class ProgPrueba : public ::testing::Test {
         vista.Escribir(Control::LongMax, lon);
         prog.Trocear();
     }
-    // The ticked options by their keys, a choice as key=item, then the window's place.
-    std::string Marcas() {
-        std::string s;
-        for (const DefOpcion& o : kOpciones) {
-            const std::optional<Menu> item = MenuDeOpcion(o.opcion);
-            const bool eleccion = o.tipo == TipoOpcion::Eleccion;
-            for (int k = 1; item && k <= (eleccion ? 3 : 1); ++k) {
-                if (vista[ItemDeGrupo(*item, k)].marcado) {
-                    s += std::string(o.clave) + (eleccion ? "=" + std::to_string(k) : "") + " ";
-                }
-            }
-        }
-        return s + (vista[Menu::RecordarPosicion].marcado ? "PosicionVentana" : "");
-    }
     std::string Texto(Control c) { return vista[c].texto; }
     bool Habilitado(Control c) { return vista[c].habilitado; }
 

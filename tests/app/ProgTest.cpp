@@ -60,19 +60,6 @@ TEST(Protegido, NingunaExcepcionSaleDeLaVentana) {
 using ProgArranque = ProgPrueba;
 using V = std::vector<std::string>;
 
-TEST_F(ProgArranque, ElPrimerArranqueTomaLasOpcionesPorDefecto) {
-    Arrancar();
-    EXPECT_EQ(Marcas(),
-              "NoAcentos NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
-              "ObtenerTamañoMsg Letras=1 FirmarEnPosicion=1 PosicionVentana");
-    EXPECT_EQ(Texto(Control::LongMax), "160");
-    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
-    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
-    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
-    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_TRUE(vista.avisos.empty());
-}
-
 // Every flag through its menu item: tick, value and summary letter; nothing saved until asked.
 TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
     Arrancar();
@@ -93,11 +80,7 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
         }
     }
     EXPECT_EQ(sistema.ficheros[kIni], ini);
-}
-
-// Signing every piece: enabled only with auto-signature and not at the caret.
-TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor) {
-    Arrancar();
+    // Signing every piece: enabled only with auto-signature and not at the caret.
     prog.EjecutarMenu(Menu::FirmarEnTrozos);
     for (const auto& [orden, habilitado, resumen] :
          {std::tuple{Menu::FirmarEnPosicion3, false, "   A  E  P  O  n  c           #  "},
@@ -109,7 +92,8 @@ TEST_F(ProgArranque, FirmarEnTodosLosTrozosSoloConFirmaAutomaticaFueraDelCursor)
     }
 }
 
-// Saving writes ticks, typed text and position; the window's own option at once.
+// Saving writes ticks, typed text and position, the window's own option at once; a read-only
+// settings file gets the boxes of the two save commands.
 TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     Arrancar();
     prog.EjecutarMenu(Menu::Letras2);
@@ -117,28 +101,34 @@ TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     prog.EjecutarMenu(Menu::GuardarOpciones);
     EXPECT_NE(sistema.ficheros[kIni].find("MsgMax=12a\r\nLetras=2\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoConfiguracionGuardada);
-
     vista.ventana = Rectangulo{1440, -15, 4875, 3495};
     prog.EjecutarMenu(Menu::GuardarPosicion);
     EXPECT_NE(sistema.ficheros[kIni].find("X=1440\r\nPosicionVentanaY=-15\r\n"), std::string::npos);
     EXPECT_EQ(Texto(Control::Estado), kEstadoPosicionGuardada);
-
     prog.EjecutarMenu(Menu::RecordarPosicion);
     EXPECT_NE(sistema.ficheros[kIni].find("PosicionVentana=0\r\n"), std::string::npos);
-}
 
-TEST_F(ProgArranque, UnFicheroDeAjustesDeSoloLecturaLoDicenLasCajasDeGuardar) {
-    Arrancar();
     sistema.soloLectura.insert(kIni);
-    prog.EjecutarMenu(Menu::GuardarOpciones);
-    prog.EjecutarMenu(Menu::GuardarPosicion);
-    prog.EjecutarMenu(Menu::RecordarPosicion);  // fails without a word
+    vista.FijarTexto(Control::Estado, "");
+    for (Menu m : {Menu::GuardarOpciones, Menu::GuardarPosicion, Menu::RecordarPosicion}) {
+        prog.EjecutarMenu(m);  // the last one fails without a word
+    }
     EXPECT_EQ(vista.avisos,
               (std::vector<Aviso>{AvisoErrorGuardarConfiguracion(), AvisoErrorGuardarPosicion()}));
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
+// The first start shows the defaults; a later one what is stored, and Mensatel's colours and
+// signature.
 TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
+    Arrancar();
+    EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
+    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
+    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
+    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
+    EXPECT_FALSE(vista[Control::Msg].colores.has_value());
+    EXPECT_TRUE(vista.avisos.empty());
+
     for (const std::string par :
          {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
           "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
@@ -153,13 +143,14 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
 
     Arrancar();
 
-    EXPECT_EQ(Marcas(),
-              "Inverso NoMultiEspacios IndicadorTrozos CopiarTrozoAlMensatel "
-              "ObtenerTamañoMsg Letras=3 FirmarAutomaticamente FirmarEnTrozos "
-              "FirmarEnPosicion=3 AutoReemplazar PosicionVentana");
-    EXPECT_EQ(Texto(Control::LongMax), "0");  // not a number
-    // At the caret signing every piece is disabled, although auto-signature is on.
-    EXPECT_FALSE(vista[Menu::FirmarEnTrozos].habilitado);
+    Configuracion esperada;  // as the menus and LongMax show it
+    esperada.Inverso = esperada.FirmarAutomaticamente = esperada.FirmarEnTrozos = true;
+    esperada.AutoReemplazar = true, esperada.NoAcentos = false;
+    esperada.MsgMax = "0";  // not a number
+    esperada.Letras = CasoLetras::Mayusculas;
+    esperada.FirmarEnPosicion = PosicionFirma::EnCursor;
+    esperada.FirmarEnTrozosHabilitado = false;  // at the caret, although auto-signature is on
+    EXPECT_EQ(prog.LeerOpciones(), esperada);
     EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
@@ -246,19 +237,13 @@ TEST_F(ProgArranque, CargarUnMensaje) {
 
 // The chosen rules file heads the menu and the settings file, unless that is read-only.
 TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
-    // The list as the menu shows it, and as the settings file keeps it.
-    const auto enMenu = [&] {
+    // The list as the menu shows it, or as the settings file keeps it.
+    const auto lista = [&](bool guardada) {
         V v;
         for (int i = 1; i <= 5; ++i) {
-            v.push_back(vista[ItemDeGrupo(Menu::FicheroReemplazos1, i)].texto);
-        }
-        return v;
-    };
-    const auto guardada = [&] {
-        V v;
-        for (int i = 1; i <= 5; ++i) {
-            v.push_back(sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos", std::to_string(i),
-                                                     "?", 255));
+            v.push_back(guardada ? sistema.perfil.ObtenerCadena(kIni, "FicherosReemplazos",
+                                                                std::to_string(i), "?", 255)
+                                 : vista[ItemDeGrupo(Menu::FicheroReemplazos1, i)].texto);
         }
         return v;
     };
@@ -278,8 +263,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
         Arrancar();
         sistema.elegido = c.elegido;
         prog.EjecutarMenu(c.item);
-        EXPECT_EQ(enMenu(), c.despues);
-        EXPECT_EQ(guardada(), c.despues);
+        EXPECT_EQ(lista(false), c.despues);
+        EXPECT_EQ(lista(true), c.despues);
         EXPECT_EQ(prog.RutaReemplazos(), c.despues[0]);
     }
     // An empty entry asks for a file.
@@ -287,8 +272,8 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
     vista[Menu::FicheroReemplazos5].texto = "";
     sistema.elegido = "R7";
     prog.EjecutarMenu(Menu::FicheroReemplazos5);
-    EXPECT_EQ(enMenu(), (V{"R7", "R1", "R2", "R3", "R4"}));
-    EXPECT_EQ(guardada(), (V{"R1", "R2", "R3", "R4", "R5"}));
+    EXPECT_EQ(lista(false), (V{"R7", "R1", "R2", "R3", "R4"}));
+    EXPECT_EQ(lista(true), (V{"R1", "R2", "R3", "R4", "R5"}));
     EXPECT_EQ(prog.RutaReemplazos(), "R7");
 }
 

@@ -26,8 +26,10 @@ void Exigir(bool condicion, const char* que) {
     }
 }
 
-// Paints the windows, prints where they are together, waits for a line on standard input.
+// Paints the windows, prints where they are together, waits for a line on standard input;
+// the cursor out of the way, so that no tooltip shows.
 void Anunciar(const char* estado, std::initializer_list<HWND> ventanas) {
+    SetCursorPos(0, 0);
     RECT todo{};
     for (HWND hwnd : ventanas) {
         RedrawWindow(hwnd, nullptr, nullptr,
@@ -54,8 +56,6 @@ int main(int argc, char** argv) {
     SetWindowPos(app.Ventana(), nullptr, 20, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::ofstream(std::string(argv[1]) + "\\dorvax.args")
         << "--posicion " << (20 + r.right - r.left + 20) << " " << r.top;
-    // No tooltip in the pictures.
-    SetCursorPos(0, 0);
     const std::string mensaje =
         "¡Hola! Mañana a las nueve quedamos en la plaza para ir juntos al concierto. Trae las "
         "entradas, que yo llevo la cámara y algo de comer. Si llueve, nos vemos en el bar de "
@@ -70,14 +70,12 @@ int main(int argc, char** argv) {
     Exigir(principal != nullptr, "no se arrancó el Mensatel");
     // Rebanex in front again, as the user sees it when going on.
     app.AlFrente();
-    SetCursorPos(0, 0);
     Anunciar("trozos", {app.Ventana()});
 
     const std::string trozo = app.Texto(Trozo);
     app.Pulsar(Copiar);
     HWND campo = FindWindowExA(principal, nullptr, "Edit", nullptr);  // its message field
     Exigir(Esperar([&] { return app.Texto(campo) == trozo; }), "el trozo no llegó al Mensatel");
-    SetCursorPos(0, 0);
     Anunciar("mensatel", {app.Ventana(), principal});
 
     // Every piece one real SMS, with 160 as typed: a piece in GSM-7, then one that quotes
@@ -95,7 +93,6 @@ int main(int argc, char** argv) {
                }),
                "el trozo no dice su codificación");
         app.AlFrente();
-        SetCursorPos(0, 0);
     };
     trocear(mensaje, "GSM ");
     Anunciar("sms-gsm", {app.Ventana()});
