@@ -13,6 +13,16 @@
 #define REBANEX_SSE2 1
 #endif
 
+// For the few functions of a hot loop that a compiler may leave out of line once several
+// callers instantiate them: a call per block costs more than the block's work.
+#if defined(_MSC_VER)
+#define REBANEX_EN_LINEA __forceinline
+#elif defined(__GNUC__)
+#define REBANEX_EN_LINEA inline __attribute__((always_inline))
+#else
+#define REBANEX_EN_LINEA inline
+#endif
+
 namespace rebanex {
 
 using Mascara16 = uint32_t;

@@ -10,7 +10,7 @@ char Otro(char c, bool sinMayusculas) {
 
 std::size_t Primera(const Buscador& buscador, std::size_t desde) {
     std::size_t encontrada = std::string_view::npos;
-    buscador.Recorrer(desde, [&](std::size_t p) {
+    buscador.Recorrer<false>(desde, [&](std::size_t p) {
         encontrada = p;
         return std::string_view::npos;
     });

@@ -2,6 +2,7 @@
 // rule that can apply.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -28,7 +29,8 @@ class Buscador {
     // Calls `f(p)` for each occurrence p at or after `desde`, left to right. `f` answers where
     // to go on from, past p, or npos to stop; only the text before that may have changed
     // meanwhile (the text stays where it is).
-    template <typename F>
+    // `kPorLotes` false looks one window at a time: for a search that stops at the first.
+    template <bool kPorLotes = true, typename F>
     void Recorrer(std::size_t desde, F&& f) const;
 
   private:
@@ -49,6 +51,19 @@ class Buscador {
     Ventana Candidatos(std::size_t i) const;
     template <bool kPlegados>
     std::size_t Saltar(std::size_t i, std::size_t posibles, Ventana& m) const;
+
+    // Windows looked at together, and those of them that hold candidates.
+    static constexpr std::size_t kLote = 16;
+    struct Lote {
+        std::size_t inicio[kLote];
+        Ventana ventana[kLote];
+    };
+    template <bool kPlegados>
+    std::size_t Marcar(std::size_t i, Lote& lote) const;
+    // The candidates of one window at or after `libre`, which moves past each one `f` takes;
+    // false once `f` says stop.
+    template <typename F>
+    bool Visitar(std::size_t base, Ventana m, std::size_t& libre, F& f) const;
     Ventana CandidatosUnoAUno(std::size_t i) const;  // where the blocks would pass the end
 
     // The characters between the second and the last, which the candidates have matched already.
@@ -69,7 +84,7 @@ class Buscador {
 };
 
 template <bool kPlegados>
-Buscador::Ventana Buscador::Candidatos(std::size_t i) const {
+REBANEX_EN_LINEA Buscador::Ventana Buscador::Candidatos(std::size_t i) const {
     const std::size_t k = patron_.size();
     const auto cabe = [](const Bloque16& b, const Extremo& e) {
         if constexpr (kPlegados) {
@@ -100,7 +115,47 @@ std::size_t Buscador::Saltar(std::size_t i, std::size_t posibles, Ventana& m) co
     return i;
 }
 
+template <bool kPlegados>
+std::size_t Buscador::Marcar(std::size_t i, Lote& lote) const {
+    std::size_t cuantas = 0;
+    for (std::size_t w = 0; w < kLote; ++w) {
+        const std::size_t base = i + w * kAncho;
+        const Ventana m = Candidatos<kPlegados>(base);
+        lote.inicio[cuantas] = base;
+        lote.ventana[cuantas] = m;
+        cuantas += m != 0 ? 1 : 0;
+    }
+    return cuantas;
+}
+
 template <typename F>
+bool Buscador::Visitar(std::size_t base, Ventana m, std::size_t& libre, F& f) const {
+    if (libre >= base + kAncho) {
+        return true;
+    }
+    if (libre > base) {
+        m &= ~Ventana{0} << (libre - base);
+    }
+    while (m != 0) {
+        const std::size_t j = base + static_cast<std::size_t>(std::countr_zero(m));
+        m &= m - 1;
+        if (!Coincide(j)) {
+            continue;
+        }
+        const std::size_t despues = f(j);
+        if (despues == std::string_view::npos) {
+            return false;
+        }
+        libre = despues;
+        if (despues >= base + kAncho) {
+            return true;
+        }
+        m &= ~Ventana{0} << (despues - base);
+    }
+    return true;
+}
+
+template <bool kPorLotes, typename F>
 void Buscador::Recorrer(std::size_t desde, F&& f) const {
     const std::size_t k = patron_.size(), n = texto_.size();
     if (k == 0 || desde > n || n - desde < k) {
@@ -108,7 +163,22 @@ void Buscador::Recorrer(std::size_t desde, F&& f) const {
     }
     const std::size_t posibles = n - k + 1;  // the positions an occurrence can start at
     const bool plegados = primero_.plegable && segundo_.plegable && ultimo_.plegable;
-    for (std::size_t i = desde; i < posibles;) {
+    std::size_t i = desde;
+    // A common word has a candidate every few windows, and a loop that stops at each window
+    // with one is mispredicted there: a batch of windows is marked first, without a branch on
+    // what they hold, and then only those with candidates are gone through.
+    while (kPorLotes && i + kLote * kAncho <= posibles) {
+        Lote lote;
+        const std::size_t cuantas = plegados ? Marcar<true>(i, lote) : Marcar<false>(i, lote);
+        std::size_t libre = i;  // where an occurrence may start, past those already taken
+        for (std::size_t c = 0; c < cuantas; ++c) {
+            if (!Visitar(lote.inicio[c], lote.ventana[c], libre, f)) {
+                return;
+            }
+        }
+        i = std::max(i + kLote * kAncho, libre);
+    }
+    while (i < posibles) {
         Ventana m = 0;
         i = plegados ? Saltar<true>(i, posibles, m) : Saltar<false>(i, posibles, m);
         if (m == 0) {
@@ -117,24 +187,11 @@ void Buscador::Recorrer(std::size_t desde, F&& f) const {
             }
             m = CandidatosUnoAUno(i);
         }
-        std::size_t siguiente = i + kAncho;
-        while (m != 0) {
-            const std::size_t j = i + static_cast<std::size_t>(std::countr_zero(m));
-            m &= m - 1;
-            if (!Coincide(j)) {
-                continue;
-            }
-            const std::size_t despues = f(j);
-            if (despues == std::string_view::npos) {
-                return;
-            }
-            if (despues >= i + kAncho) {
-                siguiente = despues;
-                break;
-            }
-            m &= ~Ventana{0} << (despues - i);
+        std::size_t libre = i;
+        if (!Visitar(i, m, libre, f)) {
+            return;
         }
-        i = siguiente;
+        i = std::max(i + kAncho, libre);
     }
 }
 
