@@ -71,11 +71,10 @@ class Reescritura {
     std::string nuevo_;
 };
 
-// A rule whose replacement is no longer than what it replaces, and nobody asking where it put
-// text: the text is rewritten in place with nothing but two positions, which the compiler keeps
-// in registers across the whole search. This is the common rule (an abbreviation), and its cost
-// is mostly what is done at each occurrence.
-void AplicarEnSitio(const Regla& regla, std::string& texto) {
+// A rule whose replacement is no longer than what it replaces: the text is rewritten in place with
+// nothing but two positions, which the compiler keeps in registers across the whole search. This is
+// the common rule (an abbreviation), and its cost is mostly what is done at each occurrence.
+void AplicarEnSitio(const Regla& regla, std::string& texto, ZonasNuevas* zonas) {
     const bool exacta = regla.clase == Regla::Clase::Exacta;
     char* const d = texto.data();
     const std::size_t n = texto.size(), largo = regla.buscar.size();
@@ -103,6 +102,9 @@ void AplicarEnSitio(const Regla& regla, std::string& texto) {
             std::memmove(d + escrito, d + leido, p - leido);
         }
         escrito += p - leido;
+        if (zonas != nullptr) {
+            zonas->Anotar(escrito, sustituto->size());
+        }
         for (const char c : *sustituto) {  // one or two characters, mostly
             d[escrito++] = c;
         }
@@ -141,8 +143,8 @@ bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, Zo
     const bool exacta = regla.clase == Regla::Clase::Exacta;
     const std::size_t n = texto.size(), largo = regla.buscar.size();
     const bool enSitio = regla.reemplazo.size() <= largo;
-    if (enSitio && zonas == nullptr) {
-        AplicarEnSitio(regla, texto);
+    if (enSitio) {
+        AplicarEnSitio(regla, texto, zonas);
         return true;
     }
     std::optional<Reescritura> salida;  // from the first occurrence on
