@@ -133,6 +133,12 @@ std::optional<Recuento> ContarTrozos(std::string_view texto, const ParametrosCor
     Recuento r;
     r.digitosTotal =
         Digitos(RedondearArriba(static_cast<float>(static_cast<double>(texto.size()) / p.MsgMax)));
+    if (cortes != nullptr) {
+        // Room for pieces half full, within the count's own bound: growing by doubling copied
+        // the cuts into fresh pages each time, and room never touched costs no page.
+        const std::size_t mitad = static_cast<std::size_t>(std::max(p.MsgMax / 2, 1));
+        cortes->reserve(std::min<std::size_t>(texto.size() / mitad + 1, kMaxTrozos + 1));
+    }
     for (int pasada = 0; pasada < kMaxPasadas; ++pasada) {
         if (cortes != nullptr) {
             cortes->clear();
