@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <optional>
 
 #include "transforms/Buscar.h"
 #include "transforms/Tablas.h"
@@ -19,98 +18,57 @@ std::string EnMayusculas(std::string_view texto) {
     return mayusculas;
 }
 
-// The text as a rule rebuilds it, left to right. In place while no replacement is longer
-// than what it replaces (the part not yet read stays untouched ahead of what is written); in
-// a new string otherwise, so that the text is still whole if the rule has to give up.
-class Reescritura {
-  public:
-    Reescritura(std::string& texto, bool enSitio, std::size_t reserva)
-        : texto_(texto), enSitio_(enSitio) {
-        if (!enSitio) {
-            nuevo_.reserve(reserva);
-        }
+// What replaces the occurrence at `p`, or nullptr where the rule's word boundaries are not: a
+// word may start at `p` when `inicio` (the text before it may already be rewritten), and the text
+// from `p` on is as it was. An occurrence that starts with a capital takes the capitals.
+const std::string* Sustituto(const Regla& regla, std::string_view texto, std::size_t p,
+                             bool inicio) {
+    if (regla.clase == Regla::Clase::Exacta) {
+        return &regla.reemplazo;
     }
-
-    void Poner(const char* desde, std::size_t cuantos) {
-        if (!enSitio_) {
-            nuevo_.append(desde, cuantos);
-            return;
-        }
-        char* const destino = texto_.data() + escrito_;
-        if (cuantos <= kCorto) {  // a replacement, mostly: a call would cost more than the copy
-            for (std::size_t i = 0; i < cuantos; ++i) {
-                destino[i] = desde[i];  // forward: `destino` never lies after `desde`
-            }
-        } else if (destino != desde) {
-            std::memmove(destino, desde, cuantos);
-        }
-        escrito_ += cuantos;
+    const std::size_t tras = p + regla.buscar.size();
+    const bool fin = tras >= texto.size() || EsCaracterSeparador(texto[tras]);
+    const bool vale = regla.clase == Regla::Clase::Prefijo  ? inicio
+                      : regla.clase == Regla::Clase::Sufijo ? fin
+                                                            : inicio && fin;
+    if (!vale) {
+        return nullptr;
     }
-
-    std::size_t Largo() const { return enSitio_ ? escrito_ : nuevo_.size(); }
-
-    // The start of the text is a word boundary too.
-    bool TerminaEnSeparador() const {
-        const std::size_t largo = Largo();
-        return largo == 0 || EsCaracterSeparador(enSitio_ ? texto_[largo - 1] : nuevo_.back());
-    }
-
-    void Terminar() {
-        if (enSitio_) {
-            texto_.resize(escrito_);
-        } else {
-            texto_ = std::move(nuevo_);
-        }
-    }
-
-  private:
-    static constexpr std::size_t kCorto = 8;
-    std::string& texto_;
-    bool enSitio_;
-    std::size_t escrito_ = 0;
-    std::string nuevo_;
-};
+    return Traducir(kMinusculas, texto[p]) != texto[p] ? &regla.reemplazoMayusculas
+                                                       : &regla.reemplazo;
+}
 
 // A rule whose replacement is no longer than what it replaces: the text is rewritten in place with
 // nothing but two positions, which the compiler keeps in registers across the whole search. This is
 // the common rule (an abbreviation), and its cost is mostly what is done at each occurrence.
 void AplicarEnSitio(const Regla& regla, std::string& texto, ZonasNuevas* zonas) {
-    const bool exacta = regla.clase == Regla::Clase::Exacta;
     char* const d = texto.data();
     const std::size_t n = texto.size(), largo = regla.buscar.size();
     std::size_t leido = 0, escrito = 0;  // what is written lies before what is still read
-    Buscador(texto, regla.buscar, !exacta).Recorrer(0, [&](std::size_t p) {
-        const std::string* sustituto = &regla.reemplazo;
-        if (!exacta) {
-            // The character before may already belong to an earlier replacement; the start of
-            // the text is a word boundary too.
+    Buscador(texto, regla.buscar, regla.clase != Regla::Clase::Exacta)
+        .Recorrer(0, [&](std::size_t p) {
+            // The character before may already belong to an earlier replacement; the start of the
+            // text is a word boundary too.
             const bool inicio = p > leido     ? EsCaracterSeparador(d[p - 1])
                                 : escrito > 0 ? EsCaracterSeparador(d[escrito - 1])
                                               : true;
-            const bool fin = p + largo >= n || EsCaracterSeparador(d[p + largo]);
-            const bool vale = regla.clase == Regla::Clase::Prefijo  ? inicio
-                              : regla.clase == Regla::Clase::Sufijo ? fin
-                                                                    : inicio && fin;
-            if (!vale) {
+            const std::string* sustituto = Sustituto(regla, std::string_view(d, n), p, inicio);
+            if (sustituto == nullptr) {
                 return p + 1;
             }
-            if (Traducir(kMinusculas, d[p]) != d[p]) {
-                sustituto = &regla.reemplazoMayusculas;
+            if (escrito != leido) {
+                std::memmove(d + escrito, d + leido, p - leido);
             }
-        }
-        if (escrito != leido) {
-            std::memmove(d + escrito, d + leido, p - leido);
-        }
-        escrito += p - leido;
-        if (zonas != nullptr) {
-            zonas->Anotar(escrito, sustituto->size());
-        }
-        for (const char c : *sustituto) {  // one or two characters, mostly
-            d[escrito++] = c;
-        }
-        leido = p + largo;
-        return leido;
-    });
+            escrito += p - leido;
+            if (zonas != nullptr) {
+                zonas->Anotar(escrito, sustituto->size());
+            }
+            for (const char c : *sustituto) {  // one or two characters, mostly
+                d[escrito++] = c;
+            }
+            leido = p + largo;
+            return leido;
+        });
     if (escrito != leido) {
         std::memmove(d + escrito, d + leido, n - leido);
         texto.resize(escrito + (n - leido));
@@ -140,57 +98,49 @@ bool AplicarRegla(const Regla& regla, std::string& texto, std::size_t limite, Zo
     if (regla.buscar.empty()) {
         return true;
     }
-    const bool exacta = regla.clase == Regla::Clase::Exacta;
     const std::size_t n = texto.size(), largo = regla.buscar.size();
-    const bool enSitio = regla.reemplazo.size() <= largo;
-    if (enSitio) {
+    if (regla.reemplazo.size() <= largo) {
         AplicarEnSitio(regla, texto, zonas);
         return true;
     }
-    std::optional<Reescritura> salida;  // from the first occurrence on
-    std::size_t leido = 0;              // first character of the text not yet taken
-    bool cabe = true;
-    // In place, what is written lies before what the search still reads.
-    Buscador(texto, regla.buscar, !exacta).Recorrer(0, [&](std::size_t p) {
-        if (!salida) {
-            salida.emplace(texto, enSitio, std::min(n + n / 4, limite));
-        }
-        if (!exacta) {
+    // A longer replacement: the text is rebuilt in a new string, so that it is still whole if
+    // the rule has to give up at the limit.
+    std::string nuevo;
+    std::size_t leido = 0;  // first character of the text not yet taken
+    bool empezado = false, cabe = true;
+    Buscador(texto, regla.buscar, regla.clase != Regla::Clase::Exacta)
+        .Recorrer(0, [&](std::size_t p) {
+            if (!empezado) {
+                empezado = true;
+                nuevo.reserve(std::min(n + n / 4, limite));
+            }
             // The character before may already belong to an earlier replacement.
-            const bool inicio =
-                p > leido ? EsCaracterSeparador(texto[p - 1]) : salida->TerminaEnSeparador();
-            const bool fin = p + largo >= n || EsCaracterSeparador(texto[p + largo]);
-            const bool vale = regla.clase == Regla::Clase::Prefijo  ? inicio
-                              : regla.clase == Regla::Clase::Sufijo ? fin
-                                                                    : inicio && fin;
-            if (!vale) {
+            const bool inicio = p > leido ? EsCaracterSeparador(texto[p - 1])
+                                          : nuevo.empty() || EsCaracterSeparador(nuevo.back());
+            const std::string* sustituto = Sustituto(regla, texto, p, inicio);
+            if (sustituto == nullptr) {
                 return p + 1;
             }
-        }
-        const bool capital = !exacta && Traducir(kMinusculas, texto[p]) != texto[p];
-        const std::string& sustituto = capital ? regla.reemplazoMayusculas : regla.reemplazo;
-        salida->Poner(texto.data() + leido, p - leido);
-        if (zonas != nullptr) {
-            zonas->Anotar(salida->Largo(), sustituto.size());
-        }
-        salida->Poner(sustituto.data(), sustituto.size());
-        if (!enSitio && salida->Largo() > limite) {
-            cabe = false;
-            return std::string::npos;
-        }
-        leido = p + largo;
-        return leido;
-    });
-    if (!salida) {
+            nuevo.append(texto, leido, p - leido);
+            if (zonas != nullptr) {
+                zonas->Anotar(nuevo.size(), sustituto->size());
+            }
+            nuevo += *sustituto;
+            if (nuevo.size() > limite) {
+                cabe = false;
+                return std::string::npos;
+            }
+            leido = p + largo;
+            return leido;
+        });
+    if (!empezado) {
         return true;
     }
-    if (cabe) {
-        salida->Poner(texto.data() + leido, n - leido);
-    }
-    if (!cabe || (!enSitio && salida->Largo() > limite)) {
+    if (!cabe || nuevo.size() + (n - leido) > limite) {
         return false;
     }
-    salida->Terminar();
+    nuevo.append(texto, leido, n - leido);
+    texto = std::move(nuevo);
     return true;
 }
 
