@@ -163,14 +163,11 @@ HWND Rebanex::Foco() const {
     return GetGUIThreadInfo(proceso_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
-int Rebanex::AnchoTexto(Control c) const {
-    return static_cast<int>(Enviar(Hwnd(c), win32::MensajeAnchoDelTexto(), 0, 0).value_or(0));
-}
-
-int Rebanex::AnchoCliente(Control c) const {
+bool Rebanex::Cabe(Control c) const {
     RECT r{};
     GetClientRect(Hwnd(c), &r);
-    return r.right - r.left;
+    const DWORD_PTR ancho = Enviar(Hwnd(c), win32::MensajeAnchoDelTexto(), 0, 0).value_or(0);
+    return ancho > 0 && ancho <= static_cast<DWORD_PTR>(r.right - r.left);
 }
 
 void Rebanex::PonerTexto(HWND hwnd, const std::string& texto) const {
@@ -188,9 +185,8 @@ void Rebanex::Clic(Control c) const {
     SendInput(2, raton, sizeof(INPUT));
 }
 
-// Keys go to the focus, which follows the foreground window a moment later. Wine reads the
-// keyboard's state again whenever a window is activated, which would let go of a Ctrl the
-// test holds: a window already in front is left alone.
+// The focus follows the foreground window a moment later. Wine reads the keyboard again on
+// every activation, letting go of a Ctrl the test holds: a window in front is left alone.
 bool Rebanex::AlFrente() const {
     return Esperar([&] {
         if (GetForegroundWindow() != ventana_) {
@@ -203,20 +199,18 @@ bool Rebanex::AlFrente() const {
 std::optional<Caja> Rebanex::EsperarCaja(const std::string& titulo,
                                          std::chrono::milliseconds plazo) {
     HWND caja = nullptr;
-    if (!Esperar(
-            [&] {
-                return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo.c_str())) != nullptr;
-            },
-            plazo)) {
+    const auto hay = [&] {
+        return (caja = Buscar(proceso_.dwProcessId, "#32770", titulo.c_str())) != nullptr;
+    };
+    if (!Esperar(hay, plazo)) {
         return std::nullopt;
     }
-    // A message box's text is the static with ID 0xFFFF.
-    return Caja{caja, Texto(GetDlgItem(caja, 0xFFFF))};
+    return Caja{caja, Texto(GetDlgItem(caja, 0xFFFF))};  // a message box's text
 }
 
-void Rebanex::Responder(const Caja& caja, int boton) {
-    PostMessageA(caja.hwnd, WM_COMMAND, MAKEWPARAM(boton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(caja.hwnd, boton)));
+void Rebanex::Aceptar(const Caja& caja) {
+    PostMessageA(caja.hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(caja.hwnd, IDOK)));
 }
 
 std::optional<DWORD> Rebanex::EsperarFin() {
