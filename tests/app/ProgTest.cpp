@@ -156,7 +156,8 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     EXPECT_EQ(vista.avisos.size(), 1u);
 }
 
-// Links open in the .html program via a placeholder file; without one, a box says so.
+// Links open in the .html program via a placeholder file; without one, a box says so. Only a
+// Windows program downloaded becomes the updater and closes Rebanex; anything else goes.
 TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
     Arrancar();
     for (Menu m : {Menu::PaQueSirvo, Menu::AcercaDe, Menu::EjecutarMensatelLog,
@@ -181,6 +182,38 @@ TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
                  "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
     EXPECT_FALSE(sistema.EsFichero("C:\\Temp\\TempHtm.html"));
     EXPECT_EQ(vista.avisos.size(), 5u);
+
+    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
+    const std::string mz = "MZ" + std::string(2000, 'x');
+    // What arrives, and what the download reports.
+    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
+                                                  {"", true},
+                                                  {mz.substr(0, 600), false},
+                                                  {"MZ" + std::string(5 << 20, 'x'), true},
+                                                  {mz, true}};
+    sistema.ficheros[actualix] = viejo;
+    for (const auto& [llega, descarga] : casos) {
+        SCOPED_TRACE(llega.substr(0, 8));
+        vista.avisos.clear();
+        sistema.descargado = llega;
+        sistema.descarga = descarga;
+        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
+        const bool bueno = llega == mz;
+        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
+        avisos.resize(bueno ? 1 : 2);
+        EXPECT_EQ(vista.avisos, avisos);
+        EXPECT_EQ(vista.cerrada, bueno);
+        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
+        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
+        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
+    }
+    sistema.arranca = false;  // there now: no question
+    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
+    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
+    EXPECT_EQ(sistema.descargas, 5);
+    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
+                                                std::string(direcciones::kWebActualizaciones));
+    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 TEST_F(ProgArranque, CargarUnMensaje) {
@@ -278,42 +311,6 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
     EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
-}
-
-// Only a Windows program downloaded becomes the updater and closes Rebanex; anything else goes.
-TEST_F(ProgArranque, Actualizar) {
-    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
-    const std::string mz = "MZ" + std::string(2000, 'x');
-    // What arrives, and what the download reports.
-    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
-                                                  {"", true},
-                                                  {mz.substr(0, 600), false},
-                                                  {"MZ" + std::string(5 << 20, 'x'), true},
-                                                  {mz, true}};
-    Arrancar();
-    sistema.ficheros[actualix] = viejo;
-    for (const auto& [llega, descarga] : casos) {
-        SCOPED_TRACE(llega.substr(0, 8));
-        vista.avisos.clear();
-        sistema.descargado = llega;
-        sistema.descarga = descarga;
-        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
-        const bool bueno = llega == mz;
-        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
-        avisos.resize(bueno ? 1 : 2);
-        EXPECT_EQ(vista.avisos, avisos);
-        EXPECT_EQ(vista.cerrada, bueno);
-        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
-        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
-        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
-    }
-    sistema.arranca = false;  // there now: no question
-    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
-    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
-    EXPECT_EQ(sistema.descargas, 5);
-    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
-                                                std::string(direcciones::kWebActualizaciones));
-    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace

@@ -208,15 +208,13 @@ TEST_F(ProgTrozos, PegarAlMensatelPasaAlSiguienteSiLoAcepta) {
     sistema.fallan = {"escribir"};
     prog.CopiarTrozo();
     EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoPortapapelesOcupado()});
-}
 
-// While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
-TEST_F(ProgTrozos, MientrasSeEsperaAlMensatel) {
+    // While a paste waits, Escape ends the wait and nothing else, a split is refused, arrows work.
     anfitrion.ocupado = true;
-    prog.TeclaPulsada(27, 0);  // Escape
+    prog.TeclaPulsada(kEscape, 0);
     prog.IrAlTrozoSiguiente();
     EXPECT_EQ(anfitrion.cancelados, 1);
-    EXPECT_EQ(Texto(Control::Contador), "2/3");
+    EXPECT_EQ(Texto(Control::Contador), "3/3");
     prog.VolverAlMensaje();
     Trocear("otro mensaje", "160");
     EXPECT_EQ(prog.Trozos().size(), 3u);
