@@ -105,19 +105,32 @@ TEST_F(Instalada, RecorrerLosTrozosConClicYEscape) {
     EXPECT_EQ(app.Texto(Msg), mensaje);
 }
 
-// The message takes more than 64K characters, in lines of 100: a long paragraph takes the edit
-// control a time that grows squared. Each label holds its widest caption whole on its one line,
-// in a smaller font if need be.
-TEST_F(Instalada, CabenMensajesYRotulosLargos) {
+// Each label holds its widest caption whole on its one line: the options summary and the status
+// line each on a row of their own, a counter too wide in a smaller size of its font.
+TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
+    for (const char* clave :
+         {"Inverso", "ObtenerTamañoMsg", "FirmarAutomaticamente", "FirmarEnTrozos",
+          "AutoReemplazar", "TrozosSMS", "AdaptarGSM", "TablaEspanola"}) {
+        Opcion(clave, "1");
+    }
+    Opcion("Letras", "3");
     Rebanex app(carpeta);
+    const char* const opciones = "I  A  E  P  O  M  d  F  T  R  #  S  G  Ñ  ";
+    ASSERT_EQ(app.Texto(Opciones), opciones);
     for (const auto& [etiqueta, texto] :
-         {std::pair{Contador, "7974/7974"},
+         {std::pair{Opciones, opciones}, std::pair{Estado, "Cambiando Formato de Letras..."},
+          std::pair{Contador, "7974/7974"}, std::pair{SmsTrozo, "GSM 160/160"},
           std::pair{EstadoTrozos,
                     "UCS-2 por: \xC0 \xC8 \xCC \xD2 \xD9 \xE1 \xED \xF3 \xFA \x93 "
                     "... (7974 trozos)"}}) {
         app.PonerTexto(etiqueta, texto);
         EXPECT_TRUE(app.Cabe(etiqueta)) << texto;
     }
+}
+
+// Lines of 100 characters: a long paragraph takes the edit control a time that grows squared.
+TEST_F(Instalada, ElMensajeAdmiteMasDe64KCaracteres) {
+    Rebanex app(carpeta);
     std::string mensaje;
     for (int i = 0; i < 700; ++i) {
         mensaje += std::string(98, static_cast<char>('a' + i % 26)) + "\r\n";
