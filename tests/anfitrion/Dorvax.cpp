@@ -1,20 +1,14 @@
-// dorvax.exe: a stand-in for the SMS program that Rebanex drives, for the end-to-end tests.
-// It shows the windows Rebanex looks for, reacts to the keys Rebanex sends and writes what
-// arrives in its message field to a record file, so that a test can check every paste.
-//
-// Flags, in "dorvax.args" beside the program as Rebanex starts it without any: --posicion X Y
-// (top-left corner of the main window, default 600 100),
-// --sin-principal (the main window never shows), --linea (records its command line and ends:
-// it stands in for any program that Rebanex starts), --colgado (stops answering once its
-// windows exist, as a hung program: only TerminateProcess ends it).
-// Records, in "registro.txt" beside the program, each ending in CR LF: "PEGADO n:texto" (the field
-// after a paste; n is the length of texto in bytes), "VACIADO" (Alt+Z emptied the field) and the
-// command line.
+// dorvax.exe: a stand-in for the SMS program that Rebanex drives, for the end-to-end tests. It
+// shows the windows Rebanex looks for, reacts to its keys and records in "registro.txt" beside
+// it, one line each: "PEGADO n:texto" (the field after a paste, n its length in bytes),
+// "VACIADO" (Alt+Z emptied the field) and, with --linea, its command line.
+// Flags, in "dorvax.args" beside it: --posicion X Y (the main window's corner), --sin-principal
+// (the main window never shows), --linea (records the command line and ends, as any program
+// Rebanex starts), --colgado (stops answering once its windows exist).
 #include <windows.h>
 
 #include <cstring>
 #include <fstream>
-#include <iomanip>
 #include <string>
 
 namespace {
@@ -27,25 +21,19 @@ WNDPROC procesoEdit = nullptr;
 
 constexpr WORD kVaciar = 100;
 
-// Words separated by blanks; double quotes group blanks into a word. Backslashes are plain
-// characters, so paths need no escaping.
 void LeerOpciones() {
     char ruta[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, ruta, MAX_PATH);
     const std::string carpeta(ruta, std::strrchr(ruta, '\\') + 1);
     registro = carpeta + "registro.txt";
     std::ifstream palabras(carpeta + "dorvax.args");
-    std::string p;
-    while (palabras >> std::quoted(p, '"', '\0')) {
+    for (std::string p; palabras >> p;) {
         if (p == "--posicion") {
             palabras >> posX >> posY;
-        } else if (p == "--sin-principal") {
-            conPrincipal = false;
-        } else if (p == "--linea") {
-            soloLinea = true;
-        } else if (p == "--colgado") {
-            colgado = true;
         }
+        conPrincipal = conPrincipal && p != "--sin-principal";
+        soloLinea = soloLinea || p == "--linea";
+        colgado = colgado || p == "--colgado";
     }
 }
 
@@ -54,8 +42,7 @@ void Registrar(const std::string& linea) {
     std::ofstream(registro, std::ios::binary | std::ios::app) << linea << "\r\n";
 }
 
-// The edit control pastes by itself (Ctrl+V sends it WM_PASTE); the record is what the field
-// holds once the paste is done.
+// The edit control pastes by itself; the record is what the field holds once it is done.
 LRESULT CALLBACK ProcesoMensaje(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT resultado = CallWindowProcA(procesoEdit, hwnd, msg, wp, lp);
     if (msg == WM_PASTE) {
@@ -67,8 +54,8 @@ LRESULT CALLBACK ProcesoMensaje(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return resultado;
 }
 
-// A child placed by its window-rectangle coordinates: the points Rebanex reads are measured
-// from the main window's outer corner, whatever the caption and border sizes are.
+// Placed by window-rectangle coordinates: Rebanex measures its points from the main window's
+// outer corner, whatever the caption and border sizes are.
 HWND Hijo(const char* clase, DWORD estilo, const char* texto, RECT r, DWORD extendido) {
     RECT ventana{};
     GetWindowRect(principal, &ventana);
@@ -85,28 +72,23 @@ HWND Hijo(const char* clase, DWORD estilo, const char* texto, RECT r, DWORD exte
 LRESULT CALLBACK Proceso(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_ACTIVATE && LOWORD(wp) != WA_INACTIVE && hwnd == principal) {
         SetFocus(mensaje);
-        return 0;
-    }
-    if (msg == WM_COMMAND && LOWORD(wp) == kVaciar) {
+    } else if (msg == WM_COMMAND && LOWORD(wp) == kVaciar) {
         SetWindowTextA(mensaje, "");
         Registrar("VACIADO");
-        return 0;
-    }
-    // Closing either window ends the program.
-    if (msg == WM_CLOSE) {
+    } else if (msg == WM_CLOSE) {  // either window ends the program
         DestroyWindow(aplicacion);
-        return 0;
+    } else {
+        if (msg == WM_DESTROY && hwnd == aplicacion) {
+            PostQuitMessage(0);
+        }
+        return DefWindowProcA(hwnd, msg, wp, lp);
     }
-    if (msg == WM_DESTROY && hwnd == aplicacion) {
-        PostQuitMessage(0);
-    }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return 0;
 }
 
-HWND Ventana(const char* clase, WNDPROC proceso, const char* titulo, int x, int y, int ancho,
-             int alto) {
+HWND Ventana(const char* clase, const char* titulo, int x, int y, int ancho, int alto) {
     WNDCLASSA c{};
-    c.lpfnWndProc = proceso;
+    c.lpfnWndProc = &Proceso;
     c.hInstance = GetModuleHandleA(nullptr);
     c.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -117,9 +99,8 @@ HWND Ventana(const char* clase, WNDPROC proceso, const char* titulo, int x, int 
 }
 
 void CrearPrincipal() {
-    // Titled last: once a test or Rebanex finds the main window by its title, the fields are
-    // in place and no later activation takes the focus.
-    principal = Ventana("DorvaxPrincipal", &Proceso, "", posX, posY, 420, 320);
+    // Titled last: once the main window is found by its title, its fields are in place.
+    principal = Ventana("DorvaxPrincipal", "", posX, posY, 420, 320);
     // The message field also covers the window's centre (210, 160), where Rebanex clicks.
     mensaje = Hijo("EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_TABSTOP, "", RECT{20, 50, 400, 205},
                    WS_EX_CLIENTEDGE);
@@ -141,10 +122,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Registrar(GetCommandLineA());
         return 0;
     }
-    // Small, in the bottom-right corner, out of the way of the main window.
-    aplicacion =
-        Ventana("DorvaxAplicacion", &Proceso, "Dorvax", GetSystemMetrics(SM_CXSCREEN) - 220,
-                GetSystemMetrics(SM_CYSCREEN) - 90, 200, 60);
+    // Small, in the bottom-right corner, out of the main window's way.
+    aplicacion = Ventana("DorvaxAplicacion", "Dorvax", GetSystemMetrics(SM_CXSCREEN) - 220,
+                         GetSystemMetrics(SM_CYSCREEN) - 90, 200, 60);
     ShowWindow(aplicacion, SW_SHOW);
     if (conPrincipal) {
         CrearPrincipal();
@@ -152,11 +132,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     while (colgado) {
         Sleep(INFINITE);
     }
-
     ACCEL vaciar{FALT | FVIRTKEY, 'Z', kVaciar};
     HACCEL aceleradores = CreateAcceleratorTableA(&vaciar, 1);
-    MSG msg{};
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (MSG msg{}; GetMessageA(&msg, nullptr, 0, 0) > 0;) {
         if (!TranslateAcceleratorA(principal, aceleradores, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

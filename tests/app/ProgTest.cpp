@@ -59,8 +59,9 @@ TEST(Protegido, NingunaExcepcionSaleDeLaVentana) {
 
 using ProgArranque = ProgPrueba;
 using V = std::vector<std::string>;
+using namespace std::string_literals;
 
-// Every flag through its menu item: tick, value and summary letter; nothing saved until asked.
+// Every flag through its menu item: value and summary letter; nothing saved until asked.
 TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
     Arrancar();
     const std::string ini = sistema.ficheros[kIni], antes = Texto(Control::Opciones);
@@ -70,10 +71,8 @@ TEST_F(ProgArranque, CadaMenuDeOpcionCambiaSuOpcionSinGuardarla) {
             const Menu item = *MenuDeOpcion(o.opcion);
             const bool marcado = vista[item].marcado;
             prog.EjecutarMenu(item);
-            EXPECT_EQ(vista[item].marcado, !marcado);
-            EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);
-            const bool conLetra = Texto(Control::Opciones).find(o.letras[0]) != std::string::npos;
-            EXPECT_EQ(conLetra, !marcado) << Texto(Control::Opciones);
+            EXPECT_EQ(prog.LeerOpciones().*o.siNo, !marcado);  // read off the ticks
+            EXPECT_EQ(Texto(Control::Opciones).find(o.letras[0]) != std::string::npos, !marcado);
             prog.EjecutarMenu(item);
             prog.EjecutarMenu(Menu::FirmarEnPosicion1);  // signing every piece enabled
             EXPECT_EQ(Texto(Control::Opciones), antes);
@@ -118,17 +117,25 @@ TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
     EXPECT_EQ(Texto(Control::Estado), "");
 }
 
-// The first start shows the defaults; a later one what is stored, and Mensatel's colours and
-// signature.
+// The first start shows the defaults; an unreadable mensatel.ini is said, and gives neither its
+// colours nor its signature. A later start shows what is stored.
 TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
+    const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
+    sistema.perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
+    sistema.perfil.EscribirCadena(mensatel, "colores", "texto", "0");
+    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
     EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
-    EXPECT_TRUE(vista.avisos.empty());
+    EXPECT_EQ(prog.FirmaMensatel(), "");
+    EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
+                                                             "Sigo sin sus colores ni su firma.")});
 
+    sistema.enUso.clear();
     for (const std::string par :
          {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
           "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
@@ -136,47 +143,27 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
         Guardar("Rebanex", par.substr(0, par.find('=')), par.substr(par.find('=') + 1));
     }
     Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
-    const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    sistema.perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
-    sistema.perfil.EscribirCadena(mensatel, "colores", "texto", "0");
-    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
-
     Arrancar();
-
-    Configuracion esperada;  // as the menus and LongMax show it
-    esperada.Inverso = esperada.FirmarAutomaticamente = esperada.FirmarEnTrozos = true;
-    esperada.AutoReemplazar = true, esperada.NoAcentos = false;
-    esperada.MsgMax = "0";  // not a number
-    esperada.Letras = CasoLetras::Mayusculas;
-    esperada.FirmarEnPosicion = PosicionFirma::EnCursor;
-    esperada.FirmarEnTrozosHabilitado = false;  // at the caret, although auto-signature is on
-    EXPECT_EQ(prog.LeerOpciones(), esperada);
-    EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
+    // The summary is read off the ticks; signing every piece stays ticked, disabled at the caret.
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");
+    EXPECT_TRUE(vista[Menu::FirmarEnTrozos].marcado && !vista[Menu::FirmarEnTrozos].habilitado);
+    EXPECT_EQ(Texto(Control::LongMax), "0");  // not a number
+    EXPECT_EQ(prog.RutaReemplazos(), "D:\\reglas.txt");
     EXPECT_EQ(vista.ventana, (Rectangulo{1500, 900, 4875, 3495}));
     EXPECT_EQ(vista[Control::Msg].colores, std::make_pair(int32_t{0}, int32_t{16777215}));
     EXPECT_EQ(vista[Control::Trozo].colores, vista[Control::Msg].colores);
     EXPECT_EQ(prog.FirmaMensatel(), "Ana");
+    EXPECT_EQ(vista.avisos.size(), 1u);
 }
 
-// An unreadable mensatel.ini is said, and gives neither colours nor signature.
-TEST_F(ProgArranque, UnMensatelIniIlegibleSeAvisa) {
-    const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
-    sistema.enUso.insert(mensatel);
-    Arrancar();
-    EXPECT_EQ(prog.FirmaMensatel(), "");
-    EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
-                                                             "Sigo sin sus colores ni su firma.")});
-}
-
-// Links open in the .html program via a placeholder file; without one, a box says so.
+// Links open in the .html program via a placeholder file; without one, a box says so. Only a
+// Windows program downloaded becomes the updater and closes Rebanex; anything else goes.
 TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
     Arrancar();
-    prog.EjecutarMenu(Menu::PaQueSirvo);
-    prog.EjecutarMenu(Menu::AcercaDe);
-    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
-    prog.EjecutarMenu(Menu::PeichMensatel);  // no browser
+    for (Menu m : {Menu::PaQueSirvo, Menu::AcercaDe, Menu::EjecutarMensatelLog,
+                   Menu::PeichMensatel}) {  // no MensatelLog, no browser
+        prog.EjecutarMenu(m);
+    }
     sistema.navegador = " C:\\Nav\\nav.exe ";
     sistema.abreBien = false;
     prog.EjecutarMenu(Menu::ForoMensatel);
@@ -186,52 +173,77 @@ TEST_F(ProgArranque, LosComandosQueAbrenOtrosProgramas) {
     sistema.abreBien = true;
     sistema.ficheros["C:\\Mensatel\\MensatelLog.exe"] = "";
     sistema.abiertos.clear();
-    prog.EjecutarMenu(Menu::ChatMensatel);
-    prog.EjecutarMenu(Menu::FaqMensatel);
-    prog.EjecutarMenu(Menu::EnviarMailAutor);
-    prog.EjecutarMenu(Menu::EjecutarMensatelLog);
-    const auto web = [](std::string_view u) { return "C:\\Nav\\nav.exe|" + std::string(u) + "|"; };
-    EXPECT_EQ(sistema.abiertos, (V{web(direcciones::kChatMensatel), web(direcciones::kFaqMensatel),
-                                   "mailto:" + std::string(direcciones::kMailAutor) + "||",
-                                   "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
+    for (Menu m : {Menu::ChatMensatel, Menu::EnviarMailAutor, Menu::EjecutarMensatelLog}) {
+        prog.EjecutarMenu(m);
+    }
+    EXPECT_EQ(sistema.abiertos,
+              (V{"C:\\Nav\\nav.exe|" + std::string(direcciones::kChatMensatel) + "|",
+                 "mailto:" + std::string(direcciones::kMailAutor) + "||",
+                 "C:\\Mensatel\\MensatelLog.exe||C:\\Rebanex\\"}));
     EXPECT_FALSE(sistema.EsFichero("C:\\Temp\\TempHtm.html"));
     EXPECT_EQ(vista.avisos.size(), 5u);
+
+    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
+    const std::string mz = "MZ" + std::string(2000, 'x');
+    // What arrives, and what the download reports.
+    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
+                                                  {"", true},
+                                                  {mz.substr(0, 600), false},
+                                                  {"MZ" + std::string(5 << 20, 'x'), true},
+                                                  {mz, true}};
+    sistema.ficheros[actualix] = viejo;
+    for (const auto& [llega, descarga] : casos) {
+        SCOPED_TRACE(llega.substr(0, 8));
+        vista.avisos.clear();
+        sistema.descargado = llega;
+        sistema.descarga = descarga;
+        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
+        const bool bueno = llega == mz;
+        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
+        avisos.resize(bueno ? 1 : 2);
+        EXPECT_EQ(vista.avisos, avisos);
+        EXPECT_EQ(vista.cerrada, bueno);
+        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
+        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
+        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
+    }
+    sistema.arranca = false;  // there now: no question
+    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
+    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
+    EXPECT_EQ(sistema.descargas, 5);
+    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
+                                                std::string(direcciones::kWebActualizaciones));
+    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 TEST_F(ProgArranque, CargarUnMensaje) {
-    Arrancar("\thola que tal");
-    EXPECT_EQ(Texto(Control::Msg), "hola que tal");
-    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
-    sistema.ficheros["C:\\M\\grande.sms"] = std::string(kMaximoMensaje + 1, 'x');
-    sistema.ficheros["C:\\M\\justo.sms"] = std::string(kMaximoMensaje, 'y');
-    for (const char* elegido : {"", "C:\\M\\grande.sms"}) {  // cancelled, too big
-        sistema.elegido = elegido;
-        prog.EjecutarMenu(Menu::CargarMensaje);
-        EXPECT_EQ(Texto(Control::Msg), "hola que tal");
-    }
-    EXPECT_EQ(vista.avisos, std::vector<Aviso>{AvisoFicheroGordo()});
-    // One that cannot be read is said, and what the box held stays, there or on the command
-    // line.
-    const std::string usado = sistema.elegido = "C:\\M\\usado.sms";
+    const std::string usado = "C:\\M\\usado.sms", justo(kMaximoMensaje, 'y');
     sistema.ficheros[usado] = "otro";
     sistema.enUso.insert(usado);
-    prog.EjecutarMenu(Menu::CargarMensaje);
+    sistema.ficheros["C:\\M\\grande.sms"] = justo + 'y';
+    sistema.ficheros["C:\\M\\justo.sms"] = justo;
+    sistema.ficheros["C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
+    const auto cargar = [&](const std::string& elegido) {
+        sistema.elegido = elegido;
+        prog.EjecutarMenu(Menu::CargarMensaje);
+        return Texto(Control::Msg);
+    };
+    Arrancar("\thola que tal");
+    EXPECT_EQ(vista[Control::Msg].inicio, 12);  // the caret after it
+    // Cancelled, too big, unreadable (there or on the command line): what the box held stays.
+    for (const std::string& elegido : {std::string(), "C:\\M\\grande.sms"s, usado}) {
+        EXPECT_EQ(cargar(elegido), "hola que tal");
+    }
     Arrancar("\"" + usado + "\"");
     EXPECT_EQ(Texto(Control::Msg), "hola que tal");
     const Aviso ilegible = AvisoFicheroIlegible(usado, MotivoFallo::EnUso);
     EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoFicheroGordo(), ilegible, ilegible}));
-    sistema.elegido = "C:\\M\\justo.sms";
-    prog.EjecutarMenu(Menu::CargarMensaje);
-    EXPECT_EQ(Texto(Control::Msg), std::string(kMaximoMensaje, 'y'));
+    EXPECT_EQ(cargar("C:\\M\\justo.sms"), justo);
     // What Windows-1252 lacks is named, not silently a "?".
-    sistema.ficheros[sistema.elegido = "C:\\M\\emoji.sms"] = "ok \xF0\x9F\x98\x80";
-    prog.EjecutarMenu(Menu::CargarMensaje);
-    EXPECT_EQ(Texto(Control::Msg), "ok ?");
+    EXPECT_EQ(cargar("C:\\M\\emoji.sms"), "ok ?");
     EXPECT_EQ(vista.avisos.back(),
               AvisoSinWindows1252("El fichero 'C:\\M\\emoji.sms'", U"\U0001F600"));
-    sistema.elegido = "C:\\M\\ya-no.sms";  // vanished after the dialog
-    prog.EjecutarMenu(Menu::CargarMensaje);
-    EXPECT_EQ(Texto(Control::Msg), "");
+    EXPECT_EQ(cargar("C:\\M\\ya-no.sms"), "");  // vanished after the dialog
     EXPECT_EQ(vista.avisos.back(), AvisoFicheroNoEncontrado("C:\\M\\ya-no.sms"));
 }
 
@@ -299,42 +311,6 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     const auto editor = [](const std::string& r) { return "C:\\Ed\\ed.exe|\"" + r + "\"|"; };
     EXPECT_EQ(sistema.abiertos, (V{editor(ruta), editor(ruta), editor("C:\\Rebanex\\reglas.bat")}));
     EXPECT_EQ(vista.avisos.size(), 3u);
-}
-
-// Only a Windows program downloaded becomes the updater and closes Rebanex; anything else goes.
-TEST_F(ProgArranque, Actualizar) {
-    const std::string actualix = "C:\\Mensatel\\Actualix.exe", viejo = "<html>404</html>";
-    const std::string mz = "MZ" + std::string(2000, 'x');
-    // What arrives, and what the download reports.
-    const std::pair<std::string, bool> casos[] = {{"<html>" + std::string(2000, ' '), true},
-                                                  {"", true},
-                                                  {mz.substr(0, 600), false},
-                                                  {"MZ" + std::string(5 << 20, 'x'), true},
-                                                  {mz, true}};
-    Arrancar();
-    sistema.ficheros[actualix] = viejo;
-    for (const auto& [llega, descarga] : casos) {
-        SCOPED_TRACE(llega.substr(0, 8));
-        vista.avisos.clear();
-        sistema.descargado = llega;
-        sistema.descarga = descarga;
-        prog.EjecutarMenu(Menu::DescargarUltimaVersion);
-        const bool bueno = llega == mz;
-        std::vector<Aviso> avisos{PreguntaBajarActualizador(), AvisoDescargaFallida()};
-        avisos.resize(bueno ? 1 : 2);
-        EXPECT_EQ(vista.avisos, avisos);
-        EXPECT_EQ(vista.cerrada, bueno);
-        EXPECT_EQ(sistema.ficheros[actualix], bueno ? mz : viejo);
-        EXPECT_FALSE(sistema.EsFichero(actualix + std::string(kSufijoDescarga)));
-        EXPECT_EQ(Texto(Control::Estado), bueno ? "Descargando..." : "");
-    }
-    sistema.arranca = false;  // there now: no question
-    prog.EjecutarMenu(Menu::DescargarUltimaVersion);
-    EXPECT_EQ(vista.avisos.back(), AvisoActualizadorNoArranca(actualix));
-    EXPECT_EQ(sistema.descargas, 5);
-    const std::string linea = LineaActualizador("C:\\Mensatel\\Rebanex.exe",
-                                                std::string(direcciones::kWebActualizaciones));
-    EXPECT_EQ(sistema.ejecutados, (V{actualix + "|" + linea, actualix + "|" + linea}));
 }
 
 }  // namespace

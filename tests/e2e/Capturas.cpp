@@ -1,9 +1,6 @@
-// Puts Rebanex in the three states the screenshots show, for scripts/capturas:
-//   rebanex_capturas FOLDER      (FOLDER holds Rebanex.exe and dorvax.exe)
-// Prints "STATE L T R B" (the windows' rectangle) for "mensaje", a sample message typed, then
-// "trozos", split, then "mensatel", the first piece pasted into the host, then "sms-gsm" and
-// "sms-ucs2", pieces that are one real SMS each, and "menu", the options menu open, each after
-// a line on standard input; then it closes both. Exit code 0 when all went as planned.
+// `rebanex_capturas FOLDER` (which holds Rebanex.exe and dorvax.exe) puts Rebanex in each state
+// scripts/capturas takes a picture of, in its order, printing "STATE L T R B" (the windows'
+// rectangle) and going on after a line on standard input. Exit code 0 when all went as planned.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,7 +15,7 @@ namespace {
 using enum rebanex::Control;
 using namespace rebanex::e2e;
 
-// Unless it holds, says what went wrong and stops with exit code 1.
+// Unless it holds, says so and stops with exit code 1.
 void Exigir(bool condicion, const char* que) {
     if (!condicion) {
         std::fprintf(stderr, "%s\n", que);
@@ -26,8 +23,7 @@ void Exigir(bool condicion, const char* que) {
     }
 }
 
-// Paints the windows, prints where they are together, waits for a line on standard input;
-// the cursor out of the way, so that no tooltip shows.
+// The cursor out of the way, so that no tooltip shows.
 void Anunciar(const char* estado, std::initializer_list<HWND> ventanas) {
     SetCursorPos(0, 0);
     RECT todo{};
@@ -78,8 +74,7 @@ int main(int argc, char** argv) {
     Exigir(Esperar([&] { return app.Texto(campo) == trozo; }), "el trozo no llegó al Mensatel");
     Anunciar("mensatel", {app.Ventana(), principal});
 
-    // Every piece one real SMS, with 160 as typed: a piece in GSM-7, then one that quotes
-    // force into UCS-2, then the options menu that holds the items.
+    // Every piece one real SMS, with 160 as typed: one in GSM-7, one that quotes force into UCS-2.
     app.Elegir(rebanex::Menu::ObtenerTamanyoMsg);
     app.Elegir(rebanex::Menu::TrozosSms);
     const auto trocear = [&](const std::string& texto, const char* codificacion) {

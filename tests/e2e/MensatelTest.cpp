@@ -12,12 +12,14 @@ namespace {
 
 using enum Control;
 
-const std::string kMensaje =
-    "Mañana a las nueve en la plaza, que yo llevo la cámara y tú las entradas del concierto.";
+// Its letters are Latin-1's, so each UTF-16 unit is the Windows-1252 byte.
+const std::wstring kUnicode =
+    L"Mañana a las nueve en la plaza, que yo llevo la cámara y tú las entradas del concierto.";
+const std::string kMensaje(kUnicode.begin(), kUnicode.end());
 
 class Mensatel : public Instalada {
   protected:
-    // The host, which takes its flags from dorvax.args; the size of a message is not asked of it.
+    // The host, which takes its flags from dorvax.args, is not asked for the size.
     void SetUp() override {
         Instalada::SetUp();
         Instalar(DORVAX_EXE, "dorvax.exe");
@@ -28,8 +30,7 @@ class Mensatel : public Instalada {
         EXPECT_TRUE(Esperar([] {
             DWORD proceso = 0;
             GetWindowThreadProcessId(FindWindowA(nullptr, "Dorvax"), &proceso);
-            if (HANDLE h =
-                    proceso == 0 ? nullptr : OpenProcess(PROCESS_TERMINATE, FALSE, proceso)) {
+            if (HANDLE h = OpenProcess(PROCESS_TERMINATE, FALSE, proceso)) {
                 TerminateProcess(h, 0);
                 CloseHandle(h);
             }
@@ -78,18 +79,14 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
         registro += "VACIADO\r\nPEGADO " + std::to_string(trozo.size()) + ":" + trozo + "\r\n";
         app.Pulsar(Copiar);
         ASSERT_TRUE(Esperar([&] { return Registro() == registro; }, kPlazoLargo)) << Registro();
-        const std::string siguiente = std::to_string(std::min(n + 1, 3)) + "/3";
-        ASSERT_TRUE(Esperar([&] { return app.Texto(Contador) == siguiente; }));
+        ASSERT_TRUE(Muestra(app, Contador, std::to_string(std::min(n + 1, 3)) + "/3"));
     }
     for (const auto& [formato, contenido] : antes) {
         EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(formato) == contenido; })) << formato;
     }
     app.Elegir(Menu::CopiarTrozoAlMensatel);
     app.Pulsar(Copiar);
-    std::wstring mensaje(kMensaje.size(), L'\0');
-    const int largo = static_cast<int>(kMensaje.size());
-    MultiByteToWideChar(1252, 0, kMensaje.data(), largo, mensaje.data(), largo);
-    EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(CF_UNICODETEXT) == bytes(mensaje); }));
+    EXPECT_TRUE(Esperar([&] { return LeerPortapapeles(CF_UNICODETEXT) == bytes(kUnicode); }));
 }
 
 // A host that stops answering once its windows exist: the box says so within seconds, the
@@ -117,8 +114,7 @@ TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
     Trocear(app, "160");
 
     app.Pulsar(Copiar);  // the host starts; its window shows, for TearDown to end it
-    ASSERT_TRUE(Esperar([&] { return app.Texto(Estado) == kEstadoEsperando; }, kPlazoLargo))
-        << app.Texto(Estado);
+    ASSERT_TRUE(Muestra(app, Estado, kEstadoEsperando, kPlazoLargo));
     ASSERT_TRUE(Esperar([] { return FindWindowA(nullptr, "Dorvax") != nullptr; }));
     // Posted to the window, as its message loop gets a key: the host's window, which may take
     // the focus at any moment, cannot catch it.
@@ -127,7 +123,7 @@ TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
     ASSERT_TRUE(app.EsperarCaja(AvisoSinVentanaMensatel().titulo,
                                 std::chrono::milliseconds(kEsperaVentanaMs * 2 / 3)));
     Atender(app, AvisoSinVentanaMensatel());
-    EXPECT_TRUE(Esperar([&] { return app.Texto(Estado).empty(); })) << app.Texto(Estado);
+    EXPECT_TRUE(Muestra(app, Estado, ""));
     EXPECT_EQ(app.Texto(Contador), "1/1");
     EXPECT_EQ(Registro(), "");
 }

@@ -1,12 +1,12 @@
-// What every end-to-end test starts from: Rebanex.exe copied into a new empty folder in the
-// temporary folder, also its start folder, where Rebanex.ini is written and other programs can
-// be put beside it; the folder goes with what is left in it.
+// Each end-to-end test starts from Rebanex.exe copied into a new empty folder, also its start
+// folder, where Rebanex.ini goes and other programs can be put; the folder goes afterwards.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "comun/Aviso.h"
 #include "e2e/Conduccion.h"
@@ -40,12 +40,20 @@ class Instalada : public ::testing::Test {
     void Opcion(const char* clave, const char* valor) {
         WritePrivateProfileStringA("Rebanex", clave, valor, Fichero("Rebanex.ini").c_str());
     }
+    // The control comes to show that text; else what it shows.
+    static ::testing::AssertionResult Muestra(const Rebanex& app, Control c, std::string_view t,
+                                              std::chrono::milliseconds plazo = kPlazo) {
+        if (Esperar([&] { return app.Texto(c) == t; }, plazo)) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "shows \"" << app.Texto(c) << "\"";
+    }
     // The box shows that notice; then it is answered.
     static void Atender(Rebanex& app, const Aviso& aviso) {
         const std::optional<Caja> caja = app.EsperarCaja(aviso.titulo);
         ASSERT_TRUE(caja) << "no box \"" << aviso.titulo << "\"";
         EXPECT_EQ(caja->texto, aviso.texto);
-        app.Responder(*caja, IDOK);
+        app.Aceptar(*caja);
         ASSERT_TRUE(Esperar([&] { return !IsWindow(caja->hwnd); }));
     }
 

@@ -26,32 +26,39 @@ struct Escena {
 };
 struct ControlMensatelTest : ::testing::Test, Escena {};
 
-// The size field decides; the message field is emptied first; clipboard and cursor restored.
-TEST_F(ControlMensatelTest, ElLimiteDeMensatelDecideElPegado) {
+// The size field decides, and another program holding the clipboard at any step: no paste
+// without the piece, and the message field emptied first; clipboard and cursor restored.
+TEST_F(ControlMensatelTest, ElLimiteYElPortapapelesDecidenElPegado) {
     const struct {
-        std::string tamanyo, lon;
+        std::string tamanyo, lon, falla;  // falla: the clipboard step another program holds
         std::size_t largo;
-        bool pegado;
-    } casos[] = {{"160", "160", 160, true},
-                 {"160", "160", 161, false},
-                 {"145 caracteres", "145", 146, false},
-                 {"152.5 car.", "152.5", 152, true},
-                 {"", "0", 0, true},
-                 {"caracteres: 9", "0", 1, false}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.tamanyo + " / " + std::to_string(caso.largo));
+        ResultadoPegar resultado;
+        std::vector<Aviso> avisos;
+    } casos[] = {{"160", "160", "", 160, Pegado, {}},
+                 {"160", "160", "", 161, Rechazado, {AvisoTrozoDemasiadoLargo()}},
+                 {"152.5 car.", "152.5", "", 152, Pegado, {}},
+                 {"", "0", "", 0, Pegado, {}},
+                 {"caracteres: 9", "0", "", 1, Rechazado, {AvisoTrozoDemasiadoLargo()}},
+                 {"160", "160", "guardar", 4, PortapapelesOcupado, {AvisoPortapapelesOcupado()}},
+                 {"160", "160", "escribir", 4, PortapapelesOcupado, {AvisoPortapapelesOcupado()}},
+                 {"160", "160", "restaurar", 4, Pegado, {AvisoPortapapelesNoRestaurado()}}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tamanyo + " / " + std::to_string(c.largo) + " " + c.falla);
         Escena e;
-        const VentanaId mensaje = e.escritorio.CrearMensatel("\\\\ensatel", kRect, caso.tamanyo);
+        const VentanaId mensaje = e.escritorio.CrearMensatel("\\\\ensatel", kRect, c.tamanyo);
         e.escritorio.ventanas[mensaje].titulo = "escrito a mano";
-        const std::string trozo(caso.largo, 'a');
-        EXPECT_EQ(e.control.Pegar(trozo), caso.pegado ? Pegado : Rechazado);
-        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, caso.pegado ? trozo : "");
-        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>(!caso.pegado, AvisoTrozoDemasiadoLargo()));
+        e.sistema.fallan = {c.falla};
+        const std::string trozo(c.largo, 'a');
+        EXPECT_EQ(e.control.Pegar(trozo), c.resultado);
+        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, c.resultado == Pegado ? trozo : "");
+        EXPECT_EQ(e.avisador.avisos, c.avisos);
         // Refused: Rebanex comes back in front of Mensatel for the box.
-        EXPECT_EQ(e.escritorio.primerPlano,
-                  caso.pegado ? e.escritorio.ventanas[mensaje].padre : e.escritorio.propia);
-        EXPECT_EQ(e.control.LeerLongitudMaxima(), caso.lon);
-        EXPECT_EQ(e.sistema.portapapeles, kAntes);
+        EXPECT_EQ(e.escritorio.primerPlano, c.resultado == Rechazado
+                                                ? e.escritorio.propia
+                                                : e.escritorio.ventanas[mensaje].padre);
+        EXPECT_EQ(e.control.LeerLongitudMaxima(), c.lon);
+        const CopiaPortapapeles pegado{{{1, trozo}}};  // what the paste left, when not restored
+        EXPECT_EQ(e.sistema.portapapeles, c.falla == "restaurar" ? pegado : kAntes);
         EXPECT_EQ(e.escritorio.cursor, (Punto{5, 5}));
     }
 }
@@ -99,53 +106,27 @@ TEST_F(ControlMensatelTest, CadaFalloAvisaSinTocarNada) {
     }
 }
 
-// Another program holding the clipboard at each step: no paste without the piece, restored.
-TEST_F(ControlMensatelTest, ElPortapapelesOcupadoEnCadaPaso) {
-    const struct {
-        std::string falla;
-        ResultadoPegar resultado;
-        Aviso aviso;
-    } casos[] = {{"guardar", PortapapelesOcupado, AvisoPortapapelesOcupado()},
-                 {"escribir", PortapapelesOcupado, AvisoPortapapelesOcupado()},
-                 {"restaurar", Pegado, AvisoPortapapelesNoRestaurado()}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.falla);
-        Escena e;
-        const VentanaId mensaje = e.escritorio.CrearMensatel();
-        e.sistema.fallan = {caso.falla};
-        EXPECT_EQ(e.control.Pegar("hola"), caso.resultado);
-        EXPECT_EQ(e.avisador.avisos, std::vector<Aviso>{caso.aviso});
-        const bool pegado = caso.resultado == Pegado;
-        EXPECT_EQ(e.escritorio.ventanas[mensaje].titulo, pegado ? "hola" : "");
-        const CopiaPortapapeles trozo{{{1, "hola"}}};
-        EXPECT_EQ(e.sistema.portapapeles, pegado ? trozo : kAntes);
-    }
-}
-
 // The main window is the first of Mensatel's titles present, moved on screen and clicked.
 TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
-    const std::string titulos[] = {"\\\\ensatel", "\\\\ensatel - Vodafone", "\\\\ensatel - Amena",
-                                   "\\\\ensatel - Movistar", "\\\\ensatel - Feliz 2002 ;)"};
     const struct {
         std::vector<int> presentes;
         int elegido;
         RectVentana antes, despues;
     } casos[] = {
         {{0}, 0, kRect, kRect},
-        {{1}, 1, {900, 100, 1054, 400}, {870, 100, 1024, 400}},  // 30 beyond the right edge
-        {{2}, 2, {100, -50, 400, 800}, {100, -82, 400, 768}},    // above and below: bottom wins
-        {{3}, 3, {-20, -10, 300, 290}, {0, 0, 320, 300}},        // left of and above the screen
-        {{4}, 4, {-20, 100, 1100, 400}, {-96, 100, 1024, 400}},  // too wide: right wins
-        {{2, 1}, 1, kRect, kRect},
-        {{4, 3, 2, 1, 0}, 0, {0, 0, 1024, 768}, {0, 0, 1024, 768}}};
+        {{1}, 1, {900, 100, 1054, 400}, {870, 100, 1024, 400}},    // 30 beyond the right edge
+        {{2}, 2, {100, -50, 400, 800}, {100, -82, 400, 768}},      // above and below: bottom wins
+        {{3}, 3, {-20, -10, 300, 290}, {0, 0, 320, 300}},          // left of and above the screen
+        {{4}, 4, {-20, 100, 1100, 400}, {-96, 100, 1024, 400}},    // too wide: right wins
+        {{4, 3, 2, 1}, 1, {0, 0, 1024, 768}, {0, 0, 1024, 768}}};  // the whole screen
     for (const auto& c : casos) {
         Escena e;
         for (int i : c.presentes) {
-            e.escritorio.CrearMensatel(titulos[i], c.antes);
+            e.escritorio.CrearMensatel(std::string(kTitulosMensatel[i]), c.antes);
         }
         e.control.LeerLongitudMaxima();
         const VentanaSimulada& ventana = e.escritorio.ventanas[e.escritorio.primerPlano];
-        EXPECT_EQ(ventana.titulo, titulos[c.elegido]);
+        EXPECT_EQ(ventana.titulo, kTitulosMensatel[c.elegido]);
         EXPECT_EQ(ventana.rect, c.despues);
         const auto& [izquierda, arriba, derecha, abajo] = c.despues;
         EXPECT_EQ(e.escritorio.clicks,
