@@ -65,7 +65,9 @@ TEST(CortadorPropiedad, CadaTrozoEsElMasLargoQueCabe) {
     for (int caso = 0; caso < 1000; ++caso) {
         const std::string texto = dado.Texto(trozos, 9 + dado(3), dado(1) ? 60 : 400);
         ParametrosCorte p;
-        p.TrozosSms = dado(1), p.LongitudMensaje = 1 << 20;  // a full box reserves the indicator
+        // Outside SMS mode a full box reserves room for the indicator; in SMS mode it never
+        // matters.
+        p.TrozosSms = dado(1), p.LongitudMensaje = p.TrozosSms ? dado(1000) : 1 << 20;
         p.MsgMax = static_cast<int16_t>(dado(1) ? 2 + dado(60) : 150 + dado(20));
         p.IndicadorTrozos = dado(1), p.Inverso = dado(1), p.Firmados = dado(2) == 0;
         p.FirmarEnPosicion = static_cast<PosicionFirma>(dado(1)), p.Firma = firmas[dado(2)];
