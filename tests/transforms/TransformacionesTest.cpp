@@ -99,14 +99,6 @@ TEST(Firma, VaDondeDiceSuPosicion) {
     EXPECT_EQ(texto, "hola hola");
 }
 
-TEST(Regla, CaracteresSeparadores) {
-    const std::string separadores = " .,:!¡\"&%$/\\*#?¿(){}[]<>_-";
-    for (int c = 0; c < 256; ++c) {
-        const char uno = static_cast<char>(c);
-        EXPECT_EQ(EsCaracterSeparador(uno), separadores.find(uno) != std::string::npos) << c;
-    }
-}
-
 TEST(Regla, CadaClaseSustituyeSusPalabras) {
     using enum Regla::Clase;
     const std::tuple<Regla::Clase, const char*, const char*, const char*, const char*> casos[] = {
