@@ -15,36 +15,28 @@ namespace {
 
 using Trozos = std::vector<std::string>;
 
-std::string Veces(const std::string& s, std::size_t n) {
-    std::string r;
-    for (; n > 0; --n) {
-        r += s;
-    }
-    return r;
-}
-
 // The euro would straddle parts 1 and 2: it opens part 2 and pushes an a into a third. The
 // Spanish table: 155 septets alone, parts of 149.
 TEST(ContarSms, ComoLaRedLoFactura) {
     const auto b = TablaGsm::Basica, e = TablaGsm::Espanola;
     const std::tuple<std::string, TablaGsm, std::string> casos[] = {
         {"", b, "GSM 0/0"},
-        {Veces("a", 160), b, "GSM 160/1"},
-        {Veces("a", 161), b, "GSM 161/2"},
-        {Veces("a", 152) + "€" + Veces("a", 152), b, "GSM 306/3"},
-        {Veces("€", 80), b, "GSM 160/1"},
+        {std::string(160, 'a'), b, "GSM 160/1"},
+        {std::string(161, 'a'), b, "GSM 161/2"},
+        {std::string(152, 'a') + "€" + std::string(152, 'a'), b, "GSM 306/3"},
+        {std::string(80, '\x80'), b, "GSM 160/1"},
         {"hola\r\n\f", b, "GSM 8/1"},
-        {Veces("á", 70), b, "UCS-2 70/1"},
-        {Veces("á", 71), b, "UCS-2 71/2"},
-        {Veces("á", 134), b, "UCS-2 134/2"},
-        {Veces("á", 135), b, "UCS-2 135/3"},
+        {std::string(70, '\xE1'), b, "UCS-2 70/1"},
+        {std::string(71, '\xE1'), b, "UCS-2 71/2"},
+        {std::string(134, '\xE1'), b, "UCS-2 134/2"},
+        {std::string(135, '\xE1'), b, "UCS-2 135/3"},
         {"a\tb", b, "UCS-2 3/1"},
-        {Veces("á", 77), e, "GSM 154/1"},
-        {Veces("á", 78), e, "GSM 156/2"},
-        {Veces("a", 298), e, "GSM 298/2"},
-        {Veces("a", 299), e, "GSM 299/3"},
-        {Veces("a", 255 * 153), b, "GSM 39015/255"},
-        {Veces("a", 255 * 153 + 1), b, "GSM 39016/256"}};
+        {std::string(77, '\xE1'), e, "GSM 154/1"},
+        {std::string(78, '\xE1'), e, "GSM 156/2"},
+        {std::string(298, 'a'), e, "GSM 298/2"},
+        {std::string(299, 'a'), e, "GSM 299/3"},
+        {std::string(255 * 153, 'a'), b, "GSM 39015/255"},
+        {std::string(255 * 153 + 1, 'a'), b, "GSM 39016/256"}};
     for (const auto& [texto, tabla, esperado] : casos) {
         const CuentaSms c = ContarSms(texto, tabla);
         EXPECT_EQ(TextoMedida({c.codificacion, c.unidades, c.sms}), esperado) << texto;
@@ -72,7 +64,7 @@ std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long l
     return trozos;
 }
 
-// The cut's parameters by name, from the defaults: Con(12).Indicador().AlReves().
+// The cut's parameters by name, from the defaults: Con(12).Indicador().Sms().
 struct Con : ParametrosCorte {
     explicit Con(int16_t msgMax = 160) { MsgMax = msgMax; }
     Con& Indicador() { return IndicadorTrozos = true, *this; }
@@ -114,12 +106,13 @@ TEST(Cortador, TrozosComoSeMuestran) {
 // Each piece one SMS in its own encoding, whatever the box.
 TEST(Cortador, EnModoSmsCadaTrozoUnSms) {
     // 145 characters with one á, three SMS as one piece: the á starts the UCS-2 piece.
-    const std::string hola = Veces("hola ", 20), estas = "estás" + Veces(" hola", 8);
+    const std::string hola = std::string(99, 'h') + " ", estas = "estás " + std::string(39, 'x');
     EXPECT_EQ(ContarSms(hola + estas, TablaGsm::Basica).sms, 3);
     EXPECT_EQ(Cortar(hola + estas, Con().Sms()),
               (Trozos{hola + " GSM 100/160", estas + " UCS-2 45/70"}));
     // A signature of 70 leaves no room for a UCS-2 piece.
-    const Con firmado = Con().Indicador().Firmado(PosicionFirma::AlFinal, Veces("x", 70)).Sms();
+    const Con firmado =
+        Con().Indicador().Firmado(PosicionFirma::AlFinal, std::string(70, 'x')).Sms();
     EXPECT_EQ(Cortar("hola", firmado).value_or(Trozos{}).size(), 1u);
     EXPECT_EQ(Cortar("hola “x”", firmado), std::nullopt);
 }
