@@ -91,16 +91,6 @@ TEST(Cortador, TrozosComoSeMuestran) {
     EXPECT_EQ(Cortar(std::string(70000, 'x'), Con(2)), std::nullopt);
     // An estimate beyond int16 that turns out to be one piece is fine.
     EXPECT_EQ(Cortar(std::string(100000, ' '), Con(2)), (Trozos{""}));
-    // Ten 13-letter words four spaces apart, estimated as 9 pieces at 20: with one digit
-    // reserved the first pieces would take a third space and reach 21.
-    std::string diez;
-    Trozos trozos;
-    for (int i = 0; i < 10; ++i) {
-        const std::string palabra(13, static_cast<char>('a' + i));
-        diez += (i ? "    " : "") + palabra;
-        trozos.push_back(std::to_string(i + 1) + "/10 " + palabra + (i < 9 ? "  " : ""));
-    }
-    EXPECT_EQ(Cortar(diez, Con(20).Indicador()), trozos);
 }
 
 // Each piece one SMS in its own encoding, whatever the box.
