@@ -1,6 +1,7 @@
 // The transforms of the working text, each over its own small table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <random>
 
@@ -50,17 +51,15 @@ TEST(Caracteres, PorBloquesComoByteAByte) {
         for (char& c : texto) {
             c = kLetras[azar() % kLetras.size()];
         }
-        std::string saltos, espacios;  // the obvious way
+        std::string saltos, espacios = texto;  // the obvious way
         for (std::size_t i = 0; i < texto.size(); ++i) {
             const bool crlf = texto.compare(i, 2, "\r\n") == 0;
             saltos += texto[i] == '\t' || crlf ? ' ' : texto[i];
             i += crlf ? 1 : 0;
         }
-        for (const char c : texto) {
-            if (c != ' ' || espacios.empty() || espacios.back() != ' ') {
-                espacios += c;
-            }
-        }
+        espacios.erase(std::unique(espacios.begin(), espacios.end(),
+                                   [](char a, char b) { return a == ' ' && b == ' '; }),
+                       espacios.end());
         EXPECT_EQ(Con(QuitarMultiEspacios, texto), espacios) << texto;
         EXPECT_EQ(Con(PrepararCaracteres, texto, false, CasoLetras::TalCual), saltos) << texto;
         for (const CasoLetras letras :
