@@ -9,19 +9,6 @@
 namespace rebanex {
 namespace {
 
-struct Dado {
-    std::mt19937 azar;
-    int operator()(int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); }
-    // Up to `cuantos` of the first `clases` kinds of trozos.
-    std::string Texto(const std::string* trozos, int clases, int cuantos) {
-        std::string texto;
-        for (int i = (*this)(cuantos); i > 0; --i) {
-            texto += trozos[(*this)(clases - 1)];
-        }
-        return texto;
-    }
-};
-
 // The pieces (in the order shown) against the text, less what `p` adds to each.
 void Desmontar(std::vector<std::string> textos, const std::string& texto,
                const ParametrosCorte& p) {
@@ -55,7 +42,8 @@ void Desmontar(std::vector<std::string> textos, const std::string& texto,
 
 // In either mode, taking the next word (after a hyphen, one more character) would overflow.
 TEST(CortadorPropiedad, CadaTrozoEsElMasLargoQueCabe) {
-    Dado dado{std::mt19937(20150615)};
+    std::mt19937 azar(20150615);
+    const auto dado = [&](int hasta) { return std::uniform_int_distribution<int>(0, hasta)(azar); };
     // GSM-7, escape pairs, long words; then what forces UCS-2 (á ç, which the Spanish table
     // has, and “), in none, some or many of the texts.
     const std::string trozos[] = {"a", "\xF1", "\xE9",      "\x80", "[",    " ",
@@ -63,10 +51,12 @@ TEST(CortadorPropiedad, CadaTrozoEsElMasLargoQueCabe) {
     const std::string firmas[] = {"Ana", "\xC1lex", "\x80uro [x]"};
     int aceptados = 0;
     for (int caso = 0; caso < 1000; ++caso) {
-        const std::string texto = dado.Texto(trozos, 9 + dado(3), dado(1) ? 60 : 400);
+        std::string texto;  // up to 60 or 400 trozos of the first 9 to 12 kinds
+        for (int i = dado(dado(1) ? 60 : 400), clases = 9 + dado(3); i > 0; --i) {
+            texto += trozos[dado(clases - 1)];
+        }
         ParametrosCorte p;
-        // Outside SMS mode a full box reserves room for the indicator; in SMS mode it never
-        // matters.
+        // A full box reserves room for the indicator; in SMS mode the box never matters.
         p.TrozosSms = dado(1), p.LongitudMensaje = p.TrozosSms ? dado(1000) : 1 << 20;
         p.MsgMax = static_cast<int16_t>(dado(1) ? 2 + dado(60) : 150 + dado(20));
         p.IndicadorTrozos = dado(1), p.Inverso = dado(1), p.Firmados = dado(2) == 0;
