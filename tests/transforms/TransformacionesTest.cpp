@@ -31,10 +31,7 @@ TEST(Caracteres, QuitarAcentosYCambiarLetras) {
                                     std::not_equal_to<>()),
               20);
     // Case in pairs of Windows-1252; each change undone by the other, so the tables agree.
-    const std::string minusculas = "abcšœžÿàáæçðñòöøùüýþ", mayusculas = "ABCŠŒŽŸÀÁÆÇÐÑÒÖØÙÜÝÞ";
-    EXPECT_EQ(Con(CambiarLetras, minusculas, true), mayusculas);
-    EXPECT_EQ(Con(CambiarLetras, mayusculas, false), minusculas);
-    EXPECT_EQ(Con(CambiarLetras, std::string("ßµªº÷×0!¿€"), true), "ßµªº÷×0!¿€");
+    EXPECT_EQ(Con(CambiarLetras, std::string("aœÿñßµªº÷×0!¿€"), true), "AŒŸÑßµªº÷×0!¿€");
     const std::string arriba = Con(CambiarLetras, todos, true),
                       abajo = Con(CambiarLetras, todos, false);
     EXPECT_EQ(Con(CambiarLetras, abajo, true) + Con(CambiarLetras, arriba, false), arriba + abajo);
@@ -86,9 +83,9 @@ TEST(Firma, VaDondeDiceSuPosicion) {
     constexpr auto D = PosicionFirma::Delante, F = PosicionFirma::AlFinal,
                    C = PosicionFirma::EnCursor;
     const std::tuple<std::string, PosicionFirma, long long, std::string> casos[] = {
+        // The caret may lie past a text the transforms shortened.
         {"hola", D, 0, "Ana hola"}, {"", F, 0, " Ana"},        {"hola ", F, 0, "hola  Ana"},
-        {"hola", C, 2, "hoAnala"},  {"hola", C, 9, "holaAna"}, {"hola", C, -3, "Anahola"},
-        {"hola", C, 1, "hAnaola"}};  // the caret may lie past a text the transforms shortened
+        {"hola", C, 2, "hoAnala"},  {"hola", C, 9, "holaAna"}, {"hola", C, -3, "Anahola"}};
     for (const auto& [texto, posicion, cursor, esperado] : casos) {
         EXPECT_EQ(Con(InsertarFirmaEnPosicion, texto, "Ana", posicion, cursor), esperado)
             << static_cast<int>(posicion) << " " << cursor;
