@@ -97,8 +97,9 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
         "a\nb \r\nmu\xF1o\r\n");
     // A file instead of standard input, loaded as the window loads it (its UTF-8 in
     // FicherosTest): NUL as a space, no telephone trailer.
-    const std::string tel = carpeta.Escribir("t.sms", std::string("a\0b\nc#TEL#600123456@\n", 21));
-    Ver(tel, "esto no se lee", 0, "a b c\n");
+    const std::string tel =
+        carpeta.Escribir("t.sms", std::string("a\0b\nc\xC3\xB1#TEL#600123456@\n", 23));
+    Ver(tel, "esto no se lee", 0, "a b c\xC3\xB1\n");
     const std::string falta = carpeta.Fichero("falta.txt");
     Ver(falta, "", 1, "", "trocear: no se puede leer el fichero '" + falta + "'\n");
     Ver("--json --max 6 --opcion IndicadorTrozos=0 --codificacion cp1252", "hola \"m\xF1\x01\\", 0,
