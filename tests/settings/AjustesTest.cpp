@@ -42,9 +42,8 @@ TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
               "FirmarAutomaticamente=0\r\nFirmarEnTrozos=0\r\nFirmarEnPosicion=1\r\n"
               "PosicionVentana=1\r\nAutoReemplazar=0\r\n[FicherosReemplazos]\r\n1=" +
                   kReglas + "\r\n2=\r\n3=\r\n4=\r\n5=\r\n");
-    EXPECT_EQ(estado.opciones, Configuracion{});
-    EXPECT_EQ(estado.rutaReemplazos, kReglas);
-    EXPECT_EQ(estado.ficheros, (Ficheros{kReglas, "", "", "", ""}));
+    EXPECT_EQ(std::tie(estado.opciones, estado.rutaReemplazos, estado.ficheros),
+              std::tuple(Configuracion{}, kReglas, Ficheros{kReglas, "", "", "", ""}));
     // The second start adds the window's position at that moment; a third changes nothing.
     estado.ventana = {2400, -15, 6000, 4500};
     Cargar();
@@ -136,9 +135,7 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
                             "TrozosSMS=0\r\nAdaptarGSM=0\r\nTablaEspanola=0\r\n"
                             "PosicionVentanaX=1440\r\nPosicionVentanaY=-15\r\n");
         }
-        Configuracion cambiada;
-        cambiada.Inverso = true;
-        EXPECT_EQ(GuardarConfiguracion(ini, disco, cambiada), !averia);
+        EXPECT_EQ(GuardarConfiguracion(ini, disco, {.Inverso = true}), !averia);
         EXPECT_EQ(GuardarPosicionVentana(ini, disco, 1440, -15), !averia);
         EXPECT_EQ(Texto(), esperado);
         EXPECT_EQ(disco.ficheros.count(kIni + std::string(kSufijoCopiaIni)), 0u);
@@ -151,8 +148,8 @@ TEST_F(AjustesTest, UnFicheroIlegibleNoSePisa) {
     const std::string antes = Texto();
     disco.enUso.insert(kIni);
     Cargar();
-    EXPECT_EQ(estado.opciones, Configuracion{});
-    EXPECT_EQ(estado.rutaReemplazos, kReglas);  // as at a first start
+    EXPECT_EQ(std::tie(estado.opciones, estado.rutaReemplazos),
+              std::tuple(Configuracion{}, kReglas));  // as at a first start
     EXPECT_EQ(Texto(), antes);
     ASSERT_EQ(avisador.avisos.size(), 1u);
     EXPECT_TRUE(
