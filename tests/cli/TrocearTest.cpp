@@ -81,7 +81,9 @@ struct TrocearTest : ::testing::Test {
         EXPECT_EQ(std::tie(r.codigo, r.salida, r.error), std::tie(codigo, salida, error))
             << args << " <- " << entrada.substr(0, 30);
     }
-    std::string Ini(const std::string& texto) { return carpeta.Escribir("Rebanex.ini", texto); }
+    std::string Ini(const std::string& texto) {
+        return carpeta.Escribir("\x80\xF1/Rebanex.ini", texto);
+    }
     rebanex::pruebas::CarpetaTemporal carpeta;
 };
 
@@ -95,8 +97,8 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     // Windows-1252: bytes pass, a lone LF is no line break of the box, pieces end in CR LF.
     Ver("--codificacion cp1252 --max 6 --opcion IndicadorTrozos=0", "a\nb mu\xF1o", 0,
         "a\nb \r\nmu\xF1o\r\n");
-    // A file instead of standard input, loaded as the window loads it (its UTF-8 in
-    // FicherosTest): NUL as a space, no telephone trailer.
+    // A file instead of standard input, loaded as the window loads it: UTF-8 converted, NUL as a
+    // space, no telephone trailer.
     const std::string tel =
         carpeta.Escribir("t.sms", std::string("a\0b\nc\xC3\xB1#TEL#600123456@\n", 23));
     Ver(tel, "esto no se lee", 0, "a b c\xC3\xB1\n");
@@ -176,16 +178,19 @@ TEST(TrocearFallos, SinMemoriaYSalidaQueNoSeEscribe) {
     std::fclose(f);
 }
 
-// --ini: the user's settings file gives the options and stays untouched.
+// --ini: the user's settings file gives the options and stays untouched. Its folder is named
+// beyond ASCII (such a settings file was once reported unreadable under Windows), given as a
+// Windows console and as a Linux terminal pass it; the files beside it may be in UTF-8.
 TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
+    std::filesystem::create_directory(carpeta.Nativo("\x80\xF1"));
     const std::string ini = Ini("[Rebanex]\r\nMsgMax=20\r\nIndicadorTrozos=0\r\nLetras=3\r\n");
     Ver("--ini " + ini, "uno dos tres cuatro cinco", 0, "UNO DOS TRES CUATRO \nCINCO\n");
-    Ver("--ini " + ini + " --max 160 --opcion Letras=1", "uno dos", 0, "uno dos\n");  // after it
-    EXPECT_EQ(carpeta.Leer("Rebanex.ini"),
+    Ver("--ini " + AUtf8(ini) + " --max 160 --opcion Letras=1", "uno dos", 0, "uno dos\n");
+    EXPECT_EQ(carpeta.Leer("\x80\xF1/Rebanex.ini"),
               "[Rebanex]\r\nMsgMax=20\r\nIndicadorTrozos=0\r\nLetras=3\r\n");
     // The signature of the Mensatel beside it; the rules file beside it, or listed in it.
-    carpeta.Escribir("mensatel.ini", "[Usuario]\r\nfirma=Ram\xF3n\r\n");
-    carpeta.Escribir("Rebanex.txt", "que\tq\r\n");
+    carpeta.Escribir("\x80\xF1/mensatel.ini", "[Usuario]\r\nfirma=Ram\xC3\xB3n\r\n");
+    carpeta.Escribir("\x80\xF1/Rebanex.txt", "\xEF\xBB\xBFque\tq\r\n");
     Ini("[Rebanex]\r\nFirmarAutomaticamente=1\r\nFirmarEnPosicion=2\r\nFirmarEnTrozos=1\r\n"
         "IndicadorTrozos=0\r\nAutoReemplazar=1\r\n");
     Ver("--ini " + ini + " --max 14", "hola que tal", 0,
@@ -197,7 +202,8 @@ TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
     const std::string otras = carpeta.Escribir("otras.txt", "que\tk\r\n");
     Ini("[Rebanex]\r\nAutoReemplazar=1\r\n[FicherosReemplazos]\r\n1=" + otras + "\r\n");
     Ver("--ini " + ini, "que", 0, "k\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.Ruta()), {}), 4);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.Nativo("\x80\xF1")), {}),
+              3);
     const std::string ruta = carpeta.Ruta();
     Ver("--ini " + ruta, "hola", 1, "",
         "trocear: no se puede leer el fichero de ajustes '" + ruta + "'\n");
