@@ -53,6 +53,9 @@ TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
               std::string::npos);
     Cargar();
     EXPECT_EQ(Texto(), segundo);
+    // Edges in twips as single precision, without exponent.
+    EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
+              "0 1234.5 16777216");
 }
 
 TEST_F(AjustesTest, ValoresGuardados) {
@@ -92,26 +95,9 @@ TEST_F(AjustesTest, ValoresGuardados) {
     EXPECT_EQ(estado.ficheros, (Ficheros{"E:\\Otro\\Rebanex.txt", "", "E:\\otras.txt", "", ""}));
 }
 
-TEST_F(AjustesTest, GuardarEscribeLasOpcionesEnSuOrden) {
-    Configuracion c;
-    c.Inverso = c.FirmarEnTrozos = c.AutoReemplazar = c.AdaptarGSM = true;
-    c.NoAcentos = false;
-    c.MsgMax = "12a";                    // the text of LongMax as it is
-    c.FirmarEnTrozosHabilitado = false;  // the tick is saved even while disabled
-    c.FirmarEnPosicion = PosicionFirma::EnCursor;
-    c.PosicionVentana = false;  // its own command writes it, not this one
-    EXPECT_TRUE(GuardarConfiguracion(ini, disco, c));
-    EXPECT_EQ(Texto(),
-              "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\nNoMultiEspacios=1\r\nIndicadorTrozos=1\r\n"
-              "CopiarTrozoAlMensatel=1\r\nObtenerTama\xF1oMsg=1\r\nMsgMax=12a\r\nLetras=1\r\n"
-              "FirmarAutomaticamente=0\r\nFirmarEnTrozos=1\r\nFirmarEnPosicion=3\r\n"
-              "AutoReemplazar=1\r\nTrozosSMS=0\r\nAdaptarGSM=1\r\nTablaEspanola=0\r\n");
-    // Edges in twips as single precision, without exponent.
-    EXPECT_EQ(TextoTwips(-0.0) + " " + TextoTwips(1234.5) + " " + TextoTwips(16777217),
-              "0 1234.5 16777216");
-}
-
-// A save goes through a checked copy: any disk fault leaves the file byte for byte.
+// A save writes every option in place, the SMS ones after them: LongMax's text as it is, a tick
+// even while its item is disabled, the window's own option left to its command. It goes through
+// a checked copy: any disk fault leaves the file byte for byte.
 TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
     using enum DiscoSimulado::Lleno;
     const std::function<void(DiscoSimulado&)> averias[] = {
@@ -130,12 +116,18 @@ TEST_F(AjustesTest, UnGuardadoQueNoLlegaEnteroDejaElFicheroComoEstaba) {
         if (averia) {
             averia(disco);
         } else {
-            esperado.replace(esperado.find("Inverso=0"), 9, "Inverso=1");
+            for (const auto& [antes, despues] : {std::pair{"Inverso=0", "Inverso=1"},
+                                                 {"MsgMax=160", "MsgMax=12a"},
+                                                 {"FirmarEnTrozos=0", "FirmarEnTrozos=1"}}) {
+                esperado.replace(esperado.find(antes), std::string_view(antes).size(), despues);
+            }
             esperado.insert(esperado.find("[Ficheros"),
                             "TrozosSMS=0\r\nAdaptarGSM=0\r\nTablaEspanola=0\r\n"
                             "PosicionVentanaX=1440\r\nPosicionVentanaY=-15\r\n");
         }
-        EXPECT_EQ(GuardarConfiguracion(ini, disco, {.Inverso = true}), !averia);
+        Configuracion c{.Inverso = true, .MsgMax = "12a", .FirmarEnTrozos = true};
+        c.FirmarEnTrozosHabilitado = c.PosicionVentana = false;
+        EXPECT_EQ(GuardarConfiguracion(ini, disco, c), !averia);
         EXPECT_EQ(GuardarPosicionVentana(ini, disco, 1440, -15), !averia);
         EXPECT_EQ(Texto(), esperado);
         EXPECT_EQ(disco.ficheros.count(kIni + std::string(kSufijoCopiaIni)), 0u);
