@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -47,11 +46,6 @@ inline bool Esperar(const std::function<bool()>& condicion,
 inline std::string RutaWindows(std::string ruta) {
     std::replace(ruta.begin(), ruta.end(), '/', '\\');
     return ruta.starts_with('\\') ? "Z:" + ruta : ruta;
-}
-
-inline std::string LeerFichero(const std::string& ruta) {
-    std::ifstream entrada(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
 // Clipboard formats with their bytes (a text with its final null). Another program (Wine's own
@@ -166,7 +160,6 @@ class Rebanex {
     }
     std::string Texto(Control c) const { return Texto(Hwnd(c)); }
     bool Visible(Control c) const { return IsWindowVisible(Hwnd(c)) != FALSE; }
-    bool Habilitado(Control c) const { return IsWindowEnabled(Hwnd(c)) != FALSE; }
     HWND Foco() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);

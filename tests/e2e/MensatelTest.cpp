@@ -1,7 +1,6 @@
 // Rebanex.exe installed beside the test host dorvax.exe, which stands in for Mensatel and
 // records what is pasted into its message field.
 #include <algorithm>
-#include <fstream>
 #include <string>
 
 #include "e2e/RebanexTest.h"
@@ -37,7 +36,7 @@ class Mensatel : public Instalada {
             return proceso == 0;
         }));
     }
-    std::string Registro() const { return LeerFichero(Fichero("registro.txt")); }
+    std::string Registro() const { return temporal.Leer("registro.txt"); }
 
     // Splits kMensaje at `longitud` and waits for the piece view.
     static void Trocear(Rebanex& app, const std::string& longitud) {
@@ -92,7 +91,7 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
 // A host that stops answering once its windows exist: the box says so within seconds, the
 // window answers meanwhile, nothing is pasted, the piece stays.
 TEST_F(Mensatel, UnMensatelColgadoNoCuelgaARebanex) {
-    std::ofstream(Fichero("dorvax.args"), std::ios::app) << "--colgado";
+    temporal.Escribir("dorvax.args", "--colgado");
     Rebanex app(carpeta);
     Trocear(app, "40");
     app.Pulsar(Copiar);
@@ -109,7 +108,7 @@ TEST_F(Mensatel, UnMensatelColgadoNoCuelgaARebanex) {
 // The host starts but its main window never shows: the wait says so, and Escape, which the
 // wait lets through to the window, ends it.
 TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
-    std::ofstream(Fichero("dorvax.args"), std::ios::app) << "--sin-principal";
+    temporal.Escribir("dorvax.args", "--sin-principal");
     Rebanex app(carpeta);
     Trocear(app, "160");
 

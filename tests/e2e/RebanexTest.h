@@ -4,30 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "comun/Aviso.h"
+#include "comun/CarpetaTemporal.h"
 #include "e2e/Conduccion.h"
 
 namespace rebanex::e2e {
 
 class Instalada : public ::testing::Test {
   protected:
-    Instalada() {
-        static int contador = 0;
-        char temporal[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temporal);
-        GetLongPathNameA(temporal, temporal, MAX_PATH);
-        carpeta = std::string(temporal) + "rebanex-e2e-" + std::to_string(GetCurrentProcessId()) +
-                  "-" + std::to_string(++contador);
-        CreateDirectoryA(carpeta.c_str(), nullptr);
-    }
-    ~Instalada() override {
-        std::error_code ignorado;
-        std::filesystem::remove_all(carpeta, ignorado);
-    }
     void SetUp() override {
         ASSERT_EQ(GetACP(), 1252u) << "the ANSI code page of this Wine prefix";
         Instalar(REBANEX_EXE, "Rebanex.exe");
@@ -57,7 +44,8 @@ class Instalada : public ::testing::Test {
         ASSERT_TRUE(Esperar([&] { return !IsWindow(caja->hwnd); }));
     }
 
-    std::string carpeta;  // without the final backslash
+    pruebas::CarpetaTemporal temporal;
+    const std::string carpeta = temporal.Ruta();  // without the final backslash
 };
 
 }  // namespace rebanex::e2e

@@ -1,7 +1,6 @@
 // A key of each kind, pressed for real on the window in front: a menu's access key, a label's
 // and a button's, an accelerator; each with something it visibly does. Which command each key
 // of the same kind gives is the resource's table, and what the command does the app tests'.
-#include <fstream>
 #include <functional>
 #include <string>
 
@@ -16,7 +15,7 @@ using enum Control;
 
 TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
     Opcion("ObtenerTamañoMsg", "0");
-    std::ofstream(Fichero("carga.sms"), std::ios::binary) << "cargado";
+    temporal.Escribir("carga.sms", "cargado");
     Rebanex app(carpeta);
     // Back from the taskbar the focus is where it was: the letters typed go into the message and
     // none acts as an access key ("t" would split, "x" clear the message).
@@ -57,7 +56,7 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
         {"^f",
          [&] {
              Atender(app, AvisoReemplazosNoEncontrado(Fichero("Rebanex.txt")));
-             EXPECT_TRUE(Esperar([&] { return !LeerFichero(Fichero("Rebanex.txt")).empty(); }));
+             EXPECT_TRUE(Esperar([&] { return !temporal.Leer("Rebanex.txt").empty(); }));
              HWND editor = nullptr;
              EXPECT_TRUE(
                  Esperar([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; },
