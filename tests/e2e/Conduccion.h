@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <functional>
@@ -40,12 +39,6 @@ inline bool Esperar(const std::function<bool()>& condicion,
         }
     }
     return true;
-}
-
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
-inline std::string RutaWindows(std::string ruta) {
-    std::replace(ruta.begin(), ruta.end(), '/', '\\');
-    return ruta.starts_with('\\') ? "Z:" + ruta : ruta;
 }
 
 // Clipboard formats with their bytes (a text with its final null). Another program (Wine's own

@@ -22,7 +22,8 @@ class Instalada : public ::testing::Test {
 
     std::string Fichero(const std::string& nombre) const { return carpeta + "\\" + nombre; }
     void Instalar(const char* exe, const std::string& nombre) {
-        ASSERT_TRUE(CopyFileA(RutaWindows(exe).c_str(), Fichero(nombre).c_str(), FALSE));
+        // The cross build's paths are the host's, which Wine's drive Z: shows.
+        ASSERT_TRUE(CopyFileA(("Z:" + std::string(exe)).c_str(), Fichero(nombre).c_str(), FALSE));
     }
     void Opcion(const char* clave, const char* valor) {
         WritePrivateProfileStringA("Rebanex", clave, valor, Fichero("Rebanex.ini").c_str());
