@@ -24,12 +24,10 @@ TEST(ContarSms, ComoLaRedLoFactura) {
         {std::string(160, 'a'), b, "GSM 160/1"},
         {std::string(161, 'a'), b, "GSM 161/2"},
         {std::string(152, 'a') + "€" + std::string(152, 'a'), b, "GSM 306/3"},
-        {"hola\r\n\f", b, "GSM 8/1"},
         {std::string(70, '\xE1'), b, "UCS-2 70/1"},
         {std::string(71, '\xE1'), b, "UCS-2 71/2"},
         {std::string(134, '\xE1'), b, "UCS-2 134/2"},
         {std::string(135, '\xE1'), b, "UCS-2 135/3"},
-        {"a\tb", b, "UCS-2 3/1"},
         {std::string(77, '\xE1'), e, "GSM 154/1"},
         {std::string(78, '\xE1'), e, "GSM 156/2"},
         {std::string(298, 'a'), e, "GSM 298/2"},
@@ -44,7 +42,6 @@ TEST(ContarSms, ComoLaRedLoFactura) {
     const CuentaSms c = ContarSms("xá y “z”á", b);
     EXPECT_EQ(c.fuerzanUcs2, (std::vector<std::size_t>{1, 5, 7, 8}));
     EXPECT_EQ(c.distintos, "á“”");
-    EXPECT_TRUE(ContarSms("xá ç", e).fuerzanUcs2.empty());
 }
 
 // The pieces in the order shown, nullopt when refused; `caja` is the box's length if given. In
@@ -77,11 +74,9 @@ TEST(Cortador, TrozosComoSeMuestran) {
     EXPECT_EQ(Cortar("abcdefghij", Con(4)), (Trozos{"abc-", "def-", "ghij"}));
     EXPECT_EQ(Cortar("abc   ", Con(3)), (Trozos{"abc", ""}));  // spaces alone, one empty piece
     EXPECT_EQ(Cortar("", Con().Firmado(PosicionFirma::Delante)), (Trozos{"Ana "}));
-    // A full message box reserves room for the indicator: 160 characters make two pieces.
+    // A box shorter than the maximum reserves no room for the indicator (trocear's test shows a
+    // full one), however long the working text grew.
     const std::string x(170, 'x');
-    EXPECT_EQ(Cortar(x.substr(10), Con().Indicador()),
-              (Trozos{"1/2 " + x.substr(15) + "-", "2/2 xxxxx"}));
-    // A shorter box reserves nothing, however long the working text grew.
     EXPECT_EQ(Cortar(x, Con().Indicador(), 150),
               (Trozos{"1/2 " + x.substr(11) + "-", "2/2 " + x.substr(159)}));
     // No room for the text next to the indicator and the signature, or too many pieces.
@@ -96,7 +91,6 @@ TEST(Cortador, TrozosComoSeMuestran) {
 TEST(Cortador, EnModoSmsCadaTrozoUnSms) {
     // 145 characters with one á, three SMS as one piece: the á starts the UCS-2 piece.
     const std::string hola = std::string(99, 'h') + " ", estas = "estás " + std::string(39, 'x');
-    EXPECT_EQ(ContarSms(hola + estas, TablaGsm::Basica).sms, 3);
     EXPECT_EQ(Cortar(hola + estas, Con().Sms()),
               (Trozos{hola + " GSM 100/160", estas + " UCS-2 45/70"}));
     // A signature of 70 leaves no room for a UCS-2 piece.
