@@ -56,16 +56,14 @@ TEST(TrocearArgumentos, CadaOpcionEnSuOrdenOElError) {
                              "--cursor -1", "--cursor 1.5", "--cursor 99999999999999999999"}) {
         EXPECT_NE(Mal(args), "(aceptado)") << args;
     }
-    // Options by key, read as the settings file reads them.
-    Configuracion c, esperada;
+    // Options by key, read as the settings file reads them: 2.5 rounded, halves to even; 3.5 is
+    // 4, outside 1 to 3; the maximum checked later like the text of LongMax.
+    Configuracion c, esperada{.NoAcentos = false, .ObtenerTamanyoMsg = false, .MsgMax = " 0160"};
     for (const std::string o : {"NOACENTOS=si", "obtenertamanyomsg=0", "Letras=2.5",
                                 "FirmarEnPosicion=3.5", "MsgMax= 0160"}) {
         ASSERT_TRUE(AsignarOpcion(c, o.substr(0, o.find('=')), o.substr(o.find('=') + 1))) << o;
     }
-    esperada.NoAcentos = esperada.ObtenerTamanyoMsg = false;
-    esperada.Letras = CasoLetras::Minusculas;            // 2.5 rounded, halves to even
-    esperada.FirmarEnPosicion = PosicionFirma::Delante;  // 3.5 is 4, outside 1 to 3
-    esperada.MsgMax = " 0160";                           // checked later like the text of LongMax
+    esperada.Letras = CasoLetras::Minusculas;
     EXPECT_EQ(c, esperada);
     EXPECT_FALSE(AsignarOpcion(c, "PosicionVentanaX", "1") || AsignarOpcion(c, "Inverso ", "1"));
 }
@@ -129,17 +127,14 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     Ver("--formato reemplazar --reemplazos " + reglas, "hola\nque, que", 0, "hola\nque, q",
         Caja(AvisoLineaRara(2, reglas)));
     // Rules that lengthen the text without end stop where no split could take it.
-    std::string crecen;
-    for (int i = 0; i < 40; ++i) {
-        crecen += "*a\taa\r\n";
-    }
-    const std::string sinFin = "--reemplazos " + carpeta.Escribir("crecen.txt", crecen);
+    const std::string crece = "*a\t" + std::string(100, 'a') + "\r\n",
+                      sinFin = "--reemplazos " + carpeta.Escribir("crecen.txt", crece + crece);
     Ver("--max 12 --opcion AutoReemplazar=1 " + sinFin, std::string(1000, 'a'), 2, "",
         Caja(AvisoDemasiadosTrozos()));
     Ver("--formato reemplazar --max 12 " + sinFin, std::string(1000, 'a'), 2, "",
         Caja(AvisoReemplazosSinFin(kMaxTrozos * 12)));
-    // A refused split exits with 2 and its box, a bad command line with 1.
-    Ver("", "", 2, "", Caja(AvisoMensajeVacio()));
+    // A refused split exits with 2 and its box (in the console's code page), a bad command line
+    // with 1.
     Ver("--max abc --codificacion cp1252", "hola", 2, "",
         Caja(AvisoSoloNumeros(), CodificacionConsola::Cp1252));
     Ver("--max 12 --firma ABCDEF --opcion FirmarEnTrozos=1", std::string(30, 'x'), 2, "",
