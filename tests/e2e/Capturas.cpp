@@ -80,12 +80,8 @@ int main(int argc, char** argv) {
     const auto trocear = [&](const std::string& texto, const char* codificacion) {
         app.Pulsar(Editar);
         Exigir(Esperar([&] { return app.Visible(Msg); }), "no se volvió al mensaje");
-        app.PonerTexto(LongMax, "160");
-        app.PonerTexto(Msg, texto);
-        app.Pulsar(Partir);
-        Exigir(Esperar([&] {
-                   return app.Visible(Trozo) && app.Texto(SmsTrozo).starts_with(codificacion);
-               }),
+        Exigir(app.Trocear(texto, "160") &&
+                   Esperar([&] { return app.Texto(SmsTrozo).starts_with(codificacion); }),
                "el trozo no dice su codificación");
         app.AlFrente();
     };

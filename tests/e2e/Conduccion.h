@@ -171,6 +171,14 @@ class Rebanex {
     }
     void PonerTexto(Control c, const std::string& texto) const { PonerTexto(Hwnd(c), texto); }
     void Pulsar(Control c) const { PostMessageA(Hwnd(c), BM_CLICK, 0, 0); }
+    // Splits `texto` at `longitud`; true once the piece view has replaced the message view.
+    bool Trocear(const std::string& texto, const std::string& longitud) const {
+        PonerTexto(Control::Msg, texto);
+        PonerTexto(Control::LongMax, longitud);
+        Pulsar(Control::Partir);
+        return Esperar([&] { return Visible(Control::Trozo) && !Visible(Control::Msg); },
+                       kPlazoLargo);
+    }
     void Elegir(Menu m) const { PostMessageA(ventana_, WM_COMMAND, win32::IdMenu(m), 0); }
     void Clic(Control c) const {  // the left button, for real, in the middle of the control
         RECT r{};

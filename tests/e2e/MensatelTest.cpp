@@ -37,14 +37,6 @@ class Mensatel : public Instalada {
         }));
     }
     std::string Registro() const { return temporal.Leer("registro.txt"); }
-
-    // Splits kMensaje at `longitud` and waits for the piece view.
-    static void Trocear(Rebanex& app, const std::string& longitud) {
-        app.PonerTexto(Msg, kMensaje);
-        app.PonerTexto(LongMax, longitud);
-        app.Pulsar(Partir);
-        ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo); }, kPlazoLargo));
-    }
 };
 
 // The clipboard holds text beyond Windows-1252, HTML and a picture. While the test keeps it,
@@ -52,7 +44,7 @@ class Mensatel : public Instalada {
 // field, and the clipboard gets back all it held. Unticked, it copies the message as Unicode.
 TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
     Rebanex app(carpeta);
-    Trocear(app, "40");
+    ASSERT_TRUE(app.Trocear(kMensaje, "40"));
     ASSERT_EQ(app.Texto(Contador), "1/3");
     const auto bytes = [](const std::wstring& texto) {
         return std::string(reinterpret_cast<const char*>(texto.c_str()), 2 * texto.size() + 2);
@@ -93,7 +85,7 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
 TEST_F(Mensatel, UnMensatelColgadoNoCuelgaARebanex) {
     temporal.Escribir("dorvax.args", "--colgado");
     Rebanex app(carpeta);
-    Trocear(app, "40");
+    ASSERT_TRUE(app.Trocear(kMensaje, "40"));
     app.Pulsar(Copiar);
     ASSERT_TRUE(
         Esperar([] { return FindWindowA(nullptr, "\\\\ensatel") != nullptr; }, kPlazoLargo));
@@ -110,7 +102,7 @@ TEST_F(Mensatel, UnMensatelColgadoNoCuelgaARebanex) {
 TEST_F(Mensatel, SinVentanaPrincipalEscapeAcabaLaEspera) {
     temporal.Escribir("dorvax.args", "--sin-principal");
     Rebanex app(carpeta);
-    Trocear(app, "160");
+    ASSERT_TRUE(app.Trocear(kMensaje, "160"));
 
     app.Pulsar(Copiar);  // the host starts; its window shows, for TearDown to end it
     ASSERT_TRUE(Muestra(app, Estado, kEstadoEsperando, kPlazoLargo));

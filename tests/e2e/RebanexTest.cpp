@@ -85,9 +85,7 @@ TEST_F(Instalada, RecorrerLosTrozosConClicYEscape) {
     Rebanex app(carpeta);
     ASSERT_TRUE(app.AlFrente());  // well before the click: an activation may take its press away
     const std::string mensaje = "\x93Hola\x94 y adi\xF3s, " + std::string(70, 'x');
-    app.PonerTexto(Msg, mensaje);
-    app.Pulsar(Partir);
-    ASSERT_TRUE(Esperar([&] { return app.Visible(Trozo) && !app.Visible(Msg); }));
+    ASSERT_TRUE(app.Trocear(mensaje, "160"));
     EXPECT_EQ(app.Texto(Contador), "1/2");
     EXPECT_EQ(app.Texto(EstadoTrozos), "UCS-2 por: \x93 \x94 (1 trozo)");
     EXPECT_EQ(app.Texto(Estado), app.Texto(EstadoTrozos));

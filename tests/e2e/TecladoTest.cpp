@@ -5,7 +5,6 @@
 #include <string>
 
 #include "e2e/RebanexTest.h"
-#include "host/ControlMensatel.h"
 #include "transforms/ReemplazosPorDefecto.h"
 
 namespace rebanex::e2e {
@@ -30,7 +29,6 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
     ASSERT_TRUE(Muestra(app, Msg, "texto es un gran dia x"));
     const std::pair<const char*, std::function<void()>> atajos[] = {
         {"%oi", [&] { EXPECT_TRUE(Muestra(app, Opciones, "I  A  E  P     n  d           #  ")); }},
-        {"%l", [&] { EXPECT_TRUE(Esperar([&] { return app.Foco() == app.Hwnd(LongMax); })); }},
         {"%s",  // "Men&saje": typing goes into the message
          [&] {
              Teclas({VK_END});
@@ -51,7 +49,6 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
              EXPECT_TRUE(Muestra(app, Msg, "cargado"));
          }},
         {"%t", [&] { EXPECT_TRUE(Esperar([&] { return app.Visible(Trozo); })); }},
-        {"%m", [&] { Atender(app, AvisoSinDorvax()); }},
         // The rules file is made, then opened in the text editor (Notepad here), then closed.
         {"^f",
          [&] {
