@@ -25,10 +25,9 @@ namespace {
 
 // The form's layout in twips on screens of any DPI: each edge is rounded on its own.
 TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
-    using enum Control;
     EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
-    EXPECT_EQ(Colocar(EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
-    EXPECT_EQ(Colocar(Msg, 144), (RectPixeles{12, 24, 455, 194}));
+    EXPECT_EQ(Colocar(Control::EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
+    EXPECT_EQ(Colocar(Control::Msg, 144), (RectPixeles{12, 24, 455, 194}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
     EXPECT_EQ(AltoFuente(8.25, 96), -11);
@@ -121,9 +120,7 @@ TEST_F(ProgArranque, GuardarEscribeLasOpcionesYLaPosicion) {
 // colours nor its signature. A later start shows what is stored.
 TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     const std::string mensatel = "C:\\Rebanex\\mensatel.ini";
-    sistema.perfil.EscribirCadena(mensatel, "colores", "fondo", "16777215");
-    sistema.perfil.EscribirCadena(mensatel, "colores", "texto", "0");
-    sistema.perfil.EscribirCadena(mensatel, "Usuario", "firma", "Ana");
+    sistema.ficheros[mensatel] = "[colores]\r\nfondo=16777215\r\ntexto=0\r\n[Usuario]\r\nfirma=Ana";
     sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
@@ -136,13 +133,10 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
                                                              "Sigo sin sus colores ni su firma.")});
 
     sistema.enUso.clear();
-    for (const std::string par :
-         {"Inverso=1", "NoAcentos=0", "MsgMax=abc", "Letras=3", "FirmarAutomaticamente=1",
-          "FirmarEnTrozos=1", "FirmarEnPosicion=3", "AutoReemplazar=1", "PosicionVentana=1",
-          "PosicionVentanaX=1500", "PosicionVentanaY=900"}) {
-        Guardar("Rebanex", par.substr(0, par.find('=')), par.substr(par.find('=') + 1));
-    }
-    Guardar("FicherosReemplazos", "1", "D:\\reglas.txt");
+    sistema.ficheros[kIni] =
+        "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\nMsgMax=abc\r\nLetras=3\r\nFirmarEnTrozos=1\r\n"
+        "FirmarAutomaticamente=1\r\nFirmarEnPosicion=3\r\nAutoReemplazar=1\r\nPosicionVentana=1\r\n"
+        "PosicionVentanaX=1500\r\nPosicionVentanaY=900\r\n[FicherosReemplazos]\r\n1=D:\\reglas.txt";
     Arrancar();
     // The summary is read off the ticks; signing every piece stays ticked, disabled at the caret.
     EXPECT_EQ(Texto(Control::Opciones), "I     E  P  O  M  c  F     R  #  ");

@@ -156,7 +156,6 @@ TEST_F(ProgTrozos, LasFlechasRecorrenLosTrozos) {
     } pasos[] = {{&Prog::IrAlTrozoAnterior, "cambiado", "1/3", "0011"},
                  {&Prog::IrAlTrozoSiguiente, "dos ", "2/3", "1111"},
                  {&Prog::IrAlUltimoTrozo, "tres", "3/3", "1100"},
-                 {&Prog::IrAlTrozoSiguiente, "tres", "3/3", "1100"},
                  {&Prog::IrAlPrimerTrozo, "uno ", "1/3", "0011"}};
     for (const auto& p : pasos) {
         SCOPED_TRACE(p.trozo + p.contador);
