@@ -4,15 +4,37 @@
 #include <sstream>
 
 #include "cli/Argumentos.h"
-#include "cli/EnMemoria.h"
 #include "cli/OpcionesPorClave.h"
 #include "cli/Salida.h"
+#include "cli/Trocear.h"
 #include "comun/CarpetaTemporal.h"
 #include "split/Partir.h"
 #include "transforms/Reemplazos.h"
 
 namespace rebanex::cli::pruebas {
 namespace {
+
+// trocear in memory.
+struct DestinoTexto : Destino {
+    void Escribir(std::string_view bytes) override { texto += bytes; }
+    bool Terminar() override { return true; }
+    std::string texto;
+};
+
+struct OrigenTexto : Origen {
+    explicit OrigenTexto(std::string t) : texto(std::move(t)) {}
+    std::optional<std::string> LeerTodo() override { return texto; }
+    std::string texto;
+};
+
+// Its exit code, output and errors.
+std::tuple<int, std::string, std::string> Trocear(const std::vector<std::string>& argumentos,
+                                                  const std::string& entrada = {}) {
+    OrigenTexto in(entrada);
+    DestinoTexto out, err;
+    const int codigo = EjecutarTrocear(argumentos, in, out, err);
+    return {codigo, out.texto, err.texto};
+}
 
 // The arguments split at spaces ('' stands for an empty one).
 std::vector<std::string> Palabras(const std::string& args) {
@@ -75,8 +97,7 @@ std::string Caja(const Aviso& aviso, CodificacionConsola c = CodificacionConsola
 struct TrocearTest : ::testing::Test {
     void Ver(const std::string& args, const std::string& entrada, int codigo,
              const std::string& salida, const std::string& error = "") {
-        const Resultado r = Trocear(Palabras(args), entrada);
-        EXPECT_EQ(std::tie(r.codigo, r.salida, r.error), std::tie(codigo, salida, error))
+        EXPECT_EQ(Trocear(Palabras(args), entrada), std::tie(codigo, salida, error))
             << args << " <- " << entrada.substr(0, 30);
     }
     std::string Ini(const std::string& texto) {
@@ -149,7 +170,7 @@ TEST_F(TrocearTest, DeLaEntradaALaSalida) {
     Ver("--formato minusculas", "\xC3\x81rbol  a", 0, "\xC3\xA1rbol  a");
     Ver("--formato mayusculas", "\xC3\x81rbol  a", 0, "\xC3\x81RBOL  A");
     Ver("--formato espacios", "\xC3\x81rbol  a", 0, "\xC3\x81rbol a");
-    EXPECT_TRUE(Trocear({"--ayuda"}).salida.starts_with("Uso: trocear [--ini RUTA]"));
+    EXPECT_TRUE(std::get<1>(Trocear({"--ayuda"})).starts_with("Uso: trocear [--ini RUTA]"));
 }
 
 // Out of memory, and output that cannot be written whole, each end with their own exit code.
