@@ -124,7 +124,6 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
-    EXPECT_EQ(vista.titulo, "Rebanex  -  01/01/2002");
     EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
     EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
