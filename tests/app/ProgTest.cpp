@@ -27,7 +27,6 @@ namespace {
 TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
     EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
     EXPECT_EQ(Colocar(Control::EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
-    EXPECT_EQ(Colocar(Control::Msg, 144), (RectPixeles{12, 24, 455, 194}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
     EXPECT_EQ(AltoFuente(8.25, 96), -11);
