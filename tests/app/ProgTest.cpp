@@ -265,9 +265,7 @@ TEST_F(ProgArranque, ElFicheroDeReglasElegidoSubeALaCabeza) {
                  {Menu::ElegirFicheroReemplazos, "", {"R1", "R2", "R3", "R4", "R5"}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.despues[0] + " " + c.elegido);
-        for (int i = 1; i <= 5; ++i) {
-            Guardar("FicherosReemplazos", std::to_string(i), "R" + std::to_string(i));
-        }
+        sistema.ficheros[kIni] = "[FicherosReemplazos]\r\n1=R1\r\n2=R2\r\n3=R3\r\n4=R4\r\n5=R5";
         Arrancar();
         sistema.elegido = c.elegido;
         prog.EjecutarMenu(c.item);
