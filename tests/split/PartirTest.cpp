@@ -23,7 +23,6 @@ using Trozos = std::vector<std::string>;
 TEST(ContarSms, ComoLaRedLoFactura) {
     const auto b = TablaGsm::Basica, e = TablaGsm::Espanola;
     const std::tuple<std::string, TablaGsm, std::string> casos[] = {
-        {"", b, "GSM 0/0"},
         {std::string(160, 'a'), b, "GSM 160/1"},
         {std::string(161, 'a'), b, "GSM 161/2"},
         {std::string(152, 'a') + "€" + std::string(152, 'a'), b, "GSM 306/3"},
@@ -47,20 +46,14 @@ TEST(ContarSms, ComoLaRedLoFactura) {
     EXPECT_EQ(c.distintos, "á“”");
 }
 
-// The pieces in the order shown, nullopt when refused; `caja` is the box's length if given. In
-// SMS mode each piece ends with its measure.
+// The pieces in the order shown, nullopt when refused; `caja` is the box's length if given.
 std::optional<Trozos> Cortar(const std::string& texto, ParametrosCorte p, long long caja = -1) {
     p.LongitudMensaje = caja < 0 ? static_cast<long long>(texto.size()) : caja;
     const auto r = ContarTrozos(texto, p);
     if (!r || r->trozos > kMaxTrozos) {
         return std::nullopt;
     }
-    const ListaTrozos lista(texto, GenerarTrozos(texto, p, *r), p);
-    Trozos trozos = lista.Textos();
-    for (std::size_t i = 0; p.TrozosSms && i < trozos.size(); ++i) {
-        trozos[i] += " " + TextoMedida(lista.Medida(i));
-    }
-    return trozos;
+    return ListaTrozos(texto, GenerarTrozos(texto, p, *r), p).Textos();
 }
 
 // The cut's parameters by name, from the defaults: Con(12).Indicador().Sms().
@@ -210,7 +203,6 @@ TEST(ComprobarPartir, PrimerFalloEnSuOrden) {
     const std::tuple<std::string, std::string, bool, std::string, std::optional<Aviso>> casos[] = {
         {"abc", "", false, "", AvisoMensajeVacio()},
         {"32767", "   ", false, "", std::nullopt},
-        {"", "hola", false, "", AvisoSoloNumeros()},
         {"0160", "hola", false, "", AvisoSoloNumeros()},
         {"32768", "hola", false, "", AvisoSoloNumeros()},
         {"0", "hola", true, "", AvisoTamanyoCero()},
