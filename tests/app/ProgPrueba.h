@@ -132,9 +132,6 @@ class ProgPrueba : public ::testing::Test {
     void Arrancar(const std::string& lineaComandos = "") {
         prog.Iniciar("C:\\Rebanex", lineaComandos);
     }
-    void Guardar(const std::string& seccion, const std::string& clave, const std::string& valor) {
-        sistema.perfil.EscribirCadena(kIni, seccion, clave, valor);
-    }
     // No transform, no indicator, no asking Mensatel: the pieces are the plain cut.
     void SinTransformaciones() {
         for (Menu m : {Menu::NoAcentos, Menu::NoMultiEspacios, Menu::IndicadorTrozos,

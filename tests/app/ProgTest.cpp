@@ -298,7 +298,7 @@ TEST_F(ProgArranque, EditarElFicheroDeReglas) {
     prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);  // there now: opened without a word
     EXPECT_EQ(sistema.ficheros[ruta], "cambiado");
 
-    Guardar("FicherosReemplazos", "1", "reglas.bat");
+    sistema.ficheros[kIni] = "[FicherosReemplazos]\r\n1=reglas.bat";
     sistema.ficheros["C:\\Rebanex\\reglas.bat"] = "x";
     Arrancar();
     prog.EjecutarMenu(Menu::AbrirFicheroReemplazos);
