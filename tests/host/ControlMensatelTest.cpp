@@ -137,7 +137,6 @@ TEST_F(ControlMensatelTest, LaVentanaPrincipalVuelveALaPantalla) {
 TEST_F(ControlMensatelTest, UnMensatelCerradoSeEsperaTrasArrancarlo) {
     escritorio.alProcesar = [&] {
         if (escritorio.reloj == 300) {
-            EXPECT_TRUE(control.Ocupado());
             EXPECT_EQ(control.Pegar("otro"), Ocupado);
             EXPECT_EQ(control.LeerLongitudMaxima(), std::nullopt);
             control.Mostrar();
