@@ -204,7 +204,7 @@ TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
     Ver("--ini " + AUtf8(ini) + " --max 160 --opcion Letras=1", "uno dos", 0, "uno dos\n");
     EXPECT_EQ(carpeta.Leer("\x80\xF1/Rebanex.ini"),
               "[Rebanex]\r\nMsgMax=20\r\nIndicadorTrozos=0\r\nLetras=3\r\n");
-    // The signature of the Mensatel beside it; the rules file beside it, or listed in it.
+    // The signature of the Mensatel beside it; the rules file beside it (or the one it names).
     carpeta.Escribir("\x80\xF1/mensatel.ini", "[Usuario]\r\nfirma=Ram\xC3\xB3n\r\n");
     carpeta.Escribir("\x80\xF1/Rebanex.txt", "\xEF\xBB\xBFque\tq\r\n");
     Ini("[Rebanex]\r\nFirmarAutomaticamente=1\r\nFirmarEnPosicion=2\r\nFirmarEnTrozos=1\r\n"
@@ -215,9 +215,6 @@ TEST_F(TrocearTest, LasOpcionesSalenDelFicheroDeAjustes) {
     // At the caret "in every piece" is disabled, as after starting with these settings.
     Ver("--ini " + ini + " --opcion FirmarEnPosicion=3 --cursor 0", "hola", 0,
         "Ram\xC3\xB3nhola\n");
-    const std::string otras = carpeta.Escribir("otras.txt", "que\tk\r\n");
-    Ini("[Rebanex]\r\nAutoReemplazar=1\r\n[FicherosReemplazos]\r\n1=" + otras + "\r\n");
-    Ver("--ini " + ini, "que", 0, "k\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.Nativo("\x80\xF1")), {}),
               3);
     const std::string ruta = carpeta.Ruta();
