@@ -45,7 +45,6 @@ TEST(Mensajes, QuitarTelefono) {
 }
 
 TEST(Mensajes, InterpretarLineaComandos) {
-    EXPECT_EQ(InterpretarLineaComandos("\thola que tal"), (LineaComandos{true, "hola que tal"}));
     EXPECT_EQ(InterpretarLineaComandos("\"C:\\Mis mensajes\\uno.sms\""),
               (LineaComandos{false, "C:\\Mis mensajes\\uno.sms"}));
     EXPECT_EQ(InterpretarLineaComandos(" \thola"), (LineaComandos{false, " \thola"}));
