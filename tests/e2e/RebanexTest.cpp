@@ -234,7 +234,6 @@ TEST_F(Instalada, CadaAtajoDeTecladoHaceLoSuyo) {
              EXPECT_NE(app.Texto(editor).find("Rebanex.txt"), std::string::npos);
              PostMessageA(editor, WM_CLOSE, 0, 0);
          }},
-        {"^q", [&] { EXPECT_EQ(app.EsperarFin(), 0u); }},
     };
     for (const auto& [teclas, comprobar] : atajos) {
         SCOPED_TRACE(teclas);
