@@ -3,9 +3,9 @@
 #include <string>
 
 #include "Fuzz.h"
-#include "comun/AvisadorSimulado.h"
 #include "comun/Numeros.h"
 #include "sistema/Ficheros.h"
+#include "sistema/SistemaSimulado.h"
 #include "split/Partir.h"
 #include "transforms/ReemplazosPorDefecto.h"
 

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "Fuzz.h"
-#include "comun/AvisadorSimulado.h"
 #include "comun/Windows1252.h"
+#include "sistema/SistemaSimulado.h"
 #include "transforms/Reemplazos.h"
 #include "transforms/ReglasUnaAUna.h"
 

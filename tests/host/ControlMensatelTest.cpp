@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "comun/AvisadorSimulado.h"
 #include "host/ControlMensatel.h"
 #include "sistema/SistemaSimulado.h"
 

@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "comun/AvisadorSimulado.h"
 #include "settings/LoteIni.h"
 #include "sistema/PerfilFichero.h"
 #include "sistema/SistemaSimulado.h"

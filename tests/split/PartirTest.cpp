@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <random>
 
-#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
+#include "sistema/SistemaSimulado.h"
 #include "split/Contador.h"
 #include "split/Partir.h"
 #include "split/Sms.h"

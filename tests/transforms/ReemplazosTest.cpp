@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "comun/AvisadorSimulado.h"
 #include "comun/Referencia.h"
+#include "sistema/SistemaSimulado.h"
 #include "transforms/FiltroReglas.h"
 #include "transforms/ReemplazosPorDefecto.h"
 #include "transforms/ReglasUnaAUna.h"
