@@ -127,8 +127,8 @@ TEST_F(Instalada, ArrancaLosProgramasDeSuCarpetaAunqueTengaEspacios) {
 // A real click on an arrow and a real Escape back to the message. Quotes force the pieces into
 // UCS-2: the piece says so, and both views name them.
 TEST_F(Instalada, RecorrerLosTrozosConClicYEscape) {
-    Opcion("ObtenerTamañoMsg", "0");  // no Mensatel here to ask for the size
-    Opcion("TrozosSMS", "1");
+    // No Mensatel here to ask for the size.
+    temporal.Escribir("Rebanex.ini", "[Rebanex]\r\nObtenerTamañoMsg=0\r\nTrozosSMS=1\r\n");
     Rebanex app(carpeta);
     ASSERT_TRUE(app.AlFrente());  // well before the click: an activation may take its press away
     const std::string mensaje = "\x93Hola\x94 y adi\xF3s, " + std::string(70, 'x');
@@ -147,12 +147,10 @@ TEST_F(Instalada, RecorrerLosTrozosConClicYEscape) {
 // Each label holds its widest caption whole on its one line: the options summary and the status
 // line each on a row of their own, a counter too wide in a smaller size of its font.
 TEST_F(Instalada, LasEtiquetasMuestranEnteroSuTextoMasLargo) {
-    for (const char* clave :
-         {"Inverso", "ObtenerTamañoMsg", "FirmarAutomaticamente", "FirmarEnTrozos",
-          "AutoReemplazar", "TrozosSMS", "AdaptarGSM", "TablaEspanola"}) {
-        Opcion(clave, "1");
-    }
-    Opcion("Letras", "3");
+    temporal.Escribir("Rebanex.ini",
+                      "[Rebanex]\r\nInverso=1\r\nObtenerTamañoMsg=1\r\nLetras=3\r\n"
+                      "FirmarAutomaticamente=1\r\nFirmarEnTrozos=1\r\nAutoReemplazar=1\r\n"
+                      "TrozosSMS=1\r\nAdaptarGSM=1\r\nTablaEspanola=1\r\n");
     Rebanex app(carpeta);
     const char* const opciones = "I  A  E  P  O  M  d  F  T  R  #  S  G  Ñ  ";
     ASSERT_EQ(app.Texto(Opciones), opciones);

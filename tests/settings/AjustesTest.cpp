@@ -59,14 +59,11 @@ TEST_F(AjustesTest, PrimerArranqueDejaElFicheroCompletoEnSuOrden) {
 
 TEST_F(AjustesTest, ValoresGuardados) {
     // Names in any letter case; numbers rounded (halves to even); a flag is any number but 0.
-    for (const std::string g :
-         {"Inverso=1", "NoAcentos=0", "copiartrozoalmensatel=0", "MsgMax=161.5", "Letras=3",
-          "FirmarAutomaticamente=1e3", "FirmarEnTrozos=-1", "FirmarEnPosicion=3",
-          "PosicionVentana=1abc", "AutoReemplazar=1", "TrozosSMS=1", "tablaespanola=2"}) {
-        Guardar(g.substr(0, g.find('=')), g.substr(g.find('=') + 1));
-    }
-    Guardar("1", "D:\\reglas.txt", kSeccionFicheros);
-    Guardar("3", "E:\\otras.txt", kSeccionFicheros);
+    disco.ficheros[kIni] =
+        "[Rebanex]\r\nInverso=1\r\nNoAcentos=0\r\ncopiartrozoalmensatel=0\r\nMsgMax=161.5\r\n"
+        "Letras=3\r\nFirmarAutomaticamente=1e3\r\nFirmarEnTrozos=-1\r\nFirmarEnPosicion=3\r\n"
+        "PosicionVentana=1abc\r\nAutoReemplazar=1\r\nTrozosSMS=1\r\ntablaespanola=2\r\n"
+        "[FicherosReemplazos]\r\n1=D:\\reglas.txt\r\n3=E:\\otras.txt\r\n";
     const std::string antes = Texto();
     Cargar();
     Configuracion esperada;
