@@ -269,8 +269,7 @@ TEST_F(ProgArranque, ElArranqueTomaLoGuardado) {
     sistema.enUso.insert(mensatel);
     Arrancar();
     EXPECT_EQ(prog.LeerOpciones(), Configuracion{});  // what the menus and LongMax show
-    EXPECT_EQ(Texto(Control::Opciones), "   A  E  P  O  n  d           #  ");
-    EXPECT_EQ(vista.ventana.izquierda, 2880);  // no stored position: it stays
+    EXPECT_EQ(vista.ventana.izquierda, 2880);         // no stored position: it stays
     EXPECT_FALSE(vista[Control::Msg].colores.has_value());
     EXPECT_EQ(prog.FirmaMensatel(), "");
     EXPECT_EQ(vista.avisos, std::vector{AvisoFicheroIlegible(mensatel, MotivoFallo::EnUso,
