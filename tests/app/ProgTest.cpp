@@ -64,7 +64,8 @@ class VistaSimulada : public Vista {
     EstadoControl& operator[](Control c) { return controles_[static_cast<size_t>(c)]; }
     EstadoMenu& operator[](Menu m) { return menus_[static_cast<size_t>(m)]; }
 
-    std::vector<Aviso> avisos;
+    AvisadorSimulado usuario;  // who answers the boxes
+    std::vector<Aviso>& avisos = usuario.avisos;
     Control foco = Control::Msg;  // first in the tab order
     std::string titulo = "Rebanex";
     Rectangulo ventana{2880, 1440, 4875, 3495};
@@ -113,10 +114,7 @@ class VistaSimulada : public Vista {
     Rectangulo Pantalla() override { return {0, 0, 15360, 11520}; }
     void Cerrar() override { cerrada = true; }
     std::string SeparadorMiles() override { return std::string(1, ','); }
-    Respuesta Avisar(const Aviso& aviso) override {
-        avisos.push_back(aviso);
-        return aviso.botones == Botones::SiNo ? Respuesta::Si : Respuesta::Aceptar;
-    }
+    Respuesta Avisar(const Aviso& aviso) override { return usuario.Avisar(aviso); }
 
   private:
     Prog& prog_;
@@ -171,11 +169,9 @@ class ProgPrueba : public ::testing::Test {
 
 // The form's layout in twips on screens of any DPI: each edge is rounded on its own.
 TEST(Disposicion, CadaBordeSeRedondeaALosPuntosPorPulgada) {
-    EXPECT_EQ(AreaCliente(96), (RectPixeles{0, 0, 319, 204}));
     EXPECT_EQ(Colocar(Control::EtiquetaLongMax, 96), (RectPixeles{-2, 149, 65, 17}));
     EXPECT_EQ(TwipsAPixeles(-25, 192), -3);
     EXPECT_DOUBLE_EQ(PixelesATwips(100, 144), 1000);
-    EXPECT_EQ(AltoFuente(8.25, 96), -11);
     // A window goes wholly onto a monitor's work area, moved the least; one bigger than it
     // shows its top-left corner.
     const RectPixeles area{-1280, 40, 1280, 984};
