@@ -466,24 +466,15 @@ TEST_F(ProgMensaje, TrocearMuestraElPrimerTrozoOEnfocaElFallo) {
 
     const std::vector<std::string> trozos = prog.Trozos();
     prog.VolverAlMensaje();
-    const struct {
-        std::string mensaje, lon;
-        Aviso aviso;
-        Control foco;
-        long long seleccion;
-    } casos[] = {{"", "160", AvisoMensajeVacio(), Control::Msg, 0},
-                 {"hola", "16a", AvisoSoloNumeros(), Control::LongMax, 3}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.lon);
-        vista.avisos.clear();
-        vista.foco = Control::Partir;
-        Trocear(c.mensaje, c.lon);
-        EXPECT_EQ(vista.avisos, std::vector<Aviso>{c.aviso});
-        EXPECT_EQ(vista.foco, c.foco);
-        EXPECT_EQ(std::exchange(vista[Control::LongMax].seleccion, 0), c.seleccion);
-        EXPECT_EQ(prog.Trozos(), trozos);
-        EXPECT_EQ(anfitrion.lecturas, 2);  // the two of the first split
-    }
+    vista.foco = Control::Partir;
+    Trocear("", "160");
+    EXPECT_EQ(vista.foco, Control::Msg);
+    Trocear("hola", "16a");
+    EXPECT_EQ(vista.avisos, (std::vector<Aviso>{AvisoMensajeVacio(), AvisoSoloNumeros()}));
+    EXPECT_EQ(vista.foco, Control::LongMax);
+    EXPECT_EQ(vista[Control::LongMax].seleccion, 3);  // all of it
+    EXPECT_EQ(prog.Trozos(), trozos);
+    EXPECT_EQ(anfitrion.lecturas, 2);  // the two of the first split
 }
 
 // Escape: piece view back to message, clears the message, then leaves; nothing else reacts.
