@@ -8,12 +8,7 @@
 namespace rebanex::pruebas {
 
 inline void CompararConReferencia(const std::string& nombre, const std::string& real) {
-    std::string ruta = std::string(REBANEX_DIR_GOLDEN) + "/" + nombre;
-#ifdef _WIN32
-    if (ruta.starts_with('/')) {
-        ruta = "Z:" + ruta;  // Wine's drive for the host's root
-    }
-#endif
+    const std::string ruta = std::string(REBANEX_DIR_GOLDEN) + "/" + nombre;
     if (std::getenv("REBANEX_ACTUALIZAR_GOLDEN") != nullptr) {
         EscribirBytes(ruta, real);
     }

@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
         "¡Hola! Mañana a las nueve quedamos en la plaza para ir juntos al concierto. Trae las "
         "entradas, que yo llevo la cámara y algo de comer. Si llueve, nos vemos en el bar de "
         "siempre y lo decidimos allí. ¡No llegues tarde!";
-    app.PonerTexto(Msg, mensaje);
-    Exigir(Esperar([&] { return app.Texto(Msg) == mensaje; }), "el mensaje no llegó a escribirse");
+    app.PonerTexto(Msg, mensaje);  // sent: it is there once the call returns
     Anunciar("mensaje", {app.Ventana()});
 
     app.Pulsar(Partir);
@@ -80,12 +79,8 @@ int main(int argc, char** argv) {
     const auto trocear = [&](const std::string& texto, const char* codificacion) {
         app.Pulsar(Editar);
         Exigir(Esperar([&] { return app.Visible(Msg); }), "no se volvió al mensaje");
-        app.PonerTexto(LongMax, "160");
-        app.PonerTexto(Msg, texto);
-        app.Pulsar(Partir);
-        Exigir(Esperar([&] {
-                   return app.Visible(Trozo) && app.Texto(SmsTrozo).starts_with(codificacion);
-               }),
+        Exigir(app.Trocear(texto, "160") &&
+                   Esperar([&] { return app.Texto(SmsTrozo).starts_with(codificacion); }),
                "el trozo no dice su codificación");
         app.AlFrente();
     };

@@ -5,10 +5,8 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,17 +39,6 @@ inline bool Esperar(const std::function<bool()>& condicion,
         }
     }
     return true;
-}
-
-// A path of the cross build (a Unix path) as Wine's drive Z: shows it.
-inline std::string RutaWindows(std::string ruta) {
-    std::replace(ruta.begin(), ruta.end(), '/', '\\');
-    return ruta.starts_with('\\') ? "Z:" + ruta : ruta;
-}
-
-inline std::string LeerFichero(const std::string& ruta) {
-    std::ifstream entrada(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
 }
 
 // Clipboard formats with their bytes (a text with its final null). Another program (Wine's own
@@ -166,7 +153,6 @@ class Rebanex {
     }
     std::string Texto(Control c) const { return Texto(Hwnd(c)); }
     bool Visible(Control c) const { return IsWindowVisible(Hwnd(c)) != FALSE; }
-    bool Habilitado(Control c) const { return IsWindowEnabled(Hwnd(c)) != FALSE; }
     HWND Foco() const {
         GUITHREADINFO info{};
         info.cbSize = sizeof(info);
@@ -185,6 +171,14 @@ class Rebanex {
     }
     void PonerTexto(Control c, const std::string& texto) const { PonerTexto(Hwnd(c), texto); }
     void Pulsar(Control c) const { PostMessageA(Hwnd(c), BM_CLICK, 0, 0); }
+    // Splits `texto` at `longitud`; true once the piece view has replaced the message view.
+    bool Trocear(const std::string& texto, const std::string& longitud) const {
+        PonerTexto(Control::Msg, texto);
+        PonerTexto(Control::LongMax, longitud);
+        Pulsar(Control::Partir);
+        return Esperar([&] { return Visible(Control::Trozo) && !Visible(Control::Msg); },
+                       kPlazoLargo);
+    }
     void Elegir(Menu m) const { PostMessageA(ventana_, WM_COMMAND, win32::IdMenu(m), 0); }
     void Clic(Control c) const {  // the left button, for real, in the middle of the control
         RECT r{};

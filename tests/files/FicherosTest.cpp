@@ -1,18 +1,13 @@
-// Message files, Windows-1252 paths, and text files in Windows-1252 or UTF-8.
+// Message files and Windows-1252 paths.
 #include "sistema/Ficheros.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
-#include "cli/EnMemoria.h"
-#include "comun/AvisadorSimulado.h"
 #include "comun/CarpetaTemporal.h"
 #include "files/Mensajes.h"
-#include "host/AjustesMensatel.h"
 #include "sistema/DiscoFicheros.h"
-#include "sistema/PerfilFichero.h"
-#include "transforms/Reemplazos.h"
 
 namespace rebanex {
 namespace {
@@ -50,7 +45,6 @@ TEST(Mensajes, QuitarTelefono) {
 }
 
 TEST(Mensajes, InterpretarLineaComandos) {
-    EXPECT_EQ(InterpretarLineaComandos("\thola que tal"), (LineaComandos{true, "hola que tal"}));
     EXPECT_EQ(InterpretarLineaComandos("\"C:\\Mis mensajes\\uno.sms\""),
               (LineaComandos{false, "C:\\Mis mensajes\\uno.sms"}));
     EXPECT_EQ(InterpretarLineaComandos(" \thola"), (LineaComandos{false, " \thola"}));
@@ -84,33 +78,6 @@ TEST(Ficheros, CadaOperacionConNombresFueraDeAscii) {
     EXPECT_FALSE(disco.Reemplazar(nuevo, viejo) || t.Leer("viejo") != "1");
     std::filesystem::permissions(t.Nativo("viejo"), perms::owner_write, perm_options::add);
     EXPECT_TRUE(disco.Reemplazar(nuevo, t.Fichero("otro")) && t.Leer("otro") == "2");
-}
-
-TEST(Ficheros, LosFicherosDeTextoEnUtf8OWindows1252) {
-    pruebas::CarpetaTemporal t;
-    std::filesystem::create_directory(t.Nativo("d\x80 a\xF1o"));
-    const std::string carpeta = t.Fichero("d\x80 a\xF1o") + "/";
-    // One UTF-8 file read as rules (its last two lines faulty) and as Mensatel's settings (a
-    // message: TrocearTest; which encodings are told apart: NumerosTest).
-    t.Escribir("d\x80 a\xF1o/mensatel.ini",
-               AUtf8("canci\xF3n\tcanc\r\n[Usuario]\r\nfirma=N\xFA\xF1o\r\n"));
-    std::string texto = "una canci\xF3n";
-    pruebas::AvisadorSimulado avisador;
-    AplicarReemplazos(texto, carpeta + "mensatel.ini", avisador, SIZE_MAX);
-    EXPECT_EQ(texto, "una canc");
-    DiscoFicheros disco({});
-    PerfilFichero perfil(disco);
-    Ini mensatel(perfil);
-    EXPECT_EQ(LeerFirmaMensatel(mensatel, carpeta), "N\xFA\xF1o");
-    // trocear with its settings in that folder (once reported unreadable under Windows), the
-    // paths given as a Windows console and as a Linux terminal pass them.
-    const std::string ini =
-        t.Escribir("d\x80 a\xF1o/Rebanex.ini", "[Rebanex]\r\nAutoReemplazar=1\r\n");
-    t.Escribir("d\x80 a\xF1o/Rebanex.txt", "que\tq\r\n");
-    for (const std::string& arg : {ini, AUtf8(ini)}) {
-        const auto r = cli::pruebas::Trocear({"--ini", arg}, "que");
-        EXPECT_EQ(r.salida, "q\n") << r.error;
-    }
 }
 
 }  // namespace

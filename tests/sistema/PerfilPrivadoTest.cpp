@@ -56,9 +56,8 @@ TEST_P(PerfilPrivadoTest, LeeUnFicheroEscritoAMano) {
 TEST_P(PerfilPrivadoTest, EscribirSoloCambiaSuClave) {
     EXPECT_TRUE(Escribir("Rebanex", "MsgMax", "160"));  // creates the file
     EXPECT_EQ(carpeta.Leer("Rebanex.ini"), "[Rebanex]\r\nMsgMax=160\r\n");
-    EXPECT_TRUE(Escribir("Rebanex", "Firma", "caf\xE9 5\x80"));
-    EXPECT_TRUE(Escribir("Reemplazos", "1", "R1.txt"));
-    EXPECT_TRUE(Escribir("REBANEX", "msgmax", "70"));
+    EXPECT_TRUE(Escribir("Rebanex", "Firma", "caf\xE9 5\x80") &&
+                Escribir("Reemplazos", "1", "R1.txt") && Escribir("REBANEX", "msgmax", "70"));
     EXPECT_EQ(Leer("Rebanex", "MsgMax"), "70");
     EXPECT_EQ(Leer("Rebanex", "Firma"), "caf\xE9 5\x80");
     EXPECT_EQ(Leer("Reemplazos", "1"), "R1.txt");

@@ -1,4 +1,5 @@
-// The system's services in memory, with disk faults switched on by hand, recording what is asked.
+// The system's services in memory, with disk faults switched on by hand, recording what is asked;
+// and a stand-in user.
 #pragma once
 
 #include <map>
@@ -8,10 +9,21 @@
 #include <utility>
 #include <vector>
 
+#include "comun/Aviso.h"
 #include "sistema/PerfilFichero.h"
 #include "sistema/Sistema.h"
 
 namespace rebanex::pruebas {
+
+// Keeps every box shown and answers `respuesta` (OK boxes with Aceptar).
+struct AvisadorSimulado : Avisador {
+    Respuesta Avisar(const Aviso& aviso) override {
+        avisos.push_back(aviso);
+        return aviso.botones == Botones::SiNo ? respuesta : Respuesta::Aceptar;
+    }
+    std::vector<Aviso> avisos;
+    Respuesta respuesta = Respuesta::Si;
+};
 
 class DiscoSimulado : public Disco {
   public:
