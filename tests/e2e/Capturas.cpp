@@ -56,7 +56,9 @@ int main(int argc, char** argv) {
         "¡Hola! Mañana a las nueve quedamos en la plaza para ir juntos al concierto. Trae las "
         "entradas, que yo llevo la cámara y algo de comer. Si llueve, nos vemos en el bar de "
         "siempre y lo decidimos allí. ¡No llegues tarde!";
-    app.PonerTexto(Msg, mensaje);  // sent: it is there once the call returns
+    // Pasted as a user would: a multi-line edit tells no one of a WM_SETTEXT, nor the counter.
+    Exigir(PonerEnPortapapeles({{CF_TEXT, mensaje + '\0'}}), "no se pudo usar el portapapeles");
+    SendMessageA(app.Hwnd(Msg), WM_PASTE, 0, 0);
     Anunciar("mensaje", {app.Ventana()});
 
     app.Pulsar(Partir);
